@@ -1,0 +1,34 @@
+#pragma once
+
+#include "desktop.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace kestrune {
+
+// Beep, message boxes and the pointer through QApplication.
+class QtDesktop final : public Desktop {
+public:
+    // `applicationTitle` heads message boxes that pass no title of their own.
+    explicit QtDesktop(QString applicationTitle);
+    ~QtDesktop() override;
+    QtDesktop(const QtDesktop&) = delete;
+    QtDesktop& operator=(const QtDesktop&) = delete;
+
+    // The window the boxes are modal to; may stay null.
+    void setParentWindow(QWidget* window) { parent_ = window; }
+
+    void Beep() override;
+    void MsgBox(const QString& prompt, const QString& title = QString()) override;
+    int mousePointer() const override { return pointer_; }
+    void setMousePointer(int pointer) override;
+
+private:
+    QString applicationTitle_;
+    QWidget* parent_ = nullptr;
+    int pointer_ = DefaultPointer;
+};
+
+}  // namespace kestrune

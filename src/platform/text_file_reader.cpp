@@ -1,0 +1,190 @@
+#include "text_file_reader.h"
+
+#include "native_path.h"
+#include "runtime_error.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kestrune {
+
+namespace {
+
+// Bytes a line of the longest allowed text can take: three bytes a code unit
+// in UTF-8, two in code page 932.
+constexpr qsizetype bytesPerUnitAtMost = 3;
+
+// Past this many bytes no load can succeed (1001 lines of the longest length
+// fail anyway), so the encoding probe need not look further.
+constexpr qint64 probeLimit = 1001LL * (32767 * bytesPerUnitAtMost + 2);
+
+QStringDecoder makeCp932Decoder()
+{
+    // Both names give code page 932 with ICU; the first is the precise one.
+    QStringDecoder decoder("windows-31j");
+    if (!decoder.isValid())
+        decoder = QStringDecoder("Shift_JIS");
+    return decoder;
+}
+
+}  // namespace
+
+void Utf8Validator::feed(const char* data, qsizetype size)
+{
+    for (qsizetype i = 0; i < size && !failed_; ++i) {
+        const auto byte = static_cast<unsigned char>(data[i]);
+        if (pending_ > 0) {
+            if (byte < lower_ || byte > upper_) {
+                failed_ = true;
+                return;
+            }
+            lower_ = 0x80;
+            upper_ = 0xBF;
+            --pending_;
+            continue;
+        }
+        if (byte < 0x80)
+            continue;
+        if (byte >= 0xC2 && byte <= 0xDF) {
+            pending_ = 1;
+        } else if (byte >= 0xE0 && byte <= 0xEF) {
+            pending_ = 2;
+            if (byte == 0xE0)
+                lower_ = 0xA0;  // overlong
+            else if (byte == 0xED)
+                upper_ = 0x9F;  // surrogates
+        } else if (byte >= 0xF0 && byte <= 0xF4) {
+            pending_ = 3;
+            if (byte == 0xF0)
+                lower_ = 0x90;  // overlong
+            else if (byte == 0xF4)
+                upper_ = 0x8F;  // above U+10FFFF
+        } else {
+            failed_ = true;
+        }
+    }
+}
+
+TextFileReader::TextFileReader(const QString& path) : path_(path)
+{
+    const QByteArray native = nativePath(path);
+    // O_NONBLOCK so that a FIFO with a .txt name cannot hang the window.
+    fd_ = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd_ < 0)
+        throw errorFromErrno(errno, path);
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) {
+        const int error = errno;
+        ::close(fd_);
+        throw errorFromErrno(error, path);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd_);
+        throw RuntimeError(PathFileAccessError,
+                           S_ISDIR(info.st_mode) ? QStringLiteral("%1: フォルダーです").arg(path)
+                                                 : QStringLiteral("%1: 通常のファイルではありません").arg(path));
+    }
+    try {
+        utf8_ = probeUtf8();
+        rewindAfterProbe();
+        if (!utf8_) {
+            cp932_ = makeCp932Decoder();
+            if (!cp932_.isValid())
+                throw RuntimeError(InvalidProcedureCall,
+                                   QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません").arg(path));
+        }
+    } catch (...) {
+        ::close(fd_);
+        throw;
+    }
+}
+
+TextFileReader::~TextFileReader()
+{
+    ::close(fd_);
+}
+
+bool TextFileReader::probeUtf8()
+{
+    Utf8Validator validator;
+    qint64 seen = 0;
+    while (seen < probeLimit) {
+        if (!fill())
+            break;
+        validator.feed(buffer_.data() + pos_, len_ - pos_);
+        seen += len_ - pos_;
+        pos_ = len_;
+    }
+    return validator.valid();
+}
+
+void TextFileReader::rewindAfterProbe()
+{
+    if (::lseek(fd_, 0, SEEK_SET) < 0)
+        throw errorFromErrno(errno, path_);
+    pos_ = len_ = 0;
+    // A byte-order mark says UTF-8 and is not part of the first name.
+    if (fill() && len_ >= 3 && static_cast<unsigned char>(buffer_[0]) == 0xEF &&
+        static_cast<unsigned char>(buffer_[1]) == 0xBB && static_cast<unsigned char>(buffer_[2]) == 0xBF)
+        pos_ = 3;
+}
+
+bool TextFileReader::fill()
+{
+    if (pos_ < len_)
+        return true;
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw errorFromErrno(errno, path_);
+        pos_ = 0;
+        len_ = got;
+        return got > 0;
+    }
+}
+
+bool TextFileReader::atEnd()
+{
+    return !fill();
+}
+
+QString TextFileReader::readLine(qsizetype maxLength)
+{
+    if (!fill())
+        throw RuntimeError(InputPastEndOfFile, QStringLiteral("%1: ファイルの終わりを越えて読もうとしました").arg(path_));
+    const qsizetype maxBytes = maxLength * bytesPerUnitAtMost;
+    QByteArray bytes;
+    bool endedByCr = false;
+    bool ended = false;
+    while (!ended && fill()) {
+        const char* start = buffer_.data() + pos_;
+        qsizetype n = 0;
+        while (pos_ + n < len_ && start[n] != '\r' && start[n] != '\n')
+            ++n;
+        if (bytes.size() + n > maxBytes)
+            throw RuntimeError(BadRecordLength,
+                               QStringLiteral("%1: %2 文字を超える行があります").arg(path_).arg(maxLength));
+        bytes.append(start, n);
+        pos_ += n;
+        if (pos_ < len_) {
+            endedByCr = buffer_[pos_] == '\r';
+            ++pos_;
+            ended = true;
+        }
+    }
+    // CR LF is one line end, even when the LF starts the next buffer.
+    if (endedByCr && fill() && buffer_[pos_] == '\n')
+        ++pos_;
+
+    QString line = utf8_ ? QString::fromUtf8(bytes) : cp932_.decode(bytes);
+    if (line.size() > maxLength)
+        throw RuntimeError(BadRecordLength,
+                           QStringLiteral("%1: %2 文字を超える行があります").arg(path_).arg(maxLength));
+    return line;
+}
+
+}  // namespace kestrune

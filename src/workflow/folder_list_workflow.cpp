@@ -1,0 +1,11 @@
+#include "folder_list_workflow.h"
+
+namespace kestrune {
+
+FolderListWorkflow::FolderListWorkflow(WorkflowControls controls, Desktop& desktop, FileInput& files,
+                                       Folders& folders)
+    : c_(controls), desktop_(desktop), files_(files), folders_(folders)
+{
+}
+
+}  // namespace kestrune

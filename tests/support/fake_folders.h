@@ -1,0 +1,26 @@
+#pragma once
+
+#include "failure_injector.h"
+#include "posix_folders.h"
+
+#include <QStringList>
+
+namespace kestrune::test {
+
+// Real folder making that records every call and can fail chosen calls.
+class FakeFolders final : public Folders {
+public:
+    void MkDir(const QString& path) override
+    {
+        made.append(path);
+        faults.call(QStringLiteral("MkDir"));
+        real.MkDir(path);
+    }
+    bool IsFolder(const QString& path) const override { return real.IsFolder(path); }
+
+    QStringList made;  // every path asked for, in order, whether it succeeded or not
+    PosixFolders real;
+    FailureInjector faults;
+};
+
+}  // namespace kestrune::test
