@@ -82,9 +82,9 @@ TextFileReader::TextFileReader(const QString& path) : path_(path)
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd_);
-        throw RuntimeError(PathFileAccessError,
-                           S_ISDIR(info.st_mode) ? QStringLiteral("%1: フォルダーです").arg(path)
-                                                 : QStringLiteral("%1: 通常のファイルではありません").arg(path));
+        throw RuntimeError(PathFileAccessError, S_ISDIR(info.st_mode)
+                                                    ? QStringLiteral("%1: フォルダーです").arg(path)
+                                                    : QStringLiteral("%1: 通常のファイルではありません").arg(path));
     }
     try {
         utf8_ = probeUtf8();
@@ -155,7 +155,8 @@ bool TextFileReader::atEnd()
 QString TextFileReader::readLine(qsizetype maxLength)
 {
     if (!fill())
-        throw RuntimeError(InputPastEndOfFile, QStringLiteral("%1: ファイルの終わりを越えて読もうとしました").arg(path_));
+        throw RuntimeError(InputPastEndOfFile,
+                           QStringLiteral("%1: ファイルの終わりを越えて読もうとしました").arg(path_));
     const qsizetype maxBytes = maxLength * bytesPerUnitAtMost;
     QByteArray bytes;
     bool endedByCr = false;

@@ -48,7 +48,7 @@ public:
 
 private:
     bool failed_ = false;
-    int pending_ = 0;       // continuation bytes still expected
+    int pending_ = 0;             // continuation bytes still expected
     unsigned char lower_ = 0x80;  // allowed range of the next continuation byte
     unsigned char upper_ = 0xBF;
 };

@@ -1,1 +1,172 @@
+#include "posix_file_input.h"
+#include "runtime_error.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kestrune;
+
+namespace {
+
+QString write(const QTemporaryDir& dir, const QByteArray& bytes, const QString& name = QStringLiteral("list.txt"))
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// Every line of the file, read the way the list reader reads it.
+QStringList readAll(const QString& path)
+{
+    PosixFileInput input;
+    const int fileNo = input.FreeFile();
+    input.Open(path, fileNo);
+    QStringList lines;
+    while (!input.Eof(fileNo))
+        lines.append(input.LineInput(fileNo));
+    input.Close(fileNo);
+    return lines;
+}
+
+int errorNumberOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+}  // namespace
+
+class FileInputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void linesAreSplitAtEveryKindOfLineEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("two final line ends") << QByteArray("a\r\n\r\n") << QStringList{"a", ""};
+        QTest::newRow("LF then CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("blank and padded lines kept") << QByteArray("A\r\n\r\n B \r\n") << QStringList{"A", "", " B "};
+        QTest::newRow("only a line end") << QByteArray("\n") << QStringList{""};
+    }
+    void linesAreSplitAtEveryKindOfLineEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        QCOMPARE(readAll(write(dir, bytes)), lines);
+    }
+
+    void crLfSplitAcrossTheReadBufferIsOneLineEnd()
+    {
+        // The buffer holds 64 KiB: put the CR last in it and the LF first in the next.
+        // Three-byte characters keep the line within the longest name allowed.
+        const QByteArray bytes = QByteArray("あ").repeated(21845) + "\r\nnext";
+        QTemporaryDir dir;
+        const QStringList lines = readAll(write(dir, bytes));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(0), QStringLiteral("あ").repeated(21845));
+        QCOMPARE(lines.at(1), QStringLiteral("next"));
+    }
+
+    void encodingIsChosenPerFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("UTF-8") << QByteArray("新規\r\n資料") << QStringList{"新規", "資料"};
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF"
+                                                      "名前\r\nx")
+                                        << QStringList{"名前", "x"};
+        QTest::newRow("BOM on an empty first line") << QByteArray("\xEF\xBB\xBF\r\nx") << QStringList{"", "x"};
+        // Code page 932: 資料 (8E 91 97 BF), ① (87 40), Ⅱ (87 55), ㈱ (87 8A), 髙 (FB FC), 﨑 (FA B1).
+        QTest::newRow("code page 932") << QByteArray("\x8E\x91\x97\xBF\r\n\x87\x40\x87\x55\x87\x8A\r\n\xFB\xFC\xFA\xB1")
+                                       << QStringList{"資料", "①Ⅱ㈱", "髙﨑"};
+        QTest::newRow("code page 932 with a trail byte like a backslash")
+            << QByteArray("\x83\x5C\x83\x74\x83\x67") << QStringList{"ソフト"};
+        QTest::newRow("ASCII only") << QByteArray("abc") << QStringList{"abc"};
+    }
+    void encodingIsChosenPerFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        const QStringList read = readAll(write(dir, bytes));
+        QCOMPARE(read, lines);
+        for (const QString& line : read)
+            QVERIFY2(!line.contains(QChar::ReplacementCharacter), qPrintable(line));
+    }
+
+    void aLineLongerThanAnyFolderNameFailsToRead()
+    {
+        QTemporaryDir dir;
+        QByteArray bytes(PosixFileInput::MaxLineLength, 'a');
+        bytes += "\n";
+        bytes += QByteArray(PosixFileInput::MaxLineLength + 1, 'b');
+        const QString path = write(dir, bytes);
+        PosixFileInput input;
+        input.Open(path, 1);
+        QCOMPARE(input.LineInput(1).size(), PosixFileInput::MaxLineLength);
+        QCOMPARE(errorNumberOf([&] { input.LineInput(1); }), int(BadRecordLength));
+        input.Close(1);
+    }
+
+    void openFailsForWhatIsNotAReadableFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("number");
+        QTest::newRow("missing") << QStringLiteral("missing.txt") << int(FileNotFound);
+        QTest::newRow("folder") << QStringLiteral("folder.txt") << int(PathFileAccessError);
+        QTest::newRow("missing folder on the way") << QStringLiteral("nowhere/x.txt") << int(FileNotFound);
+    }
+    void openFailsForWhatIsNotAReadableFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, number);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.txt")));
+        PosixFileInput input;
+        const int fileNo = input.FreeFile();
+        QCOMPARE(errorNumberOf([&] { input.Open(dir.filePath(name), fileNo); }), number);
+        QVERIFY(!input.IsOpen(fileNo));
+        QCOMPARE(input.FreeFile(), fileNo);
+    }
+
+    void fileNumbersAreCheckedAndReused()
+    {
+        QTemporaryDir dir;
+        const QString path = write(dir, "x");
+        PosixFileInput input;
+        QCOMPARE(errorNumberOf([&] { input.Eof(1); }), int(BadFileNameOrNumber));
+        QCOMPARE(errorNumberOf([&] { input.Close(1); }), int(BadFileNameOrNumber));
+        input.Open(path, 1);
+        QCOMPARE(input.FreeFile(), 2);
+        QCOMPARE(errorNumberOf([&] { input.Open(path, 1); }), int(FileAlreadyOpen));
+        QCOMPARE(input.LineInput(1), QStringLiteral("x"));
+        QCOMPARE(errorNumberOf([&] { input.LineInput(1); }), int(InputPastEndOfFile));
+        input.Close(1);
+        QCOMPARE(input.FreeFile(), 1);
+    }
+
+    void pathsWithNulAreRefused()
+    {
+        PosixFileInput input;
+        const QString path = QStringLiteral("/tmp/a") + QChar(u'\0') + QStringLiteral("b.txt");
+        QCOMPARE(errorNumberOf([&] { input.Open(path, 1); }), int(BadFileNameOrNumber));
+    }
+};
+
+QTEST_GUILESS_MAIN(FileInputTest)
+#include "test_file_input.moc"

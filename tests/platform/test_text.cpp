@@ -39,9 +39,11 @@ private slots:
         QTest::newRow("inside a name") << qsizetype(1) << QStringLiteral("/a/MyReadme.txt") << marker << qsizetype(6);
         QTest::newRow("in a folder") << qsizetype(1) << QStringLiteral("/Readme.txt/x.txt") << marker << qsizetype(2);
         QTest::newRow("capitals differ") << qsizetype(1) << QStringLiteral("/README.TXT") << marker << qsizetype(0);
-        QTest::newRow("small letters differ") << qsizetype(1) << QStringLiteral("/readme.txt") << marker << qsizetype(0);
+        QTest::newRow("small letters differ")
+            << qsizetype(1) << QStringLiteral("/readme.txt") << marker << qsizetype(0);
         QTest::newRow("full-width differs") << qsizetype(1) << QStringLiteral("Ｒeadme.txt") << marker << qsizetype(0);
-        QTest::newRow("later start skips") << qsizetype(3) << QStringLiteral("abab") << QStringLiteral("ab") << qsizetype(3);
+        QTest::newRow("later start skips")
+            << qsizetype(3) << QStringLiteral("abab") << QStringLiteral("ab") << qsizetype(3);
         QTest::newRow("start past end") << qsizetype(9) << QStringLiteral("abc") << QStringLiteral("c") << qsizetype(0);
         QTest::newRow("empty sought") << qsizetype(2) << QStringLiteral("abc") << QString() << qsizetype(2);
     }
