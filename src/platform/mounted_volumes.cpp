@@ -1,0 +1,156 @@
+#include "mounted_volumes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace kestrune {
+
+namespace {
+
+const QString RootPath = QStringLiteral("/");
+
+// Kernel and system file systems nobody browses for a list file, and read-only
+// images such as snap packages.
+bool isPseudoFileSystem(const QString& type)
+{
+    static const QSet<QString> pseudo = {
+        QStringLiteral("autofs"),      QStringLiteral("binfmt_misc"),   QStringLiteral("bpf"),
+        QStringLiteral("cgroup"),      QStringLiteral("cgroup2"),       QStringLiteral("configfs"),
+        QStringLiteral("debugfs"),     QStringLiteral("devpts"),        QStringLiteral("devtmpfs"),
+        QStringLiteral("efivarfs"),    QStringLiteral("fusectl"),       QStringLiteral("hugetlbfs"),
+        QStringLiteral("mqueue"),      QStringLiteral("nsfs"),          QStringLiteral("proc"),
+        QStringLiteral("pstore"),      QStringLiteral("ramfs"),         QStringLiteral("rpc_pipefs"),
+        QStringLiteral("securityfs"),  QStringLiteral("selinuxfs"),     QStringLiteral("squashfs"),
+        QStringLiteral("sysfs"),       QStringLiteral("tmpfs"),         QStringLiteral("tracefs"),
+        QStringLiteral("nfsd"),        QStringLiteral("overlay"),       QStringLiteral("fuse.gvfsd-fuse"),
+        QStringLiteral("fuse.portal"), QStringLiteral("fuse.snapfuse"),
+    };
+    return pseudo.contains(type);
+}
+
+bool isNetworkFileSystem(const QString& type)
+{
+    static const QSet<QString> network = {
+        QStringLiteral("nfs"),   QStringLiteral("nfs4"),        QStringLiteral("cifs"),
+        QStringLiteral("smb3"),  QStringLiteral("smbfs"),       QStringLiteral("fuse.sshfs"),
+        QStringLiteral("sshfs"), QStringLiteral("davfs"),       QStringLiteral("fuse.davfs2"),
+        QStringLiteral("ceph"),  QStringLiteral("glusterfs"),   QStringLiteral("fuse.glusterfs"),
+        QStringLiteral("afs"),   QStringLiteral("fuse.rclone"), QStringLiteral("9p"),
+    };
+    return network.contains(type);
+}
+
+// mountinfo writes space, tab, newline and backslash in a path as \ooo.
+QString unescape(const QString& field)
+{
+    QByteArray bytes = field.toUtf8();
+    QByteArray out;
+    out.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto isOctal = [&](qsizetype at) { return at < bytes.size() && bytes[at] >= '0' && bytes[at] <= '7'; };
+        if (bytes[i] == '\\' && isOctal(i + 1) && isOctal(i + 2) && isOctal(i + 3)) {
+            out.append(
+                static_cast<char>(((bytes[i + 1] - '0') << 6) | ((bytes[i + 2] - '0') << 3) | (bytes[i + 3] - '0')));
+            i += 3;
+        } else {
+            out.append(bytes[i]);
+        }
+    }
+    return QFile::decodeName(out);
+}
+
+bool isUnder(const QString& path, const QString& folder)
+{
+    return path.startsWith(folder + u'/') && path.size() > folder.size() + 1;
+}
+
+bool hasHiddenPart(const QString& path)
+{
+    return path.contains(QStringLiteral("/."));
+}
+
+// Where a person's own volumes are mounted: home, and removable media as the
+// desktop (/media, /run/media) or the administrator (/mnt) mounts them.
+bool isPersonalPlace(const QString& mountPoint)
+{
+    return mountPoint == QStringLiteral("/home") || isUnder(mountPoint, QStringLiteral("/home")) ||
+           isUnder(mountPoint, QStringLiteral("/media")) || isUnder(mountPoint, QStringLiteral("/run/media")) ||
+           mountPoint == QStringLiteral("/mnt") || isUnder(mountPoint, QStringLiteral("/mnt"));
+}
+
+QString labelFor(const QString& mountPoint, const QString& type, const QString& source)
+{
+    if (mountPoint == QStringLiteral("/home"))
+        return QStringLiteral("ホーム");
+    if (isNetworkFileSystem(type) && !source.isEmpty())
+        return source;
+    return mountPoint.section(u'/', -1);
+}
+
+}  // namespace
+
+QList<MountedVolume> volumesFromMountInfo(const QString& mountInfo)
+{
+    // Later lines mount over earlier ones at the same point; the last one shows.
+    QList<MountedVolume> found;
+    for (const QString& line : mountInfo.split(u'\n', Qt::SkipEmptyParts)) {
+        // id parent major:minor root mount-point options [optional...] - type source super-options
+        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+        const qsizetype separator = fields.indexOf(QStringLiteral("-"), 6);
+        if (fields.size() < 6 || separator < 0 || separator + 1 >= fields.size())
+            continue;
+        const QString mountPoint = unescape(fields[4]);
+        const QString type = fields[separator + 1];
+        const QString source = separator + 2 < fields.size() ? unescape(fields[separator + 2]) : QString();
+        if (mountPoint == RootPath || !mountPoint.startsWith(u'/') || hasHiddenPart(mountPoint) ||
+            isPseudoFileSystem(type))
+            continue;
+        if (!isPersonalPlace(mountPoint) && !isNetworkFileSystem(type))
+            continue;
+        found.removeIf([&](const MountedVolume& volume) { return volume.rootPath == mountPoint; });
+        found.append({labelFor(mountPoint, type, source), mountPoint});
+    }
+    std::sort(found.begin(), found.end(),
+              [](const MountedVolume& a, const MountedVolume& b) { return a.rootPath < b.rootPath; });
+    found.prepend({QStringLiteral("ルート"), RootPath});
+    return found;
+}
+
+QList<MountedVolume> mountedVolumes()
+{
+#ifdef _WIN32
+    QList<MountedVolume> drives;
+    for (const QFileInfo& drive : QDir::drives())
+        drives.append(
+            {QDir::toNativeSeparators(drive.absoluteFilePath()), QDir::toNativeSeparators(drive.absoluteFilePath())});
+    return drives;
+#else
+    QFile table(QStringLiteral("/proc/self/mountinfo"));
+    if (!table.open(QIODevice::ReadOnly))
+        return volumesFromMountInfo(QString());
+    return volumesFromMountInfo(QString::fromUtf8(table.readAll()));
+#endif
+}
+
+qsizetype volumeHolding(const QList<MountedVolume>& volumes, const QString& path)
+{
+    qsizetype best = -1;
+    qsizetype bestLength = -1;
+    for (qsizetype i = 0; i < volumes.size(); ++i) {
+        const QString& root = volumes[i].rootPath;
+        const bool holds =
+            root == RootPath || path == root || path.startsWith(root.endsWith(u'/') ? root : root + u'/');
+        if (holds && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    return best < 0 ? 0 : best;
+}
+
+}  // namespace kestrune

@@ -1,0 +1,155 @@
+#include "qt_dir_list_box.h"
+
+#include "browse_list_view.h"
+#include "folder_listing.h"
+#include "folder_tree_model.h"
+#include "runtime_error.h"
+
+#include <QDir>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace kestrune {
+
+namespace {
+
+// Shifts each entry right by its depth, as the classic folder list does.
+class IndentDelegate final : public QStyledItemDelegate {
+public:
+    IndentDelegate(int step, QObject* parent) : QStyledItemDelegate(parent), step_(step) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.setLeft(option.rect.left() + indentOf(index));
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(indentOf(index), 0);
+    }
+
+private:
+    int indentOf(const QModelIndex& index) const { return step_ * index.data(FolderTreeModel::IndentRole).toInt(); }
+    int step_;
+};
+
+// Clears the listing offered to the file list on every way out of the change.
+class OfferGuard {
+public:
+    OfferGuard(const FolderListing*& slot, const FolderListing& listing) : slot_(slot) { slot_ = &listing; }
+    ~OfferGuard() { slot_ = nullptr; }
+    OfferGuard(const OfferGuard&) = delete;
+    OfferGuard& operator=(const OfferGuard&) = delete;
+
+private:
+    const FolderListing*& slot_;
+};
+
+}  // namespace
+
+QtDirListBox::QtDirListBox(QWidget* parent) : QWidget(parent)
+{
+    model_ = new FolderTreeModel(style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                 style()->standardIcon(QStyle::SP_DirClosedIcon), this);
+    auto* view = new BrowseListView(this);
+    view_ = view;
+    view->setModel(model_);
+    view->setItemDelegate(new IndentDelegate(qMax(6, fontMetrics().averageCharWidth()), view));
+    view->onEnter = [this](int row) { openEntry(row); };
+    view->onDoubleClick = [this](int row) { openEntry(row); };
+    connect(view, &QAbstractItemView::clicked, this, &QtDirListBox::onClicked);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+    setFocusProxy(view);
+
+    const QString start = cleanFolderPath(QDir::currentPath());
+    try {
+        fill(start, listFolder(start).folders);
+    } catch (const RuntimeError&) {
+        // The current folder may be unreadable; it is still where we are.
+        fill(start, QStringList());
+    }
+}
+
+QtDirListBox::~QtDirListBox() = default;
+
+QString QtDirListBox::Path() const
+{
+    return model_->folder();
+}
+
+void QtDirListBox::setPath(const QString& path)
+{
+    const QString folder = cleanFolderPath(path);
+    const FolderListing listing = listFolder(folder);
+    const bool moved = folder != model_->folder();
+    fill(folder, listing.folders);
+    if (!moved)
+        return;
+    // The file list refilled by this change reads what was just read.
+    const OfferGuard offer(offered_, listing);
+    emit changed();
+}
+
+const FolderListing* QtDirListBox::listingBeingOffered(const QString& folder) const
+{
+    return offered_ != nullptr && folder == model_->folder() ? offered_ : nullptr;
+}
+
+QString QtDirListBox::List(int index) const
+{
+    const QString path = model_->entryPath(index);
+    if (path.isEmpty())
+        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("フォルダー一覧に %1 番の項目はありません").arg(index));
+    return path;
+}
+
+int QtDirListBox::ListIndex() const
+{
+    const QModelIndex current = view_->currentIndex();
+    if (!current.isValid() || !view_->selectionModel()->isSelected(current))
+        return -1;
+    return current.row() - model_->chainLength();
+}
+
+void QtDirListBox::setListIndex(int index)
+{
+    const int row = index + model_->chainLength();
+    if (row < 0 || row >= model_->rowCount())
+        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("フォルダー一覧に %1 番の項目はありません").arg(index));
+    view_->setCurrentIndex(model_->index(row));
+}
+
+int QtDirListBox::ListCount() const
+{
+    return model_->subfolderCount();
+}
+
+void QtDirListBox::fill(const QString& folder, const QStringList& subfolders)
+{
+    model_->reset(folder, subfolders);
+    // The open folder is the selected entry, as in the classic list.
+    view_->setCurrentIndex(model_->index(model_->chainLength() - 1));
+    view_->scrollToTop();
+}
+
+void QtDirListBox::onClicked(const QModelIndex& index)
+{
+    if (index.isValid())
+        emit clicked();
+}
+
+void QtDirListBox::openEntry(int row)
+{
+    try {
+        setPath(List(row - model_->chainLength()));
+    } catch (const RuntimeError& error) {
+        emit openFailed(error.number(), error.description());
+    }
+}
+
+}  // namespace kestrune

@@ -1,0 +1,132 @@
+#include "qt_file_list_box.h"
+
+#include "browse_list_view.h"
+#include "file_name_model.h"
+#include "folder_listing.h"
+#include "qt_dir_list_box.h"
+#include "runtime_error.h"
+
+#include <QDir>
+#include <QVBoxLayout>
+
+namespace kestrune {
+
+namespace {
+
+QStringList matching(const QStringList& files, const QString& pattern)
+{
+    const NamePattern filter(pattern);
+    QStringList out;
+    out.reserve(files.size());
+    for (const QString& name : files) {
+        if (filter.matches(name))
+            out.append(name);
+    }
+    return out;
+}
+
+}  // namespace
+
+QtFileListBox::QtFileListBox(QWidget* parent) : QWidget(parent), pattern_(QStringLiteral("*.txt"))
+{
+    model_ = new FileNameModel(this);
+    auto* view = new BrowseListView(this);
+    view_ = view;
+    view->setModel(model_);
+    view->onEnter = [this](int) { emit clicked(); };
+    connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit clicked();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+    setFocusProxy(view);
+
+    const QString start = cleanFolderPath(QDir::currentPath());
+    try {
+        fill(start, listFolder(start).files);
+    } catch (const RuntimeError&) {
+        // The current folder may be unreadable; it is still where we are.
+        fill(start, QStringList());
+    }
+}
+
+QtFileListBox::~QtFileListBox() = default;
+
+QString QtFileListBox::Path() const
+{
+    return path_;
+}
+
+void QtFileListBox::setPath(const QString& path)
+{
+    const QString folder = cleanFolderPath(path);
+    const FolderListing* offered = folders_ ? folders_->listingBeingOffered(folder) : nullptr;
+    fill(folder, offered != nullptr ? offered->files : listFolder(folder).files);
+}
+
+QString QtFileListBox::Pattern() const
+{
+    return pattern_;
+}
+
+void QtFileListBox::setPattern(const QString& pattern)
+{
+    pattern_ = pattern;
+    fill(path_, allFiles_);
+}
+
+void QtFileListBox::useListingsOf(QtDirListBox* folders)
+{
+    folders_ = folders;
+}
+
+QString QtFileListBox::FileName() const
+{
+    const int index = ListIndex();
+    return index < 0 ? QString() : model_->names()[index];
+}
+
+int QtFileListBox::ListCount() const
+{
+    return model_->rowCount();
+}
+
+QString QtFileListBox::List(int index) const
+{
+    if (index < 0 || index >= ListCount())
+        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("ファイル一覧に %1 番の項目はありません").arg(index));
+    return model_->names()[index];
+}
+
+int QtFileListBox::ListIndex() const
+{
+    const QModelIndex current = view_->currentIndex();
+    if (!current.isValid() || !view_->selectionModel()->isSelected(current))
+        return -1;
+    return current.row();
+}
+
+void QtFileListBox::setListIndex(int index)
+{
+    if (index == -1) {
+        view_->clearSelection();
+        view_->setCurrentIndex(QModelIndex());
+        return;
+    }
+    if (index < 0 || index >= ListCount())
+        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("ファイル一覧に %1 番の項目はありません").arg(index));
+    view_->setCurrentIndex(model_->index(index));
+}
+
+void QtFileListBox::fill(const QString& folder, QStringList files)
+{
+    path_ = folder;
+    allFiles_ = std::move(files);
+    model_->reset(matching(allFiles_, pattern_));
+    view_->scrollToTop();
+}
+
+}  // namespace kestrune
