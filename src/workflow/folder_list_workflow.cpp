@@ -2,8 +2,7 @@
 
 namespace kestrune {
 
-FolderListWorkflow::FolderListWorkflow(WorkflowControls controls, Desktop& desktop, FileInput& files,
-                                       Folders& folders)
+FolderListWorkflow::FolderListWorkflow(WorkflowControls controls, Desktop& desktop, FileInput& files, Folders& folders)
     : c_(controls), desktop_(desktop), files_(files), folders_(folders)
 {
 }

@@ -7,8 +7,9 @@ namespace kestrune {
 void FolderNameTable::check(std::int32_t index)
 {
     if (index < LowerBound || index > UpperBound)
-        throw RuntimeError(SubscriptOutOfRange,
-                           QStringLiteral("インデックス %1 が範囲 %2 ～ %3 の外です").arg(index).arg(LowerBound).arg(UpperBound));
+        throw RuntimeError(
+            SubscriptOutOfRange,
+            QStringLiteral("インデックス %1 が範囲 %2 ～ %3 の外です").arg(index).arg(LowerBound).arg(UpperBound));
 }
 
 QString& FolderNameTable::operator()(std::int32_t index)

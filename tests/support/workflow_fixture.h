@@ -14,7 +14,10 @@ namespace kestrune::test {
 // The workflow over recording doubles of every control and host service, with
 // real files and folders underneath. Controls start with their layout texts.
 struct WorkflowFixture {
-    WorkflowFixture() { Dir1.onChange = [this] { workflow.Dir1_Change(); }; }
+    WorkflowFixture()
+    {
+        Dir1.onChange = [this] { workflow.Dir1_Change(); };
+    }
 
     // Reads `path` as the file click would have prepared it.
     void load(const QString& path, const QString& baseFolder = QString())

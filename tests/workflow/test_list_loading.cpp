@@ -1,1 +1,236 @@
+#include "messages.h"
+#include "workflow_fixture.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kestrune;
+using namespace kestrune::test;
+
+namespace {
+const QStringList oneErrorBox{messages::errorOccurred()};
+}
+
+class ListLoadingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(dir_.isValid()); }
+
+    void anEmptyFileIsReadyWithTheDefaultParentSelected()
+    {
+        WorkflowFixture f;
+        f.load(writeFile(dir_.path(), QStringLiteral("empty.txt"), {}));
+        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        QCOMPARE(f.state().FolderCount, std::int16_t(0));
+        QVERIFY(f.List1.items.isEmpty());
+        QCOMPARE(f.Text1.text, messages::defaultParentName());
+        QCOMPARE(f.Text1.selectedText(), messages::defaultParentName());
+        QVERIFY(f.Text1.focused);
+        QCOMPARE(f.desktop.beeps, 0);
+        QVERIFY(f.desktop.boxes.isEmpty());
+        QVERIFY(!f.files.IsOpen(1));
+    }
+
+    void namesAreStoredAndListedExactlyAsWritten()
+    {
+        WorkflowFixture f;
+        f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "A\r\n\r\n B \r\n"));
+        QCOMPARE(f.state().FolderCount, std::int16_t(3));
+        QCOMPARE(f.state().FolderNames(1), QStringLiteral("A"));
+        QCOMPARE(f.state().FolderNames(2), QString());
+        QCOMPARE(f.state().FolderNames(3), QStringLiteral(" B "));
+        QCOMPARE(f.List1.items, (QStringList{"A", "", " B "}));
+        QCOMPARE(f.Frame1.visible, true);  // the name list leaves the viewer alone
+        QCOMPARE(f.Text2.text, QStringLiteral("Text2"));
+        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+    }
+
+    void aCodePage932ListShowsItsJapaneseNames()
+    {
+        WorkflowFixture f;
+        // 資料 and 髙﨑 as Japanese Windows writes them.
+        f.load(writeFile(dir_.path(), QStringLiteral("sjis.txt"), "\x8E\x91\x97\xBF\r\n\xFB\xFC\xFA\xB1\r\n"));
+        QCOMPARE(f.List1.items, (QStringList{QStringLiteral("資料"), QStringLiteral("髙﨑")}));
+    }
+
+    void theLineLimitIsAThousand_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("1000 lines") << numberedLines(1000) << true;
+        QTest::newRow("1001 lines") << numberedLines(1001) << false;
+        QTest::newRow("1001 lines, no final line end") << numberedLines(1000) + "last" << false;
+        QTest::newRow("5000 lines") << numberedLines(5000) << false;
+    }
+    void theLineLimitIsAThousand()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, accepted);
+        WorkflowFixture f;
+        f.state().FolderCount = 7;  // from an earlier list
+        f.load(writeFile(dir_.path(), QStringLiteral("long.txt"), bytes));
+        if (accepted) {
+            QCOMPARE(f.state().FolderCount, std::int16_t(1000));
+            QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+            QCOMPARE(f.List1.items.size(), 1000);
+            QCOMPARE(f.List1.items.last(), QStringLiteral("name1000"));
+            QCOMPARE(f.desktop.beeps, 0);
+        } else {
+            QCOMPARE(f.desktop.prompts(), oneErrorBox);
+            QCOMPARE(f.desktop.beeps, 1);
+            QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
+            QCOMPARE(f.state().FolderCount, std::int16_t(7));
+            QCOMPARE(f.state().FolderNames(1000), QStringLiteral("name1000"));
+            QVERIFY(f.List1.items.isEmpty());
+            QCOMPARE(f.Text1.text, QStringLiteral("Text1"));
+        }
+        QVERIFY(!f.files.IsOpen(1));
+    }
+
+    void aMissingFileIsReportedTwice()
+    {
+        WorkflowFixture f;
+        f.load(dir_.filePath(QStringLiteral("missing.txt")));
+        QCOMPARE(f.desktop.prompts(), (QStringList{messages::errorOccurred(), messages::errorOccurred()}));
+        QCOMPARE(f.desktop.beeps, 2);
+        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
+        QCOMPARE(f.Text1.text, QStringLiteral("Text1"));
+        QCOMPARE(f.files.FreeFile(), 1);
+    }
+
+    void readmeInThePathOpensTheViewer_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("viewer");
+        QTest::newRow("Readme.txt") << QString() << QStringLiteral("Readme.txt") << true;
+        QTest::newRow("inside a longer name") << QString() << QStringLiteral("MyReadme.txt") << true;
+        QTest::newRow("in a folder name") << QStringLiteral("Readme.txt") << QStringLiteral("list.txt") << true;
+        QTest::newRow("capitals") << QString() << QStringLiteral("README.TXT") << false;
+        QTest::newRow("small letters") << QString() << QStringLiteral("readme.txt") << false;
+    }
+    void readmeInThePathOpensTheViewer()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QFETCH(bool, viewer);
+        QString where = dir_.path();
+        if (!folder.isEmpty()) {
+            QVERIFY(QDir(where).mkpath(folder));
+            where += u'/' + folder;
+        }
+        WorkflowFixture f;
+        f.Frame1.visible = false;
+        f.load(writeFile(where, name, "x\ny"));
+        QCOMPARE(f.Frame1.visible, viewer);
+        QCOMPARE(f.List1.items.isEmpty(), viewer);
+        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        QCOMPARE(f.state().FolderCount, std::int16_t(2));
+        if (viewer)
+            QCOMPARE(f.Text2.text, QStringLiteral("x\r\ny\r\n"));
+        else
+            QCOMPARE(f.Text2.text, QStringLiteral("Text2"));
+    }
+
+    void anEmptyReadmeShowsAnEmptyViewer()
+    {
+        WorkflowFixture f;
+        f.Frame1.visible = false;
+        f.load(writeFile(dir_.path(), QStringLiteral("Readme.txt"), {}));
+        QVERIFY(f.Frame1.visible);
+        QCOMPARE(f.Text2.text, QString());
+        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+    }
+
+    void aShorterFileOverwritesOnlyItsOwnSlots()
+    {
+        WorkflowFixture f;
+        f.load(writeFile(dir_.path(), QStringLiteral("five.txt"), "1\n2\n3\n4\n5\n"));
+        f.load(writeFile(dir_.path(), QStringLiteral("two.txt"), "a\nb\n"));
+        QCOMPARE(f.state().FolderCount, std::int16_t(2));
+        QCOMPARE(f.state().FolderNames(2), QStringLiteral("b"));
+        QCOMPARE(f.state().FolderNames(3), QStringLiteral("3"));
+        QCOMPARE(f.List1.items, (QStringList{"a", "b"}));
+    }
+
+    void aGoodLoadFollowsAFailedOne()
+    {
+        WorkflowFixture f;
+        f.load(writeFile(dir_.path(), QStringLiteral("long.txt"), numberedLines(1001)));
+        f.files.faults.failOn(QStringLiteral("LineInput"), 2);
+        f.load(writeFile(dir_.path(), QStringLiteral("short.txt"), "a\nb\nc\n"));
+        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
+        f.desktop.boxes.clear();
+        f.load(writeFile(dir_.path(), QStringLiteral("good.txt"), "x\n"));
+        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        QCOMPARE(f.List1.items, QStringList{"x"});
+        QVERIFY(f.desktop.boxes.isEmpty());
+        QCOMPARE(f.files.FreeFile(), 1);  // no number left in use
+    }
+
+    // Failures that real files cannot produce on demand come from the doubles.
+
+    void aLineThatFailsToReadEndsTheLoad()
+    {
+        WorkflowFixture f;
+        f.state().FolderCount = 9;
+        f.files.faults.failOn(QStringLiteral("LineInput"), 2);
+        f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "a\nb\nc\n"));
+        QCOMPARE(f.desktop.prompts(), oneErrorBox);
+        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
+        QCOMPARE(f.state().FolderCount, std::int16_t(9));
+        QCOMPARE(f.state().FolderNames(2), QStringLiteral("a"));  // the previous line's text
+        QVERIFY(f.List1.items.isEmpty());
+        QVERIFY(!f.files.IsOpen(1));
+    }
+
+    void aFailingDisplayStepCostsOnlyThatEntry()
+    {
+        WorkflowFixture f;
+        f.List1.faults.failOn(QStringLiteral("AddItem"), 2);
+        f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "a\nb\nc\n"));
+        QCOMPARE(f.desktop.prompts(), oneErrorBox);
+        QCOMPARE(f.List1.items, (QStringList{"a", "c"}));
+        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        QCOMPARE(f.state().FolderCount, std::int16_t(3));
+    }
+
+    void aFailingViewerStepStillCompletesTheLoad()
+    {
+        WorkflowFixture f;
+        f.Frame1.visible = false;
+        f.Frame1.faults.failOn(QStringLiteral("setVisible"));
+        f.load(writeFile(dir_.path(), QStringLiteral("Readme.txt"), "x\n"));
+        QCOMPARE(f.desktop.prompts(), oneErrorBox);
+        QCOMPARE(f.Text2.text, QStringLiteral("x\r\n"));
+        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+    }
+
+    void aFailureAfterTheListIsReadyDropsItAgain()
+    {
+        WorkflowFixture f;
+        f.Text1.faults.failOn(QStringLiteral("SetFocus"));
+        f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "a\n"));
+        QCOMPARE(f.desktop.prompts(), oneErrorBox);
+        QCOMPARE(f.List1.items, QStringList{"a"});
+        QCOMPARE(f.state().FolderCount, std::int16_t(1));
+        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
+        QCOMPARE(f.Text1.selectedText(), messages::defaultParentName());
+    }
+
+    void noFreeFileNumberLeavesToTheCaller()
+    {
+        WorkflowFixture f;
+        f.files.faults.failOn(QStringLiteral("FreeFile"), 1, TooManyFiles);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, f.load(dir_.filePath(QStringLiteral("x.txt"))));
+        QVERIFY(f.desktop.boxes.isEmpty());
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QTEST_GUILESS_MAIN(ListLoadingTest)
+#include "test_list_loading.moc"
