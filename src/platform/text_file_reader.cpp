@@ -23,9 +23,12 @@ constexpr qint64 probeLimit = 1001LL * (32767 * bytesPerUnitAtMost + 2);
 QStringDecoder makeCp932Decoder()
 {
     // Both names give code page 932 with ICU; the first is the precise one.
-    QStringDecoder decoder("windows-31j");
+    // Stateless: each line is decoded on its own, so that a lead byte cut off
+    // by a line end shows as a replacement character instead of swallowing
+    // the first byte of the next line.
+    QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
-        decoder = QStringDecoder("Shift_JIS");
+        decoder = QStringDecoder("Shift_JIS", QStringDecoder::Flag::Stateless);
     return decoder;
 }
 
