@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Checks on the folder names a person gives: the parent name typed in the
+// window and the lines of a list file. Pure functions with no disk access, so
+// that they can be tested and fuzzed on their own. A name is refused when it
+// could lead outside the chosen folder or when no folder can carry it.
+namespace kestrune {
+
+// True for U+0000 to U+001F and U+007F anywhere in `text`. A NUL would cut a
+// path short at the OS; the others make names that cannot be seen or typed.
+bool hasControlCharacter(const QString& text);
+
+// True when `name` names exactly one folder inside the base folder: not empty,
+// not "." or "..", no "/" or "\" and no control character.
+bool isValidParentName(const QString& name);
+
+// The folder levels of one list line, outermost first. "/" and "\" both
+// separate levels, so that a list written on Windows nests the same way;
+// empty and "." levels are passed over ("a//./b" gives a, b). Spaces are kept.
+// A blank line gives no level at all.
+QStringList folderLevels(const QString& name);
+
+// True when a list line can be made inside the new parent: it has no ".."
+// level and no control character.
+bool isMakeableName(const QString& name);
+
+// The line number (counted from 1) of the first entry of `names` that
+// isMakeableName refuses, or 0 when every entry can be made.
+qsizetype firstUnmakeableLine(const QStringList& names);
+
+// `text` with each control character replaced by its visible picture
+// (U+2400 to U+241F, U+2421), for naming a refused line in a message.
+QString withVisibleControls(const QString& text);
+
+}  // namespace kestrune

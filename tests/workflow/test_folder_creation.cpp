@@ -1,0 +1,220 @@
+#include "messages.h"
+#include "workflow_fixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+using namespace kestrune;
+using namespace kestrune::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every entry below `root`, relative, sorted; folders end in "/".
+QStringList tree(const QString& root)
+{
+    QStringList out;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        out.append(QDir(root).relativeFilePath(it.filePath()) + (it.fileInfo().isDir() ? "/" : ""));
+    }
+    out.sort();
+    return out;
+}
+
+// A list as the read leaves it, without going through a file. The slot past
+// the count holds an older line that must not be made.
+void ready(WorkflowFixture& f, const QString& base, const QStringList& names, const QString& text)
+{
+    for (int i = 0; i < names.size(); ++i)
+        f.state().FolderNames(i + 1) = names.at(i);
+    f.state().FolderNames(static_cast<int>(names.size()) + 1) = QStringLiteral("stale");
+    f.state().FolderCount = static_cast<std::int16_t>(names.size());
+    f.state().BaseFolder = base + u'/';
+    f.state().LoadState = ListReady;
+    f.List1.items = names;
+    f.Text1.text = text;
+}
+
+std::optional<RuntimeError> press(WorkflowFixture& f)
+{
+    try {
+        f.workflow.Command2_Click();
+    } catch (const RuntimeError& error) {
+        return error;
+    }
+    return std::nullopt;
+}
+
+// Makes a folder refuse new entries, even for root, for its lifetime.
+struct Immutable {
+    explicit Immutable(QString folder) : path(std::move(folder))
+    {
+        made = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+    }
+    ~Immutable() { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path}); }
+    QString path;
+    bool made = false;
+};
+
+}  // namespace
+
+class FolderCreationTest : public QObject {
+    Q_OBJECT
+
+    // A failed press keeps what was made, leaves the list ready and the pointer back.
+    static void checkFailure(WorkflowFixture& f, const std::optional<RuntimeError>& error, int number,
+                             const QString& path, const QString& text)
+    {
+        QVERIFY(error);
+        QCOMPARE(error->number(), number);
+        QVERIFY2(error->description().startsWith(path + ": "), qPrintable(error->description()));
+        QCOMPARE(f.desktop.pointerHistory, (QList<int>{Hourglass, DefaultPointer}));
+        QCOMPARE(f.state().LoadState, ListReady);
+        QCOMPARE(f.Text1.text, text);
+        QCOMPARE(f.List1.ListCount(), f.state().FolderCount);
+    }
+
+private slots:
+    void parentTakesTheFirstFreeName_data()
+    {
+        QTest::addColumn<QStringList>("existing");  // made in this order; "file:" makes a plain file
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("parent");
+        const QString preset = messages::defaultParentName();
+        QTest::newRow("empty box") << QStringList{} << "" << preset;
+        QTest::newRow("trimmed") << QStringList{} << u"  Data  "_s << u"Data"_s;
+        QTest::newRow("spaces only") << QStringList{} << "   " << preset;
+        QTest::newRow("preset taken") << QStringList{preset} << "" << preset + "#";
+        QTest::newRow("taken twice") << QStringList{"A", "A#"} << u"A"_s << u"A##"_s;
+        QTest::newRow("A# before A") << QStringList{"A#", "A"} << u"A"_s << u"A##"_s;
+        QTest::newRow("plain file") << QStringList{"file:A"} << u"A"_s << u"A#"_s;
+        QTest::newRow("case differs") << QStringList{"a"} << u"A"_s << u"A"_s;
+    }
+    void parentTakesTheFirstFreeName()
+    {
+        QFETCH(QStringList, existing);
+        QFETCH(QString, text);
+        QFETCH(QString, parent);
+        QTemporaryDir dir;
+        for (const QString& entry : existing) {
+            if (entry.startsWith("file:"))
+                writeFile(dir.path(), entry.mid(5), "keep");
+            else
+                QVERIFY(QDir(dir.path()).mkdir(entry));
+        }
+        QStringList expected = tree(dir.path()) + QStringList{parent + "/", parent + "/x/"};
+        expected.sort();
+        WorkflowFixture f;
+        ready(f, dir.path(), {"x"}, text);
+
+        QVERIFY(!press(f));
+        QCOMPARE(tree(dir.path()), expected);
+        QCOMPARE(f.state().LoadState, NoListReady);
+        QCOMPARE(f.List1.items, QStringList{messages::creationFinished()});
+        QCOMPARE(f.Text1.text, QString());
+        QCOMPARE(f.desktop.pointerHistory, (QList<int>{Hourglass, DefaultPointer}));
+
+        f.Text1.text = text;  // the list is used up: a second press only beeps
+        QVERIFY(!press(f));
+        QCOMPARE(f.desktop.beeps, 1);
+        QCOMPARE(f.desktop.pointerHistory.size(), 2);
+        QCOMPARE(tree(dir.path()), expected);
+    }
+
+    void namesNestAndRepeatsCountAsDone_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("made");  // below the parent
+        QTest::newRow("empty list") << QStringList{} << QStringList{};
+        QTest::newRow("backslash after its parent") << QStringList{"a", "a\\b"} << QStringList{"a/", "a/b/"};
+        QTest::newRow("slash alone") << QStringList{"a/b/c"} << QStringList{"a/", "a/b/", "a/b/c/"};
+        QTest::newRow("blank lines and repeats") << QStringList{"x", "", "x", "y", "x/"} << QStringList{"x/", "y/"};
+        QTest::newRow("empty and dot levels") << QStringList{"a//b", "./c", "."} << QStringList{"a/", "a/b/", "c/"};
+        QTest::newRow("spaces kept") << QStringList{" 名前 "} << QStringList{" 名前 /"};
+    }
+    void namesNestAndRepeatsCountAsDone()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, made);
+        QTemporaryDir dir;
+        WorkflowFixture f;
+        ready(f, dir.path(), names, "P");
+        QVERIFY(!press(f));
+        QCOMPARE(tree(dir.path() + "/P"), made);
+        QCOMPARE(f.state().LoadState, NoListReady);
+    }
+
+    void refusedNamesMakeNothing_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("message");
+        const QString badParent = messages::badParentName();
+        const QString badNames = messages::badFolderNames() + "\n";
+        QTest::newRow("parent with slash") << "a/b" << QStringList{"x"} << badParent;
+        QTest::newRow("parent with NUL") << QString("P") + QChar(u'\0') + "x" << QStringList{"x"} << badParent;
+        QTest::newRow("up level") << "P" << QStringList{"a", "", "x/../y"} << badNames + "3行目: x/../y";
+        QTest::newRow("tab") << "P" << QStringList{"ok", "a\tb"} << badNames + "2行目: a␉b";
+    }
+    void refusedNamesMakeNothing()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, names);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        WorkflowFixture f;
+        ready(f, dir.path(), names, text);
+        QVERIFY(!press(f));
+        QCOMPARE(f.desktop.beeps, 1);
+        QCOMPARE(f.desktop.prompts(), QStringList{message});
+        QCOMPARE(f.desktop.boxes.first().pointerWhileShown, int(DefaultPointer));
+        QVERIFY(tree(dir.path()).isEmpty());
+        QCOMPARE(f.state().LoadState, ListReady);
+        QCOMPARE(f.List1.items, names);
+        QCOMPARE(f.Text1.text, text);
+    }
+
+    void readOnlyBaseFolderFailsClearly()
+    {
+        QTemporaryDir dir;
+        const Immutable locked(dir.path());
+        if (!locked.made)
+            QSKIP("needs root and a file system with the immutable flag");
+        WorkflowFixture f;
+        ready(f, dir.path(), {"x"}, "P");
+        checkFailure(f, press(f), PermissionDenied, dir.path() + "/P", "P");
+        QVERIFY(tree(dir.path()).isEmpty());
+    }
+
+    void tooLongNameStopsAndKeepsWhatWasMade()
+    {
+        QTemporaryDir dir;
+        WorkflowFixture f;
+        const QString tooLong(256, u'x');
+        ready(f, dir.path(), {"one", "two/three", tooLong, "four"}, "P");
+        checkFailure(f, press(f), PathFileAccessError, dir.path() + "/P/" + tooLong, "P");
+        QCOMPARE(tree(dir.path() + "/P"), (QStringList{"one/", "two/", "two/three/"}));
+    }
+
+    void crowdedParentNameEndsWithAnError()
+    {
+        QTemporaryDir dir;
+        const QString name(254, u'A');
+        QVERIFY(QDir(dir.path()).mkdir(name) && QDir(dir.path()).mkdir(name + "#"));
+        WorkflowFixture f;
+        ready(f, dir.path(), {"x"}, name);
+        checkFailure(f, press(f), PathFileAccessError, dir.path() + "/" + name + "##", name);
+        QCOMPARE(tree(dir.path()).size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(FolderCreationTest)
+#include "test_folder_creation.moc"
