@@ -39,7 +39,7 @@ void BrowseListView::mousePressEvent(QMouseEvent* event)
 {
     // The second press of a double-click whose first click replaced the rows.
     const auto interval = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-    droppingClick_ = rowsReplacedSincePress_ && event->timestamp() - lastRelease_ < interval;
+    droppingClick_ = rowsReplacedSincePress_ && lastRelease_ && event->timestamp() - *lastRelease_ < interval;
     rowsReplacedSincePress_ = false;
     if (droppingClick_) {
         rowsReplacedSincePress_ = true;

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace kestrune {
 
@@ -30,8 +31,8 @@ protected:
 
 private:
     bool rowsReplacedSincePress_ = false;
-    bool droppingClick_ = false;  // between the press and release of a dropped click
-    quint64 lastRelease_ = 0;     // event time, in milliseconds
+    bool droppingClick_ = false;          // between the press and release of a dropped click
+    std::optional<quint64> lastRelease_;  // event time, in milliseconds; none before the first release
 };
 
 // `path` made absolute and clean (no trailing separator but on a root). An
