@@ -21,8 +21,7 @@ void QtDesktop::Beep()
 
 void QtDesktop::MsgBox(const QString& prompt, const QString& title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? applicationTitle_ : title, prompt, QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? applicationTitle_ : title, prompt, QMessageBox::Ok, parent_);
     // A box must be readable while the hourglass is on.
     const bool hourglass = pointer_ == Hourglass;
     if (hourglass)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMetaObject>
+
+#include <vector>
+
+namespace kestrune {
+
+class EventDispatch;
+class FolderListWorkflow;
+class FrmMain;
+class WindowCommands;
+
+// Which handler answers which control event. Each connection passes through
+// the dispatch; all of them are undone when the binding goes, so that the
+// window's teardown can reach no handler.
+class EventBinding {
+public:
+    EventBinding(FrmMain& form, WindowCommands& window, FolderListWorkflow& workflow, EventDispatch& dispatch);
+    ~EventBinding();
+    EventBinding(const EventBinding&) = delete;
+    EventBinding& operator=(const EventBinding&) = delete;
+
+private:
+    std::vector<QMetaObject::Connection> connections_;
+};
+
+}  // namespace kestrune

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "desktop.h"
+
+#include <functional>
+
+namespace kestrune {
+
+// The one place where events reach the handlers. A failure that leaves a
+// handler is shown here, once: the pointer goes back to normal, a box headed
+// "実行時エラー" gives the error's number and description, and the program
+// goes on with the next event.
+class EventDispatch {
+public:
+    explicit EventDispatch(Desktop& desktop);
+
+    void run(const std::function<void()>& handler);
+    // Reports a failure raised outside any handler (a control's own action).
+    void report(int number, const QString& description);
+
+    // After the program has ended no handler runs, whatever events still arrive.
+    void stop() { stopped_ = true; }
+    bool stopped() const { return stopped_; }
+
+    static QString title();
+    static QString prompt(int number, const QString& description);
+
+private:
+    Desktop& desktop_;
+    bool stopped_ = false;
+};
+
+}  // namespace kestrune

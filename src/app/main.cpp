@@ -1,0 +1,30 @@
+#include "posix_file_input.h"
+#include "posix_folders.h"
+#include "program_window.h"
+#include "qt_desktop.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrune"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kestrune"));
+
+    try {
+        kestrune::QtDesktop desktop(QStringLiteral("Kestrune"));
+        kestrune::PosixFileInput files;
+        kestrune::PosixFolders folders;
+        kestrune::ProgramWindow program(desktop, files, folders);
+        desktop.setParentWindow(&program.window());
+        program.start();
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        // Only the start-up can get here; every handler's failure is caught where it runs.
+        std::fprintf(stderr, "kestrune: %s\n", error.what());
+        return 1;
+    }
+}

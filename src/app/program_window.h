@@ -1,0 +1,44 @@
+#pragma once
+
+#include "event_binding.h"
+#include "event_dispatch.h"
+#include "file_input.h"
+#include "folder_list_workflow.h"
+#include "folders.h"
+#include "frm_main.h"
+#include "window_commands.h"
+
+#include <functional>
+
+namespace kestrune {
+
+// The running program: the window, its workflow and the binding between them.
+// The host services come in from outside, so that tests can answer the
+// message boxes themselves.
+class ProgramWindow {
+public:
+    // `quit` leaves the event loop; by default the application's.
+    ProgramWindow(Desktop& desktop, FileInput& files, Folders& folders, std::function<void()> quit = {});
+    ~ProgramWindow();
+    ProgramWindow(const ProgramWindow&) = delete;
+    ProgramWindow& operator=(const ProgramWindow&) = delete;
+
+    // Raises the window's Load, then shows it.
+    void start();
+
+    FrmMain& window() { return window_; }
+    FolderListWorkflow& workflow() { return workflow_; }
+    bool ended() const { return dispatch_.stopped(); }
+
+private:
+    void End();
+
+    FrmMain window_;
+    EventDispatch dispatch_;
+    FolderListWorkflow workflow_;
+    WindowCommands commands_;
+    EventBinding binding_;
+    std::function<void()> quit_;
+};
+
+}  // namespace kestrune
