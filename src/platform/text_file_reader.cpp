@@ -24,8 +24,7 @@ QStringDecoder makeCp932Decoder()
 {
     // Both names give code page 932 with ICU; the first is the precise one.
     // Stateless: each line is decoded on its own, so that a lead byte cut off
-    // by a line end shows as a replacement character instead of swallowing
-    // the first byte of the next line.
+    // by a line end cannot swallow the first byte of the next line.
     QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
         decoder = QStringDecoder("Shift_JIS", QStringDecoder::Flag::Stateless);
@@ -184,7 +183,19 @@ QString TextFileReader::readLine(qsizetype maxLength)
     if (endedByCr && fill() && buffer_[pos_] == '\n')
         ++pos_;
 
-    QString line = utf8_ ? QString::fromUtf8(bytes) : cp932_.decode(bytes);
+    QString line;
+    if (utf8_) {
+        line = QString::fromUtf8(bytes);
+    } else {
+        // The decoder would hold back a lead byte that ends the line and drop
+        // it, silently changing the name. Followed by a line end it becomes
+        // the substitute character, as every other byte that is no character
+        // does, and the name is refused where it would be made.
+        bytes.append('\n');
+        line = cp932_.decode(bytes);
+        if (line.endsWith(u'\n'))
+            line.chop(1);
+    }
     if (line.size() > maxLength)
         throw RuntimeError(BadRecordLength,
                            QStringLiteral("%1: %2 文字を超える行があります").arg(path_).arg(maxLength));

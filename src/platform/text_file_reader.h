@@ -32,7 +32,7 @@ private:
 
     QString path_;
     int fd_ = -1;
-    std::array<char, 64 * 1024> buffer_{};
+    std::array<char, 65536> buffer_{};
     qsizetype pos_ = 0;
     qsizetype len_ = 0;
     bool utf8_ = true;
