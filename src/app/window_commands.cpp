@@ -13,7 +13,7 @@ QString titleText()
 
 }  // namespace
 
-WindowCommands::WindowCommands(WindowCommandControls controls, std::function<void()> End)
+WindowCommands::WindowCommands(const WindowCommandControls& controls, std::function<void()> End)
     : c_(controls), End_(std::move(End))
 {
 }

@@ -20,7 +20,7 @@ struct WindowCommandControls {
 class WindowCommands {
 public:
     // `End` ends the program at once; no handler may run after it.
-    WindowCommands(WindowCommandControls controls, std::function<void()> End);
+    WindowCommands(const WindowCommandControls& controls, std::function<void()> End);
 
     void Form_Load();
     void Command1_Click();

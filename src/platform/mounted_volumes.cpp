@@ -105,7 +105,7 @@ QList<MountedVolume> volumesFromMountInfo(const QString& mountInfo)
         if (fields.size() < 6 || separator < 0 || separator + 1 >= fields.size())
             continue;
         const QString mountPoint = unescape(fields[4]);
-        const QString type = fields[separator + 1];
+        const QString& type = fields[separator + 1];
         const QString source = separator + 2 < fields.size() ? unescape(fields[separator + 2]) : QString();
         if (mountPoint == RootPath || !mountPoint.startsWith(u'/') || hasHiddenPart(mountPoint) ||
             isPseudoFileSystem(type))

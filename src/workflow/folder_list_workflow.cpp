@@ -2,7 +2,8 @@
 
 namespace kestrune {
 
-FolderListWorkflow::FolderListWorkflow(WorkflowControls controls, Desktop& desktop, FileInput& files, Folders& folders)
+FolderListWorkflow::FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, FileInput& files,
+                                       Folders& folders)
     : c_(controls), desktop_(desktop), files_(files), folders_(folders)
 {
 }

@@ -24,7 +24,7 @@ struct WorkflowControls {
 // let RuntimeError out to the caller (the window's event dispatch).
 class FolderListWorkflow {
 public:
-    FolderListWorkflow(WorkflowControls controls, Desktop& desktop, FileInput& files, Folders& folders);
+    FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, FileInput& files, Folders& folders);
 
     // Browsing and list-file choice (browsing.cpp).
     void Drive1_Change();
