@@ -1,0 +1,154 @@
+// The create button over any list and any typed parent name, in a scratch
+// folder that also holds a neighbour folder, a plain file and links leading
+// out. Whatever happens, every folder made lies under the one new parent, and
+// nothing that was there before is changed or gone.
+//
+// Input: the parent name as UTF-8, a NUL, then the list file. Without a NUL
+// the whole input is the list and the parent name is left empty.
+
+#include "fake_controls.h"
+#include "fake_desktop.h"
+#include "fake_folders.h"
+#include "folder_list_workflow.h"
+#include "folder_names.h"
+#include "fuzz_support.h"
+#include "messages.h"
+#include "posix_file_input.h"
+#include "runtime_error.h"
+#include "text.h"
+#include "tree_snapshot.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace kestrune;
+using fuzz::require;
+
+namespace {
+
+void makeFolder(const QString& path)
+{
+    require(::mkdir(QFile::encodeName(path).constData(), 0755) == 0, "set up a folder");
+}
+
+void makeLink(const char* target, const QString& path)
+{
+    require(::symlink(target, QFile::encodeName(path).constData()) == 0, "set up a link");
+}
+
+// The neighbourhood a list file usually lives in, with traps for a careless
+// creation: names already taken, and links that lead out of the base folder.
+void furnish(const QString& root, const QString& base)
+{
+    makeFolder(root + QStringLiteral("/outside"));
+    const QByteArray keep = "keep\n";
+    fuzz::writeBytes(root + QStringLiteral("/outside/keep.txt"), reinterpret_cast<const std::uint8_t*>(keep.data()),
+                     static_cast<std::size_t>(keep.size()));
+    makeFolder(base);
+    makeFolder(base + messages::defaultParentName());
+    makeFolder(base + QStringLiteral("A#"));
+    fuzz::writeBytes(base + QStringLiteral("A"), nullptr, 0);
+    makeLink("../outside", base + QStringLiteral("escape"));
+    makeLink(".", base + QStringLiteral("loop"));
+}
+
+bool isFolder(const QString& path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const qsizetype nul = input.indexOf('\0');
+    const QString typed = nul < 0 ? QString() : QString::fromUtf8(input.left(nul));
+    const QByteArray list = nul < 0 ? input : input.mid(nul + 1);
+
+    const fuzz::ScratchFolder scratch;
+    const QString base = scratch.path() + QStringLiteral("/base/");
+    furnish(scratch.path(), base);
+    const QString listPath = base + QStringLiteral("list.txt");
+    fuzz::writeBytes(listPath, reinterpret_cast<const std::uint8_t*>(list.constData()),
+                     static_cast<std::size_t>(list.size()));
+    const test::TreeSnapshot before = test::snapshotTree(scratch.path());
+
+    test::FakeListBox List1;
+    test::FakeTextBox Text1;
+    test::FakeFrame Frame1;
+    test::FakeTextBox Text2;
+    test::FakeDriveListBox Drive1;
+    test::FakeDirListBox Dir1;
+    test::FakeFileListBox File1;
+    test::FakeDesktop desktop;
+    PosixFileInput files;
+    test::FakeFolders folders;
+    FolderListWorkflow workflow(WorkflowControls{List1, Text1, Frame1, Text2, Drive1, Dir1, File1}, desktop, files,
+                                folders);
+    WorkflowState& state = workflow.state();
+    state.ListFilePath = listPath;
+    state.BaseFolder = base;
+    workflow.ReadListFile();
+    const bool loaded = state.LoadState == ListReady;
+    const QStringList listed = List1.items;
+    const auto boxesAfterLoad = desktop.boxes.size();
+    Text1.text = typed;
+
+    bool failed = false;
+    try {
+        workflow.Command2_Click();
+    } catch (const RuntimeError&) {
+        failed = true;
+    }
+    const bool refused = desktop.boxes.size() > boxesAfterLoad;
+
+    const test::TreeChanges changes = compareTrees(before, test::snapshotTree(scratch.path()));
+    require(changes.removed.isEmpty(), "nothing is removed");
+    require(changes.changed.isEmpty(), "nothing that was there is changed");
+    require(desktop.pointer == DefaultPointer, "the pointer is restored");
+
+    // The one new entry of the base folder is the parent; all else is inside it.
+    QByteArray parent;
+    for (const QByteArray& added : changes.added) {
+        if (added.startsWith("base/") && !added.mid(5).contains('/')) {
+            require(parent.isEmpty(), "one new parent at most");
+            parent = added;
+        }
+    }
+    for (const QByteArray& added : changes.added) {
+        require(added == parent || added.startsWith(parent + '/'), "every folder made lies under the new parent");
+        require(isFolder(scratch.path() + u'/' + QFile::decodeName(added)), "only folders are made");
+    }
+
+    if (!loaded || refused) {
+        require(changes.added.isEmpty(), "a gated or refused press makes nothing");
+        require(!failed, "a gated or refused press raises no error");
+    }
+    if (!parent.isEmpty()) {
+        QString wanted = Trim(typed);
+        if (wanted.isEmpty())
+            wanted = messages::defaultParentName();
+        const QString made = QFile::decodeName(parent.mid(5));
+        require(made.startsWith(wanted) && made.mid(wanted.size()).count(u'#') == made.size() - wanted.size(),
+                "the parent is the typed name with \"#\" added");
+    }
+    if (failed) {
+        require(state.LoadState == ListReady && List1.items == listed && Text1.text == typed,
+                "a failure leaves the list ready");
+    } else if (loaded && !refused) {
+        require(state.LoadState == NoListReady, "a finished creation ends the list");
+        require(List1.items == QStringList{messages::creationFinished()} && Text1.text.isEmpty(),
+                "the completion line");
+        const QString parentPath = scratch.path() + u'/' + QFile::decodeName(parent);
+        for (std::int32_t k = 1; k <= state.FolderCount; ++k) {
+            const QStringList levels = folderLevels(state.FolderNames(k));
+            require(isFolder(parentPath + (levels.isEmpty() ? QString() : u'/' + levels.join(u'/'))),
+                    "every listed name is made");
+        }
+    }
+    return 0;
+}

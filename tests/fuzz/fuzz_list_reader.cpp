@@ -1,0 +1,192 @@
+// Any bytes a person could pick as a list file, read the way the file click
+// reads them, then put through the checks the create button makes on names.
+// Checks the load against a plain re-reading of the same bytes.
+
+#include "fake_controls.h"
+#include "fake_desktop.h"
+#include "fake_folders.h"
+#include "folder_list_workflow.h"
+#include "folder_names.h"
+#include "fuzz_support.h"
+#include "messages.h"
+#include "native_path.h"
+#include "posix_file_input.h"
+#include "text.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <cstring>
+
+using namespace kestrune;
+using fuzz::require;
+
+namespace {
+
+constexpr std::int16_t earlierCount = 7;  // FolderCount left by an earlier load
+
+// The text split at CR, LF and CR LF; a final line end adds no empty line.
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        if (text[at] != u'\r' && text[at] != u'\n') {
+            ++at;
+            continue;
+        }
+        lines.append(text.mid(start, at - start));
+        if (text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n')
+            ++at;
+        start = ++at;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+bool isUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+// The whole file decoded at once, then split: no byte of code page 932 can be
+// CR or LF inside a character, so this is what line-by-line reading must give.
+QStringList expectedNames(QByteArray bytes)
+{
+    const bool utf8 = isUtf8(bytes);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    if (utf8)
+        return splitLines(QString::fromUtf8(bytes));
+    QStringDecoder cp932("windows-31j", QStringDecoder::Flag::Stateless);
+    require(cp932.isValid(), "code page 932 decoder");
+    // A lead byte at the very end has nothing after it to show it is cut off.
+    QString text = cp932.decode(bytes + '\n');
+    text.chop(1);
+    return splitLines(text);
+}
+
+// What the create button's checks promise about one name.
+void checkNameRules(const QString& name)
+{
+    const QStringList levels = folderLevels(name);
+    for (const QString& level : levels) {
+        require(!level.isEmpty() && level != u".", "no empty or \".\" level");
+        require(!level.contains(u'/') && !level.contains(u'\\'), "a level holds no separator");
+    }
+    const bool makeable = isMakeableName(name);
+    if (name.contains(QChar(u'\0')))
+        require(!makeable, "a name with NUL is refused");
+    if (makeable) {
+        require(!hasControlCharacter(name), "a makeable name has no control character");
+        const QString parent = QStringLiteral("/base/parent");
+        QString path = parent;
+        for (const QString& level : levels)
+            path += u'/' + level;
+        const QString clean = QDir::cleanPath(path);
+        require(clean == path, "a makeable name is already in its clean form");
+        require(levels.isEmpty() || clean.startsWith(parent + u'/'), "a makeable name stays in the parent");
+        const QByteArray native = nativePath(path);
+        for (const QByteArray& part : native.split('/'))
+            require(part != "..", "no \"..\" level reaches the OS");
+    }
+    const QString visible = withVisibleControls(name);
+    require(visible.size() == name.size() && !hasControlCharacter(visible), "a refused name can be shown");
+
+    // The same text typed as the parent name.
+    const QString parentName = Trim(name);
+    if (isValidParentName(parentName)) {
+        require(levels.size() <= 1 && folderLevels(parentName) == QStringList{parentName},
+                "a parent name is one level");
+        require(parentName != u".." && parentName != u"." && !hasControlCharacter(parentName),
+                "a parent name is a plain name");
+        const QString path = QStringLiteral("/base/") + parentName;
+        require(QDir::cleanPath(path) == path, "a parent name stays in the base folder");
+    }
+}
+
+struct Scratch {
+    fuzz::ScratchFolder folder;
+    QString listPath = folder.path() + QStringLiteral("/list.txt");
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static Scratch scratch;
+    fuzz::writeBytes(scratch.listPath, data, size);
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+
+    test::FakeListBox List1;
+    test::FakeTextBox Text1{QStringLiteral("Text1")};
+    test::FakeFrame Frame1;
+    Frame1.visible = false;
+    test::FakeTextBox Text2;
+    test::FakeDriveListBox Drive1;
+    test::FakeDirListBox Dir1;
+    test::FakeFileListBox File1;
+    test::FakeDesktop desktop;
+    PosixFileInput files;
+    test::FakeFolders folders;
+    FolderListWorkflow workflow(WorkflowControls{List1, Text1, Frame1, Text2, Drive1, Dir1, File1}, desktop, files,
+                                folders);
+    WorkflowState& state = workflow.state();
+    state.ListFilePath = scratch.listPath;
+    state.BaseFolder = QFileInfo(scratch.listPath).absolutePath() + u'/';
+    state.FolderCount = earlierCount;
+
+    workflow.ReadListFile();
+
+    require(files.FreeFile() == 1, "no file number stays in use");
+    require(folders.made.isEmpty(), "reading makes no folder");
+    require(desktop.pointer == DefaultPointer, "the pointer is untouched");
+
+    const QStringList expected = expectedNames(bytes);
+    bool tooLong = false;
+    for (qsizetype k = 0; k < expected.size() && k <= FolderNameTable::UpperBound; ++k)
+        tooLong = tooLong || expected.at(k).size() > PosixFileInput::MaxLineLength;
+    const bool fits = expected.size() <= FolderNameTable::UpperBound && !tooLong;
+
+    if (fits) {
+        require(state.LoadState == ListReady, "a list that fits loads");
+        require(desktop.boxes.isEmpty() && desktop.beeps == 0, "a good load is silent");
+        require(state.FolderCount == expected.size(), "FolderCount is the number of lines");
+        require(List1.items == expected, "the listed names are the lines, in order");
+        for (std::int32_t k = 1; k <= state.FolderCount; ++k)
+            require(state.FolderNames(k) == expected.at(k - 1), "slot k holds line k");
+        require(Text1.text == messages::defaultParentName() && Text1.selStart == 0 &&
+                    Text1.selLength == Text1.text.size() && Text1.focused,
+                "the parent name is preset and selected");
+        require(firstUnmakeableLine(expected) == 0 || !isMakeableName(expected.at(firstUnmakeableLine(expected) - 1)),
+                "the first refused line is refused");
+    } else {
+        require(state.LoadState == NoListReady, "a list that does not fit is refused");
+        require(!desktop.boxes.isEmpty() && desktop.boxes.size() <= 2, "one or two messages");
+        if (!tooLong)
+            require(desktop.boxes.size() == 1, "too many lines: exactly one message");
+        require(desktop.beeps == desktop.boxes.size(), "each message has its beep");
+        for (const auto& box : desktop.boxes)
+            require(box.prompt == messages::errorOccurred() && box.title.isEmpty(), "the error message");
+        require(List1.items.isEmpty(), "nothing is listed");
+        require(state.FolderCount == earlierCount, "FolderCount keeps its earlier value");
+        require(Text1.text == QStringLiteral("Text1"), "the parent name is untouched");
+    }
+    require(!Frame1.visible, "a list is not shown as text");
+
+    for (qsizetype k = 0; k < expected.size() && k < 1000; ++k)
+        checkNameRules(expected.at(k));
+
+    // The raw bytes as UTF-16 reach the name checks too: lone surrogates and
+    // characters no decoder would produce.
+    QString raw(static_cast<qsizetype>(size / 2), Qt::Uninitialized);
+    std::memcpy(raw.data(), data, (size / 2) * 2);
+    for (const QString& line : raw.split(u'\n'))
+        checkNameRules(line);
+    return 0;
+}
