@@ -6,8 +6,8 @@ namespace kestrune {
 
 namespace {
 
-// Joins a folder and a name with exactly one separator; a root such as "/"
-// already ends in one.
+// The folder path ending in exactly one separator, ready for a name to follow;
+// a root such as "/" already ends in one.
 QString withSeparator(const QString& folder)
 {
     return folder.endsWith(PathSeparator) ? folder : folder + PathSeparator;
