@@ -1,0 +1,123 @@
+// Create: a new parent with sub-folders of Japanese names, made by the create
+// button with the real platform; against a bare mkdir(2) loop over the same
+// names on the same file system.
+#include "figures.h"
+#include "folder_list_workflow.h"
+#include "japanese_names.h"
+#include "messages.h"
+#include "paired_rounds.h"
+#include "posix_file_input.h"
+#include "posix_folders.h"
+#include "quiet_controls.h"
+#include "scratch_folder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace kestrune::bench {
+
+namespace {
+
+void bareMkdirLoop(const std::string& parent, const std::vector<std::string>& names)
+{
+    std::string path = parent;
+    if (::mkdir(path.c_str(), 0777) != 0)
+        throw std::runtime_error("mkdir " + path + ": " + std::strerror(errno));
+    path += '/';
+    const std::size_t stem = path.size();
+    for (const std::string& name : names) {
+        path.resize(stem);
+        path += name;
+        if (::mkdir(path.c_str(), 0777) != 0)
+            throw std::runtime_error("mkdir " + path + ": " + std::strerror(errno));
+    }
+}
+
+void settle(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        throw std::runtime_error("open " + folder + ": " + std::strerror(errno));
+    const int synced = ::syncfs(fd);
+    ::close(fd);
+    if (synced != 0)
+        throw std::runtime_error("syncfs " + folder + ": " + std::strerror(errno));
+}
+
+void createFolders(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    try {
+        ScratchFolder scratch("create");
+        const QStringList names = japaneseNames(count);
+        std::vector<std::string> nativeNames;
+        for (const QString& name : names)
+            nativeNames.push_back(name.toStdString());
+        // Both parents go into one folder, so that the file system places the
+        // folders of both in the same block groups, under the same conditions.
+        const std::string base = scratch.path();
+        const std::string programParent = base + "/" + messages::defaultParentName().toStdString();
+        const std::string floorParent = programParent + "_floor";
+
+        QuietWindow window;
+        PosixFileInput files;
+        PosixFolders folders;
+        FolderListWorkflow workflow(window.controls(), window.desktop, files, folders);
+        WorkflowState& list = workflow.state();
+        list.BaseFolder = QString::fromStdString(base) + PathSeparator;
+        for (int index = 1; index <= count; ++index)
+            list.FolderNames(index) = names.at(index - 1);
+        list.FolderCount = static_cast<std::int16_t>(count);
+
+        PairedRounds rounds("create/" + std::to_string(count));
+        for (auto _ : state) {
+            // As after a list was read: the box holds the preset name.
+            list.LoadState = ListReady;
+            window.Text1.text = messages::defaultParentName();
+            rounds.round(
+                state, [&] { workflow.Command2_Click(); }, [&] { bareMkdirLoop(floorParent, nativeNames); });
+            struct stat info {};
+            const std::string lastMade = programParent + "/" + nativeNames.back();
+            if (list.LoadState != NoListReady || window.desktop.boxes != 0 || ::stat(lastMade.c_str(), &info) != 0 ||
+                !S_ISDIR(info.st_mode)) {
+                state.SkipWithError("the folders were not made");
+                return;
+            }
+            removeTree(programParent);
+            removeTree(floorParent);
+            // The removals' writes land now, not inside the next round.
+            settle(base);
+        }
+        rounds.report(state);
+    } catch (const std::exception& error) {
+        state.SkipWithError(error.what());
+    }
+}
+
+int createRounds(int count)
+{
+    return count >= 1000 ? 16 : (count >= 100 ? 60 : 200);
+}
+
+}  // namespace
+
+void registerCreateFigures()
+{
+    for (const int count : {10, 100, 1000}) {
+        benchmark::RegisterBenchmark("create", createFolders)
+            ->Arg(count)
+            ->Iterations(createRounds(count))
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+}  // namespace kestrune::bench

@@ -1,0 +1,10 @@
+#pragma once
+
+// Each figure registers its benchmarks, side by side with their floors.
+namespace kestrune::bench {
+
+void registerCreateFigures();
+void registerBrowseFigures();
+void registerLoadFigures();
+
+}  // namespace kestrune::bench

@@ -1,0 +1,24 @@
+// The in-process figures: Create, Browse and Load, each against its floor.
+#include "figures.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv)
+{
+    // The folder lists are real widgets; they paint without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    kestrune::bench::registerCreateFigures();
+    kestrune::bench::registerBrowseFigures();
+    kestrune::bench::registerLoadFigures();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
