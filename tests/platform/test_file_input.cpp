@@ -1,11 +1,14 @@
 #include "posix_file_input.h"
 #include "runtime_error.h"
 
+#include "raised_error.h"
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <QTest>
 
 using namespace kestrune;
+using namespace kestrune::test;
 
 namespace {
 
@@ -29,16 +32,6 @@ QStringList readAll(const QString& path)
         lines.append(input.LineInput(fileNo));
     input.Close(fileNo);
     return lines;
-}
-
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 }  // namespace

@@ -3,15 +3,18 @@
 #include "qt_file_list_box.h"
 #include "runtime_error.h"
 
+#include "raised_error.h"
 #include <QDir>
 #include <QFile>
 #include <QListView>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
 #include <QTest>
 
 using namespace kestrune;
+using namespace kestrune::test;
 
 namespace {
 
@@ -19,16 +22,6 @@ void touch(const QString& path)
 {
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-}
-
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 // Clicks entry `index` of a folder list (classic numbering) or row `index` of

@@ -3,6 +3,7 @@
 // and leaves the list ready for another try.
 
 #include "messages.h"
+#include "raised_error.h"
 #include "tree_snapshot.h"
 #include "workflow_fixture.h"
 
@@ -50,12 +51,7 @@ private:
 
 std::optional<RuntimeError> press(WorkflowFixture& f)
 {
-    try {
-        f.workflow.Command2_Click();
-    } catch (const RuntimeError& error) {
-        return error;
-    }
-    return std::nullopt;
+    return raisedError([&] { f.workflow.Command2_Click(); });
 }
 
 }  // namespace

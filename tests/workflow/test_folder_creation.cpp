@@ -1,4 +1,5 @@
 #include "messages.h"
+#include "raised_error.h"
 #include "workflow_fixture.h"
 
 #include <QDir>
@@ -45,12 +46,7 @@ void ready(WorkflowFixture& f, const QString& base, const QStringList& names, co
 
 std::optional<RuntimeError> press(WorkflowFixture& f)
 {
-    try {
-        f.workflow.Command2_Click();
-    } catch (const RuntimeError& error) {
-        return error;
-    }
-    return std::nullopt;
+    return raisedError([&] { f.workflow.Command2_Click(); });
 }
 
 // Makes a folder refuse new entries, even for root, for its lifetime.
