@@ -6,17 +6,13 @@
 // Input: the parent name as UTF-8, a NUL, then the list file. Without a NUL
 // the whole input is the list and the parent name is left empty.
 
-#include "fake_controls.h"
-#include "fake_desktop.h"
-#include "fake_folders.h"
-#include "folder_list_workflow.h"
 #include "folder_names.h"
 #include "fuzz_support.h"
 #include "messages.h"
-#include "posix_file_input.h"
 #include "runtime_error.h"
 #include "text.h"
 #include "tree_snapshot.h"
+#include "workflow_fixture.h"
 
 #include <QFile>
 
@@ -77,22 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      static_cast<std::size_t>(list.size()));
     const test::TreeSnapshot before = test::snapshotTree(scratch.path());
 
-    test::FakeListBox List1;
-    test::FakeTextBox Text1;
-    test::FakeFrame Frame1;
-    test::FakeTextBox Text2;
-    test::FakeDriveListBox Drive1;
-    test::FakeDirListBox Dir1;
-    test::FakeFileListBox File1;
-    test::FakeDesktop desktop;
-    PosixFileInput files;
-    test::FakeFolders folders;
-    FolderListWorkflow workflow(WorkflowControls{List1, Text1, Frame1, Text2, Drive1, Dir1, File1}, desktop, files,
-                                folders);
-    WorkflowState& state = workflow.state();
-    state.ListFilePath = listPath;
-    state.BaseFolder = base;
-    workflow.ReadListFile();
+    test::WorkflowFixture f;
+    test::FakeListBox& List1 = f.List1;
+    test::FakeTextBox& Text1 = f.Text1;
+    test::FakeDesktop& desktop = f.desktop;
+    FolderListWorkflow& workflow = f.workflow;
+    const WorkflowState& state = f.state();
+    f.load(listPath, base);
     const bool loaded = state.LoadState == ListReady;
     const QStringList listed = List1.items;
     const auto boxesAfterLoad = desktop.boxes.size();

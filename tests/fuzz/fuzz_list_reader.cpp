@@ -2,16 +2,13 @@
 // reads them, then put through the checks the create button makes on names.
 // Checks the load against a plain re-reading of the same bytes.
 
-#include "fake_controls.h"
-#include "fake_desktop.h"
-#include "fake_folders.h"
-#include "folder_list_workflow.h"
 #include "folder_names.h"
 #include "fuzz_support.h"
 #include "messages.h"
 #include "native_path.h"
 #include "posix_file_input.h"
 #include "text.h"
+#include "workflow_fixture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -123,25 +120,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::writeBytes(scratch.listPath, data, size);
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
-    test::FakeListBox List1;
-    test::FakeTextBox Text1{QStringLiteral("Text1")};
-    test::FakeFrame Frame1;
-    Frame1.visible = false;
-    test::FakeTextBox Text2;
-    test::FakeDriveListBox Drive1;
-    test::FakeDirListBox Dir1;
-    test::FakeFileListBox File1;
-    test::FakeDesktop desktop;
-    PosixFileInput files;
-    test::FakeFolders folders;
-    FolderListWorkflow workflow(WorkflowControls{List1, Text1, Frame1, Text2, Drive1, Dir1, File1}, desktop, files,
-                                folders);
-    WorkflowState& state = workflow.state();
-    state.ListFilePath = scratch.listPath;
-    state.BaseFolder = QFileInfo(scratch.listPath).absolutePath() + u'/';
-    state.FolderCount = earlierCount;
-
-    workflow.ReadListFile();
+    test::WorkflowFixture f;
+    f.Frame1.visible = false;
+    f.state().FolderCount = earlierCount;
+    f.load(scratch.listPath, QFileInfo(scratch.listPath).absolutePath() + u'/');
+    const test::FakeListBox& List1 = f.List1;
+    const test::FakeTextBox& Text1 = f.Text1;
+    const test::FakeFrame& Frame1 = f.Frame1;
+    const test::FakeDesktop& desktop = f.desktop;
+    const WorkflowState& state = f.state();
+    test::FakeFileInput& files = f.files;
+    const test::FakeFolders& folders = f.folders;
 
     require(files.FreeFile() == 1, "no file number stays in use");
     require(folders.made.isEmpty(), "reading makes no folder");
