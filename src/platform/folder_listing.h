@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -30,8 +31,13 @@ public:
     bool matches(const QString& name) const;
 
 private:
+    struct Part {
+        QString folded;  // case-folded; without the leading "*" when tailOnly
+        bool tailOnly;   // "*" then plain text: only the end of a name is compared
+    };
+
     QString text_;
-    QStringList parts_;  // case-folded
+    QList<Part> parts_;
 };
 
 }  // namespace kestrune

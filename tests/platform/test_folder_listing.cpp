@@ -25,6 +25,13 @@ private slots:
         QTest::newRow("code units, not numbers") << QStringList{"a2", "A10", "a1"} << QStringList{"a1", "A10", "a2"};
         QTest::newRow("full-width letters fold too") << QStringList{"ｂ", "Ａ", "ａ"} << QStringList{"Ａ", "ａ", "ｂ"};
         QTest::newRow("kana by code unit") << QStringList{"う", "あ", "い"} << QStringList{"あ", "い", "う"};
+        QTest::newRow("accented letters fold, after ASCII")
+            << QStringList{"é", "z", "É", "Ä"} << QStringList{"z", "Ä", "É", "é"};
+        QTest::newRow("a prefix comes first") << QStringList{"ab", "A", "a"} << QStringList{"A", "a", "ab"};
+        // U+10400 folds to U+10428; as code units (surrogates) both come before
+        // the full-width letters.
+        QTest::newRow("letters beyond the basic plane fold")
+            << QStringList{"ｚ", "\U00010428b", "\U00010400a"} << QStringList{"\U00010400a", "\U00010428b", "ｚ"};
     }
     void namesSortIgnoringCaseThenExactly()
     {
@@ -89,6 +96,10 @@ private slots:
         QTest::newRow("one character") << QStringLiteral("?.txt") << QStringLiteral("a.txt") << true;
         QTest::newRow("one character, two given") << QStringLiteral("?.txt") << QStringLiteral("ab.txt") << false;
         QTest::newRow("several patterns") << QStringLiteral("*.csv;*.txt") << QStringLiteral("list.TXT") << true;
+        QTest::newRow("pattern in capitals") << QStringLiteral("*.TXT") << QStringLiteral("names.txt") << true;
+        QTest::newRow("accented extension") << QStringLiteral("*.É") << QStringLiteral("a.é") << true;
+        QTest::newRow("name shorter than the end") << QStringLiteral("*.txt") << QStringLiteral("txt") << false;
+        QTest::newRow("star alone") << QStringLiteral("*") << QStringLiteral("名前") << true;
         QTest::newRow("star backtracks") << QStringLiteral("*a*b") << QStringLiteral("xaxab") << true;
     }
     void patternsMatchAnyLetterCase()

@@ -6,6 +6,8 @@
 #include "runtime_error.h"
 
 #include <QDir>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -132,8 +134,14 @@ int QtDirListBox::ListCount() const
 void QtDirListBox::fill(const QString& folder, const QStringList& subfolders)
 {
     model_->reset(folder, subfolders);
-    // The open folder is the selected entry, as in the classic list.
-    view_->setCurrentIndex(model_->index(model_->chainLength() - 1));
+    // The open folder is the selected entry, as in the classic list. The view
+    // repaints the fresh rows anyway; told of the selection, it would lay out
+    // every row at once just to find the one to repaint.
+    {
+        const QSignalBlocker quiet(view_->selectionModel());
+        view_->selectionModel()->setCurrentIndex(model_->index(model_->chainLength() - 1),
+                                                 QItemSelectionModel::ClearAndSelect);
+    }
     view_->scrollToTop();
 }
 

@@ -16,11 +16,18 @@ namespace {
 QStringList matching(const QStringList& files, const QString& pattern)
 {
     const NamePattern filter(pattern);
+    // Often every file matches; the list is then shared rather than copied.
+    qsizetype kept = 0;
+    while (kept < files.size() && filter.matches(files.at(kept)))
+        ++kept;
+    if (kept == files.size())
+        return files;
     QStringList out;
     out.reserve(files.size());
-    for (const QString& name : files) {
-        if (filter.matches(name))
-            out.append(name);
+    out.append(files.first(kept));
+    for (qsizetype i = kept + 1; i < files.size(); ++i) {
+        if (filter.matches(files.at(i)))
+            out.append(files.at(i));
     }
     return out;
 }
