@@ -185,7 +185,11 @@ QString TextFileReader::readLine(qsizetype maxLength)
 
     QString line;
     if (utf8_) {
-        line = QString::fromUtf8(bytes);
+        line = utf8Decoder_.decode(bytes);
+        // A byte-order mark starting a line, as joining two files leaves one,
+        // would put an invisible character at the front of a folder name.
+        if (line.startsWith(QChar::ByteOrderMark))
+            line.remove(0, 1);
     } else {
         // The decoder would hold back a lead byte that ends the line and drop
         // it, silently changing the name. Followed by a line end it becomes

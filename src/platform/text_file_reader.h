@@ -36,6 +36,9 @@ private:
     qsizetype pos_ = 0;
     qsizetype len_ = 0;
     bool utf8_ = true;
+    // Keeps every U+FEFF, so that exactly one is dropped at a line's start.
+    QStringDecoder utf8Decoder_{QStringDecoder::Utf8,
+                                QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};
     QStringDecoder cp932_;
 };
 

@@ -58,8 +58,16 @@ QStringList expectedNames(QByteArray bytes)
     const bool utf8 = isUtf8(bytes);
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    if (utf8)
-        return splitLines(QString::fromUtf8(bytes));
+    if (utf8) {
+        // Every U+FEFF decoded, so that the one at a line's start can be dropped as the reader does.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        QStringList lines = splitLines(decoder.decode(bytes));
+        for (QString& line : lines) {
+            if (line.startsWith(QChar::ByteOrderMark))
+                line.remove(0, 1);
+        }
+        return lines;
+    }
     QStringDecoder cp932("windows-31j", QStringDecoder::Flag::Stateless);
     require(cp932.isValid(), "code page 932 decoder");
     // A lead byte at the very end has nothing after it to show it is cut off.

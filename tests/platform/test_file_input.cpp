@@ -83,6 +83,9 @@ private slots:
         QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF"
                                                       "名前\r\nx")
                                         << QStringList{"名前", "x"};
+        const QByteArray bom("\xEF\xBB\xBF");
+        QTest::newRow("BOM starting a later line, as joined files leave it")
+            << "a\r\n" + bom + "b" + bom << QStringList{"a", "b\uFEFF"};
         QTest::newRow("BOM on an empty first line") << QByteArray("\xEF\xBB\xBF\r\nx") << QStringList{"", "x"};
         // Code page 932: 資料 (8E 91 97 BF), ① (87 40), Ⅱ (87 55), ㈱ (87 8A), 髙 (FB FC), 﨑 (FA B1).
         QTest::newRow("code page 932") << QByteArray("\x8E\x91\x97\xBF\r\n\x87\x40\x87\x55\x87\x8A\r\n\xFB\xFC\xFA\xB1")
