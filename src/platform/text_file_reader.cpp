@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace kestrune {
 
 namespace {
@@ -29,6 +31,15 @@ QStringDecoder makeCp932Decoder()
     if (!decoder.isValid())
         decoder = QStringDecoder("Shift_JIS", QStringDecoder::Flag::Stateless);
     return decoder;
+}
+
+// A byte-order mark starting a line, as joining two files leaves one, would
+// put an invisible character at the front of a folder name.
+QString dropLeadingByteOrderMark(QString line)
+{
+    if (line.startsWith(QChar::ByteOrderMark))
+        line.remove(0, 1);
+    return line;
 }
 
 }  // namespace
@@ -89,9 +100,11 @@ TextFileReader::TextFileReader(const QString& path) : path_(path)
                                                     : QStringLiteral("%1: 通常のファイルではありません").arg(path));
     }
     try {
-        utf8_ = probeUtf8();
+        if (startsWithUtf16Mark())
+            return;
+        encoding_ = probeUtf8() ? Encoding::Utf8 : Encoding::Cp932;
         rewindAfterProbe();
-        if (!utf8_) {
+        if (encoding_ == Encoding::Cp932) {
             cp932_ = makeCp932Decoder();
             if (!cp932_.isValid())
                 throw RuntimeError(InvalidProcedureCall,
@@ -106,6 +119,23 @@ TextFileReader::TextFileReader(const QString& path) : path_(path)
 TextFileReader::~TextFileReader()
 {
     ::close(fd_);
+}
+
+bool TextFileReader::startsWithUtf16Mark()
+{
+    if (!fill() || len_ < 2)
+        return false;
+    const auto first = static_cast<unsigned char>(buffer_[0]);
+    const auto second = static_cast<unsigned char>(buffer_[1]);
+    // Neither pair can start UTF-8 or code page 932 text.
+    if (first == 0xFF && second == 0xFE)
+        encoding_ = Encoding::Utf16LE;
+    else if (first == 0xFE && second == 0xFF)
+        encoding_ = Encoding::Utf16BE;
+    else
+        return false;
+    pos_ = 2;
+    return true;
 }
 
 bool TextFileReader::probeUtf8()
@@ -151,14 +181,62 @@ bool TextFileReader::fill()
 
 bool TextFileReader::atEnd()
 {
-    return !fill();
+    return !pendingUnit_ && !fill();
+}
+
+// The next UTF-16 code unit, or none at the end. A byte left over at the end
+// gives U+FFFF, which no line may hold, so that the line fails to read.
+std::optional<char16_t> TextFileReader::nextUtf16Unit()
+{
+    if (pendingUnit_)
+        return std::exchange(pendingUnit_, std::nullopt);
+    if (!fill())
+        return std::nullopt;
+    const auto first = static_cast<unsigned char>(buffer_[pos_++]);
+    if (!fill())
+        return u'\uFFFF';
+    const auto second = static_cast<unsigned char>(buffer_[pos_++]);
+    return encoding_ == Encoding::Utf16LE ? static_cast<char16_t>(first | second << 8)
+                                          : static_cast<char16_t>(first << 8 | second);
+}
+
+QString TextFileReader::readUtf16Line(qsizetype maxLength)
+{
+    QString line;
+    while (const std::optional<char16_t> unit = nextUtf16Unit()) {
+        if (*unit == u'\n')
+            break;
+        if (*unit == u'\r') {
+            // CR LF is one line end; anything else after a CR starts the next line.
+            if (const std::optional<char16_t> next = nextUtf16Unit(); next && *next != u'\n')
+                pendingUnit_ = next;
+            break;
+        }
+        if (line.size() == maxLength)
+            throw RuntimeError(BadRecordLength,
+                               QStringLiteral("%1: %2 文字を超える行があります").arg(path_).arg(maxLength));
+        line.append(QChar(*unit));
+    }
+    // Half a surrogate pair, a cut-off byte or U+FFFF (no character) cannot
+    // become a folder name.
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char16_t unit = line.at(i).unicode();
+        const bool pairStart = QChar::isHighSurrogate(unit) && i + 1 < line.size() && line.at(i + 1).isLowSurrogate();
+        if (pairStart)
+            ++i;
+        else if (QChar::isSurrogate(unit) || unit == u'\uFFFF')
+            throw RuntimeError(DeviceIOError, QStringLiteral("%1: UTF-16 の文字が壊れている行があります").arg(path_));
+    }
+    return dropLeadingByteOrderMark(line);
 }
 
 QString TextFileReader::readLine(qsizetype maxLength)
 {
-    if (!fill())
+    if (atEnd())
         throw RuntimeError(InputPastEndOfFile,
                            QStringLiteral("%1: ファイルの終わりを越えて読もうとしました").arg(path_));
+    if (encoding_ == Encoding::Utf16LE || encoding_ == Encoding::Utf16BE)
+        return readUtf16Line(maxLength);
     const qsizetype maxBytes = maxLength * bytesPerUnitAtMost;
     QByteArray bytes;
     bool endedByCr = false;
@@ -184,12 +262,8 @@ QString TextFileReader::readLine(qsizetype maxLength)
         ++pos_;
 
     QString line;
-    if (utf8_) {
-        line = utf8Decoder_.decode(bytes);
-        // A byte-order mark starting a line, as joining two files leaves one,
-        // would put an invisible character at the front of a folder name.
-        if (line.startsWith(QChar::ByteOrderMark))
-            line.remove(0, 1);
+    if (encoding_ == Encoding::Utf8) {
+        line = dropLeadingByteOrderMark(utf8Decoder_.decode(bytes));
     } else {
         // The decoder would hold back a lead byte that ends the line and drop
         // it, silently changing the name. Followed by a line end it becomes

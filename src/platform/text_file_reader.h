@@ -5,11 +5,14 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <optional>
 
 namespace kestrune {
 
-// One open text file: a read-only descriptor, a fixed buffer and the decoder
-// chosen for the file. Closes the descriptor when destroyed.
+// One open text file: a read-only descriptor, a fixed buffer and the encoding
+// chosen for the file: UTF-16 when it starts with a UTF-16 byte-order mark (as
+// Notepad's "Unicode" writes it), else UTF-8 when it is valid UTF-8, else code
+// page 932. Closes the descriptor when destroyed.
 class TextFileReader {
 public:
     // Throws RuntimeError when the file cannot be opened or is not a plain file.
@@ -23,19 +26,24 @@ public:
     // maxLength code units fail with error 59.
     QString readLine(qsizetype maxLength);
 
-    bool isUtf8() const { return utf8_; }
+    enum class Encoding { Utf8, Cp932, Utf16LE, Utf16BE };
+    Encoding encoding() const { return encoding_; }
 
 private:
     bool fill();
+    bool startsWithUtf16Mark();
     void rewindAfterProbe();
     bool probeUtf8();
+    QString readUtf16Line(qsizetype maxLength);
+    std::optional<char16_t> nextUtf16Unit();
 
     QString path_;
     int fd_ = -1;
     std::array<char, 65536> buffer_{};
     qsizetype pos_ = 0;
     qsizetype len_ = 0;
-    bool utf8_ = true;
+    Encoding encoding_ = Encoding::Utf8;
+    std::optional<char16_t> pendingUnit_;  // a UTF-16 unit read ahead after a CR
     // Keeps every U+FEFF, so that exactly one is dropped at a line's start.
     QStringDecoder utf8Decoder_{QStringDecoder::Utf8,
                                 QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};

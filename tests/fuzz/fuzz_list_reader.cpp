@@ -14,7 +14,9 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 
 using namespace kestrune;
 using fuzz::require;
@@ -51,22 +53,50 @@ bool isUtf8(const QByteArray& bytes)
     return !decoder.hasError();
 }
 
+QStringList withoutLeadingMarks(QStringList lines)
+{
+    for (QString& line : lines) {
+        if (line.startsWith(QChar::ByteOrderMark))
+            line.remove(0, 1);
+    }
+    return lines;
+}
+
+// Half a surrogate pair, or U+FFFF, which is no character: a UTF-16 line
+// holding either fails to read.
+bool isBrokenUtf16(const QString& text)
+{
+    if (text.contains(QChar(u'\uFFFF')))
+        return true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
 // The whole file decoded at once, then split: no byte of code page 932 can be
 // CR or LF inside a character, so this is what line-by-line reading must give.
-QStringList expectedNames(QByteArray bytes)
+// None for a UTF-16 file that some line of cannot be read from.
+std::optional<QStringList> expectedNames(QByteArray bytes)
 {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(bytes.startsWith("\xFF") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::ConvertInitialBom);
+        const QStringList lines = splitLines(decoder.decode(bytes.mid(2)));
+        if (bytes.size() % 2 != 0 || std::any_of(lines.begin(), lines.end(), isBrokenUtf16))
+            return std::nullopt;
+        return withoutLeadingMarks(lines);
+    }
     const bool utf8 = isUtf8(bytes);
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     if (utf8) {
         // Every U+FEFF decoded, so that the one at a line's start can be dropped as the reader does.
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        QStringList lines = splitLines(decoder.decode(bytes));
-        for (QString& line : lines) {
-            if (line.startsWith(QChar::ByteOrderMark))
-                line.remove(0, 1);
-        }
-        return lines;
+        return withoutLeadingMarks(splitLines(decoder.decode(bytes)));
     }
     QStringDecoder cp932("windows-31j", QStringDecoder::Flag::Stateless);
     require(cp932.isValid(), "code page 932 decoder");
@@ -144,11 +174,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(folders.made.isEmpty(), "reading makes no folder");
     require(desktop.pointer == DefaultPointer, "the pointer is untouched");
 
-    const QStringList expected = expectedNames(bytes);
+    const std::optional<QStringList> decoded = expectedNames(bytes);
+    const QStringList expected = decoded.value_or(QStringList());
     bool tooLong = false;
     for (qsizetype k = 0; k < expected.size() && k <= FolderNameTable::UpperBound; ++k)
         tooLong = tooLong || expected.at(k).size() > PosixFileInput::MaxLineLength;
-    const bool fits = expected.size() <= FolderNameTable::UpperBound && !tooLong;
+    const bool fits = decoded && expected.size() <= FolderNameTable::UpperBound && !tooLong;
 
     if (fits) {
         require(state.LoadState == ListReady, "a list that fits loads");

@@ -1,11 +1,12 @@
 #include "posix_file_input.h"
+#include "raised_error.h"
 #include "runtime_error.h"
 
-#include "raised_error.h"
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <QTest>
+
+#include <string_view>
 
 using namespace kestrune;
 using namespace kestrune::test;
@@ -19,6 +20,19 @@ QString write(const QTemporaryDir& dir, const QByteArray& bytes, const QString& 
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     return path;
+}
+
+// `text` as UTF-16 bytes in the given byte order.
+QByteArray utf16(std::u16string_view text, bool bigEndian)
+{
+    QByteArray bytes;
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes.append(bigEndian ? high : low);
+        bytes.append(bigEndian ? low : high);
+    }
+    return bytes;
 }
 
 // Every line of the file, read the way the list reader reads it.
@@ -92,6 +106,10 @@ private slots:
                                        << QStringList{"資料", "①Ⅱ㈱", "髙﨑"};
         QTest::newRow("code page 932 with a trail byte like a backslash")
             << QByteArray("\x83\x5C\x83\x74\x83\x67") << QStringList{"ソフト"};
+        // Notepad's "Unicode": UTF-16 after its byte-order mark, in either byte order.
+        QTest::newRow("UTF-16LE") << utf16(u"\uFEFF名前\r\nx\ry\n\U0001F4C1", false)
+                                  << QStringList{"名前", "x", "y", "\U0001F4C1"};
+        QTest::newRow("UTF-16BE") << utf16(u"\uFEFF名前\r\n\r\n", true) << QStringList{"名前", ""};
         QTest::newRow("ASCII only") << QByteArray("abc") << QStringList{"abc"};
     }
     void encodingIsChosenPerFile()
@@ -103,6 +121,26 @@ private slots:
         QCOMPARE(read, lines);
         for (const QString& line : read)
             QVERIFY2(!line.contains(QChar::ReplacementCharacter), qPrintable(line));
+    }
+
+    void brokenUtf16FailsOnlyItsOwnLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("lone high surrogate") << utf16(u"\uFEFFok\n\xD800x\nnext\n", false);
+        QTest::newRow("lone low surrogate") << utf16(u"\uFEFFok\nx\xDC00\nnext\n", false);
+        QTest::newRow("byte left over") << utf16(u"\uFEFFok\nnext\n", false) + "\x41";
+    }
+    void brokenUtf16FailsOnlyItsOwnLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        PosixFileInput input;
+        input.Open(write(dir, bytes), 1);
+        QCOMPARE(input.LineInput(1), QStringLiteral("ok"));
+        if (QByteArray(QTest::currentDataTag()) == "byte left over")
+            QCOMPARE(input.LineInput(1), QStringLiteral("next"));
+        QCOMPARE(errorNumberOf([&] { input.LineInput(1); }), int(DeviceIOError));
+        input.Close(1);
     }
 
     void aLineLongerThanAnyFolderNameFailsToRead()
