@@ -6,7 +6,8 @@ namespace {
 
 bool isControl(QChar c)
 {
-    return c.unicode() <= 0x1F || c.unicode() == 0x7F;
+    const char16_t unit = c.unicode();
+    return unit <= 0x1F || (unit >= 0x7F && unit <= 0x9F);
 }
 
 bool isSeparator(QChar c)
@@ -36,24 +37,41 @@ bool isValidParentName(const QString& name)
     return true;
 }
 
+QStringView nextFolderLevel(QStringView name, qsizetype& position)
+{
+    while (position < name.size()) {
+        const qsizetype start = position;
+        while (position < name.size() && !isSeparator(name.at(position)))
+            ++position;
+        const QStringView level = name.sliced(start, position - start);
+        if (position < name.size())
+            ++position;  // past the separator
+        if (!level.isEmpty() && !(level.size() == 1 && level.front() == u'.'))
+            return level;
+    }
+    return {};
+}
+
 QStringList folderLevels(const QString& name)
 {
     QStringList levels;
-    qsizetype start = 0;
-    for (qsizetype at = 0; at <= name.size(); ++at) {
-        if (at < name.size() && !isSeparator(name.at(at)))
-            continue;
-        const QStringView level = QStringView(name).sliced(start, at - start);
-        if (!level.isEmpty() && level != u".")
-            levels.append(level.toString());
-        start = at + 1;
-    }
+    qsizetype position = 0;
+    for (QStringView level = nextFolderLevel(name, position); !level.isEmpty(); level = nextFolderLevel(name, position))
+        levels.append(level.toString());
     return levels;
 }
 
 bool isMakeableName(const QString& name)
 {
-    return !hasControlCharacter(name) && !folderLevels(name).contains(QStringLiteral(".."));
+    if (hasControlCharacter(name))
+        return false;
+    qsizetype position = 0;
+    for (QStringView level = nextFolderLevel(name, position); !level.isEmpty();
+         level = nextFolderLevel(name, position)) {
+        if (level == u"..")
+            return false;
+    }
+    return true;
 }
 
 qsizetype firstUnmakeableLine(const QStringList& names)
@@ -71,8 +89,10 @@ QString withVisibleControls(const QString& text)
     for (QChar& c : visible) {
         if (c.unicode() == 0x7F)
             c = QChar(0x2421);
-        else if (isControl(c))
+        else if (c.unicode() <= 0x1F)
             c = QChar(static_cast<char16_t>(0x2400 + c.unicode()));
+        else if (isControl(c))
+            c = QChar::ReplacementCharacter;
     }
     return visible;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Checks on the folder names a person gives: the parent name typed in the
 // window and the lines of a list file. Pure functions with no disk access, so
@@ -9,8 +10,10 @@
 // could lead outside the chosen folder or when no folder can carry it.
 namespace kestrune {
 
-// True for U+0000 to U+001F and U+007F anywhere in `text`. A NUL would cut a
-// path short at the OS; the others make names that cannot be seen or typed.
+// True for a control character anywhere in `text`: U+0000 to U+001F, U+007F
+// and U+0080 to U+009F. A NUL would cut a path short at the OS; the others
+// make names that cannot be seen or typed (U+0085 even ends a line in some
+// programs).
 bool hasControlCharacter(const QString& text);
 
 // True when `name` names exactly one folder inside the base folder: not empty,
@@ -23,6 +26,11 @@ bool isValidParentName(const QString& name);
 // A blank line gives no level at all.
 QStringList folderLevels(const QString& name);
 
+// The next level of `name` (as folderLevels splits it) at or after
+// `position`, as a view into `name`; `position` moves past it. An empty view
+// when no level is left. Walks a line's levels without copying them.
+QStringView nextFolderLevel(QStringView name, qsizetype& position);
+
 // True when a list line can be made inside the new parent: it has no ".."
 // level and no control character.
 bool isMakeableName(const QString& name);
@@ -32,7 +40,9 @@ bool isMakeableName(const QString& name);
 qsizetype firstUnmakeableLine(const QStringList& names);
 
 // `text` with each control character replaced by its visible picture
-// (U+2400 to U+241F, U+2421), for naming a refused line in a message.
+// (U+2400 to U+241F, U+2421), for naming a refused line in a message. C1
+// controls have no picture and become U+FFFD, so that each character stays
+// one character.
 QString withVisibleControls(const QString& text);
 
 }  // namespace kestrune

@@ -40,6 +40,9 @@ private slots:
         QTest::newRow("tab") << "a\tb" << false << false;
         QTest::newRow("NUL") << QString("a") + QChar(u'\0') << false << false;
         QTest::newRow("DEL") << "a\x7f" << false << false;
+        QTest::newRow("C1 next line") << QStringLiteral("a\u0085") << false << false;
+        QTest::newRow("last C1") << QStringLiteral("\u009Fb") << false << false;
+        QTest::newRow("no-break space") << QStringLiteral("a\u00A0b") << true << true;
     }
     void namesThatLeaveOrCannotBeMadeAreRefused()
     {
@@ -55,6 +58,7 @@ private slots:
         QCOMPARE(firstUnmakeableLine({"a", "", "b/c"}), 0);
         QCOMPARE(firstUnmakeableLine({"a", "", "x/../y", "\t"}), 3);
         QCOMPARE(withVisibleControls(QString("a\tb\x7f") + QChar(u'\0')), QStringLiteral("a␉b␡␀"));
+        QCOMPARE(withVisibleControls(QStringLiteral("a\u0085b")), QStringLiteral("a\uFFFDb"));
     }
 };
 

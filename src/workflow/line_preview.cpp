@@ -1,0 +1,319 @@
+#include "line_preview.h"
+
+#include "folder_names.h"
+#include "workflow_texts.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+namespace kestrune {
+
+namespace {
+
+// Windows' own limits in UTF-16 code units: one level, and a whole path
+// (MAX_PATH) for the many programs there that do not take longer ones.
+constexpr qsizetype windowsLongestName = 255;
+constexpr qsizetype windowsLongestPath = 260;
+
+constexpr qsizetype mostRefusedLinesShown = 10;
+// A refused line shows at most this many characters of itself, so that one
+// overlong line cannot push the refusal box off the screen.
+constexpr qsizetype longestShownName = 40;
+
+// What is wrong with a line, most important first: a line shows the first
+// that applies. Everything before WindowsReserved is refused anywhere.
+enum Fault : std::size_t {
+    LeavesParent,
+    ControlCharacter,
+    NameTooLong,
+    PathTooLong,
+    WindowsReserved,
+    WindowsCharacter,
+    WindowsTrailing,
+    WindowsNameTooLong,
+    WindowsPathTooLong,
+    NoFault,
+};
+
+// One pass over a level's code units.
+struct LevelFacts {
+    qsizetype utf8Bytes = 0;
+    bool control = false;
+    bool windowsCharacter = false;
+};
+
+LevelFacts factsOf(QStringView level)
+{
+    LevelFacts facts;
+    const qsizetype size = level.size();
+    for (qsizetype at = 0; at < size; ++at) {
+        const char16_t unit = level[at].unicode();
+        if (unit < 0x80) {
+            facts.utf8Bytes += 1;
+            facts.control = facts.control || unit <= 0x1F || unit == 0x7F;
+            switch (unit) {
+            case u'<':
+            case u'>':
+            case u':':
+            case u'"':
+            case u'|':
+            case u'?':
+            case u'*':
+                facts.windowsCharacter = true;
+                break;
+            default:
+                break;
+            }
+        } else if (unit < 0x800) {
+            facts.utf8Bytes += 2;
+            facts.control = facts.control || unit <= 0x9F;
+        } else if (QChar::isHighSurrogate(unit) && at + 1 < size && QChar::isLowSurrogate(level[at + 1].unicode())) {
+            facts.utf8Bytes += 4;
+            ++at;
+        } else {
+            facts.utf8Bytes += 3;  // a lone surrogate too: Qt writes U+FFFD for it
+        }
+    }
+    return facts;
+}
+
+// UTF-8 bytes of `text`, without converting it.
+qsizetype utf8Length(QStringView text)
+{
+    return factsOf(text).utf8Bytes;
+}
+
+// Windows keeps these names for devices whatever follows the first "."
+// ("con.txt" is CON too) and drops spaces before that dot ("CON .txt"). COM
+// and LPT with a superscript one to three are devices as well.
+bool isReservedOnWindows(QStringView level)
+{
+    // Most names fail on the first letter; the rest of the test need not run.
+    switch (level.front().unicode() | 0x20) {
+    case u'a':
+    case u'c':
+    case u'l':
+    case u'n':
+    case u'p':
+        break;
+    default:
+        return false;
+    }
+    const qsizetype dot = level.indexOf(u'.');
+    QStringView stem = dot < 0 ? level : level.first(dot);
+    while (stem.endsWith(u' '))
+        stem.chop(1);
+    const auto is = [](QStringView text, QStringView name) { return text.compare(name, Qt::CaseInsensitive) == 0; };
+    if (stem.size() == 3)
+        return is(stem, u"CON") || is(stem, u"PRN") || is(stem, u"AUX") || is(stem, u"NUL");
+    if (stem.size() != 4)
+        return false;
+    const char16_t digit = stem.at(3).unicode();
+    const bool deviceDigit = (digit >= u'1' && digit <= u'9') || digit == u'¹' || digit == u'²' || digit == u'³';
+    return deviceDigit && (is(stem.first(3), u"COM") || is(stem.first(3), u"LPT"));
+}
+
+// The faults of one level that do not depend on the rest of the line.
+Fault levelFault(QStringView level, const LevelFacts& facts, const PreviewTarget& target)
+{
+    if (level.size() == 2 && level[0] == u'.' && level[1] == u'.')
+        return LeavesParent;
+    if (facts.control)
+        return ControlCharacter;
+    // Windows file systems store names as UTF-16: their limit is counted in
+    // code units by the Windows rule below, not in UTF-8 bytes.
+    if (!target.windowsFileSystem && facts.utf8Bytes > target.longestNameBytes)
+        return NameTooLong;
+    if (isReservedOnWindows(level))
+        return WindowsReserved;
+    if (facts.windowsCharacter)
+        return WindowsCharacter;
+    // A trailing ideographic space (U+3000) is kept by Windows and so is fine.
+    if (level.endsWith(u' ') || level.endsWith(u'.'))
+        return WindowsTrailing;
+    if (level.size() > windowsLongestName)
+        return WindowsNameTooLong;
+    return NoFault;
+}
+
+QString joinedLevels(QStringView line)
+{
+    QString folder;
+    folder.reserve(line.size());
+    qsizetype position = 0;
+    for (QStringView level = nextFolderLevel(line, position); !level.isEmpty();
+         level = nextFolderLevel(line, position)) {
+        if (!folder.isEmpty())
+            folder += u'/';
+        folder += level;
+    }
+    return folder;
+}
+
+QString shownName(const QString& line)
+{
+    QString name = withVisibleControls(line);
+    if (name.size() <= longestShownName)
+        return name;
+    qsizetype keep = longestShownName;
+    if (name.at(keep - 1).isHighSurrogate())
+        --keep;  // never split a character in two
+    name.truncate(keep);
+    return name + u'…';
+}
+
+}  // namespace
+
+QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target)
+{
+    const std::array<QString, NoFault> reasons = {
+        texts::reasonLeavesParent,
+        texts::reasonControlCharacter,
+        texts::reasonNameTooLong.arg(target.longestNameBytes),
+        texts::reasonPathTooLong.arg(target.longestPathBytes),
+        texts::reasonWindowsReservedName,
+        texts::reasonWindowsCharacter,
+        texts::reasonWindowsTrailing,
+        texts::reasonWindowsNameTooLong.arg(windowsLongestName),
+        texts::reasonWindowsPathTooLong.arg(windowsLongestPath),
+    };
+
+    // Every line's path starts with "base/parent/". The "#" that the make
+    // may add to a taken parent name is not known yet and not counted.
+    const QString& parentName = target.parentName.isEmpty() ? texts::defaultParentName : target.parentName;
+    const qsizetype baseSeparator = target.baseFolder.endsWith(u'/') ? 0 : 1;
+    const qsizetype prefixBytes = utf8Length(target.baseFolder) + baseSeparator + utf8Length(parentName) + 1;
+    const qsizetype prefixUnits = target.baseFolder.size() + baseSeparator + parentName.size() + 1;
+
+    QList<LinePreview> preview(lines.size());
+    // Folder -> first line that makes it. Windows matches names in any letter
+    // case, so there the key is case-folded: "Abc" then "abc" is one folder.
+    QHash<QString, int> firstLineOf;
+    firstLineOf.reserve(lines.size());
+
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const QString& line = lines.at(index);
+        LinePreview& row = preview[index];
+
+        Fault fault = NoFault;
+        qsizetype levelCount = 0;
+        qsizetype folderBytes = 0;
+        qsizetype folderUnits = 0;
+        // The line already reads as its folder (levels joined by single "/"),
+        // so the folder can share the line's text instead of a copy.
+        bool asWritten = true;
+        qsizetype expectedStart = 0;
+        qsizetype position = 0;
+        for (QStringView level = nextFolderLevel(line, position); !level.isEmpty();
+             level = nextFolderLevel(line, position)) {
+            const qsizetype start = level.data() - line.constData();
+            if (start != expectedStart || (start > 0 && line.at(start - 1) != u'/'))
+                asWritten = false;
+            expectedStart = start + level.size() + 1;
+            const LevelFacts facts = factsOf(level);
+            fault = std::min(fault, levelFault(level, facts, target));
+            folderBytes += facts.utf8Bytes + (levelCount > 0 ? 1 : 0);
+            folderUnits += level.size() + (levelCount > 0 ? 1 : 0);
+            ++levelCount;
+        }
+        if (levelCount == 0)
+            continue;  // blank
+        if (expectedStart - 1 != line.size())
+            asWritten = false;
+        if (prefixBytes + folderBytes > target.longestPathBytes)
+            fault = std::min(fault, PathTooLong);
+        if (prefixUnits + folderUnits > windowsLongestPath)
+            fault = std::min(fault, WindowsPathTooLong);
+
+        if (fault < WindowsReserved || (fault != NoFault && target.windowsFileSystem)) {
+            row.status = LineStatus::Refused;
+            row.reason = reasons[fault];
+            continue;
+        }
+        row.folder = asWritten ? line : joinedLevels(line);
+        const QString key = target.windowsFileSystem ? row.folder.toCaseFolded() : row.folder;
+        const auto earlier = firstLineOf.constFind(key);
+        if (fault != NoFault) {
+            row.status = LineStatus::Unsafe;
+            row.reason = reasons[fault];
+        } else if (earlier != firstLineOf.constEnd()) {
+            row.status = LineStatus::Repeat;
+            row.sameAsLine = earlier.value();
+        } else {
+            row.status = LineStatus::Ok;
+        }
+        if (earlier == firstLineOf.constEnd())
+            firstLineOf.insert(key, static_cast<int>(index + 1));
+    }
+    return preview;
+}
+
+QString toolTipFor(const LinePreview& preview)
+{
+    switch (preview.status) {
+    case LineStatus::Ok:
+        return texts::previewMade.arg(preview.folder);
+    case LineStatus::Blank:
+        return texts::previewBlank;
+    case LineStatus::Repeat:
+        return texts::previewRepeat.arg(preview.sameAsLine);
+    case LineStatus::Refused:
+        return texts::previewRefused.arg(preview.reason);
+    case LineStatus::Unsafe:
+        return texts::previewMadeWithWarning.arg(preview.folder, preview.reason);
+    }
+    return {};
+}
+
+QString refusalMessage(const QStringList& lines, const QList<LinePreview>& preview)
+{
+    QString message;
+    qsizetype refused = 0;
+    const qsizetype count = std::min(lines.size(), preview.size());
+    for (qsizetype index = 0; index < count; ++index) {
+        if (preview.at(index).status != LineStatus::Refused)
+            continue;
+        if (++refused <= mostRefusedLinesShown)
+            message += u'\n' + texts::refusedLine.arg(QString::number(index + 1), shownName(lines.at(index)),
+                                                      preview.at(index).reason);
+    }
+    if (refused == 0)
+        return {};
+    if (refused > mostRefusedLinesShown)
+        message += u'\n' + texts::moreRefusedLines.arg(refused - mostRefusedLinesShown);
+    return texts::badFolderNames + message;
+}
+
+bool isWindowsFileSystemType(QStringView type)
+{
+    // fuseblk is a FUSE file system on a block device: in practice ntfs-3g or
+    // exfat-fuse, both Windows formats.
+    static constexpr std::array<QStringView, 9> windowsTypes = {
+        u"vfat", u"msdos", u"exfat", u"ntfs", u"ntfs3", u"fuseblk", u"cifs", u"smb3", u"smbfs",
+    };
+    return std::find(windowsTypes.begin(), windowsTypes.end(), type) != windowsTypes.end();
+}
+
+QString fileSystemTypeFor(const QString& path, const QList<MountEntry>& mounts)
+{
+    const MountEntry* best = nullptr;
+    qsizetype bestLength = -1;
+    for (const MountEntry& mount : mounts) {
+        QStringView point = mount.mountPoint;
+        while (point.size() > 1 && point.endsWith(u'/'))
+            point.chop(1);
+        const bool holds = point == u"/" ? path.startsWith(u'/')
+                                         : !point.isEmpty() && path.startsWith(point) &&
+                                               (path.size() == point.size() || path.at(point.size()) == u'/');
+        if (holds && point.size() >= bestLength) {
+            best = &mount;
+            bestLength = point.size();
+        }
+    }
+    return best ? best->type : QString();
+}
+
+}  // namespace kestrune

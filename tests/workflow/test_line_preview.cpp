@@ -1,0 +1,184 @@
+#include "line_preview.h"
+#include "workflow_texts.h"
+
+#include <QTest>
+
+using namespace kestrune;
+
+namespace {
+
+// "/home/user/docs/新規ディレクトリ/" is 25 UTF-16 code units and 41 bytes.
+const QString baseFolder = QStringLiteral("/home/user/docs");
+
+QString repeated(const char* text, int times)
+{
+    return QString::fromUtf8(text).repeated(times);
+}
+
+// `count` levels of `size` letters each, joined by "/".
+QString levels(int count, int size)
+{
+    QStringList parts;
+    for (int index = 0; index < count; ++index)
+        parts.append(QString(size, u'a'));
+    return parts.join(u'/');
+}
+
+void row(const char* name, const QStringList& lines, bool windows, LineStatus status, const QString& detail,
+         int sameAs = 0)
+{
+    QTest::newRow(name) << lines << windows << status << detail << sameAs;
+}
+
+}  // namespace
+
+class LinePreviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The last of `lines` is checked; `detail` is its folder (ok, repeat) or
+    // its reason (refused, unsafe).
+    void eachLineGetsOneStatus_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<LineStatus>("status");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<int>("sameAs");
+        using enum LineStatus;
+        const QString nameBytes = texts::reasonNameTooLong.arg(255);
+        const QString pathBytes = texts::reasonPathTooLong.arg(4095);
+        const QString windowsPath = texts::reasonWindowsPathTooLong.arg(260);
+
+        row("empty", {""}, false, Blank, "");
+        row("only separators and dots", {"/.\\./"}, false, Blank, "");
+        row("both separators fold", {"納品書\\控え/"}, false, Ok, "納品書/控え");
+        row("ideographic space at the end", {"見積書　"}, true, Ok, "見積書　");
+        row("not a device name", {"CONSOLE"}, true, Ok, "CONSOLE");
+
+        row("same folder written otherwise", {"a/b", "x", "a\\\\b\\"}, false, Repeat, "a/b", 1);
+        row("letter case differs", {"Abc", "abc"}, false, Ok, "abc");
+        row("letter case differs on Windows", {"Abc", "abc"}, true, Repeat, "abc", 1);
+        row("refused never repeats", {"a\tb", "a\tb"}, false, Refused, texts::reasonControlCharacter);
+
+        row("up a level", {"x/../y"}, false, Refused, texts::reasonLeavesParent);
+        row("up a level before a Windows fault", {"a:b/.."}, false, Refused, texts::reasonLeavesParent);
+        row("C0 control", {"a\x01"}, false, Refused, texts::reasonControlCharacter);
+        row("C1 control", {QStringLiteral("a\u0085b")}, false, Refused, texts::reasonControlCharacter);
+        row("255 bytes", {repeated("漢", 85)}, false, Ok, repeated("漢", 85));
+        row("258 bytes", {repeated("漢", 86)}, false, Refused, nameBytes);
+        row("pairs count four bytes", {repeated("😀", 63) + "aaa"}, false, Ok, repeated("😀", 63) + "aaa");
+        row("pairs over 255 bytes", {repeated("😀", 64)}, false, Refused, nameBytes);
+        row("300 bytes on Windows are 100 characters", {repeated("漢", 100)}, true, Ok, repeated("漢", 100));
+        row("path at the OS limit", {levels(15, 255) + '/' + levels(1, 214)}, false, Unsafe, windowsPath);
+        row("path over the OS limit", {levels(15, 255) + '/' + levels(1, 215)}, false, Refused, pathBytes);
+
+        const struct {
+            const char* name;
+            QString line;
+            QString reason;
+        } windowsFaults[] = {
+            {"device", "CON", texts::reasonWindowsReservedName},
+            {"device with extension", "con.txt", texts::reasonWindowsReservedName},
+            {"device, space before the dot", "Lpt9 .txt", texts::reasonWindowsReservedName},
+            {"device with superscript", "COM¹", texts::reasonWindowsReservedName},
+            {"colon", "a:b", texts::reasonWindowsCharacter},
+            {"question mark", "x/y?", texts::reasonWindowsCharacter},
+            {"trailing period", "末尾.", texts::reasonWindowsTrailing},
+            {"trailing space", "末尾 ", texts::reasonWindowsTrailing},
+            {"path over 260", levels(1, 236), windowsPath},
+        };
+        for (const auto& fault : windowsFaults) {
+            row(fault.name, {fault.line}, false, Unsafe, fault.reason);
+            const QByteArray onWindows = QByteArray(fault.name) + " on Windows";
+            row(onWindows.constData(), {fault.line}, true, Refused, fault.reason);
+        }
+        row("256 characters on Windows", {levels(1, 256)}, true, Refused, texts::reasonWindowsNameTooLong.arg(255));
+        row("path at 260", {levels(1, 235)}, false, Ok, levels(1, 235));
+    }
+    void eachLineGetsOneStatus()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(bool, windows);
+        QFETCH(LineStatus, status);
+        QFETCH(QString, detail);
+        QFETCH(int, sameAs);
+        const QList<LinePreview> preview = previewLines(lines, {baseFolder, QString(), windows});
+        QCOMPARE(preview.size(), lines.size());
+        const LinePreview& last = preview.last();
+        QCOMPARE(last.status, status);
+        const bool hasReason = status == LineStatus::Refused || status == LineStatus::Unsafe;
+        QCOMPARE(hasReason ? last.reason : last.folder, detail);
+        QCOMPARE(last.sameAsLine, sameAs);
+    }
+
+    void refusalNamesEveryRefusedLine_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("messageLines");
+        QTest::addColumn<QString>("lastLine");
+        const auto refusedEverySecond = [](int count) {
+            QStringList lines;
+            for (int index = 0; index < count; ++index)
+                lines << QString::number(index) << QStringLiteral("../%1").arg(index);
+            return lines;
+        };
+        const QString leaves = texts::reasonLeavesParent;
+        QTest::newRow("none") << QStringList{"a", "b/c"} << 0 << "";
+        QTest::newRow("one, controls shown") << QStringList{"a", "x\ty%1"} << 2 << "2行目: x␉y%1（制御文字があります）";
+        QTest::newRow("long name cut") << QStringList{"../" + levels(1, 60)} << 2
+                                       << "1行目: ../" + levels(1, 37) + "…（" + leaves + "）";
+        QTest::newRow("ten") << refusedEverySecond(10) << 11 << "20行目: ../9（" + leaves + "）";
+        QTest::newRow("twelve") << refusedEverySecond(12) << 12 << "ほか2行";
+    }
+    void refusalNamesEveryRefusedLine()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, messageLines);
+        QFETCH(QString, lastLine);
+        const QString message = refusalMessage(lines, previewLines(lines, {baseFolder, QString(), false}));
+        QCOMPARE(message.isEmpty(), messageLines == 0);
+        if (message.isEmpty())
+            return;
+        const QStringList parts = message.split(u'\n');
+        QCOMPARE(parts.size(), messageLines);
+        QCOMPARE(parts.first(), texts::badFolderNames);
+        QCOMPARE(parts.last(), lastLine);
+    }
+
+    void fileSystemIsFoundByMountPoint_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<bool>("windows");
+        QTest::newRow("root") << "/home/u"
+                              << "ext4" << false;
+        QTest::newRow("mount point itself") << "/media/usb"
+                                            << "vfat" << true;
+        QTest::newRow("below a mount point") << "/media/usb/a/b"
+                                             << "vfat" << true;
+        QTest::newRow("name only starts alike") << "/media/usb2/a"
+                                                << "ext4" << false;
+        QTest::newRow("ntfs-3g") << "/media/disk/x"
+                                 << "fuseblk" << true;
+        QTest::newRow("later mount hides earlier") << "/mnt/share/x"
+                                                   << "ext4" << false;
+        QTest::newRow("relative path") << "docs"
+                                       << "" << false;
+    }
+    void fileSystemIsFoundByMountPoint()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, type);
+        QFETCH(bool, windows);
+        const QList<MountEntry> mounts = {
+            {"/", "ext4"},          {"/media/usb/", "vfat"}, {"/media/disk", "fuseblk"},
+            {"/mnt/share", "cifs"}, {"/mnt/share", "ext4"},
+        };
+        QCOMPARE(fileSystemTypeFor(path, mounts), type);
+        QCOMPARE(isWindowsFileSystemType(type), windows);
+    }
+};
+
+QTEST_GUILESS_MAIN(LinePreviewTest)
+#include "test_line_preview.moc"
