@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrune"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kestrune"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrune.Kestrune"));
 
     try {
         kestrune::QtDesktop desktop(QStringLiteral("Kestrune"));
