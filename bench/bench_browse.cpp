@@ -5,10 +5,10 @@
 #include "figures.h"
 #include "folder_list_workflow.h"
 #include "paired_rounds.h"
-#include "posix_file_input.h"
 #include "posix_folders.h"
-#include "qt_dir_list_box.h"
-#include "qt_file_list_box.h"
+#include "posix_line_reader.h"
+#include "qt_file_list.h"
+#include "qt_folder_list.h"
 #include "quiet_controls.h"
 #include "scratch_folder.h"
 
@@ -101,9 +101,9 @@ public:
 class BrowseWindow {
 public:
     BrowseWindow()
-        : dirList_(new QtDirListBox(&window_)), fileList_(new QtFileListBox(&window_)),
-          workflow_(WorkflowControls{quiet_.List1, quiet_.Text1, quiet_.Frame1, quiet_.Text2, quiet_.Drive1, *dirList_,
-                                     *fileList_},
+        : dirList_(new QtFolderList(&window_)), fileList_(new QtFileList(&window_)),
+          workflow_(WorkflowControls{quiet_.namesList, quiet_.parentNameEdit, quiet_.readmePanel, quiet_.readmeText,
+                                     quiet_.driveList, *dirList_, *fileList_},
                     quiet_.desktop, files_, folders_),
           dirPaints_(dirList_->view()->viewport()), filePaints_(fileList_->view()->viewport())
     {
@@ -111,7 +111,7 @@ public:
         layout->addWidget(dirList_);
         layout->addWidget(fileList_);
         fileList_->useListingsOf(dirList_);
-        QObject::connect(dirList_, &QtDirListBox::changed, [this] { workflow_.Dir1_Change(); });
+        QObject::connect(dirList_, &QtFolderList::changed, [this] { workflow_.onFolderChanged(); });
         // About the size the two lists have in the window.
         window_.resize(380, 132);
         window_.show();
@@ -131,16 +131,16 @@ public:
             fileList_->view()->viewport()->repaint();
     }
 
-    int folders() const { return dirList_->ListCount(); }
-    int files() const { return fileList_->ListCount(); }
+    int folders() const { return dirList_->entryCount(); }
+    int files() const { return fileList_->entryCount(); }
 
 private:
     QuietWindow quiet_;
-    PosixFileInput files_;
+    PosixLineReader files_;
     PosixFolders folders_;
     QWidget window_;
-    QtDirListBox* dirList_;
-    QtFileListBox* fileList_;
+    QtFolderList* dirList_;
+    QtFileList* fileList_;
     FolderListWorkflow workflow_;
     PaintCounter dirPaints_;
     PaintCounter filePaints_;

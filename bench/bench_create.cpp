@@ -3,13 +3,14 @@
 // names on the same file system.
 #include "figures.h"
 #include "folder_list_workflow.h"
+#include "folder_paths.h"
 #include "japanese_names.h"
-#include "messages.h"
 #include "paired_rounds.h"
-#include "posix_file_input.h"
 #include "posix_folders.h"
+#include "posix_line_reader.h"
 #include "quiet_controls.h"
 #include "scratch_folder.h"
+#include "workflow_texts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -64,30 +65,30 @@ void createFolders(benchmark::State& state)
         // Both parents go into one folder, so that the file system places the
         // folders of both in the same block groups, under the same conditions.
         const std::string base = scratch.path();
-        const std::string programParent = base + "/" + messages::defaultParentName().toStdString();
+        const std::string programParent = base + "/" + texts::defaultParentName.toStdString();
         const std::string floorParent = programParent + "_floor";
 
         QuietWindow window;
-        PosixFileInput files;
+        PosixLineReader files;
         PosixFolders folders;
         FolderListWorkflow workflow(window.controls(), window.desktop, files, folders);
         WorkflowState& list = workflow.state();
-        list.BaseFolder = QString::fromStdString(base) + PathSeparator;
+        list.baseFolder = QString::fromStdString(base) + pathSeparator;
         for (int index = 1; index <= count; ++index)
-            list.FolderNames(index) = names.at(index - 1);
-        list.FolderCount = static_cast<std::int16_t>(count);
+            list.names(index) = names.at(index - 1);
+        list.nameCount = static_cast<std::int16_t>(count);
 
         PairedRounds rounds("create/" + std::to_string(count));
         for (auto _ : state) {
             // As after a list was read: the box holds the preset name.
-            list.LoadState = ListReady;
-            window.Text1.text = messages::defaultParentName();
+            list.listState = ListState::Ready;
+            window.parentNameEdit.contents = texts::defaultParentName;
             rounds.round(
-                state, [&] { workflow.Command2_Click(); }, [&] { bareMkdirLoop(floorParent, nativeNames); });
+                state, [&] { workflow.createFolders(); }, [&] { bareMkdirLoop(floorParent, nativeNames); });
             struct stat info {};
             const std::string lastMade = programParent + "/" + nativeNames.back();
-            if (list.LoadState != NoListReady || window.desktop.boxes != 0 || ::stat(lastMade.c_str(), &info) != 0 ||
-                !S_ISDIR(info.st_mode)) {
+            if (list.listState != ListState::NotReady || !window.desktop.boxes.isEmpty() ||
+                ::stat(lastMade.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
                 state.SkipWithError("the folders were not made");
                 return;
             }

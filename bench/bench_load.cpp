@@ -1,12 +1,12 @@
 // Load: the list reader on a list of Japanese names, in UTF-8 and in code
-// page 932, names handed to List1; against reading and splitting the same
+// page 932, names handed to namesList; against reading and splitting the same
 // bytes with plain POSIX read.
 #include "figures.h"
 #include "folder_list_workflow.h"
 #include "japanese_names.h"
 #include "paired_rounds.h"
-#include "posix_file_input.h"
 #include "posix_folders.h"
+#include "posix_line_reader.h"
 #include "quiet_controls.h"
 #include "scratch_folder.h"
 
@@ -89,10 +89,10 @@ void loadList(benchmark::State& state, const char* encoding)
         writeFile(path, bytes.toStdString());
 
         QuietWindow window;
-        PosixFileInput files;
+        PosixLineReader files;
         PosixFolders folders;
         FolderListWorkflow workflow(window.controls(), window.desktop, files, folders);
-        workflow.state().ListFilePath = QString::fromStdString(path);
+        workflow.state().listFilePath = QString::fromStdString(path);
 
         PairedRounds rounds("load-" + std::string(encoding) + "/" + std::to_string(count));
         std::size_t floorLines = 0;
@@ -100,13 +100,13 @@ void loadList(benchmark::State& state, const char* encoding)
             rounds.round(
                 state,
                 [&] {
-                    window.List1.Clear();
-                    workflow.state().LoadState = NoListReady;
-                    workflow.ReadListFile();
+                    window.namesList.items.clear();
+                    workflow.state().listState = ListState::NotReady;
+                    workflow.readListFile();
                 },
                 [&] { floorLines = readAndSplit(path).size(); });
-            if (workflow.state().LoadState != ListReady || window.List1.ListCount() != count ||
-                window.List1.items.constLast() != names.constLast() || window.desktop.boxes != 0 ||
+            if (workflow.state().listState != ListState::Ready || window.namesList.items.size() != count ||
+                window.namesList.items.constLast() != names.constLast() || !window.desktop.boxes.isEmpty() ||
                 floorLines != static_cast<std::size_t>(count)) {
                 state.SkipWithError("the list was not read as written");
                 return;

@@ -52,7 +52,7 @@ int main(int argc, char* argv[])
     label->setGeometry(area(2880, 2760, 1215, 180));
     auto* frame = new QFrame(&window);
     frame->setGeometry(area(0, 0, 6015, 4455));
-    auto* viewer = new QPlainTextEdit(QStringLiteral("Text2"), frame);
+    auto* viewer = new QPlainTextEdit(QStringLiteral("readmeText"), frame);
     viewer->setGeometry(area(0, 0, 6015, 3975));
     auto* ok = new QPushButton(QStringLiteral("OK"), frame);
     ok->setGeometry(area(2280, 4080, 1455, 255));

@@ -2,38 +2,39 @@
 
 #include "event_dispatch.h"
 #include "folder_list_workflow.h"
-#include "frm_main.h"
-#include "qt_dir_list_box.h"
-#include "qt_drive_list_box.h"
-#include "qt_file_list_box.h"
+#include "main_window.h"
+#include "qt_drive_list.h"
+#include "qt_file_list.h"
+#include "qt_folder_list.h"
 #include "window_commands.h"
 
 #include <QPushButton>
 
 namespace kestrune {
 
-EventBinding::EventBinding(FrmMain& form, WindowCommands& window, FolderListWorkflow& workflow, EventDispatch& dispatch)
+EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderListWorkflow& workflow,
+                           EventDispatch& dispatch)
 {
     const auto bind = [&](auto* source, auto event, auto handler) {
         connections_.push_back(
             QObject::connect(source, event, source, [&dispatch, handler] { dispatch.run(handler); }));
     };
 
-    // The form's Load is raised once at start-up, not through a signal.
+    // The window's start is run once by the program, not through a signal.
     // clang-format off
-    // Source           Event                        Handler
-    bind(&form.Command1(), &QPushButton::clicked,    [&window] { window.Command1_Click(); });
-    bind(&form.Command3(), &QPushButton::clicked,    [&window] { window.Command3_Click(); });
-    bind(&form.Command2(), &QPushButton::clicked,    [&workflow] { workflow.Command2_Click(); });
-    bind(&form.Drive1(),   &QtDriveListBox::changed, [&workflow] { workflow.Drive1_Change(); });
-    bind(&form.Dir1(),     &QtDirListBox::changed,   [&workflow] { workflow.Dir1_Change(); });
-    bind(&form.Dir1(),     &QtDirListBox::clicked,   [&workflow] { workflow.Dir1_Click(); });
-    bind(&form.File1(),    &QtFileListBox::clicked,  [&workflow] { workflow.File1_Click(); });
+    // Source                    Event                   Handler
+    bind(&window.readmeOkButton(),   &QPushButton::clicked,  [&commands] { commands.closeReadme(); });
+    bind(&window.exitButton(),       &QPushButton::clicked,  [&commands] { commands.exitProgram(); });
+    bind(&window.createButton(),     &QPushButton::clicked,  [&workflow] { workflow.createFolders(); });
+    bind(&window.driveList(),        &QtDriveList::changed,  [&workflow] { workflow.onDriveChanged(); });
+    bind(&window.folderList(),       &QtFolderList::changed, [&workflow] { workflow.onFolderChanged(); });
+    bind(&window.folderList(),       &QtFolderList::clicked, [&workflow] { workflow.onFolderClicked(); });
+    bind(&window.fileList(),         &QtFileList::clicked,   [&workflow] { workflow.onListFileClicked(); });
     // clang-format on
 
     // Not a handler: a folder the person opened by double-click could not be
     // read. It is told like any other failure instead of passing unseen.
-    connections_.push_back(QObject::connect(&form.Dir1(), &QtDirListBox::openFailed, &form.Dir1(),
+    connections_.push_back(QObject::connect(&window.folderList(), &QtFolderList::openFailed, &window.folderList(),
                                             [&dispatch](int number, const QString& description) {
                                                 if (!dispatch.stopped())
                                                     dispatch.report(number, description);

@@ -8,7 +8,7 @@ namespace kestrune {
 
 class EventDispatch;
 class FolderListWorkflow;
-class FrmMain;
+class MainWindow;
 class WindowCommands;
 
 // Which handler answers which control event. Each connection passes through
@@ -16,7 +16,7 @@ class WindowCommands;
 // window's teardown can reach no handler.
 class EventBinding {
 public:
-    EventBinding(FrmMain& form, WindowCommands& window, FolderListWorkflow& workflow, EventDispatch& dispatch);
+    EventBinding(MainWindow& window, WindowCommands& commands, FolderListWorkflow& workflow, EventDispatch& dispatch);
     ~EventBinding();
     EventBinding(const EventBinding&) = delete;
     EventBinding& operator=(const EventBinding&) = delete;

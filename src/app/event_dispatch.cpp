@@ -1,5 +1,6 @@
 #include "event_dispatch.h"
 
+#include "app_texts.h"
 #include "runtime_error.h"
 
 #include <new>
@@ -18,12 +19,12 @@ EventDispatch::EventDispatch(Desktop& desktop) : desktop_(desktop) {}
 
 QString EventDispatch::title()
 {
-    return QStringLiteral("実行時エラー");
+    return texts::runtimeErrorTitle;
 }
 
 QString EventDispatch::prompt(int number, const QString& description)
 {
-    return QStringLiteral("エラー番号: %1\n\n%2").arg(number).arg(description);
+    return texts::runtimeErrorPrompt.arg(number).arg(description);
 }
 
 void EventDispatch::run(const std::function<void()>& handler)
@@ -36,19 +37,19 @@ void EventDispatch::run(const std::function<void()>& handler)
     } catch (const RuntimeError& error) {
         report(error.number(), error.description());
     } catch (const std::bad_alloc&) {
-        report(OutOfMemory, QStringLiteral("メモリが不足しています。"));
+        report(OutOfMemory, texts::outOfMemory);
     } catch (const std::exception& error) {
-        report(InternalError, QStringLiteral("内部エラーです。(%1)").arg(QString::fromLocal8Bit(error.what())));
+        report(InternalError, texts::internalErrorWithCause.arg(QString::fromLocal8Bit(error.what())));
     } catch (...) {
-        report(InternalError, QStringLiteral("内部エラーです。"));
+        report(InternalError, texts::internalError);
     }
 }
 
 void EventDispatch::report(int number, const QString& description)
 {
     try {
-        desktop_.setMousePointer(DefaultPointer);
-        desktop_.MsgBox(prompt(number, description), title());
+        desktop_.setPointerShape(NormalPointer);
+        desktop_.showMessage(prompt(number, description), title());
     } catch (...) {  // nothing is left to tell the person with; go on with the next event
     }
 }

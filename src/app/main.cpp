@@ -1,5 +1,6 @@
-#include "posix_file_input.h"
+#include "app_texts.h"
 #include "posix_folders.h"
+#include "posix_line_reader.h"
 #include "program_window.h"
 #include "qt_desktop.h"
 
@@ -11,12 +12,12 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrune"));
+    QApplication::setApplicationName(kestrune::texts::applicationName);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrune.Kestrune"));
 
     try {
-        kestrune::QtDesktop desktop(QStringLiteral("Kestrune"));
-        kestrune::PosixFileInput files;
+        kestrune::QtDesktop desktop(kestrune::texts::applicationName);
+        kestrune::PosixLineReader files;
         kestrune::PosixFolders folders;
         kestrune::ProgramWindow program(desktop, files, folders);
         desktop.setParentWindow(&program.window());

@@ -1,8 +1,11 @@
 #include "program_window.h"
 
-#include "qt_frame.h"
-#include "qt_list_box.h"
-#include "qt_text_box.h"
+#include "qt_drive_list.h"
+#include "qt_file_list.h"
+#include "qt_folder_list.h"
+#include "qt_item_list.h"
+#include "qt_panel.h"
+#include "qt_text_field.h"
 
 #include <QCoreApplication>
 
@@ -10,9 +13,21 @@
 
 namespace kestrune {
 
-ProgramWindow::ProgramWindow(Desktop& desktop, FileInput& files, Folders& folders, std::function<void()> quit)
-    : dispatch_(desktop), workflow_(window_.workflowControls(), desktop, files, folders),
-      commands_(WindowCommandControls{window_, window_.Frame1(), window_.List1(), window_.Text1()}, [this] { End(); }),
+namespace {
+
+// The controls of the window that the workflow reads and writes.
+WorkflowControls workflowControlsOf(const MainWindow& window)
+{
+    return WorkflowControls{window.namesList(), window.parentNameEdit(), window.readmePanel(), window.readmeText(),
+                            window.driveList(), window.folderList(),     window.fileList()};
+}
+
+}  // namespace
+
+ProgramWindow::ProgramWindow(Desktop& desktop, LineReader& files, Folders& folders, std::function<void()> quit)
+    : dispatch_(desktop), workflow_(workflowControlsOf(window_), desktop, files, folders),
+      commands_(WindowCommandControls{window_, window_.readmePanel(), window_.namesList(), window_.parentNameEdit()},
+                [this] { endProgram(); }),
       binding_(window_, commands_, workflow_, dispatch_), quit_(std::move(quit))
 {
     if (!quit_)
@@ -26,11 +41,11 @@ ProgramWindow::~ProgramWindow()
 
 void ProgramWindow::start()
 {
-    dispatch_.run([this] { commands_.Form_Load(); });
+    dispatch_.run([this] { commands_.start(); });
     window_.show();
 }
 
-void ProgramWindow::End()
+void ProgramWindow::endProgram()
 {
     // At once: no further event reaches a handler, the window goes, the loop ends.
     dispatch_.stop();

@@ -2,10 +2,10 @@
 
 #include "event_binding.h"
 #include "event_dispatch.h"
-#include "file_input.h"
 #include "folder_list_workflow.h"
 #include "folders.h"
-#include "frm_main.h"
+#include "line_reader.h"
+#include "main_window.h"
 #include "window_commands.h"
 
 #include <functional>
@@ -18,7 +18,7 @@ namespace kestrune {
 class ProgramWindow {
 public:
     // `quit` leaves the event loop; by default the application's.
-    ProgramWindow(Desktop& desktop, FileInput& files, Folders& folders, std::function<void()> quit = {});
+    ProgramWindow(Desktop& desktop, LineReader& files, Folders& folders, std::function<void()> quit = {});
     ~ProgramWindow();
     ProgramWindow(const ProgramWindow&) = delete;
     ProgramWindow& operator=(const ProgramWindow&) = delete;
@@ -26,14 +26,14 @@ public:
     // Raises the window's Load, then shows it.
     void start();
 
-    FrmMain& window() { return window_; }
+    MainWindow& window() { return window_; }
     FolderListWorkflow& workflow() { return workflow_; }
     bool ended() const { return dispatch_.stopped(); }
 
 private:
-    void End();
+    void endProgram();
 
-    FrmMain window_;
+    MainWindow window_;
     EventDispatch dispatch_;
     FolderListWorkflow workflow_;
     WindowCommands commands_;

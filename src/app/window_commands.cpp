@@ -1,46 +1,38 @@
 #include "window_commands.h"
 
+#include "app_texts.h"
+
 #include <utility>
 
 namespace kestrune {
 
-namespace {
-
-QString titleText()
-{
-    return QStringLiteral("Kestrune　");
-}
-
-}  // namespace
-
-WindowCommands::WindowCommands(const WindowCommandControls& controls, std::function<void()> End)
-    : c_(controls), End_(std::move(End))
+WindowCommands::WindowCommands(const WindowCommandControls& controls, std::function<void()> endProgram)
+    : c_(controls), endProgram_(std::move(endProgram))
 {
 }
 
 QString WindowCommands::runtimeCaption()
 {
-    const QString version = QStringLiteral("0.03");
-    return titleText() + version;
+    return texts::captionTitle + QStringLiteral(KESTRUNE_VERSION);
 }
 
-void WindowCommands::Form_Load()
+void WindowCommands::start()
 {
-    c_.frmMain.setCaption(runtimeCaption());
-    c_.Frame1.setVisible(false);
-    c_.List1.Clear();
-    c_.Text1.setText(QString());
+    c_.window.setCaption(runtimeCaption());
+    c_.readmePanel.setVisible(false);
+    c_.namesList.clear();
+    c_.parentNameEdit.setText(QString());
 }
 
-void WindowCommands::Command1_Click()
+void WindowCommands::closeReadme()
 {
     // Only the viewer goes; the list read stays ready for the create button.
-    c_.Frame1.setVisible(false);
+    c_.readmePanel.setVisible(false);
 }
 
-void WindowCommands::Command3_Click()
+void WindowCommands::exitProgram()
 {
-    End_();
+    endProgram_();
 }
 
 }  // namespace kestrune

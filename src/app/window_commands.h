@@ -10,28 +10,28 @@ namespace kestrune {
 
 // The controls the window-level commands touch.
 struct WindowCommandControls {
-    Form& frmMain;
-    Frame& Frame1;
-    ListBox& List1;
-    TextBox& Text1;
+    WindowTitle& window;
+    Overlay& readmePanel;
+    ItemList& namesList;
+    TextField& parentNameEdit;
 };
 
 // The window's own handlers: its load, the viewer's OK button and the exit button.
 class WindowCommands {
 public:
-    // `End` ends the program at once; no handler may run after it.
-    WindowCommands(const WindowCommandControls& controls, std::function<void()> End);
+    // `endProgram` ends the program at once; no handler may run after it.
+    WindowCommands(const WindowCommandControls& controls, std::function<void()> endProgram);
 
-    void Form_Load();
-    void Command1_Click();
-    void Command3_Click();
+    void start();
+    void closeReadme();
+    void exitProgram();
 
     // The caption the person sees: the title, an ideographic space, the version.
     static QString runtimeCaption();
 
 private:
     WindowCommandControls c_;
-    std::function<void()> End_;
+    std::function<void()> endProgram_;
 };
 
 }  // namespace kestrune

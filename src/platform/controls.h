@@ -2,68 +2,71 @@
 
 #include <QString>
 
-// The members of the window's controls that the handlers use, one small
-// interface per control class. Qt widgets implement them in platform/qt;
-// tests use recording doubles. Any member may throw RuntimeError.
+// What the handlers do with the window's controls, one small interface per
+// kind of control. Qt widgets implement them in platform/qt; tests use
+// recording doubles. Any member may throw RuntimeError.
 namespace kestrune {
 
-class Form {
+class WindowTitle {
 public:
-    virtual ~Form() = default;
+    virtual ~WindowTitle() = default;
     virtual void setCaption(const QString& caption) = 0;
 };
 
-class Frame {
+// A panel that shows or hides everything inside it.
+class Overlay {
 public:
-    virtual ~Frame() = default;
-    virtual bool Visible() const = 0;
+    virtual ~Overlay() = default;
     virtual void setVisible(bool visible) = 0;
 };
 
-class TextBox {
+// A text field. Selection start and length are separate steps, so that the
+// list reader can report a failure of either on its own.
+class TextField {
 public:
-    virtual ~TextBox() = default;
-    virtual QString Text() const = 0;
+    virtual ~TextField() = default;
+    virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;
-    virtual void setSelStart(int start) = 0;
-    virtual void setSelLength(int length) = 0;
-    virtual void SetFocus() = 0;
+    virtual void setSelectionStart(int start) = 0;
+    virtual void setSelectionLength(int length) = 0;
+    virtual void setFocus() = 0;
 };
 
-class ListBox {
+// A list of lines in the order added.
+class ItemList {
 public:
-    virtual ~ListBox() = default;
-    virtual void Clear() = 0;
-    virtual void AddItem(const QString& item) = 0;
-    virtual int ListCount() const = 0;
-    virtual QString List(int index) const = 0;
+    virtual ~ItemList() = default;
+    virtual void clear() = 0;
+    virtual void addItem(const QString& item) = 0;
 };
 
-class DriveListBox {
+class DriveList {
 public:
-    virtual ~DriveListBox() = default;
-    // Root path of the chosen volume, in a form DirListBox::setPath accepts.
-    virtual QString Drive() const = 0;
+    virtual ~DriveList() = default;
+    // Root path of the chosen volume, in a form FolderList::setPath accepts.
+    virtual QString rootPath() const = 0;
 };
 
-class DirListBox {
+// The open folder, its parents above it and its sub-folders below.
+class FolderList {
 public:
-    virtual ~DirListBox() = default;
-    virtual QString Path() const = 0;
-    // Opens the folder; a change of path raises the control's Change event.
+    virtual ~FolderList() = default;
+    virtual QString path() const = 0;
+    // Opens the folder; a change of path raises the list's change event.
     // Fails with a numbered error when the folder cannot be read.
     virtual void setPath(const QString& path) = 0;
-    // Full path of entry `index`; fails with error 9 outside the list.
-    virtual QString List(int index) const = 0;
-    virtual int ListIndex() const = 0;
+    // Full path of entry `index`: the open folder is -1, its parent -2 and so
+    // on, sub-folders from 0. Fails with error 9 outside the list.
+    virtual QString entry(int index) const = 0;
+    virtual int selectedIndex() const = 0;
 };
 
-class FileListBox {
+class FileList {
 public:
-    virtual ~FileListBox() = default;
+    virtual ~FileList() = default;
     virtual void setPath(const QString& path) = 0;
     // Bare name of the selected file; empty when none is selected.
-    virtual QString FileName() const = 0;
+    virtual QString fileName() const = 0;
 };
 
 }  // namespace kestrune

@@ -4,37 +4,36 @@
 
 namespace kestrune {
 
-enum MousePointer : int {
-    DefaultPointer = 0,
-    Hourglass = 11,
+enum PointerShape : int {
+    NormalPointer,
+    BusyPointer,
 };
 
 // Application-wide services: the beep, modal message boxes and the pointer.
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    virtual void Beep() = 0;
+    virtual void beep() = 0;
     // A modal box with an OK button only. An empty title gives the
     // application's own title.
-    virtual void MsgBox(const QString& prompt, const QString& title = QString()) = 0;
-    virtual int mousePointer() const = 0;
-    virtual void setMousePointer(int pointer) = 0;
+    virtual void showMessage(const QString& prompt, const QString& title = QString()) = 0;
+    virtual void setPointerShape(PointerShape shape) = 0;
 };
 
-// Shows the hourglass for its lifetime, so that every way out of a handler,
-// an exception included, gives the pointer back.
-class HourglassPointer {
+// Shows the busy pointer for its lifetime, so that every way out of a
+// handler, an exception included, gives the pointer back.
+class BusyPointerGuard {
 public:
-    explicit HourglassPointer(Desktop& desktop) : desktop_(desktop) { desktop_.setMousePointer(Hourglass); }
-    ~HourglassPointer()
+    explicit BusyPointerGuard(Desktop& desktop) : desktop_(desktop) { desktop_.setPointerShape(BusyPointer); }
+    ~BusyPointerGuard()
     {
         try {
-            desktop_.setMousePointer(DefaultPointer);
+            desktop_.setPointerShape(NormalPointer);
         } catch (...) {  // a destructor must not throw; the pointer is cosmetic
         }
     }
-    HourglassPointer(const HourglassPointer&) = delete;
-    HourglassPointer& operator=(const HourglassPointer&) = delete;
+    BusyPointerGuard(const BusyPointerGuard&) = delete;
+    BusyPointerGuard& operator=(const BusyPointerGuard&) = delete;
 
 private:
     Desktop& desktop_;

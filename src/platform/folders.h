@@ -11,9 +11,9 @@ public:
     // Makes one folder. Fails with error 58 when an entry of that name exists
     // (so that a caller can choose another name without a separate check),
     // otherwise with the number mapped from the OS error.
-    virtual void MkDir(const QString& path) = 0;
+    virtual void makeFolder(const QString& path) = 0;
     // True when the path is a folder itself (a symbolic link is not).
-    virtual bool IsFolder(const QString& path) const = 0;
+    virtual bool isFolder(const QString& path) const = 0;
 };
 
 }  // namespace kestrune

@@ -43,11 +43,4 @@ private:
     std::string what_;
 };
 
-// Maps an OS error (errno) onto the host's numbers; `path` is named in the
-// description so that the person sees which file or folder failed.
-RuntimeError errorFromErrno(int osError, const QString& path);
-
-// The number alone, for callers that only need to classify an errno.
-int errorNumberForErrno(int osError);
-
 }  // namespace kestrune

@@ -1,59 +1,47 @@
+#include "error_trap.h"
 #include "folder_list_workflow.h"
-#include "messages.h"
-#include "runtime_error.h"
+#include "folder_paths.h"
+#include "workflow_texts.h"
 
 namespace kestrune {
 
-namespace {
-
-// The folder path ending in exactly one separator, ready for a name to follow;
-// a root such as "/" already ends in one.
-QString withSeparator(const QString& folder)
+void FolderListWorkflow::onDriveChanged()
 {
-    return folder.endsWith(PathSeparator) ? folder : folder + PathSeparator;
+    // An absent or not-ready volume is reported and the next step runs; any
+    // other failure ends the handler without a word.
+    ErrorTrap trap([this](const RuntimeError& error) {
+        if (error.number() != DeviceUnavailable && error.number() != DiskNotReady)
+            return AfterError::ExitHandler;
+        desktop_.showMessage(texts::insertDisk);
+        return AfterError::ResumeNext;
+    });
+    trap.run([&] { c_.namesList.clear(); });
+    if (trap.exited())
+        return;
+    state_.listState = ListState::NotReady;
+    trap.run([&] { c_.folderList.setPath(c_.driveList.rootPath()); });
 }
 
-}  // namespace
-
-void FolderListWorkflow::Drive1_Change()
+void FolderListWorkflow::onFolderChanged()
 {
-    // The trap: an absent or not-ready volume is reported and the next step
-    // runs; any other failure ends the handler without a word.
-    const auto step = [&](auto&& action) {
-        try {
-            action();
-            return true;
-        } catch (const RuntimeError& error) {
-            if (error.number() != DeviceUnavailable && error.number() != DiskNotReady)
-                return false;
-            desktop_.MsgBox(messages::insertDisk());
-            return true;
-        }
-    };
-    step([&] { c_.List1.Clear(); }) && step([&] { state_.LoadState = NoListReady; }) &&
-        step([&] { c_.Dir1.setPath(c_.Drive1.Drive()); });
+    c_.namesList.clear();
+    state_.listState = ListState::NotReady;
+    c_.fileList.setPath(c_.folderList.path());
 }
 
-void FolderListWorkflow::Dir1_Change()
+void FolderListWorkflow::onFolderClicked()
 {
-    c_.List1.Clear();
-    state_.LoadState = NoListReady;
-    c_.File1.setPath(c_.Dir1.Path());
+    c_.folderList.setPath(c_.folderList.entry(c_.folderList.selectedIndex()));
 }
 
-void FolderListWorkflow::Dir1_Click()
+void FolderListWorkflow::onListFileClicked()
 {
-    c_.Dir1.setPath(c_.Dir1.List(c_.Dir1.ListIndex()));
-}
-
-void FolderListWorkflow::File1_Click()
-{
-    c_.List1.Clear();
-    state_.LoadState = NoListReady;
-    state_.ListFilePath = c_.Dir1.Path();
-    state_.BaseFolder = withSeparator(c_.Dir1.Path());
-    state_.ListFilePath = withSeparator(state_.ListFilePath) + c_.File1.FileName();
-    ReadListFile();
+    c_.namesList.clear();
+    state_.listState = ListState::NotReady;
+    const QString folder = c_.folderList.path();
+    state_.baseFolder = withTrailingSeparator(folder);
+    state_.listFilePath = joinPath(folder, c_.fileList.fileName());
+    readListFile();
 }
 
 }  // namespace kestrune

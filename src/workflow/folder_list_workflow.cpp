@@ -2,7 +2,7 @@
 
 namespace kestrune {
 
-FolderListWorkflow::FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, FileInput& files,
+FolderListWorkflow::FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, LineReader& files,
                                        Folders& folders)
     : c_(controls), desktop_(desktop), files_(files), folders_(folders)
 {

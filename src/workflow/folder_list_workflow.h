@@ -2,21 +2,21 @@
 
 #include "controls.h"
 #include "desktop.h"
-#include "file_input.h"
 #include "folders.h"
+#include "line_reader.h"
 #include "workflow_state.h"
 
 namespace kestrune {
 
 // The controls of the window that the workflow reads and writes.
 struct WorkflowControls {
-    ListBox& List1;
-    TextBox& Text1;
-    Frame& Frame1;
-    TextBox& Text2;
-    DriveListBox& Drive1;
-    DirListBox& Dir1;
-    FileListBox& File1;
+    ItemList& namesList;
+    TextField& parentNameEdit;
+    Overlay& readmePanel;
+    TextField& readmeText;
+    DriveList& driveList;
+    FolderList& folderList;
+    FileList& fileList;
 };
 
 // The window's workflow: the state and the handlers that carry one list file
@@ -24,19 +24,19 @@ struct WorkflowControls {
 // let RuntimeError out to the caller (the window's event dispatch).
 class FolderListWorkflow {
 public:
-    FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, FileInput& files, Folders& folders);
+    FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, LineReader& files, Folders& folders);
 
     // Browsing and list-file choice (browsing.cpp).
-    void Drive1_Change();
-    void Dir1_Change();
-    void Dir1_Click();
-    void File1_Click();
+    void onDriveChanged();
+    void onFolderChanged();
+    void onFolderClicked();
+    void onListFileClicked();
 
     // Reading the chosen list file (list_loading.cpp).
-    void ReadListFile();
+    void readListFile();
 
     // The create button (folder_creation.cpp).
-    void Command2_Click();
+    void createFolders();
 
     WorkflowState& state() { return state_; }
     const WorkflowState& state() const { return state_; }
@@ -44,7 +44,7 @@ public:
 private:
     WorkflowControls c_;
     Desktop& desktop_;
-    FileInput& files_;
+    LineReader& files_;
     Folders& folders_;
     WorkflowState state_;
 };

@@ -1,107 +1,97 @@
+#include "error_trap.h"
 #include "folder_list_workflow.h"
-#include "messages.h"
-#include "runtime_error.h"
-#include "text.h"
+#include "workflow_texts.h"
 
 #include <cstdint>
-#include <utility>
 
 namespace kestrune {
 
 namespace {
 
 // Closes the list file on any way out that the steps below do not cover
-// (an exception that is not a run-time error), so no file number is left in use.
+// (an exception that is not a run-time error), so no handle is left in use.
 class OpenFileGuard {
 public:
-    OpenFileGuard(FileInput& files, int fileNo) : files_(files), fileNo_(fileNo) {}
+    OpenFileGuard(LineReader& files, int handle) : files_(files), handle_(handle) {}
     ~OpenFileGuard()
     {
         try {
-            if (files_.IsOpen(fileNo_))
-                files_.Close(fileNo_);
-        } catch (...) {  // nothing more can be done for the number in a destructor
+            if (files_.isOpen(handle_))
+                files_.close(handle_);
+        } catch (...) {  // nothing more can be done for the handle in a destructor
         }
     }
     OpenFileGuard(const OpenFileGuard&) = delete;
     OpenFileGuard& operator=(const OpenFileGuard&) = delete;
 
 private:
-    FileInput& files_;
-    int fileNo_;
+    LineReader& files_;
+    int handle_;
 };
 
 }  // namespace
 
-void FolderListWorkflow::ReadListFile()
+void FolderListWorkflow::readListFile()
 {
-    const int FileNo = files_.FreeFile();  // before the trap: a failure here leaves to the caller
-    OpenFileGuard closeOnExit(files_, FileNo);
+    const int handle = files_.freeHandle();  // before the trap: a failure here leaves to the caller
+    OpenFileGuard closeOnExit(files_, handle);
 
-    bool ErrorSeen = false;
-    // The trap: report the failure of one step and go on with the next one.
-    // Returns whether the step succeeded.
-    const auto step = [&](auto&& action) {
-        try {
-            action();
-            return true;
-        } catch (const RuntimeError&) {
-            desktop_.Beep();
-            ErrorSeen = true;
-            state_.LoadState = NoListReady;
-            desktop_.MsgBox(messages::errorOccurred());
-            return false;
-        }
-    };
+    // Each failed step is reported and the next one runs.
+    bool errorSeen = false;
+    ErrorTrap trap([&](const RuntimeError&) {
+        desktop_.beep();
+        errorSeen = true;
+        state_.listState = ListState::NotReady;
+        desktop_.showMessage(texts::errorOccurred);
+        return AfterError::ResumeNext;
+    });
     const auto earlyExit = [&] {
-        state_.LoadState = NoListReady;
-        if (files_.IsOpen(FileNo))
-            step([&] { files_.Close(FileNo); });
+        state_.listState = ListState::NotReady;
+        if (files_.isOpen(handle))
+            trap.run([&] { files_.close(handle); });
     };
 
-    std::int32_t LineNo = 1;
-    QString LineText;
-    step([&] { files_.Open(state_.ListFilePath, FileNo); });
+    std::int32_t lineNumber = 1;
+    QString lineText;
+    trap.run([&] { files_.open(state_.listFilePath, handle); });
     for (;;) {
         bool atEnd = false;
-        if (step([&] { atEnd = files_.Eof(FileNo); }) && atEnd)
+        if (trap.run([&] { atEnd = files_.atEnd(handle); }) && atEnd)
             break;
-        if (ErrorSeen) {
+        if (errorSeen) {
             earlyExit();
             return;
         }
-        step([&] { LineText = files_.LineInput(FileNo); });
-        step([&] { state_.FolderNames(LineNo) = LineText; });
-        ++LineNo;
+        trap.run([&] { lineText = files_.readLine(handle); });
+        trap.run([&] { state_.names(lineNumber) = lineText; });
+        ++lineNumber;
     }
-    if (ErrorSeen) {
+    if (errorSeen) {
         earlyExit();
         return;
     }
-    step([&] { files_.Close(FileNo); });
-    // Cannot overflow: every line past slot 1000 has failed the load above.
-    step([&] { state_.FolderCount = static_cast<std::int16_t>(LineNo - 1); });
+    trap.run([&] { files_.close(handle); });
+    // Cannot overflow: every line past the last slot has failed the load above.
+    state_.nameCount = static_cast<std::int16_t>(lineNumber - 1);
 
-    QString ReadmeText;
-    qsizetype ReadmeAt = 0;
-    step([&] { ReadmeAt = InStr(1, state_.ListFilePath, messages::readmeMarker()); });
-    const std::int16_t count = state_.FolderCount;
-    if (ReadmeAt == 0) {
-        for (std::int32_t index = 0; index <= count - 1; ++index)
-            step([&] { c_.List1.AddItem(state_.FolderNames(index + 1)); });
-    } else {
+    const std::int16_t count = state_.nameCount;
+    if (!isReadmePath(state_.listFilePath)) {
         for (std::int32_t index = 1; index <= count; ++index)
-            step([&] { ReadmeText += state_.FolderNames(index) + QStringLiteral("\r\n"); });
-        step([&] { c_.Frame1.setVisible(true); });
-        step([&] { c_.Text2.setText(QString()); });
-        step([&] { c_.Text2.setText(ReadmeText); });
+            trap.run([&] { c_.namesList.addItem(state_.names(index)); });
+    } else {
+        QString readmeContents;
+        for (std::int32_t index = 1; index <= count; ++index)
+            trap.run([&] { readmeContents += state_.names(index) + QStringLiteral("\r\n"); });
+        trap.run([&] { c_.readmePanel.setVisible(true); });
+        trap.run([&] { c_.readmeText.setText(QString()); });
+        trap.run([&] { c_.readmeText.setText(readmeContents); });
     }
 
-    state_.LoadState = ListReady;
-    step([&] { c_.Text1.setText(messages::defaultParentName()); });
-    step([&] { c_.Text1.setSelStart(0); });
-    step([&] { c_.Text1.setSelLength(static_cast<int>(c_.Text1.Text().size())); });
-    step([&] { c_.Text1.SetFocus(); });
+    state_.listState = ListState::Ready;
+    trap.run([&] { c_.parentNameEdit.setText(texts::defaultParentName); });
+    trap.run([&] { c_.parentNameEdit.setSelectionStart(0); });
+    trap.run([&] { c_.parentNameEdit.setSelectionLength(static_cast<int>(c_.parentNameEdit.text().size())); });
+    trap.run([&] { c_.parentNameEdit.setFocus(); });
 }
 
 }  // namespace kestrune

@@ -22,19 +22,24 @@ private:
     std::array<QString, UpperBound + 1> slots_{};
 };
 
-enum LoadStates : std::int16_t {
-    NoListReady = 0,
-    ListReady = 2,
+// Whether the names shown come from a list that the create button may make.
+enum class ListState {
+    NotReady,
+    Ready,
 };
 
 // What carries one list file from its choice to the creation of its folders.
 // Starts empty or zero with the window; nothing initialises it again.
 struct WorkflowState {
-    QString ListFilePath;
-    QString BaseFolder;  // always ends in the path separator once set
-    FolderNameTable FolderNames;
-    std::int16_t FolderCount = 0;
-    std::int16_t LoadState = NoListReady;
+    QString listFilePath;
+    QString baseFolder;  // always ends in the path separator once set
+    FolderNameTable names;
+    std::int16_t nameCount = 0;
+    ListState listState = ListState::NotReady;
 };
+
+// True when the list file is shown as text instead of as names: its path
+// holds the Readme marker, exactly as written (capitals and width count).
+bool isReadmePath(const QString& listFilePath);
 
 }  // namespace kestrune

@@ -14,7 +14,7 @@ using namespace kestrune::test;
 using Thrower = std::function<void()>;
 Q_DECLARE_METATYPE(Thrower)
 
-class TestEventDispatch : public QObject {
+class EventDispatchTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -37,7 +37,7 @@ private slots:
         QFETCH(int, number);
         QFETCH(QString, description);
         FakeDesktop desktop;
-        desktop.pointer = Hourglass;  // left on by the failed handler
+        desktop.pointer = BusyPointer;  // left on by the failed handler
         EventDispatch dispatch(desktop);
         dispatch.run(handler);
         QCOMPARE(desktop.boxes.size(), 1);
@@ -45,8 +45,8 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("実行時エラー"));
         QVERIFY2(box.prompt.contains(QString::number(number)), qPrintable(box.prompt));
         QVERIFY2(box.prompt.contains(description), qPrintable(box.prompt));
-        QCOMPARE(box.pointerWhileShown, int(DefaultPointer));
-        QCOMPARE(desktop.pointer, int(DefaultPointer));
+        QCOMPARE(box.pointerWhileShown, int(NormalPointer));
+        QCOMPARE(desktop.pointer, int(NormalPointer));
     }
 
     void programGoesOnAfterAFailure()
@@ -63,10 +63,10 @@ private slots:
     void aBoxThatFailsItselfDoesNotEscape()
     {
         FakeDesktop desktop;
-        desktop.faults.failOn(QStringLiteral("MsgBox"));
+        desktop.faults.failOn(QStringLiteral("showMessage"));
         EventDispatch dispatch(desktop);
         dispatch.run([] { throw RuntimeError(75, QStringLiteral("x")); });
-        QCOMPARE(desktop.pointer, int(DefaultPointer));
+        QCOMPARE(desktop.pointer, int(NormalPointer));
     }
 
     void noHandlerRunsOnceStopped()
@@ -83,12 +83,12 @@ private slots:
     {
         FakeDesktop desktop;
         EventDispatch dispatch(desktop);
-        dispatch.run([&] { desktop.setMousePointer(Hourglass); });
+        dispatch.run([&] { desktop.setPointerShape(BusyPointer); });
         QVERIFY(desktop.boxes.isEmpty());
         // The pointer is the handler's business when nothing fails.
-        QCOMPARE(desktop.pointer, int(Hourglass));
+        QCOMPARE(desktop.pointer, int(BusyPointer));
     }
 };
 
-QTEST_GUILESS_MAIN(TestEventDispatch)
+QTEST_GUILESS_MAIN(EventDispatchTest)
 #include "test_event_dispatch.moc"

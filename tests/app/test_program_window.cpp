@@ -1,12 +1,12 @@
 #include "fake_desktop.h"
-#include "fake_file_input.h"
 #include "fake_folders.h"
+#include "fake_line_reader.h"
 #include "program_window.h"
-#include "qt_dir_list_box.h"
-#include "qt_file_list_box.h"
-#include "qt_frame.h"
-#include "qt_list_box.h"
-#include "qt_text_box.h"
+#include "qt_file_list.h"
+#include "qt_folder_list.h"
+#include "qt_item_list.h"
+#include "qt_panel.h"
+#include "qt_text_field.h"
 #include "workflow_fixture.h"
 
 #include <QApplication>
@@ -32,18 +32,18 @@ struct Running {
     {
         program.start();
     }
-    FrmMain& window() { return program.window(); }
+    MainWindow& window() { return program.window(); }
     WorkflowState& state() { return program.workflow().state(); }
     QStringList names()
     {
         QStringList out;
-        for (int i = 0; i < window().List1().ListCount(); ++i)
-            out.append(window().List1().List(i));
+        for (int i = 0; i < window().namesList().count(); ++i)
+            out.append(window().namesList().item(i)->text());
         return out;
     }
 
     FakeDesktop desktop;
-    FakeFileInput files;
+    FakeLineReader files;
     FakeFolders folders;
     int quits = 0;
     ProgramWindow program;
@@ -71,7 +71,7 @@ QString cleanPath(const QString& path)
 
 }  // namespace
 
-class TestProgramWindow : public QObject {
+class ProgramWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -80,10 +80,10 @@ private slots:
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
         QCOMPARE(run.window().windowTitle(), QStringLiteral("Kestrune\u30000.03"));
-        QVERIFY(run.window().Frame1().isHidden());
-        QCOMPARE(run.window().Text1().Text(), QString());
-        QCOMPARE(run.window().List1().ListCount(), 0);
-        QVERIFY(run.window().Command2().isEnabled());
+        QVERIFY(run.window().readmePanel().isHidden());
+        QCOMPARE(run.window().parentNameEdit().text(), QString());
+        QCOMPARE(run.window().namesList().count(), 0);
+        QVERIFY(run.window().createButton().isEnabled());
         QVERIFY(run.desktop.boxes.isEmpty());
     }
 
@@ -91,12 +91,12 @@ private slots:
     {
         QTemporaryDir dir;
         Running run;
-        run.state().LoadState = ListReady;
-        run.window().List1().AddItem(QStringLiteral("old"));
-        run.window().Dir1().setPath(dir.path());
-        QCOMPARE(run.window().List1().ListCount(), 0);
-        QCOMPARE(run.state().LoadState, std::int16_t(NoListReady));
-        QCOMPARE(run.window().File1().Path(), cleanPath(dir.path()));
+        run.state().listState = ListState::Ready;
+        run.window().namesList().addItem(QStringLiteral("old"));
+        run.window().folderList().setPath(dir.path());
+        QCOMPARE(run.window().namesList().count(), 0);
+        QCOMPARE(run.state().listState, ListState::NotReady);
+        QCOMPARE(run.window().fileList().path(), cleanPath(dir.path()));
     }
 
     void singleClickOpensAFolder()
@@ -106,11 +106,11 @@ private slots:
         writeFile(dir.path() + QStringLiteral("/inner"), QStringLiteral("a.txt"), "x\n");
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
-        run.window().Dir1().setPath(dir.path());
-        QVERIFY(clickEntry(run.window().Dir1().view(), QStringLiteral("inner")));
-        QCOMPARE(run.window().Dir1().Path(), cleanPath(dir.path() + QStringLiteral("/inner")));
-        QCOMPARE(run.window().File1().ListCount(), 1);
-        QCOMPARE(run.window().File1().List(0), QStringLiteral("a.txt"));
+        run.window().folderList().setPath(dir.path());
+        QVERIFY(clickEntry(run.window().folderList().view(), QStringLiteral("inner")));
+        QCOMPARE(run.window().folderList().path(), cleanPath(dir.path() + QStringLiteral("/inner")));
+        QCOMPARE(run.window().fileList().entryCount(), 1);
+        QCOMPARE(run.window().fileList().entry(0), QStringLiteral("a.txt"));
     }
 
     void okHidesTheReadmeViewerAndKeepsTheListReady()
@@ -119,25 +119,25 @@ private slots:
         writeFile(dir.path(), QStringLiteral("Readme.txt"), "x\ny\n");
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
-        run.window().Dir1().setPath(dir.path());
-        QVERIFY(clickEntry(run.window().File1().view(), QStringLiteral("Readme.txt")));
-        QVERIFY(run.window().Frame1().isVisible());
-        QCOMPARE(run.window().Text2().Text(), QStringLiteral("x\r\ny\r\n"));
-        QVERIFY(!run.window().Command2().isEnabled());  // covered by the viewer
+        run.window().folderList().setPath(dir.path());
+        QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("Readme.txt")));
+        QVERIFY(run.window().readmePanel().isVisible());
+        QCOMPARE(run.window().readmeText().text(), QStringLiteral("x\r\ny\r\n"));
+        QVERIFY(!run.window().createButton().isEnabled());  // covered by the viewer
 
-        QTest::mouseClick(&run.window().Command1(), Qt::LeftButton);
-        QVERIFY(run.window().Frame1().isHidden());
-        QCOMPARE(run.window().Text2().Text(), QStringLiteral("x\r\ny\r\n"));
-        QCOMPARE(run.state().LoadState, std::int16_t(ListReady));
-        QVERIFY(run.window().Command2().isEnabled());
+        QTest::mouseClick(&run.window().readmeOkButton(), Qt::LeftButton);
+        QVERIFY(run.window().readmePanel().isHidden());
+        QCOMPARE(run.window().readmeText().text(), QStringLiteral("x\r\ny\r\n"));
+        QCOMPARE(run.state().listState, ListState::Ready);
+        QVERIFY(run.window().createButton().isEnabled());
     }
 
     void exitButtonEndsTheEventLoop()
     {
         Running run([] { QCoreApplication::exit(0); });
-        run.window().List1().AddItem(QStringLiteral("kept"));
+        run.window().namesList().addItem(QStringLiteral("kept"));
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
-        QTimer::singleShot(0, &run.window(), [&] { QTest::mouseClick(&run.window().Command3(), Qt::LeftButton); });
+        QTimer::singleShot(0, &run.window(), [&] { QTest::mouseClick(&run.window().exitButton(), Qt::LeftButton); });
         QTimer watchdog;
         watchdog.callOnTimeout([] { QCoreApplication::exit(1); });
         watchdog.start(10000);
@@ -147,8 +147,8 @@ private slots:
 
         // Nothing reaches a handler any more, not even a change made from code.
         QTemporaryDir dir;
-        run.window().Dir1().setPath(dir.path());
-        QCOMPARE(run.window().List1().ListCount(), 1);
+        run.window().folderList().setPath(dir.path());
+        QCOMPARE(run.window().namesList().count(), 1);
     }
 
     void failureLeavingAHandlerIsShownAndTheProgramGoesOn()
@@ -157,20 +157,20 @@ private slots:
         writeFile(dir.path(), QStringLiteral("names.txt"), "a\nb\n");
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
-        run.window().Dir1().setPath(dir.path());
-        QVERIFY(clickEntry(run.window().File1().view(), QStringLiteral("names.txt")));
-        run.folders.faults.failOn(QStringLiteral("MkDir"), 2, DiskFull);
+        run.window().folderList().setPath(dir.path());
+        QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("names.txt")));
+        run.folders.faults.failOn(QStringLiteral("makeFolder"), 2, DiskFull);
 
-        QTest::mouseClick(&run.window().Command2(), Qt::LeftButton);
+        QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
         QCOMPARE(run.desktop.boxes.size(), 1);
         QCOMPARE(run.desktop.boxes.first().title, QStringLiteral("実行時エラー"));
         QVERIFY(run.desktop.boxes.first().prompt.contains(QStringLiteral("61")));
-        QCOMPARE(run.desktop.boxes.first().pointerWhileShown, int(DefaultPointer));
-        QCOMPARE(run.desktop.pointer, int(DefaultPointer));
-        QCOMPARE(run.state().LoadState, std::int16_t(ListReady));
+        QCOMPARE(run.desktop.boxes.first().pointerWhileShown, int(NormalPointer));
+        QCOMPARE(run.desktop.pointer, int(NormalPointer));
+        QCOMPARE(run.state().listState, ListState::Ready);
 
         // The window still answers: the next press makes the folders.
-        QTest::mouseClick(&run.window().Command2(), Qt::LeftButton);
+        QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
         QCOMPARE(run.desktop.boxes.size(), 1);
         QCOMPARE(run.names(), QStringList{QStringLiteral("\u3000\u3000・・・作成終了しました・・・")});
     }
@@ -183,35 +183,35 @@ private slots:
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
 
-        run.window().Dir1().setPath(dir.path());
-        QCOMPARE(run.window().File1().ListCount(), 1);
-        QVERIFY(clickEntry(run.window().File1().view(), QStringLiteral("names.txt")));
+        run.window().folderList().setPath(dir.path());
+        QCOMPARE(run.window().fileList().entryCount(), 1);
+        QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("names.txt")));
         QCOMPARE(run.names(), (QStringList{QStringLiteral("資料"), QStringLiteral("写真")}));
-        QCOMPARE(run.window().Text1().Text(), QStringLiteral("新規ディレクトリ"));
-        QCOMPARE(run.window().Text1().selectedText(), QStringLiteral("新規ディレクトリ"));
+        QCOMPARE(run.window().parentNameEdit().text(), QStringLiteral("新規ディレクトリ"));
+        QCOMPARE(run.window().parentNameEdit().selectedText(), QStringLiteral("新規ディレクトリ"));
 
         // Typing replaces the preset name, which is selected.
-        QTest::keyClicks(&run.window().Text1(), QStringLiteral("Projects"));
-        QCOMPARE(run.window().Text1().Text(), QStringLiteral("Projects"));
-        QTest::mouseClick(&run.window().Command2(), Qt::LeftButton);
+        QTest::keyClicks(&run.window().parentNameEdit(), QStringLiteral("Projects"));
+        QCOMPARE(run.window().parentNameEdit().text(), QStringLiteral("Projects"));
+        QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
 
         const QDir parent(dir.path() + QStringLiteral("/Projects"));
         QVERIFY(parent.exists());
         QCOMPARE(parent.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
                  (QStringList{QStringLiteral("写真"), QStringLiteral("資料")}));
         QCOMPARE(run.names(), QStringList{QStringLiteral("\u3000\u3000・・・作成終了しました・・・")});
-        QCOMPARE(run.window().Text1().Text(), QString());
+        QCOMPARE(run.window().parentNameEdit().text(), QString());
         QCOMPARE(run.desktop.beeps, 0);
         QVERIFY(run.desktop.boxes.isEmpty());
 
         // A second press only beeps.
         const qsizetype made = run.folders.made.size();
-        QTest::mouseClick(&run.window().Command2(), Qt::LeftButton);
+        QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
         QCOMPARE(run.desktop.beeps, 1);
         QCOMPARE(run.folders.made.size(), made);
         QVERIFY(run.desktop.boxes.isEmpty());
     }
 };
 
-QTEST_MAIN(TestProgramWindow)
+QTEST_MAIN(ProgramWindowTest)
 #include "test_program_window.moc"

@@ -9,31 +9,32 @@ using namespace kestrune::test;
 namespace {
 
 struct Window {
-    FakeForm frmMain;
-    FakeFrame Frame1;
-    FakeListBox List1;
-    FakeTextBox Text1{QStringLiteral("Text1")};
+    FakeWindowTitle mainWindow;
+    FakeOverlay readmePanel;
+    FakeItemList namesList;
+    FakeTextField parentNameEdit{QStringLiteral("parentNameEdit")};
     int ends = 0;
-    WindowCommands commands{WindowCommandControls{frmMain, Frame1, List1, Text1}, [this] { ++ends; }};
+    WindowCommands commands{WindowCommandControls{mainWindow, readmePanel, namesList, parentNameEdit},
+                            [this] { ++ends; }};
 };
 
 }  // namespace
 
-class TestWindowCommands : public QObject {
+class WindowCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void loadSetsTheRuntimeCaptionAndEmptiesTheWindow()
     {
         Window w;
-        w.frmMain.caption = QStringLiteral("Kestrune\u3000Ver.0.02");
-        w.List1.items = QStringList{QStringLiteral("left over")};
-        w.commands.Form_Load();
+        w.mainWindow.caption = QStringLiteral("Kestrune\u3000Ver.0.02");
+        w.namesList.items = QStringList{QStringLiteral("left over")};
+        w.commands.start();
         // Title, one ideographic space, the bare number: no "Ver." at run time.
-        QCOMPARE(w.frmMain.caption, QStringLiteral("Kestrune\u30000.03"));
-        QVERIFY(!w.Frame1.visible);
-        QVERIFY(w.List1.items.isEmpty());
-        QCOMPARE(w.Text1.text, QString());
+        QCOMPARE(w.mainWindow.caption, QStringLiteral("Kestrune\u30000.03"));
+        QVERIFY(!w.readmePanel.visible);
+        QVERIFY(w.namesList.items.isEmpty());
+        QCOMPARE(w.parentNameEdit.contents, QString());
         QCOMPARE(w.ends, 0);
     }
 
@@ -41,38 +42,38 @@ private slots:
     {
         // No trap of its own: the error leaves for the dispatch, later steps do not run.
         Window w;
-        w.Frame1.faults.failOn(QStringLiteral("setVisible"));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, w.commands.Form_Load());
-        QCOMPARE(w.frmMain.caption, QStringLiteral("Kestrune\u30000.03"));
-        QCOMPARE(w.List1.faults.calls(QStringLiteral("Clear")), 0);
-        QCOMPARE(w.Text1.text, QStringLiteral("Text1"));
+        w.readmePanel.faults.failOn(QStringLiteral("setVisible"));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, w.commands.start());
+        QCOMPARE(w.mainWindow.caption, QStringLiteral("Kestrune\u30000.03"));
+        QCOMPARE(w.namesList.faults.calls(QStringLiteral("clear")), 0);
+        QCOMPARE(w.parentNameEdit.contents, QStringLiteral("parentNameEdit"));
     }
 
     void okHidesTheViewerAndNothingElse()
     {
         Window w;
-        w.Frame1.visible = true;
-        w.List1.items = QStringList{QStringLiteral("a")};
-        w.Text1.text = QStringLiteral("新規ディレクトリ");
-        w.commands.Command1_Click();
-        QVERIFY(!w.Frame1.visible);
-        QCOMPARE(w.List1.items, QStringList{QStringLiteral("a")});
-        QCOMPARE(w.Text1.text, QStringLiteral("新規ディレクトリ"));
-        QCOMPARE(w.frmMain.caption, QString());
+        w.readmePanel.visible = true;
+        w.namesList.items = QStringList{QStringLiteral("a")};
+        w.parentNameEdit.contents = QStringLiteral("新規ディレクトリ");
+        w.commands.closeReadme();
+        QVERIFY(!w.readmePanel.visible);
+        QCOMPARE(w.namesList.items, QStringList{QStringLiteral("a")});
+        QCOMPARE(w.parentNameEdit.contents, QStringLiteral("新規ディレクトリ"));
+        QCOMPARE(w.mainWindow.caption, QString());
         QCOMPARE(w.ends, 0);
     }
 
     void exitEndsAndTouchesNoControl()
     {
         Window w;
-        w.List1.items = QStringList{QStringLiteral("a")};
-        w.commands.Command3_Click();
+        w.namesList.items = QStringList{QStringLiteral("a")};
+        w.commands.exitProgram();
         QCOMPARE(w.ends, 1);
-        QVERIFY(w.Frame1.visible);
-        QCOMPARE(w.List1.items, QStringList{QStringLiteral("a")});
-        QCOMPARE(w.Text1.text, QStringLiteral("Text1"));
+        QVERIFY(w.readmePanel.visible);
+        QCOMPARE(w.namesList.items, QStringList{QStringLiteral("a")});
+        QCOMPARE(w.parentNameEdit.contents, QStringLiteral("parentNameEdit"));
     }
 };
 
-QTEST_GUILESS_MAIN(TestWindowCommands)
+QTEST_GUILESS_MAIN(WindowCommandsTest)
 #include "test_window_commands.moc"

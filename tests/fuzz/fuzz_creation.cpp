@@ -8,11 +8,11 @@
 
 #include "folder_names.h"
 #include "fuzz_support.h"
-#include "messages.h"
 #include "runtime_error.h"
 #include "text.h"
 #include "tree_snapshot.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QFile>
 
@@ -43,7 +43,7 @@ void furnish(const QString& root, const QString& base)
     fuzz::writeBytes(root + QStringLiteral("/outside/keep.txt"), reinterpret_cast<const std::uint8_t*>(keep.data()),
                      static_cast<std::size_t>(keep.size()));
     makeFolder(base);
-    makeFolder(base + messages::defaultParentName());
+    makeFolder(base + texts::defaultParentName);
     makeFolder(base + QStringLiteral("A#"));
     fuzz::writeBytes(base + QStringLiteral("A"), nullptr, 0);
     makeLink("../outside", base + QStringLiteral("escape"));
@@ -74,20 +74,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const test::TreeSnapshot before = test::snapshotTree(scratch.path());
 
     test::WorkflowFixture f;
-    test::FakeListBox& List1 = f.List1;
-    test::FakeTextBox& Text1 = f.Text1;
+    test::FakeItemList& namesList = f.namesList;
+    test::FakeTextField& parentNameEdit = f.parentNameEdit;
     test::FakeDesktop& desktop = f.desktop;
     FolderListWorkflow& workflow = f.workflow;
     const WorkflowState& state = f.state();
     f.load(listPath, base);
-    const bool loaded = state.LoadState == ListReady;
-    const QStringList listed = List1.items;
+    const bool loaded = state.listState == ListState::Ready;
+    const QStringList listed = namesList.items;
     const auto boxesAfterLoad = desktop.boxes.size();
-    Text1.text = typed;
+    parentNameEdit.contents = typed;
 
     bool failed = false;
     try {
-        workflow.Command2_Click();
+        workflow.createFolders();
     } catch (const RuntimeError&) {
         failed = true;
     }
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const test::TreeChanges changes = compareTrees(before, test::snapshotTree(scratch.path()));
     require(changes.removed.isEmpty(), "nothing is removed");
     require(changes.changed.isEmpty(), "nothing that was there is changed");
-    require(desktop.pointer == DefaultPointer, "the pointer is restored");
+    require(desktop.pointer == NormalPointer, "the pointer is restored");
 
     // The one new entry of the base folder is the parent; all else is inside it.
     QByteArray parent;
@@ -116,23 +116,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!failed, "a gated or refused press raises no error");
     }
     if (!parent.isEmpty()) {
-        QString wanted = Trim(typed);
+        QString wanted = trimSpaces(typed);
         if (wanted.isEmpty())
-            wanted = messages::defaultParentName();
+            wanted = texts::defaultParentName;
         const QString made = QFile::decodeName(parent.mid(5));
         require(made.startsWith(wanted) && made.mid(wanted.size()).count(u'#') == made.size() - wanted.size(),
                 "the parent is the typed name with \"#\" added");
     }
     if (failed) {
-        require(state.LoadState == ListReady && List1.items == listed && Text1.text == typed,
+        require(state.listState == ListState::Ready && namesList.items == listed && parentNameEdit.contents == typed,
                 "a failure leaves the list ready");
     } else if (loaded && !refused) {
-        require(state.LoadState == NoListReady, "a finished creation ends the list");
-        require(List1.items == QStringList{messages::creationFinished()} && Text1.text.isEmpty(),
+        require(state.listState == ListState::NotReady, "a finished creation ends the list");
+        require(namesList.items == QStringList{texts::creationFinished} && parentNameEdit.contents.isEmpty(),
                 "the completion line");
         const QString parentPath = scratch.path() + u'/' + QFile::decodeName(parent);
-        for (std::int32_t k = 1; k <= state.FolderCount; ++k) {
-            const QStringList levels = folderLevels(state.FolderNames(k));
+        for (std::int32_t k = 1; k <= state.nameCount; ++k) {
+            const QStringList levels = folderLevels(state.names(k));
             require(isFolder(parentPath + (levels.isEmpty() ? QString() : u'/' + levels.join(u'/'))),
                     "every listed name is made");
         }

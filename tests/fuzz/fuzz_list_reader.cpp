@@ -4,11 +4,11 @@
 
 #include "folder_names.h"
 #include "fuzz_support.h"
-#include "messages.h"
 #include "native_path.h"
-#include "posix_file_input.h"
+#include "posix_line_reader.h"
 #include "text.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +23,7 @@ using fuzz::require;
 
 namespace {
 
-constexpr std::int16_t earlierCount = 7;  // FolderCount left by an earlier load
+constexpr std::int16_t earlierCount = 7;  // nameCount left by an earlier load
 
 // The text split at CR, LF and CR LF; a final line end adds no empty line.
 QStringList splitLines(const QString& text)
@@ -134,7 +134,7 @@ void checkNameRules(const QString& name)
     require(visible.size() == name.size() && !hasControlCharacter(visible), "a refused name can be shown");
 
     // The same text typed as the parent name.
-    const QString parentName = Trim(name);
+    const QString parentName = trimSpaces(name);
     if (isValidParentName(parentName)) {
         require(levels.size() <= 1 && folderLevels(parentName) == QStringList{parentName},
                 "a parent name is one level");
@@ -159,53 +159,53 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
     test::WorkflowFixture f;
-    f.Frame1.visible = false;
-    f.state().FolderCount = earlierCount;
+    f.readmePanel.visible = false;
+    f.state().nameCount = earlierCount;
     f.load(scratch.listPath, QFileInfo(scratch.listPath).absolutePath() + u'/');
-    const test::FakeListBox& List1 = f.List1;
-    const test::FakeTextBox& Text1 = f.Text1;
-    const test::FakeFrame& Frame1 = f.Frame1;
+    const test::FakeItemList& namesList = f.namesList;
+    const test::FakeTextField& parentNameEdit = f.parentNameEdit;
+    const test::FakeOverlay& readmePanel = f.readmePanel;
     const test::FakeDesktop& desktop = f.desktop;
     const WorkflowState& state = f.state();
-    test::FakeFileInput& files = f.files;
+    test::FakeLineReader& files = f.files;
     const test::FakeFolders& folders = f.folders;
 
-    require(files.FreeFile() == 1, "no file number stays in use");
+    require(files.freeHandle() == 1, "no file number stays in use");
     require(folders.made.isEmpty(), "reading makes no folder");
-    require(desktop.pointer == DefaultPointer, "the pointer is untouched");
+    require(desktop.pointer == NormalPointer, "the pointer is untouched");
 
     const std::optional<QStringList> decoded = expectedNames(bytes);
     const QStringList expected = decoded.value_or(QStringList());
     bool tooLong = false;
     for (qsizetype k = 0; k < expected.size() && k <= FolderNameTable::UpperBound; ++k)
-        tooLong = tooLong || expected.at(k).size() > PosixFileInput::MaxLineLength;
+        tooLong = tooLong || expected.at(k).size() > PosixLineReader::MaxLineLength;
     const bool fits = decoded && expected.size() <= FolderNameTable::UpperBound && !tooLong;
 
     if (fits) {
-        require(state.LoadState == ListReady, "a list that fits loads");
+        require(state.listState == ListState::Ready, "a list that fits loads");
         require(desktop.boxes.isEmpty() && desktop.beeps == 0, "a good load is silent");
-        require(state.FolderCount == expected.size(), "FolderCount is the number of lines");
-        require(List1.items == expected, "the listed names are the lines, in order");
-        for (std::int32_t k = 1; k <= state.FolderCount; ++k)
-            require(state.FolderNames(k) == expected.at(k - 1), "slot k holds line k");
-        require(Text1.text == messages::defaultParentName() && Text1.selStart == 0 &&
-                    Text1.selLength == Text1.text.size() && Text1.focused,
+        require(state.nameCount == expected.size(), "nameCount is the number of lines");
+        require(namesList.items == expected, "the listed names are the lines, in order");
+        for (std::int32_t k = 1; k <= state.nameCount; ++k)
+            require(state.names(k) == expected.at(k - 1), "slot k holds line k");
+        require(parentNameEdit.contents == texts::defaultParentName && parentNameEdit.selStart == 0 &&
+                    parentNameEdit.selLength == parentNameEdit.contents.size() && parentNameEdit.focused,
                 "the parent name is preset and selected");
         require(firstUnmakeableLine(expected) == 0 || !isMakeableName(expected.at(firstUnmakeableLine(expected) - 1)),
                 "the first refused line is refused");
     } else {
-        require(state.LoadState == NoListReady, "a list that does not fit is refused");
+        require(state.listState == ListState::NotReady, "a list that does not fit is refused");
         require(!desktop.boxes.isEmpty() && desktop.boxes.size() <= 2, "one or two messages");
         if (!tooLong)
             require(desktop.boxes.size() == 1, "too many lines: exactly one message");
         require(desktop.beeps == desktop.boxes.size(), "each message has its beep");
         for (const auto& box : desktop.boxes)
-            require(box.prompt == messages::errorOccurred() && box.title.isEmpty(), "the error message");
-        require(List1.items.isEmpty(), "nothing is listed");
-        require(state.FolderCount == earlierCount, "FolderCount keeps its earlier value");
-        require(Text1.text == QStringLiteral("Text1"), "the parent name is untouched");
+            require(box.prompt == texts::errorOccurred && box.title.isEmpty(), "the error message");
+        require(namesList.items.isEmpty(), "nothing is listed");
+        require(state.nameCount == earlierCount, "nameCount keeps its earlier value");
+        require(parentNameEdit.contents == QStringLiteral("parentNameEdit"), "the parent name is untouched");
     }
-    require(!Frame1.visible, "a list is not shown as text");
+    require(!readmePanel.visible, "a list is not shown as text");
 
     for (qsizetype k = 0; k < expected.size() && k < 1000; ++k)
         checkNameRules(expected.at(k));

@@ -9,7 +9,7 @@
 
 namespace kestrune::test {
 
-class FakeForm final : public Form {
+class FakeWindowTitle final : public WindowTitle {
 public:
     void setCaption(const QString& value) override
     {
@@ -20,9 +20,8 @@ public:
     FailureInjector faults;
 };
 
-class FakeFrame final : public Frame {
+class FakeOverlay final : public Overlay {
 public:
-    bool Visible() const override { return visible; }
     void setVisible(bool value) override
     {
         faults.call(QStringLiteral("setVisible"));
@@ -32,70 +31,68 @@ public:
     FailureInjector faults;
 };
 
-class FakeTextBox final : public TextBox {
+class FakeTextField final : public TextField {
 public:
-    explicit FakeTextBox(QString initial = QString()) : text(std::move(initial)) {}
-    QString Text() const override
+    explicit FakeTextField(QString initial = QString()) : contents(std::move(initial)) {}
+    QString text() const override
     {
-        const_cast<FailureInjector&>(faults).call(QStringLiteral("Text"));
-        return text;
+        const_cast<FailureInjector&>(faults).call(QStringLiteral("text"));
+        return contents;
     }
     void setText(const QString& value) override
     {
         faults.call(QStringLiteral("setText"));
-        text = value;
+        contents = value;
         selStart = 0;
         selLength = 0;
     }
-    void setSelStart(int value) override
+    void setSelectionStart(int value) override
     {
-        faults.call(QStringLiteral("setSelStart"));
+        faults.call(QStringLiteral("setSelectionStart"));
         selStart = value;
         selLength = 0;
     }
-    void setSelLength(int value) override
+    void setSelectionLength(int value) override
     {
-        faults.call(QStringLiteral("setSelLength"));
+        faults.call(QStringLiteral("setSelectionLength"));
         selLength = value;
     }
-    void SetFocus() override
+    void setFocus() override
     {
-        faults.call(QStringLiteral("SetFocus"));
+        faults.call(QStringLiteral("setFocus"));
         focused = true;
     }
-    QString selectedText() const { return text.mid(selStart, selLength); }
+    QString selectedText() const { return contents.mid(selStart, selLength); }
 
-    QString text;
+    QString contents;
     int selStart = 0;
     int selLength = 0;
     bool focused = false;
     FailureInjector faults;
 };
 
-class FakeListBox final : public ListBox {
+class FakeItemList final : public ItemList {
 public:
-    void Clear() override
+    void clear() override
     {
-        faults.call(QStringLiteral("Clear"));
+        faults.call(QStringLiteral("clear"));
         items.clear();
     }
-    void AddItem(const QString& item) override
+    void addItem(const QString& item) override
     {
-        faults.call(QStringLiteral("AddItem"));
+        faults.call(QStringLiteral("addItem"));
         items.append(item);
     }
-    int ListCount() const override { return static_cast<int>(items.size()); }
-    QString List(int index) const override { return items.value(index); }
 
     QStringList items;
     FailureInjector faults;
 };
 
-class FakeDriveListBox final : public DriveListBox {
+class FakeDriveList final : public DriveList {
 public:
-    QString Drive() const override
+    QString rootPath() const override
     {
-        const_cast<FailureInjector&>(faults).call(QStringLiteral("Drive"));
+        const_cast<FailureInjector&>(faults).call(QStringLiteral("rootPath"));
         return drive;
     }
     QString drive = QStringLiteral("/");
@@ -104,43 +101,43 @@ public:
 
 // A folder list over a fixed set of entries. Setting a new path raises the
 // change through `onChange`, which a test wires to the handler.
-class FakeDirListBox final : public DirListBox {
+class FakeFolderList final : public FolderList {
 public:
-    QString Path() const override { return path; }
+    QString path() const override { return openPath; }
     void setPath(const QString& value) override
     {
         faults.call(QStringLiteral("setPath"));
-        const bool changed = value != path;
-        path = value;
+        const bool changed = value != openPath;
+        openPath = value;
         if (changed && onChange)
             onChange();
     }
-    QString List(int index) const override
+    QString entry(int index) const override
     {
         if (index < 0 || index >= entries.size())
             throw RuntimeError(SubscriptOutOfRange, QStringLiteral("no entry %1").arg(index));
         return entries.at(index);
     }
-    int ListIndex() const override { return listIndex; }
+    int selectedIndex() const override { return listIndex; }
 
-    QString path;
+    QString openPath;
     QStringList entries;
     int listIndex = -1;
     std::function<void()> onChange;
     FailureInjector faults;
 };
 
-class FakeFileListBox final : public FileListBox {
+class FakeFileList final : public FileList {
 public:
     void setPath(const QString& value) override
     {
         faults.call(QStringLiteral("setPath"));
-        path = value;
+        shownFolder = value;
     }
-    QString FileName() const override { return fileName; }
+    QString fileName() const override { return selectedName; }
 
-    QString path;
-    QString fileName;
+    QString shownFolder;
+    QString selectedName;
     FailureInjector faults;
 };
 

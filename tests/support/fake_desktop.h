@@ -17,20 +17,19 @@ public:
         int pointerWhileShown;
     };
 
-    void Beep() override
+    void beep() override
     {
-        faults.call(QStringLiteral("Beep"));
+        faults.call(QStringLiteral("beep"));
         ++beeps;
     }
-    void MsgBox(const QString& prompt, const QString& title = QString()) override
+    void showMessage(const QString& prompt, const QString& title = QString()) override
     {
-        faults.call(QStringLiteral("MsgBox"));
+        faults.call(QStringLiteral("showMessage"));
         boxes.append({prompt, title, pointer});
     }
-    int mousePointer() const override { return pointer; }
-    void setMousePointer(int value) override
+    void setPointerShape(PointerShape value) override
     {
-        faults.call(QStringLiteral("setMousePointer"));
+        faults.call(QStringLiteral("setPointerShape"));
         pointer = value;
         pointerHistory.append(value);
     }
@@ -45,7 +44,7 @@ public:
 
     int beeps = 0;
     QList<Box> boxes;
-    int pointer = DefaultPointer;
+    int pointer = NormalPointer;
     QList<int> pointerHistory;
     FailureInjector faults;
 };

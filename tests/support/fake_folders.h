@@ -10,13 +10,13 @@ namespace kestrune::test {
 // Real folder making that records every call and can fail chosen calls.
 class FakeFolders final : public Folders {
 public:
-    void MkDir(const QString& path) override
+    void makeFolder(const QString& path) override
     {
         made.append(path);
-        faults.call(QStringLiteral("MkDir"));
-        real.MkDir(path);
+        faults.call(QStringLiteral("makeFolder"));
+        real.makeFolder(path);
     }
-    bool IsFolder(const QString& path) const override { return real.IsFolder(path); }
+    bool isFolder(const QString& path) const override { return real.isFolder(path); }
 
     QStringList made;  // every path asked for, in order, whether it succeeded or not
     PosixFolders real;

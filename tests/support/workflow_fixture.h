@@ -2,8 +2,8 @@
 
 #include "fake_controls.h"
 #include "fake_desktop.h"
-#include "fake_file_input.h"
 #include "fake_folders.h"
+#include "fake_line_reader.h"
 #include "folder_list_workflow.h"
 
 #include <QByteArray>
@@ -16,32 +16,33 @@ namespace kestrune::test {
 struct WorkflowFixture {
     WorkflowFixture()
     {
-        Dir1.onChange = [this] { workflow.Dir1_Change(); };
+        folderList.onChange = [this] { workflow.onFolderChanged(); };
     }
 
     // Reads `path` as the file click would have prepared it.
     void load(const QString& path, const QString& baseFolder = QString())
     {
-        List1.items.clear();
-        state().LoadState = NoListReady;
-        state().ListFilePath = path;
-        state().BaseFolder = baseFolder;
-        workflow.ReadListFile();
+        namesList.items.clear();
+        state().listState = ListState::NotReady;
+        state().listFilePath = path;
+        state().baseFolder = baseFolder;
+        workflow.readListFile();
     }
     WorkflowState& state() { return workflow.state(); }
 
-    FakeListBox List1;
-    FakeTextBox Text1{QStringLiteral("Text1")};
-    FakeFrame Frame1;
-    FakeTextBox Text2{QStringLiteral("Text2")};
-    FakeDriveListBox Drive1;
-    FakeDirListBox Dir1;
-    FakeFileListBox File1;
+    FakeItemList namesList;
+    FakeTextField parentNameEdit{QStringLiteral("parentNameEdit")};
+    FakeOverlay readmePanel;
+    FakeTextField readmeText{QStringLiteral("readmeText")};
+    FakeDriveList driveList;
+    FakeFolderList folderList;
+    FakeFileList fileList;
     FakeDesktop desktop;
-    FakeFileInput files;
+    FakeLineReader files;
     FakeFolders folders;
-    FolderListWorkflow workflow{WorkflowControls{List1, Text1, Frame1, Text2, Drive1, Dir1, File1}, desktop, files,
-                                folders};
+    FolderListWorkflow workflow{
+        WorkflowControls{namesList, parentNameEdit, readmePanel, readmeText, driveList, folderList, fileList}, desktop,
+        files, folders};
 };
 
 // Writes `bytes` to `dir`/`name` and returns the full path; fails the test run

@@ -1,5 +1,5 @@
-#include "messages.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,11 +15,11 @@ const QString newDrive = QStringLiteral("/media/stick");
 // A window that had a list loaded from `oldFolder`, about to change drive.
 void loadedAt(WorkflowFixture& f)
 {
-    f.Dir1.path = oldFolder;
-    f.File1.path = oldFolder;
-    f.Drive1.drive = newDrive;
-    f.List1.items = QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    f.state().LoadState = ListReady;
+    f.folderList.openPath = oldFolder;
+    f.fileList.shownFolder = oldFolder;
+    f.driveList.drive = newDrive;
+    f.namesList.items = QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    f.state().listState = ListState::Ready;
 }
 
 }  // namespace
@@ -34,11 +34,11 @@ private slots:
     {
         WorkflowFixture f;
         loadedAt(f);
-        f.workflow.Drive1_Change();
-        QCOMPARE(f.Dir1.path, newDrive);
-        QCOMPARE(f.File1.path, newDrive);
-        QVERIFY(f.List1.items.isEmpty());
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
+        f.workflow.onDriveChanged();
+        QCOMPARE(f.folderList.openPath, newDrive);
+        QCOMPARE(f.fileList.shownFolder, newDrive);
+        QVERIFY(f.namesList.items.isEmpty());
+        QCOMPARE(f.state().listState, ListState::NotReady);
         QVERIFY(f.desktop.boxes.isEmpty());
     }
 
@@ -52,7 +52,7 @@ private slots:
         QTest::newRow("not ready") << QStringLiteral("setPath") << int(DiskNotReady) << true;
         QTest::newRow("unavailable") << QStringLiteral("setPath") << int(DeviceUnavailable) << true;
         QTest::newRow("unplugged before reading the drive")
-            << QStringLiteral("Drive") << int(DeviceUnavailable) << true;
+            << QStringLiteral("rootPath") << int(DeviceUnavailable) << true;
         QTest::newRow("denied") << QStringLiteral("setPath") << int(PermissionDenied) << false;
         QTest::newRow("missing") << QStringLiteral("setPath") << int(FileNotFound) << false;
     }
@@ -63,17 +63,17 @@ private slots:
         QFETCH(bool, reported);
         WorkflowFixture f;
         loadedAt(f);
-        (member == QStringLiteral("Drive") ? f.Drive1.faults : f.Dir1.faults).failOn(member, 1, number);
+        (member == QStringLiteral("rootPath") ? f.driveList.faults : f.folderList.faults).failOn(member, 1, number);
 
-        f.workflow.Drive1_Change();  // the trap lets nothing out
+        f.workflow.onDriveChanged();  // the trap lets nothing out
 
-        QVERIFY(f.List1.items.isEmpty());
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
-        QCOMPARE(f.Dir1.path, oldFolder);
-        QCOMPARE(f.File1.path, oldFolder);
-        QCOMPARE(f.File1.faults.calls(QStringLiteral("setPath")), 0);
+        QVERIFY(f.namesList.items.isEmpty());
+        QCOMPARE(f.state().listState, ListState::NotReady);
+        QCOMPARE(f.folderList.openPath, oldFolder);
+        QCOMPARE(f.fileList.shownFolder, oldFolder);
+        QCOMPARE(f.fileList.faults.calls(QStringLiteral("setPath")), 0);
         if (reported) {
-            QCOMPARE(f.desktop.prompts(), QStringList{messages::insertDisk()});
+            QCOMPARE(f.desktop.prompts(), QStringList{texts::insertDisk});
             QVERIFY(f.desktop.boxes.first().title.isEmpty());  // no title of its own
         } else {
             QVERIFY(f.desktop.boxes.isEmpty());
@@ -87,51 +87,51 @@ private slots:
     {
         WorkflowFixture f;
         loadedAt(f);
-        f.List1.faults.failOn(QStringLiteral("Clear"), 1, DiskNotReady);
-        f.workflow.Drive1_Change();
-        QCOMPARE(f.desktop.prompts(), QStringList{messages::insertDisk()});
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
-        QCOMPARE(f.Dir1.path, newDrive);
+        f.namesList.faults.failOn(QStringLiteral("clear"), 1, DiskNotReady);
+        f.workflow.onDriveChanged();
+        QCOMPARE(f.desktop.prompts(), QStringList{texts::insertDisk});
+        QCOMPARE(f.state().listState, ListState::NotReady);
+        QCOMPARE(f.folderList.openPath, newDrive);
     }
     void anUnreportedFailureEndsTheDriveChange()
     {
         WorkflowFixture f;
         loadedAt(f);
-        f.List1.faults.failOn(QStringLiteral("Clear"), 1, PermissionDenied);
-        f.workflow.Drive1_Change();
+        f.namesList.faults.failOn(QStringLiteral("clear"), 1, PermissionDenied);
+        f.workflow.onDriveChanged();
         QVERIFY(f.desktop.boxes.isEmpty());
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
-        QCOMPARE(f.Dir1.path, oldFolder);
+        QCOMPARE(f.state().listState, ListState::Ready);
+        QCOMPARE(f.folderList.openPath, oldFolder);
     }
 
     void aSingleClickOpensTheClickedFolder()
     {
         WorkflowFixture f;
         loadedAt(f);
-        f.Dir1.entries = QStringList{QStringLiteral("/work/old/a"), QStringLiteral("/work/old/b")};
-        f.Dir1.listIndex = 1;
-        f.workflow.Dir1_Click();
-        QCOMPARE(f.Dir1.path, QStringLiteral("/work/old/b"));
-        QCOMPARE(f.File1.path, QStringLiteral("/work/old/b"));
-        QVERIFY(f.List1.items.isEmpty());
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
+        f.folderList.entries = QStringList{QStringLiteral("/work/old/a"), QStringLiteral("/work/old/b")};
+        f.folderList.listIndex = 1;
+        f.workflow.onFolderClicked();
+        QCOMPARE(f.folderList.openPath, QStringLiteral("/work/old/b"));
+        QCOMPARE(f.fileList.shownFolder, QStringLiteral("/work/old/b"));
+        QVERIFY(f.namesList.items.isEmpty());
+        QCOMPARE(f.state().listState, ListState::NotReady);
     }
 
     void aFolderThatCannotBeOpenedLeavesTheClickWithItsError()
     {
         WorkflowFixture f;
         loadedAt(f);
-        f.Dir1.entries = QStringList{QStringLiteral("/work/old/a")};
-        f.Dir1.listIndex = 0;
-        f.Dir1.faults.failOn(QStringLiteral("setPath"), 1, PermissionDenied);
+        f.folderList.entries = QStringList{QStringLiteral("/work/old/a")};
+        f.folderList.listIndex = 0;
+        f.folderList.faults.failOn(QStringLiteral("setPath"), 1, PermissionDenied);
         try {
-            f.workflow.Dir1_Click();
+            f.workflow.onFolderClicked();
             QFAIL("the click let no error out");
         } catch (const RuntimeError& error) {
             QCOMPARE(error.number(), int(PermissionDenied));
         }
-        QCOMPARE(f.Dir1.path, oldFolder);
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));  // nothing ran after the failing step
+        QCOMPARE(f.folderList.openPath, oldFolder);
+        QCOMPARE(f.state().listState, ListState::Ready);  // nothing ran after the failing step
     }
 
     // Both paths carry exactly one separator between folder and file name,
@@ -147,30 +147,30 @@ private slots:
         QFETCH(bool, trailingSeparator);
         WorkflowFixture f;
         writeFile(dir_.path(), QStringLiteral("names.txt"), "東京\r\n大阪\r\n");
-        f.Dir1.path = dir_.path() + (trailingSeparator ? QStringLiteral("/") : QString());
-        f.File1.fileName = QStringLiteral("names.txt");
-        f.List1.items = QStringList{QStringLiteral("old")};
+        f.folderList.openPath = dir_.path() + (trailingSeparator ? QStringLiteral("/") : QString());
+        f.fileList.selectedName = QStringLiteral("names.txt");
+        f.namesList.items = QStringList{QStringLiteral("old")};
 
-        f.workflow.File1_Click();
+        f.workflow.onListFileClicked();
 
-        QCOMPARE(f.state().BaseFolder, dir_.path() + u'/');
-        QCOMPARE(f.state().ListFilePath, dir_.path() + QStringLiteral("/names.txt"));
-        QCOMPARE(f.List1.items, (QStringList{QStringLiteral("東京"), QStringLiteral("大阪")}));
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        QCOMPARE(f.state().baseFolder, dir_.path() + u'/');
+        QCOMPARE(f.state().listFilePath, dir_.path() + QStringLiteral("/names.txt"));
+        QCOMPARE(f.namesList.items, (QStringList{QStringLiteral("東京"), QStringLiteral("大阪")}));
+        QCOMPARE(f.state().listState, ListState::Ready);
         QVERIFY(f.desktop.boxes.isEmpty());
     }
 
     void aFileAtTheRootGetsNoDoubledSeparator()
     {
         WorkflowFixture f;
-        f.Dir1.path = QStringLiteral("/");
-        f.File1.fileName = QStringLiteral("kestrune-no-such-list.txt");
-        f.workflow.File1_Click();
-        QCOMPARE(f.state().BaseFolder, QStringLiteral("/"));
-        QCOMPARE(f.state().ListFilePath, QStringLiteral("/kestrune-no-such-list.txt"));
+        f.folderList.openPath = QStringLiteral("/");
+        f.fileList.selectedName = QStringLiteral("kestrune-no-such-list.txt");
+        f.workflow.onListFileClicked();
+        QCOMPARE(f.state().baseFolder, QStringLiteral("/"));
+        QCOMPARE(f.state().listFilePath, QStringLiteral("/kestrune-no-such-list.txt"));
         // The missing file is reported by the read, which leaves nothing ready.
-        QVERIFY(f.desktop.prompts().contains(messages::errorOccurred()));
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
+        QVERIFY(f.desktop.prompts().contains(texts::errorOccurred));
+        QCOMPARE(f.state().listState, ListState::NotReady);
     }
 
     // The names stay in the table, but the create button must not use them.
@@ -179,19 +179,19 @@ private slots:
         WorkflowFixture f;
         QDir(dir_.path()).mkdir(QStringLiteral("elsewhere"));
         writeFile(dir_.path(), QStringLiteral("names.txt"), "a\r\nb\r\n");
-        f.Dir1.path = dir_.path();
-        f.File1.fileName = QStringLiteral("names.txt");
-        f.workflow.File1_Click();
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        f.folderList.openPath = dir_.path();
+        f.fileList.selectedName = QStringLiteral("names.txt");
+        f.workflow.onListFileClicked();
+        QCOMPARE(f.state().listState, ListState::Ready);
 
-        f.Dir1.entries = QStringList{dir_.path() + QStringLiteral("/elsewhere")};
-        f.Dir1.listIndex = 0;
-        f.workflow.Dir1_Click();
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
-        QCOMPARE(f.state().FolderCount, std::int16_t(2));
+        f.folderList.entries = QStringList{dir_.path() + QStringLiteral("/elsewhere")};
+        f.folderList.listIndex = 0;
+        f.workflow.onFolderClicked();
+        QCOMPARE(f.state().listState, ListState::NotReady);
+        QCOMPARE(f.state().nameCount, std::int16_t(2));
 
-        f.Text1.text = QStringLiteral("parent");
-        f.workflow.Command2_Click();
+        f.parentNameEdit.contents = QStringLiteral("parent");
+        f.workflow.createFolders();
         QCOMPARE(f.desktop.beeps, 1);
         QVERIFY(f.folders.made.isEmpty());
     }

@@ -2,10 +2,10 @@
 // that failed with a clear error, keeps what was made, gives the pointer back
 // and leaves the list ready for another try.
 
-#include "messages.h"
 #include "raised_error.h"
 #include "tree_snapshot.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,7 +51,7 @@ private:
 
 std::optional<RuntimeError> press(WorkflowFixture& f)
 {
-    return raisedError([&] { f.workflow.Command2_Click(); });
+    return raisedError([&] { f.workflow.createFolders(); });
 }
 
 }  // namespace
@@ -84,9 +84,9 @@ private slots:
 
         WorkflowFixture f;
         f.load(writeFile(base, QStringLiteral("names.txt"), numberedLines(100)), base + u'/');
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
-        const QStringList listed = f.List1.items;
-        f.Text1.text = QStringLiteral("親");
+        QCOMPARE(f.state().listState, ListState::Ready);
+        const QStringList listed = f.namesList.items;
+        f.parentNameEdit.contents = QStringLiteral("親");
         const TreeSnapshot before = snapshotTree(outer.path());
 
         const std::optional<RuntimeError> error = press(f);
@@ -97,11 +97,11 @@ private slots:
         QVERIFY2(error->description().startsWith(failed + QStringLiteral(": ")) &&
                      error->description().endsWith(QString::fromLocal8Bit(std::strerror(ENOSPC))),
                  qPrintable(error->description()));
-        QCOMPARE(f.desktop.pointer, int(DefaultPointer));
-        QCOMPARE(f.desktop.pointerHistory, (QList<int>{Hourglass, DefaultPointer}));
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
-        QCOMPARE(f.List1.items, listed);
-        QCOMPARE(f.Text1.text, QStringLiteral("親"));
+        QCOMPARE(f.desktop.pointer, int(NormalPointer));
+        QCOMPARE(f.desktop.pointerHistory, (QList<int>{BusyPointer, NormalPointer}));
+        QCOMPARE(f.state().listState, ListState::Ready);
+        QCOMPARE(f.namesList.items, listed);
+        QCOMPARE(f.parentNameEdit.contents, QStringLiteral("親"));
         QVERIFY(f.desktop.boxes.isEmpty());  // the window reports the error, not the handler
 
         // Every folder asked for before the failing one is there, and nothing else

@@ -1,6 +1,6 @@
-#include "messages.h"
 #include "raised_error.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -35,18 +35,18 @@ QStringList tree(const QString& root)
 void ready(WorkflowFixture& f, const QString& base, const QStringList& names, const QString& text)
 {
     for (int i = 0; i < names.size(); ++i)
-        f.state().FolderNames(i + 1) = names.at(i);
-    f.state().FolderNames(static_cast<int>(names.size()) + 1) = QStringLiteral("stale");
-    f.state().FolderCount = static_cast<std::int16_t>(names.size());
-    f.state().BaseFolder = base + u'/';
-    f.state().LoadState = ListReady;
-    f.List1.items = names;
-    f.Text1.text = text;
+        f.state().names(i + 1) = names.at(i);
+    f.state().names(static_cast<int>(names.size()) + 1) = QStringLiteral("stale");
+    f.state().nameCount = static_cast<std::int16_t>(names.size());
+    f.state().baseFolder = base + u'/';
+    f.state().listState = ListState::Ready;
+    f.namesList.items = names;
+    f.parentNameEdit.contents = text;
 }
 
 std::optional<RuntimeError> press(WorkflowFixture& f)
 {
-    return raisedError([&] { f.workflow.Command2_Click(); });
+    return raisedError([&] { f.workflow.createFolders(); });
 }
 
 // Makes a folder refuse new entries, even for root, for its lifetime.
@@ -72,10 +72,10 @@ class FolderCreationTest : public QObject {
         QVERIFY(error);
         QCOMPARE(error->number(), number);
         QVERIFY2(error->description().startsWith(path + ": "), qPrintable(error->description()));
-        QCOMPARE(f.desktop.pointerHistory, (QList<int>{Hourglass, DefaultPointer}));
-        QCOMPARE(f.state().LoadState, ListReady);
-        QCOMPARE(f.Text1.text, text);
-        QCOMPARE(f.List1.ListCount(), f.state().FolderCount);
+        QCOMPARE(f.desktop.pointerHistory, (QList<int>{BusyPointer, NormalPointer}));
+        QCOMPARE(f.state().listState, ListState::Ready);
+        QCOMPARE(f.parentNameEdit.contents, text);
+        QCOMPARE(f.namesList.items.size(), f.state().nameCount);
     }
 
 private slots:
@@ -84,7 +84,7 @@ private slots:
         QTest::addColumn<QStringList>("existing");  // made in this order; "file:" makes a plain file
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("parent");
-        const QString preset = messages::defaultParentName();
+        const QString preset = texts::defaultParentName;
         QTest::newRow("empty box") << QStringList{} << "" << preset;
         QTest::newRow("trimmed") << QStringList{} << u"  Data  "_s << u"Data"_s;
         QTest::newRow("spaces only") << QStringList{} << "   " << preset;
@@ -113,12 +113,12 @@ private slots:
 
         QVERIFY(!press(f));
         QCOMPARE(tree(dir.path()), expected);
-        QCOMPARE(f.state().LoadState, NoListReady);
-        QCOMPARE(f.List1.items, QStringList{messages::creationFinished()});
-        QCOMPARE(f.Text1.text, QString());
-        QCOMPARE(f.desktop.pointerHistory, (QList<int>{Hourglass, DefaultPointer}));
+        QCOMPARE(f.state().listState, ListState::NotReady);
+        QCOMPARE(f.namesList.items, QStringList{texts::creationFinished});
+        QCOMPARE(f.parentNameEdit.contents, QString());
+        QCOMPARE(f.desktop.pointerHistory, (QList<int>{BusyPointer, NormalPointer}));
 
-        f.Text1.text = text;  // the list is used up: a second press only beeps
+        f.parentNameEdit.contents = text;  // the list is used up: a second press only beeps
         QVERIFY(!press(f));
         QCOMPARE(f.desktop.beeps, 1);
         QCOMPARE(f.desktop.pointerHistory.size(), 2);
@@ -145,7 +145,7 @@ private slots:
         ready(f, dir.path(), names, "P");
         QVERIFY(!press(f));
         QCOMPARE(tree(dir.path() + "/P"), made);
-        QCOMPARE(f.state().LoadState, NoListReady);
+        QCOMPARE(f.state().listState, ListState::NotReady);
     }
 
     void refusedNamesMakeNothing_data()
@@ -153,8 +153,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("message");
-        const QString badParent = messages::badParentName();
-        const QString badNames = messages::badFolderNames() + "\n";
+        const QString badParent = texts::badParentName;
+        const QString badNames = texts::badFolderNames + "\n";
         QTest::newRow("parent with slash") << "a/b" << QStringList{"x"} << badParent;
         QTest::newRow("parent with NUL") << QString("P") + QChar(u'\0') + "x" << QStringList{"x"} << badParent;
         QTest::newRow("up level") << "P" << QStringList{"a", "", "x/../y"} << badNames + "3行目: x/../y";
@@ -171,11 +171,11 @@ private slots:
         QVERIFY(!press(f));
         QCOMPARE(f.desktop.beeps, 1);
         QCOMPARE(f.desktop.prompts(), QStringList{message});
-        QCOMPARE(f.desktop.boxes.first().pointerWhileShown, int(DefaultPointer));
+        QCOMPARE(f.desktop.boxes.first().pointerWhileShown, int(NormalPointer));
         QVERIFY(tree(dir.path()).isEmpty());
-        QCOMPARE(f.state().LoadState, ListReady);
-        QCOMPARE(f.List1.items, names);
-        QCOMPARE(f.Text1.text, text);
+        QCOMPARE(f.state().listState, ListState::Ready);
+        QCOMPARE(f.namesList.items, names);
+        QCOMPARE(f.parentNameEdit.contents, text);
     }
 
     void readOnlyBaseFolderFailsClearly()

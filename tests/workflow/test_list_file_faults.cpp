@@ -2,9 +2,9 @@
 // reported with the program's one message, leaves nothing ready, makes
 // nothing and changes nothing on disk.
 
-#include "messages.h"
 #include "tree_snapshot.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -44,11 +44,11 @@ void earlierListLoaded(WorkflowFixture& f, const QString& dir)
     if (!QFile::exists(earlier))
         earlier = writeFile(dir, QStringLiteral("earlier.txt"), "a\r\nb\r\nc\r\n");
     f.load(earlier, dir + u'/');
-    QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
-    f.Dir1.path = dir;
-    f.File1.path = dir;
-    f.File1.fileName = listName;
-    f.Text1.text = QStringLiteral("parent");
+    QCOMPARE(f.state().listState, ListState::Ready);
+    f.folderList.openPath = dir;
+    f.fileList.shownFolder = dir;
+    f.fileList.selectedName = listName;
+    f.parentNameEdit.contents = QStringLiteral("parent");
 }
 
 // Peak memory of this process since the last reset, in kB; the reset makes the
@@ -83,16 +83,16 @@ class ListFileFaultsTest : public QObject {
     // create button only beeps.
     static void checkRefusedLoad(WorkflowFixture& f, int messages)
     {
-        QCOMPARE(f.desktop.prompts(), QStringList(messages, messages::errorOccurred()));
+        QCOMPARE(f.desktop.prompts(), QStringList(messages, texts::errorOccurred));
         QCOMPARE(f.desktop.beeps, messages);
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
-        QCOMPARE(f.state().FolderCount, std::int16_t(3));
-        QVERIFY(f.List1.items.isEmpty());
-        QCOMPARE(f.Text1.text, QStringLiteral("parent"));
-        QCOMPARE(f.desktop.pointer, int(DefaultPointer));
-        QCOMPARE(f.files.real.FreeFile(), 1);  // nothing left open
+        QCOMPARE(f.state().listState, ListState::NotReady);
+        QCOMPARE(f.state().nameCount, std::int16_t(3));
+        QVERIFY(f.namesList.items.isEmpty());
+        QCOMPARE(f.parentNameEdit.contents, QStringLiteral("parent"));
+        QCOMPARE(f.desktop.pointer, int(NormalPointer));
+        QCOMPARE(f.files.real.freeHandle(), 1);  // nothing left open
 
-        f.workflow.Command2_Click();
+        f.workflow.createFolders();
         QCOMPARE(f.desktop.beeps, messages + 1);
         QCOMPARE(f.desktop.boxes.size(), messages);
         QVERIFY(f.folders.made.isEmpty());
@@ -137,7 +137,7 @@ private slots:
 
         {
             const HangGuard guard(10);
-            f.workflow.File1_Click();
+            f.workflow.onListFileClicked();
         }
 
         checkRefusedLoad(f, 2);
@@ -176,18 +176,18 @@ private slots:
             if (report.isEmpty()) {
                 WorkflowFixture f;
                 earlierListLoaded(f, dir());
-                f.workflow.File1_Click();
+                f.workflow.onListFileClicked();
                 report = "ok";
                 const auto fact = [&](bool holds, const char* what) {
                     if (!holds && report == "ok")
                         report = what;
                 };
-                fact(f.desktop.prompts() == QStringList(2, messages::errorOccurred()), "two error messages");
+                fact(f.desktop.prompts() == QStringList(2, texts::errorOccurred), "two error messages");
                 fact(f.desktop.beeps == 2, "two beeps");
-                fact(f.state().LoadState == NoListReady, "LoadState 0");
-                fact(f.state().FolderCount == 3, "FolderCount unchanged");
-                fact(f.List1.items.isEmpty(), "List1 empty");
-                fact(f.files.real.FreeFile() == 1, "nothing left open");
+                fact(f.state().listState == ListState::NotReady, "listState 0");
+                fact(f.state().nameCount == 3, "nameCount unchanged");
+                fact(f.namesList.items.isEmpty(), "namesList empty");
+                fact(f.files.real.freeHandle() == 1, "nothing left open");
             }
             (void)!::write(pipeEnds[1], report.constData(), static_cast<size_t>(report.size()));
             ::_exit(0);  // no cleanup of the parent's objects in the child
@@ -217,9 +217,9 @@ private slots:
         QTest::addColumn<int>("nth");
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("messages");
-        QTest::newRow("gone before the open") << QStringLiteral("Open") << 1 << int(DeviceUnavailable) << 2;
-        QTest::newRow("not ready at the open") << QStringLiteral("Open") << 1 << int(DiskNotReady) << 2;
-        QTest::newRow("not ready at the second line") << QStringLiteral("LineInput") << 2 << int(DiskNotReady) << 1;
+        QTest::newRow("gone before the open") << QStringLiteral("open") << 1 << int(DeviceUnavailable) << 2;
+        QTest::newRow("not ready at the open") << QStringLiteral("open") << 1 << int(DiskNotReady) << 2;
+        QTest::newRow("not ready at the second line") << QStringLiteral("readLine") << 2 << int(DiskNotReady) << 1;
     }
     void aVolumeGoneBeforeOrWhileReadingIsReported()
     {
@@ -233,7 +233,7 @@ private slots:
         const TreeSnapshot before = snapshotTree(dir());
         f.files.faults.failOn(member, f.files.faults.calls(member) + nth, number);  // counted after the earlier load
 
-        f.workflow.File1_Click();
+        f.workflow.onListFileClicked();
 
         checkRefusedLoad(f, messages);
         QVERIFY(compareTrees(before, snapshotTree(dir())).isEmpty());
@@ -252,18 +252,18 @@ private slots:
         QFETCH(int, number);
         WorkflowFixture f;
         earlierListLoaded(f, dir());
-        f.Drive1.drive = QStringLiteral("/media/gone");
-        f.Dir1.faults.failOn(QStringLiteral("setPath"), 1, number);
+        f.driveList.drive = QStringLiteral("/media/gone");
+        f.folderList.faults.failOn(QStringLiteral("setPath"), 1, number);
         const TreeSnapshot before = snapshotTree(dir());
 
-        f.workflow.Drive1_Change();
-        f.workflow.Command2_Click();
+        f.workflow.onDriveChanged();
+        f.workflow.createFolders();
 
-        QCOMPARE(f.desktop.prompts(), QStringList{messages::insertDisk()});
+        QCOMPARE(f.desktop.prompts(), QStringList{texts::insertDisk});
         QCOMPARE(f.desktop.beeps, 1);  // the refused press
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
-        QVERIFY(f.List1.items.isEmpty());
-        QCOMPARE(f.Dir1.path, dir());
+        QCOMPARE(f.state().listState, ListState::NotReady);
+        QVERIFY(f.namesList.items.isEmpty());
+        QCOMPARE(f.folderList.openPath, dir());
         QVERIFY(f.folders.made.isEmpty());
         QVERIFY(compareTrees(before, snapshotTree(dir())).isEmpty());
     }
@@ -280,21 +280,21 @@ private slots:
         writeFile(dir(), listName, bytes);
         const TreeSnapshot before = snapshotTree(dir());
 
-        f.workflow.File1_Click();
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        f.workflow.onListFileClicked();
+        QCOMPARE(f.state().listState, ListState::Ready);
         QVERIFY(f.desktop.boxes.isEmpty());
-        const QStringList listed = f.List1.items;
-        QCOMPARE(listed.size(), f.state().FolderCount);
+        const QStringList listed = f.namesList.items;
+        QCOMPARE(listed.size(), f.state().nameCount);
 
-        f.workflow.Command2_Click();
+        f.workflow.createFolders();
 
         QCOMPARE(f.desktop.prompts().size(), 1);
-        QVERIFY2(f.desktop.prompts().first().startsWith(messages::badFolderNames() + u'\n'),
+        QVERIFY2(f.desktop.prompts().first().startsWith(texts::badFolderNames + u'\n'),
                  qPrintable(f.desktop.prompts().first()));
         QCOMPARE(f.desktop.beeps, 1);
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
-        QCOMPARE(f.List1.items, listed);
-        QCOMPARE(f.desktop.pointer, int(DefaultPointer));
+        QCOMPARE(f.state().listState, ListState::Ready);
+        QCOMPARE(f.namesList.items, listed);
+        QCOMPARE(f.desktop.pointer, int(NormalPointer));
         QVERIFY(f.folders.made.isEmpty());
         QVERIFY(compareTrees(before, snapshotTree(dir())).isEmpty());
     }
@@ -309,12 +309,12 @@ private slots:
         writeFile(dir(), listName, "\x83\x65\x83\x58\x83\r\n\x65\x61\x62\x63\r\n");  // テス + a lead byte; eabc
         const TreeSnapshot before = snapshotTree(dir());
 
-        f.workflow.File1_Click();
-        QCOMPARE(f.List1.items, (QStringList{QStringLiteral("テス\x1a"), QStringLiteral("eabc")}));
-        f.workflow.Command2_Click();
+        f.workflow.onListFileClicked();
+        QCOMPARE(f.namesList.items, (QStringList{QStringLiteral("テス\x1a"), QStringLiteral("eabc")}));
+        f.workflow.createFolders();
 
-        QCOMPARE(f.desktop.prompts(), QStringList{messages::badFolderNames() + QStringLiteral("\n1行目: テス␚")});
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        QCOMPARE(f.desktop.prompts(), QStringList{texts::badFolderNames + QStringLiteral("\n1行目: テス␚")});
+        QCOMPARE(f.state().listState, ListState::Ready);
         QVERIFY(f.folders.made.isEmpty());
         QVERIFY(compareTrees(before, snapshotTree(dir())).isEmpty());
     }
@@ -337,15 +337,15 @@ private slots:
 
         const bool measured = resetPeakMemory() == 0;
         const long start = statusField("VmRSS:");
-        f.workflow.File1_Click();
+        f.workflow.onListFileClicked();
         const long peak = statusField("VmHWM:");
 
-        QCOMPARE(f.desktop.prompts(), QStringList{messages::errorOccurred()});
+        QCOMPARE(f.desktop.prompts(), QStringList{texts::errorOccurred});
         QCOMPARE(f.desktop.beeps, 1);
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
-        QCOMPARE(f.state().FolderCount, std::int16_t(3));
-        QVERIFY(f.List1.items.isEmpty());
-        QCOMPARE(f.files.real.FreeFile(), 1);
+        QCOMPARE(f.state().listState, ListState::NotReady);
+        QCOMPARE(f.state().nameCount, std::int16_t(3));
+        QVERIFY(f.namesList.items.isEmpty());
+        QCOMPARE(f.files.real.freeHandle(), 1);
         QVERIFY(compareTrees(before, snapshotTree(dir())).isEmpty());
         if (!measured || start < 0 || peak < 0)
             QSKIP("this kernel cannot reset the peak memory of a process; the refusal itself passed");

@@ -1,5 +1,5 @@
-#include "messages.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -9,7 +9,7 @@ using namespace kestrune;
 using namespace kestrune::test;
 
 namespace {
-const QStringList oneErrorBox{messages::errorOccurred()};
+const QStringList oneErrorBox{texts::errorOccurred};
 }
 
 class ListLoadingTest : public QObject {
@@ -18,33 +18,51 @@ class ListLoadingTest : public QObject {
 private slots:
     void init() { QVERIFY(dir_.isValid()); }
 
+    void readmeMarkerMatchesExactly_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("readme");
+        QTest::newRow("at start") << QStringLiteral("Readme.txt") << true;
+        QTest::newRow("inside a name") << QStringLiteral("/a/MyReadme.txt") << true;
+        QTest::newRow("in a folder") << QStringLiteral("/Readme.txt/x.txt") << true;
+        QTest::newRow("capitals differ") << QStringLiteral("/README.TXT") << false;
+        QTest::newRow("small letters differ") << QStringLiteral("/readme.txt") << false;
+        QTest::newRow("full-width differs") << QStringLiteral("Ｒeadme.txt") << false;
+    }
+    void readmeMarkerMatchesExactly()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, readme);
+        QCOMPARE(isReadmePath(path), readme);
+    }
+
     void anEmptyFileIsReadyWithTheDefaultParentSelected()
     {
         WorkflowFixture f;
         f.load(writeFile(dir_.path(), QStringLiteral("empty.txt"), {}));
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
-        QCOMPARE(f.state().FolderCount, std::int16_t(0));
-        QVERIFY(f.List1.items.isEmpty());
-        QCOMPARE(f.Text1.text, messages::defaultParentName());
-        QCOMPARE(f.Text1.selectedText(), messages::defaultParentName());
-        QVERIFY(f.Text1.focused);
+        QCOMPARE(f.state().listState, ListState::Ready);
+        QCOMPARE(f.state().nameCount, std::int16_t(0));
+        QVERIFY(f.namesList.items.isEmpty());
+        QCOMPARE(f.parentNameEdit.contents, texts::defaultParentName);
+        QCOMPARE(f.parentNameEdit.selectedText(), texts::defaultParentName);
+        QVERIFY(f.parentNameEdit.focused);
         QCOMPARE(f.desktop.beeps, 0);
         QVERIFY(f.desktop.boxes.isEmpty());
-        QVERIFY(!f.files.IsOpen(1));
+        QVERIFY(!f.files.isOpen(1));
     }
 
     void namesAreStoredAndListedExactlyAsWritten()
     {
         WorkflowFixture f;
         f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "A\r\n\r\n B \r\n"));
-        QCOMPARE(f.state().FolderCount, std::int16_t(3));
-        QCOMPARE(f.state().FolderNames(1), QStringLiteral("A"));
-        QCOMPARE(f.state().FolderNames(2), QString());
-        QCOMPARE(f.state().FolderNames(3), QStringLiteral(" B "));
-        QCOMPARE(f.List1.items, (QStringList{"A", "", " B "}));
-        QCOMPARE(f.Frame1.visible, true);  // the name list leaves the viewer alone
-        QCOMPARE(f.Text2.text, QStringLiteral("Text2"));
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        QCOMPARE(f.state().nameCount, std::int16_t(3));
+        QCOMPARE(f.state().names(1), QStringLiteral("A"));
+        QCOMPARE(f.state().names(2), QString());
+        QCOMPARE(f.state().names(3), QStringLiteral(" B "));
+        QCOMPARE(f.namesList.items, (QStringList{"A", "", " B "}));
+        QCOMPARE(f.readmePanel.visible, true);  // the name list leaves the viewer alone
+        QCOMPARE(f.readmeText.contents, QStringLiteral("readmeText"));
+        QCOMPARE(f.state().listState, ListState::Ready);
     }
 
     void aCodePage932ListShowsItsJapaneseNames()
@@ -52,7 +70,7 @@ private slots:
         WorkflowFixture f;
         // 資料 and 髙﨑 as Japanese Windows writes them.
         f.load(writeFile(dir_.path(), QStringLiteral("sjis.txt"), "\x8E\x91\x97\xBF\r\n\xFB\xFC\xFA\xB1\r\n"));
-        QCOMPARE(f.List1.items, (QStringList{QStringLiteral("資料"), QStringLiteral("髙﨑")}));
+        QCOMPARE(f.namesList.items, (QStringList{QStringLiteral("資料"), QStringLiteral("髙﨑")}));
     }
 
     void theLineLimitIsAThousand_data()
@@ -69,35 +87,35 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, accepted);
         WorkflowFixture f;
-        f.state().FolderCount = 7;  // from an earlier list
+        f.state().nameCount = 7;  // from an earlier list
         f.load(writeFile(dir_.path(), QStringLiteral("long.txt"), bytes));
         if (accepted) {
-            QCOMPARE(f.state().FolderCount, std::int16_t(1000));
-            QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
-            QCOMPARE(f.List1.items.size(), 1000);
-            QCOMPARE(f.List1.items.last(), QStringLiteral("name1000"));
+            QCOMPARE(f.state().nameCount, std::int16_t(1000));
+            QCOMPARE(f.state().listState, ListState::Ready);
+            QCOMPARE(f.namesList.items.size(), 1000);
+            QCOMPARE(f.namesList.items.last(), QStringLiteral("name1000"));
             QCOMPARE(f.desktop.beeps, 0);
         } else {
             QCOMPARE(f.desktop.prompts(), oneErrorBox);
             QCOMPARE(f.desktop.beeps, 1);
-            QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
-            QCOMPARE(f.state().FolderCount, std::int16_t(7));
-            QCOMPARE(f.state().FolderNames(1000), QStringLiteral("name1000"));
-            QVERIFY(f.List1.items.isEmpty());
-            QCOMPARE(f.Text1.text, QStringLiteral("Text1"));
+            QCOMPARE(f.state().listState, ListState::NotReady);
+            QCOMPARE(f.state().nameCount, std::int16_t(7));
+            QCOMPARE(f.state().names(1000), QStringLiteral("name1000"));
+            QVERIFY(f.namesList.items.isEmpty());
+            QCOMPARE(f.parentNameEdit.contents, QStringLiteral("parentNameEdit"));
         }
-        QVERIFY(!f.files.IsOpen(1));
+        QVERIFY(!f.files.isOpen(1));
     }
 
     void aMissingFileIsReportedTwice()
     {
         WorkflowFixture f;
         f.load(dir_.filePath(QStringLiteral("missing.txt")));
-        QCOMPARE(f.desktop.prompts(), (QStringList{messages::errorOccurred(), messages::errorOccurred()}));
+        QCOMPARE(f.desktop.prompts(), (QStringList{texts::errorOccurred, texts::errorOccurred}));
         QCOMPARE(f.desktop.beeps, 2);
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
-        QCOMPARE(f.Text1.text, QStringLiteral("Text1"));
-        QCOMPARE(f.files.FreeFile(), 1);
+        QCOMPARE(f.state().listState, ListState::NotReady);
+        QCOMPARE(f.parentNameEdit.contents, QStringLiteral("parentNameEdit"));
+        QCOMPARE(f.files.freeHandle(), 1);
     }
 
     void readmeInThePathOpensTheViewer_data()
@@ -123,26 +141,26 @@ private slots:
             where += u'/' + folder;
         }
         WorkflowFixture f;
-        f.Frame1.visible = false;
+        f.readmePanel.visible = false;
         f.load(writeFile(where, name, "x\ny"));
-        QCOMPARE(f.Frame1.visible, viewer);
-        QCOMPARE(f.List1.items.isEmpty(), viewer);
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
-        QCOMPARE(f.state().FolderCount, std::int16_t(2));
+        QCOMPARE(f.readmePanel.visible, viewer);
+        QCOMPARE(f.namesList.items.isEmpty(), viewer);
+        QCOMPARE(f.state().listState, ListState::Ready);
+        QCOMPARE(f.state().nameCount, std::int16_t(2));
         if (viewer)
-            QCOMPARE(f.Text2.text, QStringLiteral("x\r\ny\r\n"));
+            QCOMPARE(f.readmeText.contents, QStringLiteral("x\r\ny\r\n"));
         else
-            QCOMPARE(f.Text2.text, QStringLiteral("Text2"));
+            QCOMPARE(f.readmeText.contents, QStringLiteral("readmeText"));
     }
 
     void anEmptyReadmeShowsAnEmptyViewer()
     {
         WorkflowFixture f;
-        f.Frame1.visible = false;
+        f.readmePanel.visible = false;
         f.load(writeFile(dir_.path(), QStringLiteral("Readme.txt"), {}));
-        QVERIFY(f.Frame1.visible);
-        QCOMPARE(f.Text2.text, QString());
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        QVERIFY(f.readmePanel.visible);
+        QCOMPARE(f.readmeText.contents, QString());
+        QCOMPARE(f.state().listState, ListState::Ready);
     }
 
     void aShorterFileOverwritesOnlyItsOwnSlots()
@@ -150,26 +168,26 @@ private slots:
         WorkflowFixture f;
         f.load(writeFile(dir_.path(), QStringLiteral("five.txt"), "1\n2\n3\n4\n5\n"));
         f.load(writeFile(dir_.path(), QStringLiteral("two.txt"), "a\nb\n"));
-        QCOMPARE(f.state().FolderCount, std::int16_t(2));
-        QCOMPARE(f.state().FolderNames(2), QStringLiteral("b"));
-        QCOMPARE(f.state().FolderNames(3), QStringLiteral("3"));
-        QCOMPARE(f.List1.items, (QStringList{"a", "b"}));
+        QCOMPARE(f.state().nameCount, std::int16_t(2));
+        QCOMPARE(f.state().names(2), QStringLiteral("b"));
+        QCOMPARE(f.state().names(3), QStringLiteral("3"));
+        QCOMPARE(f.namesList.items, (QStringList{"a", "b"}));
     }
 
     void aGoodLoadFollowsAFailedOne()
     {
         WorkflowFixture f;
         f.load(writeFile(dir_.path(), QStringLiteral("long.txt"), numberedLines(1001)));
-        f.files.faults.failOn(QStringLiteral("LineInput"), 0);
+        f.files.faults.failOn(QStringLiteral("readLine"), 0);
         f.load(writeFile(dir_.path(), QStringLiteral("short.txt"), "a\nb\nc\n"));
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
+        QCOMPARE(f.state().listState, ListState::NotReady);
         f.files.faults.clearFailures();
         f.desktop.boxes.clear();
         f.load(writeFile(dir_.path(), QStringLiteral("good.txt"), "x\n"));
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
-        QCOMPARE(f.List1.items, QStringList{"x"});
+        QCOMPARE(f.state().listState, ListState::Ready);
+        QCOMPARE(f.namesList.items, QStringList{"x"});
         QVERIFY(f.desktop.boxes.isEmpty());
-        QCOMPARE(f.files.FreeFile(), 1);  // no number left in use
+        QCOMPARE(f.files.freeHandle(), 1);  // no number left in use
     }
 
     // Failures that real files cannot produce on demand come from the doubles.
@@ -177,55 +195,55 @@ private slots:
     void aLineThatFailsToReadEndsTheLoad()
     {
         WorkflowFixture f;
-        f.state().FolderCount = 9;
-        f.files.faults.failOn(QStringLiteral("LineInput"), 2);
+        f.state().nameCount = 9;
+        f.files.faults.failOn(QStringLiteral("readLine"), 2);
         f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "a\nb\nc\n"));
         QCOMPARE(f.desktop.prompts(), oneErrorBox);
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
-        QCOMPARE(f.state().FolderCount, std::int16_t(9));
-        QCOMPARE(f.state().FolderNames(2), QStringLiteral("a"));  // the previous line's text
-        QVERIFY(f.List1.items.isEmpty());
-        QVERIFY(!f.files.IsOpen(1));
+        QCOMPARE(f.state().listState, ListState::NotReady);
+        QCOMPARE(f.state().nameCount, std::int16_t(9));
+        QCOMPARE(f.state().names(2), QStringLiteral("a"));  // the previous line's text
+        QVERIFY(f.namesList.items.isEmpty());
+        QVERIFY(!f.files.isOpen(1));
     }
 
     void aFailingDisplayStepCostsOnlyThatEntry()
     {
         WorkflowFixture f;
-        f.List1.faults.failOn(QStringLiteral("AddItem"), 2);
+        f.namesList.faults.failOn(QStringLiteral("addItem"), 2);
         f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "a\nb\nc\n"));
         QCOMPARE(f.desktop.prompts(), oneErrorBox);
-        QCOMPARE(f.List1.items, (QStringList{"a", "c"}));
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
-        QCOMPARE(f.state().FolderCount, std::int16_t(3));
+        QCOMPARE(f.namesList.items, (QStringList{"a", "c"}));
+        QCOMPARE(f.state().listState, ListState::Ready);
+        QCOMPARE(f.state().nameCount, std::int16_t(3));
     }
 
     void aFailingViewerStepStillCompletesTheLoad()
     {
         WorkflowFixture f;
-        f.Frame1.visible = false;
-        f.Frame1.faults.failOn(QStringLiteral("setVisible"));
+        f.readmePanel.visible = false;
+        f.readmePanel.faults.failOn(QStringLiteral("setVisible"));
         f.load(writeFile(dir_.path(), QStringLiteral("Readme.txt"), "x\n"));
         QCOMPARE(f.desktop.prompts(), oneErrorBox);
-        QCOMPARE(f.Text2.text, QStringLiteral("x\r\n"));
-        QCOMPARE(f.state().LoadState, std::int16_t(ListReady));
+        QCOMPARE(f.readmeText.contents, QStringLiteral("x\r\n"));
+        QCOMPARE(f.state().listState, ListState::Ready);
     }
 
     void aFailureAfterTheListIsReadyDropsItAgain()
     {
         WorkflowFixture f;
-        f.Text1.faults.failOn(QStringLiteral("SetFocus"));
+        f.parentNameEdit.faults.failOn(QStringLiteral("setFocus"));
         f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "a\n"));
         QCOMPARE(f.desktop.prompts(), oneErrorBox);
-        QCOMPARE(f.List1.items, QStringList{"a"});
-        QCOMPARE(f.state().FolderCount, std::int16_t(1));
-        QCOMPARE(f.state().LoadState, std::int16_t(NoListReady));
-        QCOMPARE(f.Text1.selectedText(), messages::defaultParentName());
+        QCOMPARE(f.namesList.items, QStringList{"a"});
+        QCOMPARE(f.state().nameCount, std::int16_t(1));
+        QCOMPARE(f.state().listState, ListState::NotReady);
+        QCOMPARE(f.parentNameEdit.selectedText(), texts::defaultParentName);
     }
 
     void noFreeFileNumberLeavesToTheCaller()
     {
         WorkflowFixture f;
-        f.files.faults.failOn(QStringLiteral("FreeFile"), 1, TooManyFiles);
+        f.files.faults.failOn(QStringLiteral("freeHandle"), 1, TooManyFiles);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, f.load(dir_.filePath(QStringLiteral("x.txt"))));
         QVERIFY(f.desktop.boxes.isEmpty());
     }

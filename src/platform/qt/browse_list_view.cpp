@@ -73,11 +73,4 @@ void BrowseListView::mouseDoubleClickEvent(QMouseEvent* event)
     onDoubleClick(index.row());
 }
 
-QString cleanFolderPath(const QString& path)
-{
-    if (path.isEmpty())
-        return path;
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
 }  // namespace kestrune

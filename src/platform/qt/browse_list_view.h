@@ -35,8 +35,4 @@ private:
     std::optional<quint64> lastRelease_;  // event time, in milliseconds; none before the first release
 };
 
-// `path` made absolute and clean (no trailing separator but on a root). An
-// empty path stays empty, for the listing to refuse.
-QString cleanFolderPath(const QString& path);
-
 }  // namespace kestrune

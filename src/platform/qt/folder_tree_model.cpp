@@ -1,15 +1,12 @@
 #include "folder_tree_model.h"
 
+#include "folder_paths.h"
+
 #include <QDir>
 
 namespace kestrune {
 
 namespace {
-
-QString joined(const QString& folder, const QString& name)
-{
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
-}
 
 // The folders from the root ("/", or a drive root such as "C:/") down to
 // `folder`, each as a full path.
@@ -24,7 +21,7 @@ QStringList chainOf(const QString& folder)
     }
     QStringList chain{walk};
     for (qsizetype i = first; i < parts.size(); ++i) {
-        walk = joined(walk, parts[i]);
+        walk = joinPath(walk, parts[i]);
         chain.append(walk);
     }
     return chain;
@@ -51,7 +48,7 @@ QString FolderTreeModel::entryPath(int entry) const
     const int row = entry + chainLength();
     if (row < 0 || row >= rowCount())
         return QString();
-    return row < chainLength() ? chain_[row] : joined(folder_, subfolders_[row - chainLength()]);
+    return row < chainLength() ? chain_[row] : joinPath(folder_, subfolders_[row - chainLength()]);
 }
 
 int FolderTreeModel::rowCount(const QModelIndex& parent) const

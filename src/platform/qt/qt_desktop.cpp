@@ -11,34 +11,34 @@ QtDesktop::QtDesktop(QString applicationTitle) : applicationTitle_(std::move(app
 
 QtDesktop::~QtDesktop()
 {
-    setMousePointer(DefaultPointer);
+    setPointerShape(NormalPointer);
 }
 
-void QtDesktop::Beep()
+void QtDesktop::beep()
 {
     QApplication::beep();
 }
 
-void QtDesktop::MsgBox(const QString& prompt, const QString& title)
+void QtDesktop::showMessage(const QString& prompt, const QString& title)
 {
     QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? applicationTitle_ : title, prompt, QMessageBox::Ok, parent_);
-    // A box must be readable while the hourglass is on.
-    const bool hourglass = pointer_ == Hourglass;
-    if (hourglass)
+    // A box must be readable while the busy pointer is on.
+    const bool busy = pointer_ == BusyPointer;
+    if (busy)
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
-    if (hourglass)
+    if (busy)
         QGuiApplication::restoreOverrideCursor();
 }
 
-void QtDesktop::setMousePointer(int pointer)
+void QtDesktop::setPointerShape(PointerShape shape)
 {
-    if (pointer == pointer_)
+    if (shape == pointer_)
         return;
-    if (pointer_ == Hourglass)
+    if (pointer_ == BusyPointer)
         QGuiApplication::restoreOverrideCursor();
-    pointer_ = pointer;
-    if (pointer_ == Hourglass) {
+    pointer_ = shape;
+    if (pointer_ == BusyPointer) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         // Let the new pointer show before the handler holds the thread.
         QGuiApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

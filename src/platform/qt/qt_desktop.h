@@ -20,15 +20,14 @@ public:
     // The window the boxes are modal to; may stay null.
     void setParentWindow(QWidget* window) { parent_ = window; }
 
-    void Beep() override;
-    void MsgBox(const QString& prompt, const QString& title = QString()) override;
-    int mousePointer() const override { return pointer_; }
-    void setMousePointer(int pointer) override;
+    void beep() override;
+    void showMessage(const QString& prompt, const QString& title = QString()) override;
+    void setPointerShape(PointerShape shape) override;
 
 private:
     QString applicationTitle_;
     QWidget* parent_ = nullptr;
-    int pointer_ = DefaultPointer;
+    PointerShape pointer_ = NormalPointer;
 };
 
 }  // namespace kestrune

@@ -1,0 +1,68 @@
+#include "posix_line_reader.h"
+
+#include "runtime_error.h"
+#include "text_file_reader.h"
+
+namespace kestrune {
+
+namespace {
+constexpr int firstFileNo = 1;
+constexpr int lastFileNo = 255;
+
+RuntimeError notOpen(int fileNo)
+{
+    return RuntimeError(BadFileNameOrNumber, QStringLiteral("ファイル番号 %1 は開かれていません").arg(fileNo));
+}
+}  // namespace
+
+PosixLineReader::PosixLineReader() = default;
+PosixLineReader::~PosixLineReader() = default;
+
+int PosixLineReader::freeHandle()
+{
+    for (int fileNo = firstFileNo; fileNo <= lastFileNo; ++fileNo) {
+        if (!open_.contains(fileNo))
+            return fileNo;
+    }
+    throw RuntimeError(TooManyFiles, QStringLiteral("開いているファイルが多すぎます"));
+}
+
+void PosixLineReader::open(const QString& path, int fileNo)
+{
+    if (fileNo < firstFileNo || fileNo > lastFileNo)
+        throw RuntimeError(BadFileNameOrNumber, QStringLiteral("ファイル番号 %1 は使えません").arg(fileNo));
+    if (open_.contains(fileNo))
+        throw RuntimeError(FileAlreadyOpen, QStringLiteral("ファイル番号 %1 は既に開かれています").arg(fileNo));
+    open_.emplace(fileNo, std::make_unique<TextFileReader>(path));
+}
+
+TextFileReader& PosixLineReader::reader(int fileNo)
+{
+    const auto found = open_.find(fileNo);
+    if (found == open_.end())
+        throw notOpen(fileNo);
+    return *found->second;
+}
+
+bool PosixLineReader::atEnd(int fileNo)
+{
+    return reader(fileNo).atEnd();
+}
+
+QString PosixLineReader::readLine(int fileNo)
+{
+    return reader(fileNo).readLine(MaxLineLength);
+}
+
+void PosixLineReader::close(int fileNo)
+{
+    if (open_.erase(fileNo) == 0)
+        throw notOpen(fileNo);
+}
+
+bool PosixLineReader::isOpen(int fileNo) const
+{
+    return open_.contains(fileNo);
+}
+
+}  // namespace kestrune

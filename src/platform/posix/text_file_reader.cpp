@@ -1,0 +1,283 @@
+#include "text_file_reader.h"
+
+#include "native_path.h"
+#include "os_error.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+
+namespace kestrune {
+
+namespace {
+
+// Bytes a line of the longest allowed text can take: three bytes a code unit
+// in UTF-8, two in code page 932.
+constexpr qsizetype bytesPerUnitAtMost = 3;
+
+// Past this many bytes no load can succeed (1001 lines of the longest length
+// fail anyway), so the encoding probe need not look further.
+constexpr qint64 probeLimit = 1001LL * (32767 * bytesPerUnitAtMost + 2);
+
+QStringDecoder makeCp932Decoder()
+{
+    // Both names give code page 932 with ICU; the first is the precise one.
+    // Stateless: each line is decoded on its own, so that a lead byte cut off
+    // by a line end cannot swallow the first byte of the next line.
+    QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        decoder = QStringDecoder("Shift_JIS", QStringDecoder::Flag::Stateless);
+    return decoder;
+}
+
+// A byte-order mark starting a line, as joining two files leaves one, would
+// put an invisible character at the front of a folder name.
+QString dropLeadingByteOrderMark(QString line)
+{
+    if (line.startsWith(QChar::ByteOrderMark))
+        line.remove(0, 1);
+    return line;
+}
+
+}  // namespace
+
+void Utf8Validator::feed(const char* data, qsizetype size)
+{
+    for (qsizetype i = 0; i < size && !failed_; ++i) {
+        const auto byte = static_cast<unsigned char>(data[i]);
+        if (pending_ > 0) {
+            if (byte < lower_ || byte > upper_) {
+                failed_ = true;
+                return;
+            }
+            lower_ = 0x80;
+            upper_ = 0xBF;
+            --pending_;
+            continue;
+        }
+        if (byte < 0x80)
+            continue;
+        if (byte >= 0xC2 && byte <= 0xDF) {
+            pending_ = 1;
+        } else if (byte >= 0xE0 && byte <= 0xEF) {
+            pending_ = 2;
+            if (byte == 0xE0)
+                lower_ = 0xA0;  // overlong
+            else if (byte == 0xED)
+                upper_ = 0x9F;  // surrogates
+        } else if (byte >= 0xF0 && byte <= 0xF4) {
+            pending_ = 3;
+            if (byte == 0xF0)
+                lower_ = 0x90;  // overlong
+            else if (byte == 0xF4)
+                upper_ = 0x8F;  // above U+10FFFF
+        } else {
+            failed_ = true;
+        }
+    }
+}
+
+TextFileReader::TextFileReader(const QString& path) : path_(path)
+{
+    const QByteArray native = nativePath(path);
+    // O_NONBLOCK so that a FIFO with a .txt name cannot hang the window.
+    fd_ = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd_ < 0)
+        throw errorFromErrno(errno, path);
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) {
+        const int error = errno;
+        ::close(fd_);
+        throw errorFromErrno(error, path);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd_);
+        throw RuntimeError(PathFileAccessError, S_ISDIR(info.st_mode)
+                                                    ? QStringLiteral("%1: フォルダーです").arg(path)
+                                                    : QStringLiteral("%1: 通常のファイルではありません").arg(path));
+    }
+    try {
+        if (startsWithUtf16Mark())
+            return;
+        encoding_ = probeUtf8() ? Encoding::Utf8 : Encoding::Cp932;
+        rewindAfterProbe();
+        if (encoding_ == Encoding::Cp932) {
+            cp932_ = makeCp932Decoder();
+            if (!cp932_.isValid())
+                throw RuntimeError(InvalidProcedureCall,
+                                   QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません").arg(path));
+        }
+    } catch (...) {
+        ::close(fd_);
+        throw;
+    }
+}
+
+TextFileReader::~TextFileReader()
+{
+    ::close(fd_);
+}
+
+bool TextFileReader::startsWithUtf16Mark()
+{
+    if (!fill() || len_ < 2)
+        return false;
+    const auto first = static_cast<unsigned char>(buffer_[0]);
+    const auto second = static_cast<unsigned char>(buffer_[1]);
+    // Neither pair can start UTF-8 or code page 932 text.
+    if (first == 0xFF && second == 0xFE)
+        encoding_ = Encoding::Utf16LE;
+    else if (first == 0xFE && second == 0xFF)
+        encoding_ = Encoding::Utf16BE;
+    else
+        return false;
+    pos_ = 2;
+    return true;
+}
+
+bool TextFileReader::probeUtf8()
+{
+    Utf8Validator validator;
+    qint64 seen = 0;
+    while (seen < probeLimit) {
+        if (!fill())
+            break;
+        validator.feed(buffer_.data() + pos_, len_ - pos_);
+        seen += len_ - pos_;
+        pos_ = len_;
+    }
+    return validator.valid();
+}
+
+void TextFileReader::rewindAfterProbe()
+{
+    if (::lseek(fd_, 0, SEEK_SET) < 0)
+        throw errorFromErrno(errno, path_);
+    pos_ = len_ = 0;
+    // A byte-order mark says UTF-8 and is not part of the first name.
+    if (fill() && len_ >= 3 && static_cast<unsigned char>(buffer_[0]) == 0xEF &&
+        static_cast<unsigned char>(buffer_[1]) == 0xBB && static_cast<unsigned char>(buffer_[2]) == 0xBF)
+        pos_ = 3;
+}
+
+bool TextFileReader::fill()
+{
+    if (pos_ < len_)
+        return true;
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw errorFromErrno(errno, path_);
+        pos_ = 0;
+        len_ = got;
+        return got > 0;
+    }
+}
+
+bool TextFileReader::atEnd()
+{
+    return !pendingUnit_ && !fill();
+}
+
+// The next UTF-16 code unit, or none at the end. A byte left over at the end
+// gives U+FFFF, which no line may hold, so that the line fails to read.
+std::optional<char16_t> TextFileReader::nextUtf16Unit()
+{
+    if (pendingUnit_)
+        return std::exchange(pendingUnit_, std::nullopt);
+    if (!fill())
+        return std::nullopt;
+    const auto first = static_cast<unsigned char>(buffer_[pos_++]);
+    if (!fill())
+        return u'\uFFFF';
+    const auto second = static_cast<unsigned char>(buffer_[pos_++]);
+    return encoding_ == Encoding::Utf16LE ? static_cast<char16_t>(first | second << 8)
+                                          : static_cast<char16_t>(first << 8 | second);
+}
+
+QString TextFileReader::readUtf16Line(qsizetype maxLength)
+{
+    QString line;
+    while (const std::optional<char16_t> unit = nextUtf16Unit()) {
+        if (*unit == u'\n')
+            break;
+        if (*unit == u'\r') {
+            // CR LF is one line end; anything else after a CR starts the next line.
+            if (const std::optional<char16_t> next = nextUtf16Unit(); next && *next != u'\n')
+                pendingUnit_ = next;
+            break;
+        }
+        if (line.size() == maxLength)
+            throw RuntimeError(BadRecordLength,
+                               QStringLiteral("%1: %2 文字を超える行があります").arg(path_).arg(maxLength));
+        line.append(QChar(*unit));
+    }
+    // Half a surrogate pair, a cut-off byte or U+FFFF (no character) cannot
+    // become a folder name.
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char16_t unit = line.at(i).unicode();
+        const bool pairStart = QChar::isHighSurrogate(unit) && i + 1 < line.size() && line.at(i + 1).isLowSurrogate();
+        if (pairStart)
+            ++i;
+        else if (QChar::isSurrogate(unit) || unit == u'\uFFFF')
+            throw RuntimeError(DeviceIOError, QStringLiteral("%1: UTF-16 の文字が壊れている行があります").arg(path_));
+    }
+    return dropLeadingByteOrderMark(line);
+}
+
+QString TextFileReader::readLine(qsizetype maxLength)
+{
+    if (atEnd())
+        throw RuntimeError(InputPastEndOfFile,
+                           QStringLiteral("%1: ファイルの終わりを越えて読もうとしました").arg(path_));
+    if (encoding_ == Encoding::Utf16LE || encoding_ == Encoding::Utf16BE)
+        return readUtf16Line(maxLength);
+    const qsizetype maxBytes = maxLength * bytesPerUnitAtMost;
+    QByteArray bytes;
+    bool endedByCr = false;
+    bool ended = false;
+    while (!ended && fill()) {
+        const char* start = buffer_.data() + pos_;
+        qsizetype n = 0;
+        while (pos_ + n < len_ && start[n] != '\r' && start[n] != '\n')
+            ++n;
+        if (bytes.size() + n > maxBytes)
+            throw RuntimeError(BadRecordLength,
+                               QStringLiteral("%1: %2 文字を超える行があります").arg(path_).arg(maxLength));
+        bytes.append(start, n);
+        pos_ += n;
+        if (pos_ < len_) {
+            endedByCr = buffer_[pos_] == '\r';
+            ++pos_;
+            ended = true;
+        }
+    }
+    // CR LF is one line end, even when the LF starts the next buffer.
+    if (endedByCr && fill() && buffer_[pos_] == '\n')
+        ++pos_;
+
+    QString line;
+    if (encoding_ == Encoding::Utf8) {
+        line = dropLeadingByteOrderMark(utf8Decoder_.decode(bytes));
+    } else {
+        // The decoder would hold back a lead byte that ends the line and drop
+        // it, silently changing the name. Followed by a line end it becomes
+        // the substitute character, as every other byte that is no character
+        // does, and the name is refused where it would be made.
+        bytes.append('\n');
+        line = cp932_.decode(bytes);
+        if (line.endsWith(u'\n'))
+            line.chop(1);
+    }
+    if (line.size() > maxLength)
+        throw RuntimeError(BadRecordLength,
+                           QStringLiteral("%1: %2 文字を超える行があります").arg(path_).arg(maxLength));
+    return line;
+}
+
+}  // namespace kestrune

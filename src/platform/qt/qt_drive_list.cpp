@@ -1,0 +1,75 @@
+#include "qt_drive_list.h"
+
+#include "runtime_error.h"
+
+#include <QDir>
+#include <QSignalBlocker>
+
+namespace kestrune {
+
+namespace {
+
+QString shownAs(const MountedVolume& volume)
+{
+    const QString root = QDir::toNativeSeparators(volume.rootPath);
+    if (volume.label.isEmpty() || volume.label == root)
+        return root;
+    return QStringLiteral("%1 (%2)").arg(volume.label, root);
+}
+
+}  // namespace
+
+QtDriveList::QtDriveList(QWidget* parent) : QtDriveList(&mountedVolumes, QDir::currentPath(), parent) {}
+
+QtDriveList::QtDriveList(VolumeSource volumes, const QString& startFolder, QWidget* parent)
+    : QComboBox(parent), volumes_(std::move(volumes))
+{
+    const QList<MountedVolume> found = volumes_();
+    const qsizetype start = volumeHolding(found, QDir::cleanPath(startFolder));
+    fill(found, start < found.size() ? found[start].rootPath : QString());
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { emit changed(); });
+}
+
+QString QtDriveList::rootPath() const
+{
+    const QString root = currentData().toString();
+    if (root == QDir::rootPath())
+        return root;
+    // The list may be older than an unplug: a volume that is gone is reported
+    // as an unavailable device, not as an empty folder.
+    const QList<MountedVolume> now = volumes_();
+    const bool mounted =
+        std::any_of(now.cbegin(), now.cend(), [&](const MountedVolume& volume) { return volume.rootPath == root; });
+    if (!mounted)
+        throw RuntimeError(DeviceUnavailable, QStringLiteral("%1 は取り外されています").arg(currentText()));
+    return root;
+}
+
+void QtDriveList::refresh()
+{
+    fill(volumes_(), currentData().toString());
+}
+
+void QtDriveList::showPopup()
+{
+    refresh();
+    QComboBox::showPopup();
+}
+
+void QtDriveList::fill(const QList<MountedVolume>& volumes, const QString& keepRoot)
+{
+    const QSignalBlocker quiet(this);
+    clear();
+    for (const MountedVolume& volume : volumes)
+        addItem(shownAs(volume), volume.rootPath);
+    // A chosen volume that has gone stays listed, so the choice is not
+    // silently changed; picking it then reports it as unavailable.
+    int index = findData(keepRoot);
+    if (index < 0 && !keepRoot.isEmpty()) {
+        addItem(keepRoot, keepRoot);
+        index = count() - 1;
+    }
+    setCurrentIndex(qMax(0, index));
+}
+
+}  // namespace kestrune

@@ -1,0 +1,183 @@
+#include "main_window.h"
+
+#include "main_window_layout.h"
+#include "qt_drive_list.h"
+#include "qt_file_list.h"
+#include "qt_folder_list.h"
+#include "qt_item_list.h"
+#include "qt_panel.h"
+#include "qt_text_field.h"
+
+#include <QEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+// The icon lives in a static library, whose resources must be registered by hand.
+static void initResources()
+{
+    Q_INIT_RESOURCE(kestrune);
+}
+
+namespace kestrune {
+
+namespace {
+
+QPushButton* commandButton(QWidget* parent)
+{
+    auto* button = new QPushButton(parent);
+    // No button answers Enter or Esc: each acts only when clicked or pressed while focused.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    initResources();
+    setObjectName(layout::mainWindow.name.toString());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.png")));
+    // The layout is in fixed pixels; the classic 9-point size keeps the texts
+    // inside their controls whatever the desktop's default size is.
+    QFont small = font();
+    small.setPointSize(9);
+    setFont(small);
+
+    setFixedSize(layout::pixels(layout::mainWindow.clientWidth), layout::pixels(layout::mainWindow.clientHeight));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    // Created in TabIndex order: Qt's focus chain follows the order of
+    // creation, and every container comes before what it holds.
+    std::vector<int> order(layout::controls.size());
+    for (int i = 0; i < static_cast<int>(order.size()); ++i)
+        order[static_cast<std::size_t>(i)] = i;
+    std::sort(order.begin(), order.end(), [](int a, int b) {
+        return layout::controls[static_cast<std::size_t>(a)].tabIndex <
+               layout::controls[static_cast<std::size_t>(b)].tabIndex;
+    });
+    for (const int i : order)
+        create(i);
+
+    readmePanel_ = control<QtPanel>(u"readmePanel");
+    readmeOkButton_ = control<QPushButton>(u"readmeOkButton");
+    readmeText_ = control<QtTextArea>(u"readmeText");
+    parentNameEdit_ = control<QtTextField>(u"parentNameEdit");
+    fileList_ = control<QtFileList>(u"fileList");
+    exitButton_ = control<QPushButton>(u"exitButton");
+    createButton_ = control<QPushButton>(u"createButton");
+    namesList_ = control<QtItemList>(u"namesList");
+    folderList_ = control<QtFolderList>(u"folderList");
+    driveList_ = control<QtDriveList>(u"driveList");
+    parentNameLabel_ = control<QLabel>(u"parentNameLabel");
+
+    // The viewer lies above every other control, so that when shown it covers them.
+    readmePanel_->raise();
+
+    // Both lists start on the current folder; a change of folder is read once.
+    fileList_->useListingsOf(folderList_);
+
+    readmePanel_->installEventFilter(this);
+    coverControls(!readmePanel_->isHidden());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == readmePanel_ && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        coverControls(event->type() == QEvent::ShowToParent);
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::coverControls(bool covered)
+{
+    // What the viewer covers can be neither seen nor reached: no keystroke may
+    // press a button hidden behind it.
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child != readmePanel_)
+            child->setEnabled(!covered);
+    }
+}
+
+void MainWindow::create(int index)
+{
+    const layout::ControlLayout& entry = layout::controls[static_cast<std::size_t>(index)];
+    QWidget* parent = this;
+    if (entry.inside != layout::mainWindow.name)
+        parent = control<QWidget>(entry.inside);
+
+    const QString text = entry.text.toString();
+    QWidget* widget = nullptr;
+    switch (entry.cls) {
+    case layout::ControlClass::Panel:
+        widget = new QtPanel(parent);
+        break;
+    case layout::ControlClass::Button: {
+        QPushButton* button = commandButton(parent);
+        button->setText(text);
+        widget = button;
+        break;
+    }
+    case layout::ControlClass::TextField:
+        if (entry.multiLine) {
+            auto* box = new QtTextArea(parent);
+            box->setText(text);
+            widget = box;
+        } else {
+            auto* box = new QtTextField(parent);
+            box->setText(text);
+            widget = box;
+        }
+        break;
+    case layout::ControlClass::FileList: {
+        auto* files = new QtFileList(parent);
+        files->setPattern(entry.pattern.toString());
+        widget = files;
+        break;
+    }
+    case layout::ControlClass::ItemList:
+        widget = new QtItemList(parent);
+        break;
+    case layout::ControlClass::FolderList:
+        widget = new QtFolderList(parent);
+        break;
+    case layout::ControlClass::DriveList:
+        widget = new QtDriveList(parent);
+        break;
+    case layout::ControlClass::Label: {
+        auto* label = new QLabel(text, parent);
+        label->setFocusPolicy(Qt::NoFocus);
+        widget = label;
+        break;
+    }
+    }
+
+    widget->setObjectName(entry.name.toString());
+    widget->setToolTip(entry.toolTip.toString());
+    QRect area(layout::pixels(entry.left), layout::pixels(entry.top), layout::pixels(entry.width),
+               layout::pixels(entry.height));
+    if (entry.cls == layout::ControlClass::Label) {
+        // The label sizes itself to its caption, so that no font cuts it off,
+        // but reaches no further down than the box it names.
+        const QSize caption = widget->sizeHint();
+        area.setWidth(std::max(area.width(), caption.width()));
+        const int room = layout::pixels(layout::control(u"parentNameEdit").top) - area.top();
+        area.setHeight(std::max(area.height(), std::min(caption.height(), room)));
+    }
+    widget->setGeometry(area);
+}
+
+template <typename Control> Control* MainWindow::control(QStringView name) const
+{
+    auto* found = findChild<Control*>(name.toString());
+    if (!found)
+        throw std::logic_error("the layout lacks control " + name.toString().toStdString());
+    return found;
+}
+
+}  // namespace kestrune

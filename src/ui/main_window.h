@@ -1,0 +1,65 @@
+#pragma once
+
+#include "controls.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace kestrune {
+
+class QtFolderList;
+class QtDriveList;
+class QtFileList;
+class QtPanel;
+class QtItemList;
+class QtTextArea;
+class QtTextField;
+
+// The main window, built from its layout table: fixed in size, minimisable
+// but not maximisable, the Readme viewer readmePanel above everything else and the
+// focus moving in TabIndex order. While the viewer is shown, the controls
+// under it are disabled. It only holds the controls; what they do is
+// bound elsewhere.
+class MainWindow final : public QWidget, public WindowTitle {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    void setCaption(const QString& caption) override { setWindowTitle(caption); }
+
+    QtPanel& readmePanel() const { return *readmePanel_; }
+    QPushButton& readmeOkButton() const { return *readmeOkButton_; }
+    QtTextArea& readmeText() const { return *readmeText_; }
+    QtTextField& parentNameEdit() const { return *parentNameEdit_; }
+    QtFileList& fileList() const { return *fileList_; }
+    QPushButton& exitButton() const { return *exitButton_; }
+    QPushButton& createButton() const { return *createButton_; }
+    QtItemList& namesList() const { return *namesList_; }
+    QtFolderList& folderList() const { return *folderList_; }
+    QtDriveList& driveList() const { return *driveList_; }
+    QLabel& parentNameLabel() const { return *parentNameLabel_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void create(int index);
+    void coverControls(bool covered);
+    template <typename Control> Control* control(QStringView name) const;
+
+    QtPanel* readmePanel_ = nullptr;
+    QPushButton* readmeOkButton_ = nullptr;
+    QtTextArea* readmeText_ = nullptr;
+    QtTextField* parentNameEdit_ = nullptr;
+    QtFileList* fileList_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    QPushButton* createButton_ = nullptr;
+    QtItemList* namesList_ = nullptr;
+    QtFolderList* folderList_ = nullptr;
+    QtDriveList* driveList_ = nullptr;
+    QLabel* parentNameLabel_ = nullptr;
+};
+
+}  // namespace kestrune

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+// Every word the workflow shows a person, kept together so that each stays
+// exactly as written and can be found in one place.
+namespace kestrune::texts {
+
+inline const QString errorOccurred = QStringLiteral("エラーがおきました！！");
+inline const QString defaultParentName = QStringLiteral("新規ディレクトリ");
+inline const QString creationFinished = QStringLiteral("　　・・・作成終了しました・・・");
+inline const QString insertDisk = QStringLiteral("ＦＤをセットしてください！");
+inline const QString badParentName = QStringLiteral("親ディレクトリ名が正しくありません！");
+inline const QString badFolderNames = QStringLiteral("作成できないフォルダー名があります！");
+// "N行目: name" names a list line in a message.
+inline const QString numberedLine = QStringLiteral("%1行目: %2");
+inline const QString noBaseFolder = QStringLiteral("作成先のフォルダーが決まっていません: %1");
+inline const QString indexOutOfRange = QStringLiteral("インデックス %1 が範囲 %2 ～ %3 の外です");
+
+// A list file whose path holds this (case-sensitive) is shown as text.
+inline const QString readmeMarker = QStringLiteral("Readme.txt");
+
+// ---- The preview of a names list: each line's status and why ----
+// Tool tips of the list rows.
+inline const QString previewMade = QStringLiteral("作成されます: %1");
+inline const QString previewMadeWithWarning = QStringLiteral("作成されます: %1\n注意: %2");
+inline const QString previewBlank = QStringLiteral("空行のため作成しません");
+inline const QString previewRepeat = QStringLiteral("%1行目と同じフォルダーです");
+inline const QString previewRefused = QStringLiteral("作成できません: %1");
+// A refused line in the refusal box: "N行目: name（reason）", then how many
+// more are not listed.
+inline const QString refusedLine = QStringLiteral("%1行目: %2（%3）");
+inline const QString moreRefusedLines = QStringLiteral("ほか%1行");
+// Why a line is refused or is a warning.
+inline const QString reasonLeavesParent = QStringLiteral("「..」は使えません");
+inline const QString reasonControlCharacter = QStringLiteral("制御文字があります");
+inline const QString reasonNameTooLong = QStringLiteral("名前が長すぎます（%1バイトまで）");
+inline const QString reasonPathTooLong = QStringLiteral("パスが長すぎます（%1バイトまで）");
+inline const QString reasonWindowsReservedName = QStringLiteral("Windows の予約名です");
+inline const QString reasonWindowsCharacter = QStringLiteral("Windows で使えない文字があります（< > : \" | ? *）");
+inline const QString reasonWindowsTrailing = QStringLiteral("末尾の空白やピリオドは Windows で消えます");
+inline const QString reasonWindowsNameTooLong = QStringLiteral("名前が Windows の上限（%1文字）を超えます");
+inline const QString reasonWindowsPathTooLong = QStringLiteral("パスが %1 文字を超えます（Windows）");
+
+}  // namespace kestrune::texts

@@ -1,0 +1,206 @@
+#include "posix_line_reader.h"
+#include "raised_error.h"
+#include "runtime_error.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <string_view>
+
+using namespace kestrune;
+using namespace kestrune::test;
+
+namespace {
+
+QString write(const QTemporaryDir& dir, const QByteArray& bytes, const QString& name = QStringLiteral("list.txt"))
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// `text` as UTF-16 bytes in the given byte order.
+QByteArray utf16(std::u16string_view text, bool bigEndian)
+{
+    QByteArray bytes;
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes.append(bigEndian ? high : low);
+        bytes.append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+// Every line of the file, read the way the list reader reads it.
+QStringList readAll(const QString& path)
+{
+    PosixLineReader input;
+    const int fileNo = input.freeHandle();
+    input.open(path, fileNo);
+    QStringList lines;
+    while (!input.atEnd(fileNo))
+        lines.append(input.readLine(fileNo));
+    input.close(fileNo);
+    return lines;
+}
+
+}  // namespace
+
+class LineReaderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void linesAreSplitAtEveryKindOfLineEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("two final line ends") << QByteArray("a\r\n\r\n") << QStringList{"a", ""};
+        QTest::newRow("LF then CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("blank and padded lines kept") << QByteArray("A\r\n\r\n B \r\n") << QStringList{"A", "", " B "};
+        QTest::newRow("only a line end") << QByteArray("\n") << QStringList{""};
+    }
+    void linesAreSplitAtEveryKindOfLineEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        QCOMPARE(readAll(write(dir, bytes)), lines);
+    }
+
+    void crLfSplitAcrossTheReadBufferIsOneLineEnd()
+    {
+        // The buffer holds 64 KiB: put the CR last in it and the LF first in the next.
+        // Three-byte characters keep the line within the longest name allowed.
+        const QByteArray bytes = QByteArray("あ").repeated(21845) + "\r\nnext";
+        QTemporaryDir dir;
+        const QStringList lines = readAll(write(dir, bytes));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(0), QStringLiteral("あ").repeated(21845));
+        QCOMPARE(lines.at(1), QStringLiteral("next"));
+    }
+
+    void encodingIsChosenPerFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("UTF-8") << QByteArray("新規\r\n資料") << QStringList{"新規", "資料"};
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF"
+                                                      "名前\r\nx")
+                                        << QStringList{"名前", "x"};
+        const QByteArray bom("\xEF\xBB\xBF");
+        QTest::newRow("BOM starting a later line, as joined files leave it")
+            << "a\r\n" + bom + "b" + bom << QStringList{"a", "b\uFEFF"};
+        QTest::newRow("BOM on an empty first line") << QByteArray("\xEF\xBB\xBF\r\nx") << QStringList{"", "x"};
+        // Code page 932: 資料 (8E 91 97 BF), ① (87 40), Ⅱ (87 55), ㈱ (87 8A), 髙 (FB FC), 﨑 (FA B1).
+        QTest::newRow("code page 932") << QByteArray("\x8E\x91\x97\xBF\r\n\x87\x40\x87\x55\x87\x8A\r\n\xFB\xFC\xFA\xB1")
+                                       << QStringList{"資料", "①Ⅱ㈱", "髙﨑"};
+        QTest::newRow("code page 932 with a trail byte like a backslash")
+            << QByteArray("\x83\x5C\x83\x74\x83\x67") << QStringList{"ソフト"};
+        // Notepad's "Unicode": UTF-16 after its byte-order mark, in either byte order.
+        QTest::newRow("UTF-16LE") << utf16(u"\uFEFF名前\r\nx\ry\n\U0001F4C1", false)
+                                  << QStringList{"名前", "x", "y", "\U0001F4C1"};
+        QTest::newRow("UTF-16BE") << utf16(u"\uFEFF名前\r\n\r\n", true) << QStringList{"名前", ""};
+        QTest::newRow("ASCII only") << QByteArray("abc") << QStringList{"abc"};
+    }
+    void encodingIsChosenPerFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        const QStringList read = readAll(write(dir, bytes));
+        QCOMPARE(read, lines);
+        for (const QString& line : read)
+            QVERIFY2(!line.contains(QChar::ReplacementCharacter), qPrintable(line));
+    }
+
+    void brokenUtf16FailsOnlyItsOwnLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("lone high surrogate") << utf16(u"\uFEFFok\n\xD800x\nnext\n", false);
+        QTest::newRow("lone low surrogate") << utf16(u"\uFEFFok\nx\xDC00\nnext\n", false);
+        QTest::newRow("byte left over") << utf16(u"\uFEFFok\nnext\n", false) + "\x41";
+    }
+    void brokenUtf16FailsOnlyItsOwnLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        PosixLineReader input;
+        input.open(write(dir, bytes), 1);
+        QCOMPARE(input.readLine(1), QStringLiteral("ok"));
+        if (QByteArray(QTest::currentDataTag()) == "byte left over")
+            QCOMPARE(input.readLine(1), QStringLiteral("next"));
+        QCOMPARE(errorNumberOf([&] { input.readLine(1); }), int(DeviceIOError));
+        input.close(1);
+    }
+
+    void aLineLongerThanAnyFolderNameFailsToRead()
+    {
+        QTemporaryDir dir;
+        QByteArray bytes(PosixLineReader::MaxLineLength, 'a');
+        bytes += "\n";
+        bytes += QByteArray(PosixLineReader::MaxLineLength + 1, 'b');
+        const QString path = write(dir, bytes);
+        PosixLineReader input;
+        input.open(path, 1);
+        QCOMPARE(input.readLine(1).size(), PosixLineReader::MaxLineLength);
+        QCOMPARE(errorNumberOf([&] { input.readLine(1); }), int(BadRecordLength));
+        input.close(1);
+    }
+
+    void openFailsForWhatIsNotAReadableFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("number");
+        QTest::newRow("missing") << QStringLiteral("missing.txt") << int(FileNotFound);
+        QTest::newRow("folder") << QStringLiteral("folder.txt") << int(PathFileAccessError);
+        QTest::newRow("missing folder on the way") << QStringLiteral("nowhere/x.txt") << int(FileNotFound);
+    }
+    void openFailsForWhatIsNotAReadableFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, number);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.txt")));
+        PosixLineReader input;
+        const int fileNo = input.freeHandle();
+        QCOMPARE(errorNumberOf([&] { input.open(dir.filePath(name), fileNo); }), number);
+        QVERIFY(!input.isOpen(fileNo));
+        QCOMPARE(input.freeHandle(), fileNo);
+    }
+
+    void fileNumbersAreCheckedAndReused()
+    {
+        QTemporaryDir dir;
+        const QString path = write(dir, "x");
+        PosixLineReader input;
+        QCOMPARE(errorNumberOf([&] { input.atEnd(1); }), int(BadFileNameOrNumber));
+        QCOMPARE(errorNumberOf([&] { input.close(1); }), int(BadFileNameOrNumber));
+        input.open(path, 1);
+        QCOMPARE(input.freeHandle(), 2);
+        QCOMPARE(errorNumberOf([&] { input.open(path, 1); }), int(FileAlreadyOpen));
+        QCOMPARE(input.readLine(1), QStringLiteral("x"));
+        QCOMPARE(errorNumberOf([&] { input.readLine(1); }), int(InputPastEndOfFile));
+        input.close(1);
+        QCOMPARE(input.freeHandle(), 1);
+    }
+
+    void pathsWithNulAreRefused()
+    {
+        PosixLineReader input;
+        const QString path = QStringLiteral("/tmp/a") + QChar(u'\0') + QStringLiteral("b.txt");
+        QCOMPARE(errorNumberOf([&] { input.open(path, 1); }), int(BadFileNameOrNumber));
+    }
+};
+
+QTEST_GUILESS_MAIN(LineReaderTest)
+#include "test_line_reader.moc"

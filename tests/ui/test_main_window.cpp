@@ -1,0 +1,227 @@
+#include "main_window.h"
+#include "qt_drive_list.h"
+#include "qt_file_list.h"
+#include "qt_folder_list.h"
+#include "qt_item_list.h"
+#include "qt_panel.h"
+#include "qt_text_field.h"
+#include "workflow_fixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kestrune;
+
+namespace {
+
+// The widget of the layout that holds `widget` (the focus may sit on a part of a control).
+QString layoutName(QWidget* widget, const MainWindow& form)
+{
+    for (; widget && widget != &form; widget = widget->parentWidget()) {
+        if (!widget->objectName().isEmpty() && widget->parentWidget() &&
+            (widget->parentWidget() == &form || widget->parentWidget() == &form.readmePanel()))
+            return widget->objectName();
+    }
+    return QString();
+}
+
+QStringList tabCycle(MainWindow& form, QWidget* first, int presses)
+{
+    first->setFocus(Qt::TabFocusReason);
+    QStringList visited{layoutName(QApplication::focusWidget(), form)};
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(layoutName(QApplication::focusWidget(), form));
+    }
+    return visited;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void iconAndNoCaptionBeforeStart()
+    {
+        MainWindow form;
+        QVERIFY(form.windowTitle().isEmpty());  // the caption is set at start-up
+        QVERIFY(!form.windowIcon().isNull());
+        QCOMPARE(form.windowIcon().availableSizes().value(0), QSize(32, 32));
+    }
+
+    void fixedSizeMinimiseWithoutMaximise()
+    {
+        MainWindow form;
+        QCOMPARE(form.minimumSize(), QSize(399, 297));  // 5985 x 4455 twips
+        QCOMPARE(form.maximumSize(), QSize(399, 297));
+        QVERIFY(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("pixels");  // twips / 15
+        QTest::newRow("readmePanel") << "readmePanel"
+                                     << "mainWindow" << QRect(0, 0, 401, 297);
+        QTest::newRow("readmeOkButton") << "readmeOkButton"
+                                        << "readmePanel" << QRect(152, 272, 97, 17);
+        QTest::newRow("readmeText") << "readmeText"
+                                    << "readmePanel" << QRect(0, 0, 401, 265);
+        QTest::newRow("parentNameEdit") << "parentNameEdit"
+                                        << "mainWindow" << QRect(192, 200, 201, 18);
+        QTest::newRow("fileList") << "fileList"
+                                  << "mainWindow" << QRect(0, 168, 185, 126);
+        QTest::newRow("exitButton") << "exitButton"
+                                    << "mainWindow" << QRect(328, 240, 65, 49);
+        QTest::newRow("createButton") << "createButton"
+                                      << "mainWindow" << QRect(192, 240, 121, 49);
+        QTest::newRow("namesList") << "namesList"
+                                   << "mainWindow" << QRect(192, 8, 201, 160);
+        QTest::newRow("folderList") << "folderList"
+                                    << "mainWindow" << QRect(0, 32, 185, 132);
+        QTest::newRow("driveList") << "driveList"
+                                   << "mainWindow" << QRect(0, 8, 185, 20);
+    }
+    void geometry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, container);
+        QFETCH(QRect, pixels);
+        MainWindow form;
+        auto* control = form.findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->parentWidget()->objectName(), container);
+        QCOMPARE(control->geometry(), pixels);
+    }
+
+    void labelStaysBetweenListAndTextBox()
+    {
+        // parentNameLabel (2880, 2760, 1215 wide) may grow to its caption's height, but
+        // must neither be cut off nor run into parentNameEdit.
+        MainWindow form;
+        const QRect label = form.parentNameLabel().geometry();
+        QCOMPARE(label.topLeft(), QPoint(192, 184));
+        QVERIFY(label.width() >= std::max(81, form.parentNameLabel().sizeHint().width()));
+        QVERIFY(label.height() >= form.parentNameLabel().fontMetrics().ascent());
+        QVERIFY(label.bottom() < form.parentNameEdit().geometry().top());
+        QCOMPARE(form.parentNameLabel().text(), QStringLiteral("親ディレクトリ名"));
+    }
+
+    void captionsAndTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("readmeOkButton") << "readmeOkButton"
+                                        << "OK";
+        QTest::newRow("createButton") << "createButton" << QStringLiteral("フォルダー作成");
+        QTest::newRow("exitButton") << "exitButton" << QStringLiteral("終了");
+        // The boxes start empty; start-up and list loading fill them.
+        QTest::newRow("parentNameEdit") << "parentNameEdit" << QString();
+        QTest::newRow("readmeText") << "readmeText" << QString();
+    }
+    void captionsAndTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        MainWindow form;
+        auto* widget = form.findChild<QWidget*>(name);
+        QVERIFY(widget);
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            QCOMPARE(button->text(), text);
+        else
+            QCOMPARE(dynamic_cast<TextField&>(*widget).text(), text);
+    }
+
+    void toolTipsOnlyOnTheFolderAndFileLists()
+    {
+        MainWindow form;
+        QCOMPARE(form.fileList().toolTip(),
+                 QStringLiteral("作成するフォルダー名が記述してあるファイルを選択して下さい。"));
+        QCOMPARE(form.folderList().toolTip(),
+                 QStringLiteral("フォルダー名の記述してあるファイルがある、フォルダーを選択して下さい。"));
+        for (const char* name : {"readmePanel", "readmeOkButton", "readmeText", "parentNameEdit", "exitButton",
+                                 "createButton", "namesList", "driveList", "parentNameLabel"})
+            QVERIFY2(form.findChild<QWidget*>(QLatin1String(name))->toolTip().isEmpty(), name);
+    }
+
+    void fileListOffersOnlyTextFiles()
+    {
+        QTemporaryDir dir;
+        for (const char* name : {"names.txt", "notes.md", "table.csv", "list.txt.bak", "other.txt"})
+            test::writeFile(dir.path(), QLatin1String(name), "x\n");
+        MainWindow form;
+        form.fileList().setPath(dir.path());
+        QStringList offered;
+        for (int i = 0; i < form.fileList().entryCount(); ++i)
+            offered.append(form.fileList().entry(i));
+        QCOMPARE(offered, (QStringList{QStringLiteral("names.txt"), QStringLiteral("other.txt")}));
+    }
+
+    void focusFollowsTabIndex()
+    {
+        MainWindow form;
+        form.readmePanel().setVisible(false);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QStringList expected{"driveList",  "folderList", "namesList",      "createButton",
+                                   "exitButton", "fileList",   "parentNameEdit", "driveList"};
+        QCOMPARE(tabCycle(form, &form.driveList(), 7), expected);
+    }
+
+    void frameCoversAndLocksEverythingWhenShown()
+    {
+        MainWindow form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.readmePanel().isVisibleTo(&form));
+        const QRect covered = form.readmePanel().geometry();
+        QVERIFY(covered.contains(form.rect()));
+        for (QWidget* control : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (control == &form.readmePanel())
+                continue;
+            const QByteArray name = control->objectName().toUtf8();
+            QVERIFY2(covered.contains(control->geometry()), name.constData());
+            QWidget* onTop = form.childAt(control->geometry().center());
+            QVERIFY2(onTop == &form.readmePanel() || form.readmePanel().isAncestorOf(onTop), name.constData());
+            QVERIFY2(!control->isEnabled(), name.constData());
+        }
+        // Only the viewer's own controls take the focus.
+        QCOMPARE(tabCycle(form, &form.readmeText(), 2), (QStringList{"readmeText", "readmeOkButton", "readmeText"}));
+
+        form.readmePanel().setVisible(false);
+        QVERIFY(form.createButton().isEnabled());
+        QCOMPARE(form.childAt(form.createButton().geometry().center()), &form.createButton());
+    }
+
+    void noButtonAnswersEnterOrEscape()
+    {
+        MainWindow form;
+        form.readmePanel().setVisible(false);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QSignalSpy create(&form.createButton(), &QPushButton::clicked);
+        QSignalSpy exit(&form.exitButton(), &QPushButton::clicked);
+        form.parentNameEdit().setFocus();
+        QTest::keyClick(&form.parentNameEdit(), Qt::Key_Return);
+        QTest::keyClick(&form.parentNameEdit(), Qt::Key_Escape);
+        QCOMPARE(create.count(), 0);
+        QCOMPARE(exit.count(), 0);
+    }
+
+    void nameListUsesTheMenuBackground()
+    {
+        MainWindow form;
+        QCOMPARE(form.namesList().palette().color(QPalette::Base),
+                 QApplication::palette("QMenu").color(QPalette::Window));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
