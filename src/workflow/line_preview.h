@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mount_table.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -55,11 +57,6 @@ QString refusalMessage(const QStringList& lines, const QList<LinePreview>& previ
 // True for the file system types (as the mount table names them) on which
 // Windows' naming rules apply.
 bool isWindowsFileSystemType(QStringView type);
-
-struct MountEntry {
-    QString mountPoint;  // unescaped, as a path
-    QString type;
-};
 
 // The type of the file system that holds the absolute `path`: the entry with
 // the longest mount point that is `path` or one of its ancestors. Empty when

@@ -121,20 +121,39 @@ QList<MountedVolume> volumesFromMountInfo(const QString& mountInfo)
     return found;
 }
 
-QList<MountedVolume> mountedVolumes()
+namespace {
+
+QString readMountInfo()
 {
-#ifdef _WIN32
-    QList<MountedVolume> drives;
-    for (const QFileInfo& drive : QDir::drives())
-        drives.append(
-            {QDir::toNativeSeparators(drive.absoluteFilePath()), QDir::toNativeSeparators(drive.absoluteFilePath())});
-    return drives;
-#else
     QFile table(QStringLiteral("/proc/self/mountinfo"));
     if (!table.open(QIODevice::ReadOnly))
-        return volumesFromMountInfo(QString());
-    return volumesFromMountInfo(QString::fromUtf8(table.readAll()));
-#endif
+        return QString();
+    return QString::fromUtf8(table.readAll());
+}
+
+}  // namespace
+
+QList<MountedVolume> mountedVolumes()
+{
+    return volumesFromMountInfo(readMountInfo());
+}
+
+QList<MountEntry> mountEntriesFromMountInfo(const QString& mountInfo)
+{
+    QList<MountEntry> entries;
+    for (const QString& line : mountInfo.split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+        const qsizetype separator = fields.indexOf(QStringLiteral("-"), 6);
+        if (fields.size() < 6 || separator < 0 || separator + 1 >= fields.size())
+            continue;
+        entries.append({unescape(fields[4]), fields[separator + 1]});
+    }
+    return entries;
+}
+
+QList<MountEntry> ProcMountTable::entries() const
+{
+    return mountEntriesFromMountInfo(readMountInfo());
 }
 
 qsizetype volumeHolding(const QList<MountedVolume>& volumes, const QString& path)

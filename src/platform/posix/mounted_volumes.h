@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mount_table.h"
+
 #include <QList>
 #include <QString>
 
@@ -24,5 +26,14 @@ QList<MountedVolume> mountedVolumes();
 // Index of the volume whose root holds `path` most closely; the root volume
 // (or 0) when none does.
 qsizetype volumeHolding(const QList<MountedVolume>& volumes, const QString& path);
+
+// Every mount of a /proc/self/mountinfo text, in its order.
+QList<MountEntry> mountEntriesFromMountInfo(const QString& mountInfo);
+
+// The kernel's mount table of this process, read afresh at each call.
+class ProcMountTable final : public MountTable {
+public:
+    QList<MountEntry> entries() const override;
+};
 
 }  // namespace kestrune

@@ -4,10 +4,13 @@
 
 namespace kestrune {
 
+// Folders over mkdir(2), lstat(2) and rmdir(2).
 class PosixFolders final : public Folders {
 public:
-    void makeFolder(const QString& path) override;
+    FolderId makeFolder(const QString& path) override;
     bool isFolder(const QString& path) const override;
+    std::optional<FolderId> folderId(const QString& path) const override;
+    bool removeEmptyFolder(const QString& path) override;
 };
 
 }  // namespace kestrune
