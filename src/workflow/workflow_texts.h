@@ -42,4 +42,20 @@ inline const QString reasonWindowsTrailing = QStringLiteral("末尾の空白や�
 inline const QString reasonWindowsNameTooLong = QStringLiteral("名前が Windows の上限（%1文字）を超えます");
 inline const QString reasonWindowsPathTooLong = QStringLiteral("パスが %1 文字を超えます（Windows）");
 
+// ---- Undoing a press: the question before and the report after ----
+inline const QString undoTitle = QStringLiteral("作成の取り消し");
+inline const QString undoAsk = QStringLiteral("作成したフォルダー %1 個を削除しますか？");
+inline const QString undoAskParent = QStringLiteral("親ディレクトリ: %1");
+inline const QString undoRemoved = QStringLiteral("作成したフォルダー %1 個を削除しました。");
+inline const QString undoKeptHeading = QStringLiteral("削除しなかったフォルダー（%1 個）:");
+inline const QString undoKeptLine = QStringLiteral("%1（%2）");
+inline const QString undoFailedHeading = QStringLiteral("削除できなかったフォルダー（%1 個）:");
+inline const QString undoFailedLine = QStringLiteral("%1: %2（エラー %3）");
+inline const QString undoMoreLines = QStringLiteral("ほか%1件");
+// Why a made folder was not removed.
+inline const QString keptHoldsEntries = QStringLiteral("中身があるため");
+inline const QString keptHoldsKeptFolder = QStringLiteral("削除しなかったフォルダーを含むため");
+inline const QString keptReplaced = QStringLiteral("別のフォルダーに置き換わっているため");
+inline const QString keptMissing = QStringLiteral("見つからないため");
+
 }  // namespace kestrune::texts

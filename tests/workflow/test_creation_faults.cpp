@@ -3,6 +3,7 @@
 // and leaves the list ready for another try.
 
 #include "raised_error.h"
+#include "small_file_system.h"
 #include "tree_snapshot.h"
 #include "workflow_fixture.h"
 #include "workflow_texts.h"
@@ -15,39 +16,11 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
-#include <sys/mount.h>
 
 using namespace kestrune;
 using namespace kestrune::test;
 
 namespace {
-
-// A small memory file system mounted over a folder for the object's lifetime;
-// `error` says why not when it could not be mounted (no CAP_SYS_ADMIN, say).
-class SmallFileSystem {
-public:
-    SmallFileSystem(const QString& folder, const char* options) : path_(QFile::encodeName(folder))
-    {
-        if (::mount("kestrune-test", path_.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options) == 0)
-            mounted_ = true;
-        else
-            error = QString::fromLocal8Bit(std::strerror(errno));
-    }
-    ~SmallFileSystem()
-    {
-        if (mounted_)
-            ::umount2(path_.constData(), MNT_DETACH);
-    }
-    SmallFileSystem(const SmallFileSystem&) = delete;
-    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
-
-    bool mounted() const { return mounted_; }
-    QString error;
-
-private:
-    QByteArray path_;
-    bool mounted_ = false;
-};
 
 std::optional<RuntimeError> press(WorkflowFixture& f)
 {

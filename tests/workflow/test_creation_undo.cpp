@@ -1,0 +1,236 @@
+// Undo of a press on real folders: only what the press made goes, deepest
+// first, empty-only, and only while it is still the folder made; everything
+// else stays with a reason, and a failed removal is reported while the rest
+// goes on.
+
+#include "creation_undo.h"
+#include "fake_folders.h"
+#include "raised_error.h"
+#include "small_file_system.h"
+#include "workflow_fixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+
+using namespace kestrune;
+using namespace kestrune::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every entry below `root`, relative and sorted; folders end in "/".
+QStringList tree(const QString& root)
+{
+    QStringList out;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        out.append(QDir(root).relativeFilePath(it.filePath()) + (it.fileInfo().isDir() ? "/" : ""));
+    }
+    out.sort();
+    return out;
+}
+
+// The press: `lines` made under a new parent "親" in `base`. A failure leaves
+// the record as far as it got and is returned.
+std::optional<RuntimeError> press(Folders& folders, const QString& base, const QStringList& lines,
+                                  CreationRecord& record)
+{
+    const QList<LinePreview> preview = previewLines(lines, PreviewTarget{base + u'/', u"親"_s});
+    return raisedError([&] { makeFolderTree(folders, base, u"親"_s, preview, record); });
+}
+
+// What stays, relative to `base`: "path why", why one of holds, holdsKept,
+// replaced, missing or failed<number>.
+QStringList notRemoved(const UndoOutcome& outcome, const QString& base)
+{
+    static const char* const whys[] = {"holds", "holdsKept", "replaced", "missing"};
+    QStringList out;
+    for (const KeptFolder& kept : outcome.kept)
+        out.append(QDir(base).relativeFilePath(kept.path) + u' ' + whys[int(kept.because)]);
+    for (const UndoFailure& failure : outcome.failures)
+        out.append(QDir(base).relativeFilePath(failure.path) + u" failed"_s + QString::number(failure.number));
+    return out;
+}
+
+// Removals asked for only of recorded folders, each once, deepest first.
+void checkRemovalsFollowTheRecord(const QStringList& removed, const CreationRecord& record)
+{
+    qsizetype next = record.made.size() - 1;
+    for (const QString& path : removed) {
+        while (next >= 0 && record.made.at(next).path != path)
+            --next;
+        QVERIFY2(next >= 0, qPrintable(u"removal not in the record's reverse order: "_s + path));
+        --next;
+    }
+}
+
+}  // namespace
+
+class CreationUndoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Changes after the press, relative to the base folder: "file p",
+    // "mkdir p", "move p q"; "fail n" makes the n-th removal fail with 70.
+    void undoRemovesOnlyTheUnchangedFoldersItMade_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QStringList>("stays");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("all made, all removed")
+            << QStringList{} << QStringList{"a", "b/c", "b/d"} << QStringList{} << QStringList{} << QStringList{};
+        QTest::newRow("a file inside keeps its ancestors")
+            << QStringList{} << QStringList{"a", "b/c/d"} << QStringList{"file 親/b/c/d/memo.txt"}
+            << QStringList{"親 holdsKept", "親/b holdsKept", "親/b/c holdsKept", "親/b/c/d holds"}
+            << QStringList{"親/", "親/b/", "親/b/c/", "親/b/c/d/", "親/b/c/d/memo.txt"};
+        QTest::newRow("a folder someone made inside")
+            << QStringList{} << QStringList{"a", "b"} << QStringList{"mkdir 親/a/x"}
+            << QStringList{"親 holdsKept", "親/a holds"} << QStringList{"親/", "親/a/", "親/a/x/"};
+        QTest::newRow("replaced by one of the same name")
+            << QStringList{} << QStringList{"a", "b"} << QStringList{"move 親/a 親/old", "mkdir 親/a"}
+            << QStringList{"親 holds", "親/a replaced"} << QStringList{"親/", "親/a/", "親/old/"};
+        QTest::newRow("moved away") << QStringList{} << QStringList{"a/b", "c"} << QStringList{"move 親/a/b moved"}
+                                    << QStringList{"親/a/b missing"} << QStringList{"moved/"};
+        QTest::newRow("existing folders and repeats untouched")
+            << QStringList{"親", "親/a"} << QStringList{"a", "a", "b/c", "b"} << QStringList{} << QStringList{}
+            << QStringList{"親/", "親/a/"};
+        QTest::newRow("a failed removal, the rest goes on")
+            << QStringList{} << QStringList{"a", "b", "c"} << QStringList{"fail 2"}
+            << QStringList{"親 holdsKept", "親/b failed70"} << QStringList{"親/", "親/b/"};
+    }
+    void undoRemovesOnlyTheUnchangedFoldersItMade()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, stays);
+        QFETCH(QStringList, after);
+        QTemporaryDir dir;
+        const QString base = dir.path();
+        for (const QString& folder : before)
+            QVERIFY(QDir(base).mkdir(folder));
+        FakeFolders folders;
+        CreationRecord record;
+        QVERIFY(!press(folders, base, lines, record));
+        for (const QString& change : changes) {
+            const QStringList word = change.split(u' ');
+            if (word[0] == "file")
+                writeFile(base, word[1], "memo");
+            else if (word[0] == "mkdir")
+                QVERIFY(QDir(base).mkdir(word[1]));
+            else if (word[0] == "fail")
+                folders.faults.failOn(u"removeEmptyFolder"_s, word[1].toInt(), PermissionDenied);
+            else
+                QVERIFY(QDir(base).rename(word[1], word[2]));
+        }
+
+        const UndoOutcome outcome = undoCreation(folders, record);
+
+        QCOMPARE(notRemoved(outcome, base), stays);
+        QCOMPARE(tree(base), after);
+        QCOMPARE(outcome.removed, int(record.made.size() - stays.size()));
+        checkRemovalsFollowTheRecord(folders.removed, record);
+    }
+
+    // On a real volume: a press stopped by a full disk is undone completely;
+    // on one gone read-only every removal fails with its path and reason,
+    // and every one is still tried.
+    void undoOnASmallVolume_data()
+    {
+        QTest::addColumn<int>("inodes");
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("full half-way") << 20 << false;
+        QTest::newRow("read-only at undo") << 1000 << true;
+    }
+    void undoOnASmallVolume()
+    {
+        QFETCH(int, inodes);
+        QFETCH(bool, readOnly);
+        QTemporaryDir outer;
+        const QString base = outer.path() + u"/volume"_s;
+        QVERIFY(QDir().mkdir(base));
+        const QByteArray options = "size=1m,nr_inodes=" + QByteArray::number(inodes);
+        SmallFileSystem volume(base, options.constData());
+        if (!volume.mounted())
+            QSKIP(qPrintable(u"cannot mount a small tmpfs here: "_s + volume.error));
+        QStringList lines;
+        for (int n = 1; n <= 30; ++n)
+            lines.append(u"名前%1"_s.arg(n));
+        FakeFolders folders;
+        CreationRecord record;
+        const std::optional<RuntimeError> error = press(folders, base, lines, record);
+        QCOMPARE(error.has_value(), !readOnly);
+        QVERIFY(record.made.size() > 2);
+        if (readOnly)
+            QVERIFY(volume.makeReadOnly());
+
+        const UndoOutcome outcome = undoCreation(folders, record);
+
+        QCOMPARE(folders.removed.size(), record.made.size() - (readOnly ? 1 : 0));  // not the parent: it holds them
+        if (!readOnly) {
+            QVERIFY(outcome.removedAll());
+            QCOMPARE(outcome.removed, int(record.made.size()));
+            QCOMPARE(tree(base), QStringList{});
+            return;
+        }
+        QCOMPARE(outcome.removed, 0);
+        QCOMPARE(outcome.failures.size(), record.made.size() - 1);
+        for (const UndoFailure& failure : outcome.failures) {
+            QCOMPARE(failure.number, int(PermissionDenied));
+            QCOMPARE(failure.reason, QString::fromLocal8Bit(std::strerror(EROFS)));
+        }
+        QCOMPARE(outcome.kept.size(), 1);
+        QCOMPARE(outcome.kept[0].because, KeptBecause::HoldsKeptFolder);
+    }
+
+    void questionAndReportTexts_data()
+    {
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<QString>("report");
+        const QString removed = u"作成したフォルダー 3 個を削除しました。"_s;
+        QString keptLines;
+        for (int n = 1; n <= 10; ++n)
+            keptLines += u"\n/t/親/%1（中身があるため）"_s.arg(n);
+        QTest::newRow("all removed") << 0 << 0 << removed;
+        QTest::newRow("1 kept") << 1 << 0
+                                << removed + u"\n\n削除しなかったフォルダー（1 個）:\n/t/親/1（中身があるため）"_s;
+        QTest::newRow("12 kept and a failure")
+            << 12 << 1
+            << removed + u"\n\n削除しなかったフォルダー（12 個）:"_s + keptLines + u"\nほか2件"_s +
+                   u"\n\n削除できなかったフォルダー（1 個）:\n/t/親/%1: Permission denied（エラー 70）"_s;
+    }
+    void questionAndReportTexts()
+    {
+        QFETCH(int, kept);
+        QFETCH(int, failures);
+        QFETCH(QString, report);
+        UndoOutcome outcome;
+        outcome.removed = 3;
+        for (int n = 1; n <= kept; ++n)
+            outcome.kept.append({u"/t/親/%1"_s.arg(n), KeptBecause::HoldsEntries, u"中身があるため"_s});
+        for (int n = 1; n <= failures; ++n)  // a "%1" in a name stays as it is
+            outcome.failures.append({u"/t/親/%1"_s, int(PermissionDenied), u"Permission denied"_s});
+        QCOMPARE(undoReport(outcome), report);
+
+        CreationRecord record;
+        QCOMPARE(undoQuestion(record), QString());
+        record.parentPath = u"/t/親#"_s;
+        for (int n = 0; n < kept; ++n)
+            record.made.append({n == 0 ? record.parentPath : u"/t/親#/%1"_s.arg(n), FolderId{}});
+        if (kept > 0)
+            QCOMPARE(undoQuestion(record),
+                     u"作成したフォルダー %1 個を削除しますか？\n親ディレクトリ: /t/親#"_s.arg(kept));
+    }
+};
+
+QTEST_GUILESS_MAIN(CreationUndoTest)
+#include "test_creation_undo.moc"
