@@ -104,7 +104,7 @@ public:
         : dirList_(new QtFolderList(&window_)), fileList_(new QtFileList(&window_)),
           workflow_(WorkflowControls{quiet_.namesList, quiet_.parentNameEdit, quiet_.readmePanel, quiet_.readmeText,
                                      quiet_.driveList, *dirList_, *fileList_},
-                    quiet_.desktop, files_, folders_),
+                    quiet_.desktop, files_, folders_, quiet_.mounts),
           dirPaints_(dirList_->view()->viewport()), filePaints_(fileList_->view()->viewport())
     {
         auto* layout = new QHBoxLayout(&window_);

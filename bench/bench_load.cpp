@@ -91,7 +91,7 @@ void loadList(benchmark::State& state, const char* encoding)
         QuietWindow window;
         PosixLineReader files;
         PosixFolders folders;
-        FolderListWorkflow workflow(window.controls(), window.desktop, files, folders);
+        FolderListWorkflow workflow(window.controls(), window.desktop, files, folders, window.mounts);
         workflow.state().listFilePath = QString::fromStdString(path);
 
         PairedRounds rounds("load-" + std::string(encoding) + "/" + std::to_string(count));

@@ -3,6 +3,7 @@
 #include "fake_controls.h"
 #include "fake_desktop.h"
 #include "folder_list_workflow.h"
+#include "mounted_volumes.h"
 
 // The test doubles of every control and the desktop, wired for a
 // FolderListWorkflow: the benchmarks time the workflow and the disk, not a
@@ -19,6 +20,7 @@ struct QuietWindow {
     test::FakeDriveList driveList;
     test::FakeFolderList folderList;
     test::FakeFileList fileList;
+    ProcMountTable mounts;  // the real one: reading it is part of a load's cost
 
     WorkflowControls controls()
     {

@@ -6,6 +6,8 @@
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
+#include "qt_item_list.h"
+#include "qt_text_field.h"
 #include "window_commands.h"
 
 #include <QPushButton>
@@ -30,7 +32,14 @@ EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderL
     bind(&window.folderList(),       &QtFolderList::changed, [&workflow] { workflow.onFolderChanged(); });
     bind(&window.folderList(),       &QtFolderList::clicked, [&workflow] { workflow.onFolderClicked(); });
     bind(&window.fileList(),         &QtFileList::clicked,   [&workflow] { workflow.onListFileClicked(); });
+    bind(&window.parentNameEdit(),   &QLineEdit::textEdited, [&workflow] { workflow.onParentNameEdited(); });
     // clang-format on
+
+    // The row comes with the signal, so it is bound on its own.
+    connections_.push_back(QObject::connect(
+        &window.namesList(), &QtItemList::rowDoubleClicked, &window.namesList(), [&dispatch, &workflow](int row) {
+            dispatch.run([&workflow, row] { workflow.onNamesRowDoubleClicked(row); });
+        }));
 
     // Not a handler: a folder the person opened by double-click could not be
     // read. It is told like any other failure instead of passing unseen.

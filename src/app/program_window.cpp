@@ -1,5 +1,6 @@
 #include "program_window.h"
 
+#include "path_opening.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
@@ -24,14 +25,16 @@ WorkflowControls workflowControlsOf(const MainWindow& window)
 
 }  // namespace
 
-ProgramWindow::ProgramWindow(Desktop& desktop, LineReader& files, Folders& folders, std::function<void()> quit)
-    : dispatch_(desktop), workflow_(workflowControlsOf(window_), desktop, files, folders),
+ProgramWindow::ProgramWindow(Desktop& desktop, LineReader& files, Folders& folders, const MountTable& mounts,
+                             std::function<void()> quit)
+    : dispatch_(desktop), workflow_(workflowControlsOf(window_), desktop, files, folders, mounts),
       commands_(WindowCommandControls{window_, window_.readmePanel(), window_.namesList(), window_.parentNameEdit()},
                 [this] { endProgram(); }),
       binding_(window_, commands_, workflow_, dispatch_), quit_(std::move(quit))
 {
     if (!quit_)
         quit_ = [] { QCoreApplication::exit(0); };
+    QObject::connect(&window_, &MainWindow::pathDropped, &window_, [this](const QString& path) { open(path); });
 }
 
 ProgramWindow::~ProgramWindow()
@@ -43,6 +46,11 @@ void ProgramWindow::start()
 {
     dispatch_.run([this] { commands_.start(); });
     window_.show();
+}
+
+void ProgramWindow::open(const QString& path)
+{
+    openPath(window_, dispatch_, path);
 }
 
 void ProgramWindow::endProgram()

@@ -18,13 +18,16 @@ namespace kestrune {
 class ProgramWindow {
 public:
     // `quit` leaves the event loop; by default the application's.
-    ProgramWindow(Desktop& desktop, LineReader& files, Folders& folders, std::function<void()> quit = {});
+    ProgramWindow(Desktop& desktop, LineReader& files, Folders& folders, const MountTable& mounts,
+                  std::function<void()> quit = {});
     ~ProgramWindow();
     ProgramWindow(const ProgramWindow&) = delete;
     ProgramWindow& operator=(const ProgramWindow&) = delete;
 
     // Raises the window's Load, then shows it.
     void start();
+    // Opens a file or folder as if the person had reached it by hand (see openPath).
+    void open(const QString& path);
 
     MainWindow& window() { return window_; }
     FolderListWorkflow& workflow() { return workflow_; }

@@ -26,8 +26,10 @@ void WindowCommands::start()
 
 void WindowCommands::closeReadme()
 {
-    // Only the viewer goes; the list read stays ready for the create button.
+    // Only the viewer goes; the list read stays ready for the create button,
+    // and the keyboard goes on where the list's reading left it.
     c_.readmePanel.setVisible(false);
+    c_.parentNameEdit.setFocus();
 }
 
 void WindowCommands::exitProgram()

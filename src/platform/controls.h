@@ -32,12 +32,28 @@ public:
     virtual void setFocus() = 0;
 };
 
+// What a row of the names list says about its line: shown as a small
+// coloured icon, with the reason in the row's tool tip.
+enum class ItemMark {
+    None,      // no icon
+    Ok,        // will be made
+    Blank,     // nothing to make
+    Repeat,    // the same folder as an earlier line
+    Warning,   // will be made, but unsafe on Windows
+    Refused,   // stops the press
+    Made,      // made by this press (or counted as done)
+    Failed,    // making it failed
+    NotTried,  // not reached after a failure
+};
+
 // A list of lines in the order added.
 class ItemList {
 public:
     virtual ~ItemList() = default;
     virtual void clear() = 0;
     virtual void addItem(const QString& item) = 0;
+    // Marks row `row` (counted from 0); nothing happens outside the list.
+    virtual void setItemMark(int row, ItemMark mark, const QString& toolTip) = 0;
 };
 
 class DriveList {

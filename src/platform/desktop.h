@@ -18,6 +18,11 @@ public:
     // application's own title.
     virtual void showMessage(const QString& prompt, const QString& title = QString()) = 0;
     virtual void setPointerShape(PointerShape shape) = 0;
+    // Called often during a long task that holds the thread: lets the window
+    // repaint (no more than every so often), while input stays blocked.
+    virtual void keepResponsive() = 0;
+    // Opens a folder in the desktop's file manager.
+    virtual void openFolder(const QString& path) = 0;
 };
 
 // Shows the busy pointer for its lifetime, so that every way out of a

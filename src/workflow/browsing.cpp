@@ -19,6 +19,7 @@ void FolderListWorkflow::onDriveChanged()
     if (trap.exited())
         return;
     state_.listState = ListState::NotReady;
+    state_.completionShown = false;
     trap.run([&] { c_.folderList.setPath(c_.driveList.rootPath()); });
 }
 
@@ -26,6 +27,7 @@ void FolderListWorkflow::onFolderChanged()
 {
     c_.namesList.clear();
     state_.listState = ListState::NotReady;
+    state_.completionShown = false;
     c_.fileList.setPath(c_.folderList.path());
 }
 
@@ -38,6 +40,7 @@ void FolderListWorkflow::onListFileClicked()
 {
     c_.namesList.clear();
     state_.listState = ListState::NotReady;
+    state_.completionShown = false;
     const QString folder = c_.folderList.path();
     state_.baseFolder = withTrailingSeparator(folder);
     state_.listFilePath = joinPath(folder, c_.fileList.fileName());

@@ -1,12 +1,11 @@
 #include "folder_list_workflow.h"
 #include "folder_names.h"
-#include "folder_paths.h"
+#include "folder_tree.h"
 #include "runtime_error.h"
 #include "text.h"
 #include "workflow_texts.h"
 
 #include <QDir>
-#include <QSet>
 
 #include <cstdint>
 
@@ -14,54 +13,39 @@ namespace kestrune {
 
 namespace {
 
-// Makes the parent, adding "#" while an entry of that name exists. The make
-// itself decides, so no other program can take the name between a look and
-// the make. The search ends when the name grows past what the file system
-// accepts: the folder maker then fails with "name too long". Returns the
-// path made.
-QString makeParentFolder(Folders& folders, const QString& baseFolder, QString name)
-{
-    for (;;) {
-        const QString path = joinPath(baseFolder, name);
-        try {
-            folders.makeFolder(path);
-            return path;
-        } catch (const RuntimeError& error) {
-            if (error.number() != FileAlreadyExists)
-                throw;
-        }
-        name += u'#';
+// Marks each row as its line is made, so that the person sees the press
+// advance, and keeps the window painted meanwhile.
+class RowMarks final : public CreationProgress {
+public:
+    RowMarks(ItemList& rows, Desktop& desktop, const QList<LinePreview>& preview)
+        : rows_(rows), desktop_(desktop), preview_(preview)
+    {
     }
-}
 
-// A folder that is already there counts as made; a file of that name does not.
-void makeOrKeepFolder(Folders& folders, const QString& path)
-{
-    try {
-        folders.makeFolder(path);
-    } catch (const RuntimeError& error) {
-        if (error.number() != FileAlreadyExists || !folders.isFolder(path))
-            throw;
+    void lineMade(int lineNumber) override
+    {
+        const LinePreview& line = preview_.at(lineNumber - 1);
+        const QString toolTip = line.status == LineStatus::Repeat ? texts::rowRepeatDone.arg(line.sameAsLine)
+                                                                  : texts::rowMade.arg(line.folder);
+        rows_.setItemMark(lineNumber - 1, ItemMark::Made, toolTip);
+        desktop_.keepResponsive();
     }
-}
 
-void makeSubFolders(Folders& folders, const QString& parentPath, const QStringList& names)
-{
-    // Levels already made in this press: a level shared by many lines costs
-    // one call to the file system, not one per line.
-    QSet<QString> done;
-    for (const QString& name : names) {
-        QString path = parentPath;
-        for (const QString& level : folderLevels(name)) {
-            path += pathSeparator;
-            path += level;
-            if (done.contains(path))
-                continue;
-            makeOrKeepFolder(folders, path);
-            done.insert(path);
+    void lineFailed(int lineNumber, const RuntimeError& error) override
+    {
+        rows_.setItemMark(lineNumber - 1, ItemMark::Failed, texts::rowFailed.arg(error.description()));
+        // What the press did not reach is told apart from what it made.
+        for (qsizetype row = lineNumber; row < preview_.size(); ++row) {
+            if (preview_.at(row).status != LineStatus::Blank)
+                rows_.setItemMark(static_cast<int>(row), ItemMark::NotTried, texts::rowNotTried);
         }
     }
-}
+
+private:
+    ItemList& rows_;
+    Desktop& desktop_;
+    const QList<LinePreview>& preview_;
+};
 
 }  // namespace
 
@@ -78,36 +62,59 @@ void FolderListWorkflow::createFolders()
 
     // Every check comes before the first folder is made, so that a refused
     // press leaves the disk and the window as they were.
-    QString parentName = trimSpaces(c_.parentNameEdit.text());
-    if (parentName.isEmpty())
-        parentName = texts::defaultParentName;
+    const QString parentName = effectiveParentName();
     if (!isValidParentName(parentName)) {
         refuse(texts::badParentName);
         return;
     }
-    QStringList names;
-    names.reserve(state_.nameCount);
-    for (std::int32_t index = 1; index <= state_.nameCount; ++index)
-        names.append(state_.names(index));
-    if (const qsizetype line = firstUnmakeableLine(names); line != 0) {
-        refuse(texts::badFolderNames + u'\n' +
-               texts::numberedLine.arg(QString::number(line), withVisibleControls(names.at(line - 1))));
+    const QStringList lines = listLines();
+    const QList<LinePreview> preview =
+        previewLines(lines, PreviewTarget{state_.baseFolder, parentName, state_.windowsFileSystem});
+    if (const QString refusal = refusalMessage(lines, preview); !refusal.isEmpty()) {
+        refuse(refusal);
         return;
     }
     // A relative base would put the folders wherever the program was started.
     if (!QDir::isAbsolutePath(state_.baseFolder))
         throw RuntimeError(PathNotFound, texts::noBaseFolder.arg(state_.baseFolder));
 
-    // On a failure the error leaves from here: the folders made so far stay,
+    // On a failure the error leaves from here: the folders made so far stay
+    // (and are recorded for the undo), the rows show how far the press got,
     // the list stays ready for another try, and the pointer comes back.
-    const BusyPointerGuard hourglass(desktop_);
-    const QString parentPath = makeParentFolder(folders_, state_.baseFolder, parentName);
-    makeSubFolders(folders_, parentPath, names);
+    const BusyPointerGuard busy(desktop_);
+    state_.preview = preview;
+    RowMarks marks(c_.namesList, desktop_, state_.preview);
+    CreationRecord record;
+    try {
+        makeFolderTree(folders_, state_.baseFolder, parentName, state_.preview, record, &marks);
+    } catch (const RuntimeError&) {
+        if (!record.isEmpty())
+            state_.lastCreation = record;
+        throw;
+    }
+    state_.lastCreation = record;
 
     state_.listState = ListState::NotReady;
+    state_.preview.clear();
     c_.namesList.clear();
     c_.namesList.addItem(texts::creationFinished);
+    c_.namesList.setItemMark(
+        0, ItemMark::None,
+        texts::completionDetails.arg(record.parentPath).arg(record.subFoldersMade()).arg(record.alreadyThere));
+    state_.completionShown = true;
     c_.parentNameEdit.setText(QString());
+    // The folder list shows the new parent. The same path reads the folder
+    // again without raising a change, which would clear the completion line.
+    try {
+        c_.folderList.setPath(c_.folderList.path());
+    } catch (const RuntimeError&) {  // the folders are made; a stale list is no reason to say otherwise
+    }
+}
+
+void FolderListWorkflow::onNamesRowDoubleClicked(int row)
+{
+    if (state_.completionShown && row == 0 && !state_.lastCreation.parentPath.isEmpty())
+        desktop_.openFolder(state_.lastCreation.parentPath);
 }
 
 }  // namespace kestrune

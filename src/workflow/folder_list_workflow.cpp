@@ -3,8 +3,8 @@
 namespace kestrune {
 
 FolderListWorkflow::FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, LineReader& files,
-                                       Folders& folders)
-    : c_(controls), desktop_(desktop), files_(files), folders_(folders)
+                                       Folders& folders, const MountTable& mounts)
+    : c_(controls), desktop_(desktop), files_(files), folders_(folders), mounts_(mounts)
 {
 }
 

@@ -4,6 +4,7 @@
 #include "desktop.h"
 #include "folders.h"
 #include "line_reader.h"
+#include "mount_table.h"
 #include "workflow_state.h"
 
 namespace kestrune {
@@ -24,7 +25,8 @@ struct WorkflowControls {
 // let RuntimeError out to the caller (the window's event dispatch).
 class FolderListWorkflow {
 public:
-    FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, LineReader& files, Folders& folders);
+    FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, LineReader& files, Folders& folders,
+                       const MountTable& mounts);
 
     // Browsing and list-file choice (browsing.cpp).
     void onDriveChanged();
@@ -37,15 +39,30 @@ public:
 
     // The create button (folder_creation.cpp).
     void createFolders();
+    // A double-click on a row of the names list: the completion line opens
+    // the new parent in the file manager.
+    void onNamesRowDoubleClicked(int row);
+
+    // The preview of every line (line_preview_marks.cpp): worked out again
+    // when the person edits the parent name.
+    void onParentNameEdited();
 
     WorkflowState& state() { return state_; }
     const WorkflowState& state() const { return state_; }
 
 private:
+    // The lines of the list loaded, 1 to nameCount.
+    QStringList listLines() const;
+    // The parent name as the press would use it: trimmed, or the preset name.
+    QString effectiveParentName() const;
+    // Works out the preview for `parentName` and marks every row with it.
+    void showPreview(const QString& parentName);
+
     WorkflowControls c_;
     Desktop& desktop_;
     LineReader& files_;
     Folders& folders_;
+    const MountTable& mounts_;
     WorkflowState state_;
 };
 

@@ -33,6 +33,8 @@ private:
 
 void FolderListWorkflow::readListFile()
 {
+    state_.preview.clear();
+    state_.completionShown = false;
     const int handle = files_.freeHandle();  // before the trap: a failure here leaves to the caller
     OpenFileGuard closeOnExit(files_, handle);
 
@@ -92,6 +94,13 @@ void FolderListWorkflow::readListFile()
     trap.run([&] { c_.parentNameEdit.setSelectionStart(0); });
     trap.run([&] { c_.parentNameEdit.setSelectionLength(static_cast<int>(c_.parentNameEdit.text().size())); });
     trap.run([&] { c_.parentNameEdit.setFocus(); });
+    if (!isReadmePath(state_.listFilePath)) {
+        // Every line explains itself before anything is made.
+        trap.run([&] {
+            state_.windowsFileSystem = isWindowsFileSystemType(fileSystemTypeFor(state_.baseFolder, mounts_.entries()));
+            showPreview(effectiveParentName());
+        });
+    }
 }
 
 }  // namespace kestrune

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "folder_tree.h"
+#include "line_preview.h"
+
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -36,6 +40,13 @@ struct WorkflowState {
     FolderNameTable names;
     std::int16_t nameCount = 0;
     ListState listState = ListState::NotReady;
+    // The names list's lines as the create button would treat them, for the
+    // parent name as last typed; empty in the Readme viewer.
+    QList<LinePreview> preview;
+    bool windowsFileSystem = false;  // the list's folder keeps Windows' naming rules
+    // What the last press that made anything made: the undo works from it.
+    CreationRecord lastCreation;
+    bool completionShown = false;  // the names list holds the completion line
 };
 
 // True when the list file is shown as text instead of as names: its path

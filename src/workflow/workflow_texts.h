@@ -42,6 +42,16 @@ inline const QString reasonWindowsTrailing = QStringLiteral("末尾の空白や�
 inline const QString reasonWindowsNameTooLong = QStringLiteral("名前が Windows の上限（%1文字）を超えます");
 inline const QString reasonWindowsPathTooLong = QStringLiteral("パスが %1 文字を超えます（Windows）");
 
+// ---- What a press did, row by row and as a whole ----
+inline const QString rowMade = QStringLiteral("作成しました: %1");
+inline const QString rowRepeatDone = QStringLiteral("%1行目と同じフォルダーです（作成済み）");
+inline const QString rowFailed = QStringLiteral("作成できませんでした: %1");
+inline const QString rowNotTried = QStringLiteral("途中で止まったため作成していません");
+// The completion line's tool tip: where, how many made, how many were there.
+inline const QString completionDetails =
+    QStringLiteral("作成先: %1\n作成したフォルダー: %2 個\n既にあったフォルダー: %3 個\n"
+                   "ダブルクリックで開きます。Ctrl+Z で取り消せます。");
+
 // ---- Undoing a press: the question before and the report after ----
 inline const QString undoTitle = QStringLiteral("作成の取り消し");
 inline const QString undoAsk = QStringLiteral("作成したフォルダー %1 個を削除しますか？");

@@ -1,6 +1,7 @@
 #include "fake_desktop.h"
 #include "fake_folders.h"
 #include "fake_line_reader.h"
+#include "fake_mount_table.h"
 #include "program_window.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
@@ -28,7 +29,7 @@ namespace {
 struct Running {
     explicit Running(std::function<void()> quit = {})
         : program(
-              desktop, files, folders, quit ? std::move(quit) : [this] { ++quits; })
+              desktop, files, folders, mounts, quit ? std::move(quit) : [this] { ++quits; })
     {
         program.start();
     }
@@ -45,6 +46,7 @@ struct Running {
     FakeDesktop desktop;
     FakeLineReader files;
     FakeFolders folders;
+    FakeMountTable mounts;
     int quits = 0;
     ProgramWindow program;
 };

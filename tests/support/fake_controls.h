@@ -77,14 +77,31 @@ public:
     {
         faults.call(QStringLiteral("clear"));
         items.clear();
+        marks.clear();
+        toolTips.clear();
     }
     void addItem(const QString& item) override
     {
         faults.call(QStringLiteral("addItem"));
         items.append(item);
+        marks.append(ItemMark::None);
+        toolTips.append(QString());
+    }
+    void setItemMark(int row, ItemMark mark, const QString& toolTip) override
+    {
+        faults.call(QStringLiteral("setItemMark"));
+        if (row < 0 || row >= items.size())
+            return;
+        // A test may fill `items` directly.
+        marks.resize(items.size(), ItemMark::None);
+        toolTips.resize(items.size());
+        marks[row] = mark;
+        toolTips[row] = toolTip;
     }
 
     QStringList items;
+    QList<ItemMark> marks;  // one a row
+    QStringList toolTips;   // one a row
     FailureInjector faults;
 };
 

@@ -34,6 +34,13 @@ public:
         pointerHistory.append(value);
     }
 
+    void keepResponsive() override { ++responsiveCalls; }
+    void openFolder(const QString& path) override
+    {
+        faults.call(QStringLiteral("openFolder"));
+        openedFolders.append(path);
+    }
+
     QStringList prompts() const
     {
         QStringList out;
@@ -43,6 +50,8 @@ public:
     }
 
     int beeps = 0;
+    int responsiveCalls = 0;
+    QStringList openedFolders;
     QList<Box> boxes;
     int pointer = NormalPointer;
     QList<int> pointerHistory;

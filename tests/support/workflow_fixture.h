@@ -4,6 +4,7 @@
 #include "fake_desktop.h"
 #include "fake_folders.h"
 #include "fake_line_reader.h"
+#include "fake_mount_table.h"
 #include "folder_list_workflow.h"
 
 #include <QByteArray>
@@ -40,9 +41,10 @@ struct WorkflowFixture {
     FakeDesktop desktop;
     FakeLineReader files;
     FakeFolders folders;
+    FakeMountTable mounts;
     FolderListWorkflow workflow{
         WorkflowControls{namesList, parentNameEdit, readmePanel, readmeText, driveList, folderList, fileList}, desktop,
-        files, folders};
+        files, folders, mounts};
 };
 
 // Writes `bytes` to `dir`/`name` and returns the full path; fails the test run

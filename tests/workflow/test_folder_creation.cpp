@@ -157,8 +157,8 @@ private slots:
         const QString badNames = texts::badFolderNames + "\n";
         QTest::newRow("parent with slash") << "a/b" << QStringList{"x"} << badParent;
         QTest::newRow("parent with NUL") << QString("P") + QChar(u'\0') + "x" << QStringList{"x"} << badParent;
-        QTest::newRow("up level") << "P" << QStringList{"a", "", "x/../y"} << badNames + "3行目: x/../y";
-        QTest::newRow("tab") << "P" << QStringList{"ok", "a\tb"} << badNames + "2行目: a␉b";
+        QTest::newRow("up level") << "P" << QStringList{"a", "", "x/../y"} << badNames + "3行目: x/../y（" + texts::reasonLeavesParent + "）";
+        QTest::newRow("tab") << "P" << QStringList{"ok", "a\tb"} << badNames + "2行目: a␉b（" + texts::reasonControlCharacter + "）";
     }
     void refusedNamesMakeNothing()
     {
@@ -190,14 +190,19 @@ private slots:
         QVERIFY(tree(dir.path()).isEmpty());
     }
 
-    void tooLongNameStopsAndKeepsWhatWasMade()
+    // The file system would refuse the name half-way; the preview refuses
+    // it before anything is made.
+    void tooLongNameIsRefusedBeforeAnythingIsMade()
     {
         QTemporaryDir dir;
         WorkflowFixture f;
         const QString tooLong(256, u'x');
         ready(f, dir.path(), {"one", "two/three", tooLong, "four"}, "P");
-        checkFailure(f, press(f), PathFileAccessError, dir.path() + "/P/" + tooLong, "P");
-        QCOMPARE(tree(dir.path() + "/P"), (QStringList{"one/", "two/", "two/three/"}));
+        QVERIFY(!press(f));
+        QCOMPARE(f.desktop.prompts().size(), 1);
+        QVERIFY(f.desktop.prompts().first().contains(QStringLiteral("3行目: ")));
+        QVERIFY(tree(dir.path()).isEmpty());
+        QCOMPARE(f.state().listState, ListState::Ready);
     }
 
     void crowdedParentNameEndsWithAnError()

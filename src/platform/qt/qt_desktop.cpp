@@ -1,9 +1,11 @@
 #include "qt_desktop.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 namespace kestrune {
 
@@ -29,6 +31,22 @@ void QtDesktop::showMessage(const QString& prompt, const QString& title)
     box.exec();
     if (busy)
         QGuiApplication::restoreOverrideCursor();
+}
+
+void QtDesktop::keepResponsive()
+{
+    // Often enough that the window repaints well within 100 ms and the desktop
+    // never takes it for hung; rarely enough to cost nothing per folder.
+    constexpr qint64 repaintEveryMs = 40;
+    if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < repaintEveryMs)
+        return;
+    QGuiApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    sinceRepaint_.start();
+}
+
+void QtDesktop::openFolder(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void QtDesktop::setPointerShape(PointerShape shape)

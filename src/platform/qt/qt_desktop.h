@@ -2,6 +2,7 @@
 
 #include "desktop.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 class QWidget;
@@ -23,11 +24,14 @@ public:
     void beep() override;
     void showMessage(const QString& prompt, const QString& title = QString()) override;
     void setPointerShape(PointerShape shape) override;
+    void keepResponsive() override;
+    void openFolder(const QString& path) override;
 
 private:
     QString applicationTitle_;
     QWidget* parent_ = nullptr;
     PointerShape pointer_ = NormalPointer;
+    QElapsedTimer sinceRepaint_;
 };
 
 }  // namespace kestrune

@@ -1,5 +1,7 @@
 #include "qt_item_list.h"
 
+#include "item_mark_icons.h"
+
 #include <QApplication>
 #include <QEvent>
 
@@ -9,7 +11,19 @@ QtItemList::QtItemList(QWidget* parent) : QListWidget(parent)
 {
     setSortingEnabled(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
     useMenuBackground();
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { emit rowDoubleClicked(row(item)); });
+}
+
+void QtItemList::setItemMark(int row, ItemMark mark, const QString& toolTip)
+{
+    QListWidgetItem* entry = item(row);
+    if (!entry)
+        return;
+    entry->setIcon(iconForMark(mark));
+    entry->setToolTip(toolTip);
 }
 
 void QtItemList::changeEvent(QEvent* event)

@@ -15,6 +15,11 @@ public:
 
     void clear() override { QListWidget::clear(); }
     void addItem(const QString& item) override { QListWidget::addItem(item); }
+    void setItemMark(int row, ItemMark mark, const QString& toolTip) override;
+
+signals:
+    // A double-click on row `row`.
+    void rowDoubleClicked(int row);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -1,0 +1,61 @@
+#include "folder_list_workflow.h"
+#include "text.h"
+#include "workflow_texts.h"
+
+namespace kestrune {
+
+namespace {
+
+ItemMark markFor(LineStatus status)
+{
+    switch (status) {
+    case LineStatus::Ok:
+        return ItemMark::Ok;
+    case LineStatus::Blank:
+        return ItemMark::Blank;
+    case LineStatus::Repeat:
+        return ItemMark::Repeat;
+    case LineStatus::Refused:
+        return ItemMark::Refused;
+    case LineStatus::Unsafe:
+        return ItemMark::Warning;
+    }
+    return ItemMark::None;
+}
+
+}  // namespace
+
+QStringList FolderListWorkflow::listLines() const
+{
+    QStringList lines;
+    lines.reserve(state_.nameCount);
+    for (std::int32_t index = 1; index <= state_.nameCount; ++index)
+        lines.append(state_.names(index));
+    return lines;
+}
+
+QString FolderListWorkflow::effectiveParentName() const
+{
+    const QString typed = trimSpaces(c_.parentNameEdit.text());
+    return typed.isEmpty() ? texts::defaultParentName : typed;
+}
+
+void FolderListWorkflow::showPreview(const QString& parentName)
+{
+    state_.preview = previewLines(listLines(), PreviewTarget{state_.baseFolder, parentName, state_.windowsFileSystem});
+    for (qsizetype row = 0; row < state_.preview.size(); ++row) {
+        const LinePreview& line = state_.preview.at(row);
+        c_.namesList.setItemMark(static_cast<int>(row), markFor(line.status), toolTipFor(line));
+    }
+}
+
+void FolderListWorkflow::onParentNameEdited()
+{
+    // Only a names list waiting for the press follows the name; the Readme
+    // viewer and the completion line have no preview.
+    if (state_.listState != ListState::Ready || state_.preview.isEmpty())
+        return;
+    showPreview(effectiveParentName());
+}
+
+}  // namespace kestrune
