@@ -16,11 +16,9 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace kestrune::bench {
@@ -40,17 +38,6 @@ void bareMkdirLoop(const std::string& parent, const std::vector<std::string>& na
         if (::mkdir(path.c_str(), 0777) != 0)
             throw std::runtime_error("mkdir " + path + ": " + std::strerror(errno));
     }
-}
-
-void settle(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        throw std::runtime_error("open " + folder + ": " + std::strerror(errno));
-    const int synced = ::syncfs(fd);
-    ::close(fd);
-    if (synced != 0)
-        throw std::runtime_error("syncfs " + folder + ": " + std::strerror(errno));
 }
 
 void createFolders(benchmark::State& state)
@@ -95,7 +82,7 @@ void createFolders(benchmark::State& state)
             removeTree(programParent);
             removeTree(floorParent);
             // The removals' writes land now, not inside the next round.
-            settle(base);
+            syncFileSystem(base);
         }
         rounds.report(state);
     } catch (const std::exception& error) {

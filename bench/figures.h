@@ -6,5 +6,6 @@ namespace kestrune::bench {
 void registerCreateFigures();
 void registerBrowseFigures();
 void registerLoadFigures();
+void registerUndoFigures();
 
 }  // namespace kestrune::bench

@@ -1,4 +1,4 @@
-// The in-process figures: Create, Browse and Load, each against its floor.
+// The in-process figures: Create, Browse, Load and Undo, each against its floor.
 #include "figures.h"
 
 #include <QApplication>
@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     kestrune::bench::registerCreateFigures();
     kestrune::bench::registerBrowseFigures();
     kestrune::bench::registerLoadFigures();
+    kestrune::bench::registerUndoFigures();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -92,4 +92,17 @@ void writeFile(const std::string& path, const std::string& bytes)
         fail("cannot close", path);
 }
 
+void syncFileSystem(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        fail("cannot open", folder);
+    const int synced = ::syncfs(fd);
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    if (synced != 0)
+        fail("cannot sync", folder);
+}
+
 }  // namespace kestrune::bench

@@ -30,4 +30,9 @@ void makeFolder(const std::string& path);
 // Writes `bytes` to a new file; throws std::runtime_error on failure.
 void writeFile(const std::string& path, const std::string& bytes);
 
+// Writes out what the file system holding `folder` has pending, so that the
+// next timed step does not pay for earlier ones; throws std::runtime_error on
+// failure.
+void syncFileSystem(const std::string& folder);
+
 }  // namespace kestrune::bench
