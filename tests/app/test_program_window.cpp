@@ -89,7 +89,7 @@ private slots:
         QVERIFY(run.desktop.boxes.isEmpty());
     }
 
-    void folderChangeFromCodeRunsDir1Change()
+    void folderChangeFromCodeRunsTheFolderHandler()
     {
         QTemporaryDir dir;
         Running run;
@@ -113,6 +113,24 @@ private slots:
         QCOMPARE(run.window().folderList().path(), cleanPath(dir.path() + QStringLiteral("/inner")));
         QCOMPARE(run.window().fileList().entryCount(), 1);
         QCOMPARE(run.window().fileList().entry(0), QStringLiteral("a.txt"));
+    }
+
+    void loadedRowsCarryAnIconAndAToolTip()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.path(), QStringLiteral("list.txt"), "納品書/控え\r\n\r\nx/../y\r\n");
+        Running run;
+        QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
+        run.window().folderList().setPath(dir.path());
+        QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("list.txt")));
+        QtItemList& rows = run.window().namesList();
+        QCOMPARE(rows.count(), 3);
+        for (int row = 0; row < rows.count(); ++row) {
+            QVERIFY(!rows.item(row)->icon().isNull());
+            QVERIFY(!rows.item(row)->toolTip().isEmpty());
+        }
+        QVERIFY(rows.item(0)->toolTip().contains(QStringLiteral("納品書/控え")));
+        QCOMPARE(rows.item(0)->text(), QStringLiteral("納品書/控え"));  // the line itself, as read
     }
 
     void okHidesTheReadmeViewerAndKeepsTheListReady()

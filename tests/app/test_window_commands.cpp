@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(w.parentNameEdit.contents, QStringLiteral("parentNameEdit"));
     }
 
-    void okHidesTheViewerAndNothingElse()
+    void okHidesTheViewerAndGivesTheNameBoxTheFocus()
     {
         Window w;
         w.readmePanel.visible = true;
@@ -57,6 +57,7 @@ private slots:
         w.parentNameEdit.contents = QStringLiteral("新規ディレクトリ");
         w.commands.closeReadme();
         QVERIFY(!w.readmePanel.visible);
+        QVERIFY(w.parentNameEdit.focused);  // the keyboard goes on where the load left it
         QCOMPARE(w.namesList.items, QStringList{QStringLiteral("a")});
         QCOMPARE(w.parentNameEdit.contents, QStringLiteral("新規ディレクトリ"));
         QCOMPARE(w.mainWindow.caption, QString());

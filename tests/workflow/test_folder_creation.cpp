@@ -148,6 +148,39 @@ private slots:
         QCOMPARE(f.state().listState, ListState::NotReady);
     }
 
+    // A press that fails half-way leaves rows that show what was made, which
+    // line failed and why, and what was never tried.
+    void rowsShowHowFarAFailedPressGot()
+    {
+        QTemporaryDir dir;
+        WorkflowFixture f;
+        ready(f, dir.path(), {"a", "b", "c", "", "d"}, "P");
+        f.folders.faults.failOn(QStringLiteral("makeFolder"), 4);  // the parent, a, b, then c
+        QVERIFY(press(f));
+        QCOMPARE(f.namesList.marks, (QList<ItemMark>{ItemMark::Made, ItemMark::Made, ItemMark::Failed, ItemMark::None,
+                                                     ItemMark::NotTried}));
+        QVERIFY(f.namesList.toolTips.at(2).contains(QStringLiteral("injected failure")));
+        QCOMPARE(f.state().lastCreation.made.size(), 3);  // kept for the undo
+    }
+
+    void completionLineTellsWhereAndOpensTheParent()
+    {
+        QTemporaryDir dir;
+        WorkflowFixture f;
+        ready(f, dir.path(), {"a", "a", "b/c"}, "P");
+        QVERIFY(!press(f));
+        const QString parent = dir.path() + "/P";
+        QCOMPARE(f.namesList.items, QStringList{texts::creationFinished});
+        QCOMPARE(f.namesList.toolTips.first(), texts::completionDetails.arg(parent).arg(3).arg(1));
+        f.workflow.onNamesRowDoubleClicked(0);
+        QCOMPARE(f.desktop.openedFolders, QStringList{parent});
+        QCOMPARE(f.folderList.faults.calls(QStringLiteral("setPath")), 1);  // shown again, no change raised
+
+        f.workflow.onFolderChanged();  // the completion line is gone: nothing to open
+        f.workflow.onNamesRowDoubleClicked(0);
+        QCOMPARE(f.desktop.openedFolders.size(), 1);
+    }
+
     void refusedNamesMakeNothing_data()
     {
         QTest::addColumn<QString>("text");
@@ -157,8 +190,10 @@ private slots:
         const QString badNames = texts::badFolderNames + "\n";
         QTest::newRow("parent with slash") << "a/b" << QStringList{"x"} << badParent;
         QTest::newRow("parent with NUL") << QString("P") + QChar(u'\0') + "x" << QStringList{"x"} << badParent;
-        QTest::newRow("up level") << "P" << QStringList{"a", "", "x/../y"} << badNames + "3行目: x/../y（" + texts::reasonLeavesParent + "）";
-        QTest::newRow("tab") << "P" << QStringList{"ok", "a\tb"} << badNames + "2行目: a␉b（" + texts::reasonControlCharacter + "）";
+        QTest::newRow("up level") << "P" << QStringList{"a", "", "x/../y"}
+                                  << badNames + "3行目: x/../y（" + texts::reasonLeavesParent + "）";
+        QTest::newRow("tab") << "P" << QStringList{"ok", "a\tb"}
+                             << badNames + "2行目: a␉b（" + texts::reasonControlCharacter + "）";
     }
     void refusedNamesMakeNothing()
     {

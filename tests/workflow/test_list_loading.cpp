@@ -36,6 +36,40 @@ private slots:
         QCOMPARE(isReadmePath(path), readme);
     }
 
+    // Each row says at load what the press will do with it, and follows the
+    // parent name as it is edited and the file system the list lives on.
+    void everyRowShowsItsStatus_data()
+    {
+        QTest::addColumn<QString>("fileSystem");
+        QTest::addColumn<int>("parentLength");
+        QTest::addColumn<QList<ItemMark>>("marks");
+        const QList<ItemMark> onLinux{ItemMark::Ok, ItemMark::Blank, ItemMark::Repeat, ItemMark::Refused,
+                                      ItemMark::Warning};
+        QTest::newRow("ext4") << "ext4" << 1 << onLinux;
+        QTest::newRow("vfat") << "vfat" << 1
+                              << QList<ItemMark>{ItemMark::Ok, ItemMark::Blank, ItemMark::Repeat, ItemMark::Refused,
+                                                 ItemMark::Refused};
+        QList<ItemMark> longParent = onLinux;
+        longParent[0] = ItemMark::Warning;  // the full path passes 260 characters,
+        longParent[2] = ItemMark::Warning;  // which outranks being a repeat
+        QTest::newRow("long parent name") << "ext4" << 250 << longParent;
+    }
+    void everyRowShowsItsStatus()
+    {
+        QFETCH(QString, fileSystem);
+        QFETCH(int, parentLength);
+        QFETCH(QList<ItemMark>, marks);
+        WorkflowFixture f;
+        f.mounts.mounts.append({dir_.path(), fileSystem});
+        f.load(writeFile(dir_.path(), QStringLiteral("list.txt"), "a\r\n\r\na/\r\nx/../y\r\ncon\r\n"),
+               dir_.path() + u'/');
+        f.parentNameEdit.contents = QString(parentLength, u'p');
+        f.workflow.onParentNameEdited();
+        QCOMPARE(f.namesList.marks, marks);
+        QVERIFY(f.namesList.toolTips.first().contains(u'a'));
+        QVERIFY(f.namesList.toolTips.at(3).contains(texts::reasonLeavesParent));
+    }
+
     void anEmptyFileIsReadyWithTheDefaultParentSelected()
     {
         WorkflowFixture f;
@@ -240,7 +274,7 @@ private slots:
         QCOMPARE(f.parentNameEdit.selectedText(), texts::defaultParentName);
     }
 
-    void noFreeFileNumberLeavesToTheCaller()
+    void noFreeHandleLeavesToTheCaller()
     {
         WorkflowFixture f;
         f.files.faults.failOn(QStringLiteral("freeHandle"), 1, TooManyFiles);
