@@ -2,6 +2,7 @@
 
 #include "folder_tree.h"
 #include "line_preview.h"
+#include "list_limits.h"
 
 #include <QList>
 #include <QString>
@@ -16,7 +17,7 @@ namespace kestrune {
 class FolderNameTable {
 public:
     static constexpr std::int32_t LowerBound = 0;
-    static constexpr std::int32_t UpperBound = 1000;
+    static constexpr std::int32_t UpperBound = mostListLines;
 
     QString& operator()(std::int32_t index);
     const QString& operator()(std::int32_t index) const;
