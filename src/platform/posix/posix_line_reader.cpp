@@ -3,6 +3,10 @@
 #include "runtime_error.h"
 #include "text_file_reader.h"
 
+#include <unistd.h>
+
+#include <utility>
+
 namespace kestrune {
 
 namespace {
@@ -27,13 +31,31 @@ int PosixLineReader::freeHandle()
     throw RuntimeError(TooManyFiles, QStringLiteral("開いているファイルが多すぎます"));
 }
 
-void PosixLineReader::open(const QString& path, int fileNo)
+void PosixLineReader::checkFree(int fileNo) const
 {
     if (fileNo < firstFileNo || fileNo > lastFileNo)
         throw RuntimeError(BadFileNameOrNumber, QStringLiteral("ファイル番号 %1 は使えません").arg(fileNo));
     if (open_.contains(fileNo))
         throw RuntimeError(FileAlreadyOpen, QStringLiteral("ファイル番号 %1 は既に開かれています").arg(fileNo));
+}
+
+void PosixLineReader::open(const QString& path, int fileNo)
+{
+    checkFree(fileNo);
     open_.emplace(fileNo, std::make_unique<TextFileReader>(path));
+}
+
+void PosixLineReader::openBytes(QByteArray contents, const QString& name, int fileNo)
+{
+    checkFree(fileNo);
+    open_.emplace(fileNo, std::make_unique<TextFileReader>(std::move(contents), name));
+}
+
+void PosixLineReader::openStandardInput(int fileNo)
+{
+    checkFree(fileNo);
+    const QString name = QStringLiteral("標準入力");
+    openBytes(readWholeInput(STDIN_FILENO, name), name, fileNo);
 }
 
 TextFileReader& PosixLineReader::reader(int fileNo)

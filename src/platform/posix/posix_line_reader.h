@@ -2,6 +2,8 @@
 
 #include "line_reader.h"
 
+#include <QByteArray>
+
 #include <map>
 #include <memory>
 
@@ -26,11 +28,20 @@ public:
     void close(int fileNo) override;
     bool isOpen(int fileNo) const override;
 
+    // Opens text already in memory as file `fileNo`, read as a file's;
+    // `name` stands for the path in messages.
+    void openBytes(QByteArray contents, const QString& name, int fileNo);
+    // Opens standard input, read to its end first: a pipe cannot be read
+    // twice, and the encoding is chosen from the whole text.
+    void openStandardInput(int fileNo);
+
     // No folder name is longer; a longer line fails to read (error 59), which
     // also keeps the memory for one line bounded.
     static constexpr qsizetype MaxLineLength = 32767;
 
 private:
+    // Fails with error 52 or 55 unless `fileNo` can be opened.
+    void checkFree(int fileNo) const;
     TextFileReader& reader(int fileNo);
 
     std::map<int, std::unique_ptr<TextFileReader>> open_;

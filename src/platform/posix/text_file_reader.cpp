@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,6 +44,30 @@ QString dropLeadingByteOrderMark(QString line)
 }
 
 }  // namespace
+
+QByteArray readWholeInput(int fd, const QString& name)
+{
+    QByteArray contents;
+    std::array<char, 65536> block{};
+    for (;;) {
+        const ssize_t got = ::read(fd, block.data(), block.size());
+        if (got == 0)
+            return contents;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // A descriptor left non-blocking by whoever started us: wait for more.
+            pollfd ready{fd, POLLIN, 0};
+            ::poll(&ready, 1, -1);
+            continue;
+        }
+        if (got < 0)
+            throw errorFromErrno(errno, name);
+        if (contents.size() + got > probeLimit)
+            throw RuntimeError(BadRecordLength, QStringLiteral("%1: 一覧として長すぎます").arg(name));
+        contents.append(block.data(), got);
+    }
+}
 
 void Utf8Validator::feed(const char* data, qsizetype size)
 {
@@ -100,33 +125,44 @@ TextFileReader::TextFileReader(const QString& path) : path_(path)
                                                     : QStringLiteral("%1: 通常のファイルではありません").arg(path));
     }
     try {
-        if (startsWithUtf16Mark())
-            return;
-        encoding_ = probeUtf8() ? Encoding::Utf8 : Encoding::Cp932;
-        rewindAfterProbe();
-        if (encoding_ == Encoding::Cp932) {
-            cp932_ = makeCp932Decoder();
-            if (!cp932_.isValid())
-                throw RuntimeError(InvalidProcedureCall,
-                                   QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません").arg(path));
-        }
+        chooseEncoding();
     } catch (...) {
         ::close(fd_);
         throw;
     }
 }
 
+TextFileReader::TextFileReader(QByteArray contents, const QString& name) : path_(name), contents_(std::move(contents))
+{
+    chooseEncoding();
+}
+
+void TextFileReader::chooseEncoding()
+{
+    if (startsWithUtf16Mark())
+        return;
+    encoding_ = probeUtf8() ? Encoding::Utf8 : Encoding::Cp932;
+    rewindAfterProbe();
+    if (encoding_ == Encoding::Cp932) {
+        cp932_ = makeCp932Decoder();
+        if (!cp932_.isValid())
+            throw RuntimeError(InvalidProcedureCall,
+                               QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません").arg(path_));
+    }
+}
+
 TextFileReader::~TextFileReader()
 {
-    ::close(fd_);
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 bool TextFileReader::startsWithUtf16Mark()
 {
     if (!fill() || len_ < 2)
         return false;
-    const auto first = static_cast<unsigned char>(buffer_[0]);
-    const auto second = static_cast<unsigned char>(buffer_[1]);
+    const auto first = static_cast<unsigned char>(chunk_[0]);
+    const auto second = static_cast<unsigned char>(chunk_[1]);
     // Neither pair can start UTF-8 or code page 932 text.
     if (first == 0xFF && second == 0xFE)
         encoding_ = Encoding::Utf16LE;
@@ -145,7 +181,7 @@ bool TextFileReader::probeUtf8()
     while (seen < probeLimit) {
         if (!fill())
             break;
-        validator.feed(buffer_.data() + pos_, len_ - pos_);
+        validator.feed(chunk_ + pos_, len_ - pos_);
         seen += len_ - pos_;
         pos_ = len_;
     }
@@ -154,12 +190,13 @@ bool TextFileReader::probeUtf8()
 
 void TextFileReader::rewindAfterProbe()
 {
-    if (::lseek(fd_, 0, SEEK_SET) < 0)
+    if (fd_ >= 0 && ::lseek(fd_, 0, SEEK_SET) < 0)
         throw errorFromErrno(errno, path_);
+    contentsServed_ = false;
     pos_ = len_ = 0;
     // A byte-order mark says UTF-8 and is not part of the first name.
-    if (fill() && len_ >= 3 && static_cast<unsigned char>(buffer_[0]) == 0xEF &&
-        static_cast<unsigned char>(buffer_[1]) == 0xBB && static_cast<unsigned char>(buffer_[2]) == 0xBF)
+    if (fill() && len_ >= 3 && static_cast<unsigned char>(chunk_[0]) == 0xEF &&
+        static_cast<unsigned char>(chunk_[1]) == 0xBB && static_cast<unsigned char>(chunk_[2]) == 0xBF)
         pos_ = 3;
 }
 
@@ -167,6 +204,16 @@ bool TextFileReader::fill()
 {
     if (pos_ < len_)
         return true;
+    if (fd_ < 0) {
+        // Text in memory is one chunk, read in place.
+        if (contentsServed_)
+            return false;
+        contentsServed_ = true;
+        chunk_ = contents_.constData();
+        pos_ = 0;
+        len_ = contents_.size();
+        return len_ > 0;
+    }
     for (;;) {
         const ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
         if (got < 0 && errno == EINTR)
@@ -192,10 +239,10 @@ std::optional<char16_t> TextFileReader::nextUtf16Unit()
         return std::exchange(pendingUnit_, std::nullopt);
     if (!fill())
         return std::nullopt;
-    const auto first = static_cast<unsigned char>(buffer_[pos_++]);
+    const auto first = static_cast<unsigned char>(chunk_[pos_++]);
     if (!fill())
         return u'\uFFFF';
-    const auto second = static_cast<unsigned char>(buffer_[pos_++]);
+    const auto second = static_cast<unsigned char>(chunk_[pos_++]);
     return encoding_ == Encoding::Utf16LE ? static_cast<char16_t>(first | second << 8)
                                           : static_cast<char16_t>(first << 8 | second);
 }
@@ -242,7 +289,7 @@ QString TextFileReader::readLine(qsizetype maxLength)
     bool endedByCr = false;
     bool ended = false;
     while (!ended && fill()) {
-        const char* start = buffer_.data() + pos_;
+        const char* start = chunk_ + pos_;
         qsizetype n = 0;
         while (pos_ + n < len_ && start[n] != '\r' && start[n] != '\n')
             ++n;
@@ -252,13 +299,13 @@ QString TextFileReader::readLine(qsizetype maxLength)
         bytes.append(start, n);
         pos_ += n;
         if (pos_ < len_) {
-            endedByCr = buffer_[pos_] == '\r';
+            endedByCr = chunk_[pos_] == '\r';
             ++pos_;
             ended = true;
         }
     }
     // CR LF is one line end, even when the LF starts the next buffer.
-    if (endedByCr && fill() && buffer_[pos_] == '\n')
+    if (endedByCr && fill() && chunk_[pos_] == '\n')
         ++pos_;
 
     QString line;

@@ -12,11 +12,14 @@ namespace kestrune {
 // One open text file: a read-only descriptor, a fixed buffer and the encoding
 // chosen for the file: UTF-16 when it starts with a UTF-16 byte-order mark (as
 // Notepad's "Unicode" writes it), else UTF-8 when it is valid UTF-8, else code
-// page 932. Closes the descriptor when destroyed.
+// page 932. Closes the descriptor when destroyed. Text already in memory (a
+// list piped in) is read the same way, through the same decoding.
 class TextFileReader {
 public:
     // Throws RuntimeError when the file cannot be opened or is not a plain file.
     explicit TextFileReader(const QString& path);
+    // Reads `contents` as a file's; `name` stands for the path in messages.
+    TextFileReader(QByteArray contents, const QString& name);
     ~TextFileReader();
     TextFileReader(const TextFileReader&) = delete;
     TextFileReader& operator=(const TextFileReader&) = delete;
@@ -30,6 +33,7 @@ public:
     Encoding encoding() const { return encoding_; }
 
 private:
+    void chooseEncoding();
     bool fill();
     bool startsWithUtf16Mark();
     void rewindAfterProbe();
@@ -38,8 +42,11 @@ private:
     std::optional<char16_t> nextUtf16Unit();
 
     QString path_;
-    int fd_ = -1;
+    int fd_ = -1;  // none when reading from memory
     std::array<char, 65536> buffer_{};
+    QByteArray contents_;  // the text, when read from memory
+    bool contentsServed_ = false;
+    const char* chunk_ = buffer_.data();  // the bytes at hand: the buffer, or all of contents_
     qsizetype pos_ = 0;
     qsizetype len_ = 0;
     Encoding encoding_ = Encoding::Utf8;
@@ -49,6 +56,11 @@ private:
                                 QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};
     QStringDecoder cp932_;
 };
+
+// Everything `fd` gives up to its end, for a list that can be read only once
+// (a pipe). `name` stands for the source in messages. Fails with error 59
+// past the size no list that can be loaded has.
+QByteArray readWholeInput(int fd, const QString& name);
 
 // True when `bytes` (the whole input) is well-formed UTF-8: no overlong forms,
 // no surrogates, nothing above U+10FFFF, no sequence cut short at the end.
