@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Every word the program's start-up and its error dispatch show a person.
+// Every word the program's start-up, its error dispatch and its command line
+// show a person.
 namespace kestrune::texts {
 
 inline const QString applicationName = QStringLiteral("Kestrune");
@@ -14,5 +15,42 @@ inline const QString runtimeErrorPrompt = QStringLiteral("エラー番号: %1\n\
 inline const QString outOfMemory = QStringLiteral("メモリが不足しています。");
 inline const QString internalError = QStringLiteral("内部エラーです。");
 inline const QString internalErrorWithCause = QStringLiteral("内部エラーです。(%1)");
+
+// ---- The command line ----
+inline const QString commandName = QStringLiteral("kestrune");
+// %1 is the preset parent name.
+inline const QString commandHelp = QStringLiteral(
+    "使い方: kestrune [PATH]\n"
+    "        kestrune --create LIST [--parent NAME] [--into DIR] [--dry-run]\n"
+    "テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。\n"
+    "\n"
+    "PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。\n"
+    "\n"
+    "  --create LIST  ウィンドウを開かずに LIST のフォルダーを作ります（- は標準入力）\n"
+    "  --parent NAME  新しい親フォルダーの名前（既定: %1、使用中なら # を付けます）\n"
+    "  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）\n"
+    "  --dry-run      何も作らず、各行の 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
+    "                 状態: ok, blank, repeat, refused, unsafe\n"
+    "  --help         この説明を表示して終了します\n"
+    "  --version      バージョンを表示して終了します\n"
+    "\n"
+    "終了ステータス:\n"
+    "  0  作成しました（--dry-run では、作成できない行はありません）\n"
+    "  1  作成できない行があります。何も作っていません\n"
+    "  2  使い方の誤り、または一覧を読めません\n"
+    "  3  途中で失敗しました。作成済みのフォルダーは残ります\n");
+inline const QString usageHint = QStringLiteral("詳しくは「kestrune --help」を実行してください。");
+inline const QString unknownOption = QStringLiteral("不明なオプションです: %1");
+inline const QString ambiguousOption = QStringLiteral("オプション %1 はあいまいです（%2）");
+inline const QString optionNeedsValue = QStringLiteral("オプション %1 には値が必要です");
+inline const QString optionTakesNoValue = QStringLiteral("オプション %1 は値をとりません");
+inline const QString extraArgument = QStringLiteral("余分な引数があります: %1");
+inline const QString needsCreate = QStringLiteral("%1 は --create と一緒に使います");
+inline const QString standardInputNeedsInto = QStringLiteral("一覧を標準入力から読むときは --into が必要です");
+inline const QString notAFolder = QStringLiteral("%1: フォルダーではありません");
+// A run-time error on the command line: its number, then its description.
+inline const QString numberedError = QStringLiteral("エラー番号 %1: %2");
+inline const QString failedAtLine = QStringLiteral("%1行目のフォルダーを作れませんでした");
+inline const QString foldersMadeSoFar = QStringLiteral("作成済みのフォルダー（%1個、残してあります）:");
 
 }  // namespace kestrune::texts

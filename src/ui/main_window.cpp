@@ -8,10 +8,13 @@
 #include "qt_panel.h"
 #include "qt_text_field.h"
 
+#include <QDropEvent>
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
+#include <QUrl>
 
 #include <algorithm>
 #include <stdexcept>
@@ -85,13 +88,80 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     readmePanel_->installEventFilter(this);
     coverControls(!readmePanel_->isHidden());
+
+    // A file dropped on a control that takes drops of its own (the text
+    // boxes take text) opens like one dropped anywhere else.
+    setAcceptDrops(true);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == readmePanel_ && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         coverControls(event->type() == QEvent::ShowToParent);
+    // Text dragged into a box stays the box's; only files and folders are the window's.
+    const bool drag =
+        event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop;
+    if (watched != this && drag && static_cast<QDropEvent*>(event)->mimeData()->hasUrls())
+        return takeDrag(event);
     return QWidget::eventFilter(watched, event);
+}
+
+QString MainWindow::droppedPath(const QMimeData* mime) const
+{
+    // The viewer is answered with its OK button first, as with a click.
+    if (!readmePanel_->isHidden() || mime == nullptr || !mime->hasUrls())
+        return {};
+    const QList<QUrl> urls = mime->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return {};
+    return urls.first().toLocalFile();
+}
+
+bool MainWindow::takeDrag(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (droppedPath(drag->mimeData()).isEmpty())
+            drag->ignore();
+        else
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString path = droppedPath(drop->mimeData());
+        if (path.isEmpty()) {
+            drop->ignore();
+            return true;
+        }
+        drop->acceptProposedAction();
+        emit pathDropped(path);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    takeDrag(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    takeDrag(event);
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    takeDrag(event);
 }
 
 void MainWindow::coverControls(bool covered)

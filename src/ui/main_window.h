@@ -4,7 +4,11 @@
 
 #include <QWidget>
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
+class QMimeData;
 class QPushButton;
 
 namespace kestrune {
@@ -20,8 +24,9 @@ class QtTextField;
 // The main window, built from its layout table: fixed in size, minimisable
 // but not maximisable, the Readme viewer readmePanel above everything else and the
 // focus moving in TabIndex order. While the viewer is shown, the controls
-// under it are disabled. It only holds the controls; what they do is
-// bound elsewhere.
+// under it are disabled. A file or folder dragged from a file manager may be
+// dropped anywhere on it, except while the viewer shows. It only holds the
+// controls; what they do is bound elsewhere.
 class MainWindow final : public QWidget, public WindowTitle {
     Q_OBJECT
 public:
@@ -41,10 +46,21 @@ public:
     QtDriveList& driveList() const { return *driveList_; }
     QLabel& parentNameLabel() const { return *parentNameLabel_; }
 
+signals:
+    // A file or folder was dropped on the window: the first item's local path.
+    void pathDropped(const QString& path);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // The path a drag carrying `data` would open; empty when it is refused.
+    QString droppedPath(const QMimeData* mime) const;
+    // Answers a drag or drop event; false for any other event.
+    bool takeDrag(QEvent* event);
     void create(int index);
     void coverControls(bool covered);
     template <typename Control> Control* control(QStringView name) const;

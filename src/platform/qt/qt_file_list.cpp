@@ -129,6 +129,18 @@ void QtFileList::setSelectedIndex(int index)
     view_->setCurrentIndex(model_->index(index));
 }
 
+void QtFileList::selectFile(const QString& name)
+{
+    qsizetype row = model_->names().indexOf(name);
+    if (row < 0) {
+        QStringList names = model_->names();
+        names.append(name);
+        model_->reset(std::move(names));
+        row = model_->rowCount() - 1;
+    }
+    setSelectedIndex(static_cast<int>(row));
+}
+
 void QtFileList::fill(const QString& folder, QStringList files)
 {
     path_ = folder;

@@ -43,6 +43,11 @@ public:
     QString entry(int index) const;
     int selectedIndex() const;
     void setSelectedIndex(int index);
+    // Selects the file `name`. A name the list does not offer (another
+    // pattern, a hidden file, one that is gone) is shown at the end for the
+    // time, so that a file opened by its path shows as chosen; the next
+    // refill drops it.
+    void selectFile(const QString& name);
 
     QListView* view() const { return view_; }
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kestrune {
+
+// What the arguments ask of the program.
+struct CommandLine {
+    enum class Action {
+        OpenWindow,
+        Create,
+        ShowHelp,
+        ShowVersion,
+        UsageError,
+    };
+    Action action = Action::OpenWindow;
+    QString path;    // OpenWindow: a file to load or a folder to browse to; empty for neither
+    QString list;    // Create: the list file, "-" for standard input
+    QString parent;  // Create: the new parent's name as given; empty for the preset name
+    QString into;    // Create: where the parent goes; empty for the list file's folder
+    bool dryRun = false;
+    QString error;  // UsageError: what is wrong, in the person's words
+};
+
+// True unless an option of the program's own (two dashes) comes before any
+// "--". The window then starts, and Qt takes its own options (-style, ...)
+// before the rest is parsed; nothing else needs a display.
+bool opensWindow(const QStringList& arguments);
+
+// The arguments after the program's name, read as GNU tools read theirs: a
+// long option may be shortened while it stays unambiguous, takes its value as
+// "--opt=value" or as the next argument, and "--" ends the options.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// What --help and --version print, and the two lines after a usage error.
+QString helpText();
+QString versionText();
+QString usageErrorText(const QString& error);
+
+}  // namespace kestrune

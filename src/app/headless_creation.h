@@ -1,0 +1,55 @@
+#pragma once
+
+#include "command_line.h"
+#include "folders.h"
+#include "line_preview.h"
+#include "mount_table.h"
+
+#include <QStringList>
+
+#include <cstdio>
+
+namespace kestrune {
+
+class PosixLineReader;
+
+// The exit statuses of the command line.
+enum ExitStatus : int {
+    ExitMade = 0,           // made; with --dry-run, no line refused
+    ExitRefused = 1,        // lines refused, nothing made
+    ExitUnusable = 2,       // a usage error, or the list or the target cannot be used
+    ExitFailedHalfWay = 3,  // making stopped at a failure; what was made stays
+};
+
+// `kestrune --create`: the list read by the window's reader, checked by its
+// preview and made by its folder-tree maker, with no window. The outcome goes
+// to `out` (the new parent, or the dry run's lines) and `err` (everything
+// else, in the window's words).
+class HeadlessCreation {
+public:
+    HeadlessCreation(PosixLineReader& files, Folders& folders, const MountTable& mounts, std::FILE* out,
+                     std::FILE* err);
+
+    // `request` is a Create command line; returns the exit status.
+    int run(const CommandLine& request);
+
+private:
+    QStringList readList(const QString& list);
+    void printDryRun(const QList<LinePreview>& preview);
+    void tell(const QString& message);
+
+    PosixLineReader& files_;
+    Folders& folders_;
+    const MountTable& mounts_;
+    std::FILE* out_;
+    std::FILE* err_;
+};
+
+// Runs what a command line asks that needs no window: --help, --version, a
+// usage error or --create. Returns the exit status.
+int runWithoutWindow(const CommandLine& line);
+
+// The program's arguments after its name, decoded as Qt decodes them.
+QStringList argumentsOf(int argc, char* argv[]);
+
+}  // namespace kestrune
