@@ -1,0 +1,229 @@
+#include "fake_folders.h"
+#include "headless_creation.h"
+#include "mounted_volumes.h"
+#include "posix_line_reader.h"
+#include "workflow_fixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+
+using namespace kestrune;
+using namespace kestrune::test;
+
+namespace {
+
+// Every folder below `root`, relative to it, sorted.
+QStringList foldersBelow(const QString& root)
+{
+    QStringList folders;
+    QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        folders.append(QDir(root).relativeFilePath(it.next()));
+    folders.sort();
+    return folders;
+}
+
+QString readAll(std::FILE* stream)
+{
+    std::rewind(stream);
+    QByteArray bytes;
+    char block[4096];
+    while (const std::size_t got = std::fread(block, 1, sizeof block, stream))
+        bytes.append(block, static_cast<qsizetype>(got));
+    return QString::fromUtf8(bytes);
+}
+
+}  // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The contract, against the real program with no display at all: the
+    // arguments (TEMP, LIST and INTO stand for a scratch folder, the list in
+    // it and an empty folder in it), the list, standard input and folders
+    // there before; then the exit status, standard output (a final "…"
+    // makes it a prefix), a piece of standard error ("" for none) and every
+    // folder in the scratch folder afterwards.
+    void contract_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("errorHas");
+        QTest::addColumn<QStringList>("after");
+
+        const QString preset = QStringLiteral("新規ディレクトリ");
+        const QStringList untouched{QStringLiteral("into")};
+        const QString refusal = QStringLiteral("作成できないフォルダー名があります！");
+        const auto args = [](std::initializer_list<const char*> items) {
+            QStringList out;
+            for (const char* item : items)
+                out.append(QString::fromUtf8(item));
+            return out;
+        };
+
+        QTest::newRow("made beside the list")
+            << args({"--create", "LIST"}) << QByteArray("資料\r\n写真/控え\r\n\r\n資料\r\n") << QByteArray()
+            << QStringList() << 0 << QStringLiteral("TEMP/%1\n").arg(preset) << QString()
+            << QStringList{QStringLiteral("into"), preset, preset + QStringLiteral("/写真"),
+                           preset + QStringLiteral("/写真/控え"), preset + QStringLiteral("/資料")};
+        QTest::newRow("taken parent gains #")
+            << args({"--create", "LIST", "--parent", " P "}) << QByteArray("a\n") << QByteArray()
+            << QStringList{QStringLiteral("P")} << 0 << QStringLiteral("TEMP/P#\n") << QString()
+            << QStringList{QStringLiteral("P"), QStringLiteral("P#"), QStringLiteral("P#/a"), QStringLiteral("into")};
+        QTest::newRow("Shift_JIS list, = values, --into")
+            << args({"--create=LIST", "--parent=2026", "--into", "INTO"}) << QByteArray::fromHex("8ca990cf8f910d0a")
+            << QByteArray() << QStringList() << 0 << QStringLiteral("TEMP/into/2026\n") << QString()
+            << QStringList{QStringLiteral("into"), QStringLiteral("into/2026"), QStringLiteral("into/2026/見積書")};
+        QTest::newRow("standard input") << args({"--create", "-", "--into", "INTO"}) << QByteArray()
+                                        << QByteArray("a\nb/c") << QStringList() << 0
+                                        << QStringLiteral("TEMP/into/%1\n").arg(preset) << QString()
+                                        << QStringList{QStringLiteral("into"), QStringLiteral("into/") + preset,
+                                                       QStringLiteral("into/%1/a").arg(preset),
+                                                       QStringLiteral("into/%1/b").arg(preset),
+                                                       QStringLiteral("into/%1/b/c").arg(preset)};
+        QTest::newRow("shortened options, dry run")
+            << args({"--cr", "LIST", "--dry"}) << QByteArray("a\n\na\ncon\n") << QByteArray() << QStringList() << 0
+            << QStringLiteral("1\tok\ta\n2\tblank\t\n3\trepeat\ta\t1行目と同じフォルダーです\n"
+                              "4\tunsafe\tcon\tWindows の予約名です\n")
+            << QString() << untouched;
+        QTest::newRow("dry run with a refused line")
+            << args({"--create", "LIST", "--dry-run"}) << QByteArray("a\n../b\n") << QByteArray() << QStringList() << 1
+            << QStringLiteral("1\tok\ta\n2\trefused\t「..」は使えません\n") << refusal << untouched;
+        QTest::newRow("refused lines make nothing")
+            << args({"--create", "LIST"}) << QByteArray("a\nb\x01\n") << QByteArray() << QStringList() << 1 << QString()
+            << QStringLiteral("2行目: b␁（制御文字があります）") << untouched;
+        QTest::newRow("parent name that is no name")
+            << args({"--create", "LIST", "--parent", "a/b"}) << QByteArray("a\n") << QByteArray() << QStringList() << 2
+            << QString() << QStringLiteral("親ディレクトリ名が正しくありません！") << untouched;
+        QTest::newRow("missing list") << args({"--create", "TEMP/none.txt"}) << QByteArray() << QByteArray()
+                                      << QStringList() << 2 << QString() << QStringLiteral("エラー番号 53")
+                                      << untouched;
+        QTest::newRow("1001 lines") << args({"--create", "LIST"}) << numberedLines(1001) << QByteArray()
+                                    << QStringList() << 2 << QString() << QStringLiteral("エラー番号 9") << untouched;
+        QTest::newRow("--into no folder")
+            << args({"--create", "LIST", "--into", "TEMP/none"}) << QByteArray("a\n") << QByteArray() << QStringList()
+            << 2 << QString() << QStringLiteral("フォルダーではありません") << untouched;
+        QTest::newRow("parent cannot be made")
+            << args({"--create", "LIST", "--into", "/proc"}) << QByteArray("a\n") << QByteArray() << QStringList() << 3
+            << QString() << QStringLiteral("/proc/%1: ").arg(preset) << untouched;
+        QTest::newRow("standard input needs --into")
+            << args({"--create", "-"}) << QByteArray() << QByteArray("a\n") << QStringList() << 2 << QString()
+            << QStringLiteral("--into が必要です") << untouched;
+        QTest::newRow("value missing") << args({"--create"}) << QByteArray() << QByteArray() << QStringList() << 2
+                                       << QString() << QStringLiteral("--create には値が必要です") << untouched;
+        QTest::newRow("unknown option") << args({"--create", "LIST", "--bogus"}) << QByteArray("a\n") << QByteArray()
+                                        << QStringList() << 2 << QString()
+                                        << QStringLiteral("不明なオプションです: --bogus\n詳しくは") << untouched;
+        QTest::newRow("flag given a value")
+            << args({"--create", "LIST", "--dry-run=yes"}) << QByteArray("a\n") << QByteArray() << QStringList() << 2
+            << QString() << QStringLiteral("--dry-run は値をとりません") << untouched;
+        QTest::newRow("option without --create")
+            << args({"--parent", "P", "LIST"}) << QByteArray("a\n") << QByteArray() << QStringList() << 2 << QString()
+            << QStringLiteral("--parent は --create と") << untouched;
+        QTest::newRow("-- ends the options")
+            << args({"--create", "LIST", "--", "--dry-run"}) << QByteArray("a\n") << QByteArray() << QStringList() << 2
+            << QString() << QStringLiteral("余分な引数があります: --dry-run") << untouched;
+        QTest::newRow("help") << args({"--help"}) << QByteArray() << QByteArray() << QStringList() << 0
+                              << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
+        QTest::newRow("version") << args({"--version"}) << QByteArray() << QByteArray() << QStringList() << 0
+                                 << QStringLiteral("kestrune 0.03\n") << QString() << untouched;
+    }
+
+    void contract()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, list);
+        QFETCH(QByteArray, input);
+        QFETCH(QStringList, before);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QString, errorHas);
+        QFETCH(QStringList, after);
+
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        const QString temp = QDir(scratch.path()).canonicalPath();
+        QVERIFY(QDir(temp).mkdir(QStringLiteral("into")));
+        for (const QString& folder : before)
+            QVERIFY(QDir(temp).mkdir(folder));
+        const QString listPath = writeFile(temp, QStringLiteral("list.txt"), list);
+        for (QString& argument : arguments) {
+            argument.replace(QStringLiteral("LIST"), listPath);
+            argument.replace(QStringLiteral("INTO"), temp + QStringLiteral("/into"));
+            argument.replace(QStringLiteral("TEMP"), temp);
+        }
+
+        // No display of any kind; and any plugin Qt loaded would tell on standard error.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(temp);
+        program.start(QStringLiteral(KESTRUNE_BINARY), arguments);
+        QVERIFY(program.waitForStarted());
+        program.write(input);
+        program.closeWriteChannel();
+        QVERIFY(program.waitForFinished(30000));
+
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == status,
+                 qPrintable(QStringLiteral("exit %1: %2").arg(program.exitCode()).arg(err)));
+        output.replace(QStringLiteral("TEMP"), temp);
+        if (output.endsWith(u'…'))
+            QVERIFY2(out.startsWith(output.chopped(1)), qPrintable(out));
+        else
+            QCOMPARE(out, output);
+        if (errorHas.isEmpty())
+            QCOMPARE(err, QString());
+        else
+            QVERIFY2(err.contains(errorHas), qPrintable(err));
+        QCOMPARE(foldersBelow(temp), after);
+    }
+
+    // A failure half-way cannot be had from a real disk on demand: the
+    // folder maker fails at its third folder instead.
+    void failureHalfWayListsWhatStays()
+    {
+        QTemporaryDir scratch;
+        const QString temp = QDir(scratch.path()).canonicalPath();
+        const QString listPath = writeFile(temp, QStringLiteral("list.txt"), "a\nb\nc\n");
+        PosixLineReader files;
+        FakeFolders folders;
+        folders.faults.failOn(QStringLiteral("makeFolder"), 3, DiskFull);
+        const ProcMountTable mounts;
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
+        CommandLine request;
+        request.action = CommandLine::Action::Create;
+        request.list = listPath;
+
+        QCOMPARE(HeadlessCreation(files, folders, mounts, out.get(), err.get()).run(request), 3);
+        QCOMPARE(readAll(out.get()), QString());
+        const QString parent = temp + QStringLiteral("/新規ディレクトリ");
+        QCOMPARE(readAll(err.get()), QStringLiteral("kestrune: 2行目のフォルダーを作れませんでした\n"
+                                                    "kestrune: エラー番号 61: injected failure of makeFolder\n"
+                                                    "kestrune: 作成済みのフォルダー（2個、残してあります）:\n"
+                                                    "%1\n%1/a\n")
+                                         .arg(parent));
+        QCOMPARE(foldersBelow(temp),
+                 (QStringList{QStringLiteral("新規ディレクトリ"), QStringLiteral("新規ディレクトリ/a")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_command_line.moc"
