@@ -12,11 +12,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QFile>
 #include <QListView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <memory>
 
@@ -229,6 +233,116 @@ private slots:
         QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
         QCOMPARE(run.desktop.beeps, 1);
         QCOMPARE(run.folders.made.size(), made);
+        QVERIFY(run.desktop.boxes.isEmpty());
+    }
+    // A path given on the command line ends as a click on that file would:
+    // the same rows, viewer, boxes and state, even for a file that is gone
+    // or one the list does not offer.
+    void openingAPathIsAClickOnIt_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("vanishes");
+        QTest::newRow("names list") << QStringLiteral("names.txt") << QByteArray("資料\r\n写真\r\n") << false;
+        QTest::newRow("Readme viewer") << QStringLiteral("Readme.txt") << QByteArray("x\ny\n") << false;
+        QTest::newRow("vanished") << QStringLiteral("gone.txt") << QByteArray("a\n") << true;
+        QTest::newRow("not offered") << QStringLiteral("names.csv") << QByteArray("a\n") << false;
+    }
+
+    void openingAPathIsAClickOnIt()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, vanishes);
+        QTemporaryDir dir;
+        const QString path = writeFile(dir.path(), name, contents);
+
+        Running clicked;
+        clicked.window().fileList().setPattern(QStringLiteral("*"));
+        clicked.window().folderList().setPath(dir.path());
+        if (vanishes)
+            QVERIFY(QFile::remove(path));
+        QVERIFY(clickEntry(clicked.window().fileList().view(), name));
+
+        Running opened;
+        opened.program.open(path);
+        QCOMPARE(opened.window().folderList().path(), cleanPath(dir.path()));
+        QCOMPARE(opened.window().fileList().fileName(), name);
+        QCOMPARE(opened.names(), clicked.names());
+        QCOMPARE(opened.window().readmePanel().isVisible(), clicked.window().readmePanel().isVisible());
+        QCOMPARE(opened.window().readmeText().text(), clicked.window().readmeText().text());
+        QCOMPARE(opened.desktop.prompts(), clicked.desktop.prompts());
+        QCOMPARE(opened.desktop.beeps, clicked.desktop.beeps);
+        QCOMPARE(opened.state().listState, clicked.state().listState);
+        QCOMPARE(opened.state().listFilePath, clicked.state().listFilePath);
+        QCOMPARE(opened.desktop.boxes.isEmpty(), !vanishes);
+    }
+
+    // A drop anywhere on the window opens its first item as a path given on
+    // the command line; the Readme viewer takes none.
+    void dropOpensItsFirstItem_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<bool>("ontoNameBox");
+        QTest::addColumn<bool>("viewerShown");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("folder");
+        const QString top = QStringLiteral(".");
+        QTest::newRow("file") << QStringList{QStringLiteral("a.txt")} << false << false << true
+                              << QStringList{QStringLiteral("a")} << top;
+        QTest::newRow("file onto the name box")
+            << QStringList{QStringLiteral("a.txt")} << true << false << true << QStringList{QStringLiteral("a")} << top;
+        QTest::newRow("several: the first") << QStringList{QStringLiteral("b.txt"), QStringLiteral("a.txt")} << false
+                                            << false << true << QStringList{QStringLiteral("b")} << top;
+        QTest::newRow("folder") << QStringList{QStringLiteral("sub")} << false << false << true << QStringList()
+                                << QStringLiteral("sub");
+        QTest::newRow("viewer shown") << QStringList{QStringLiteral("a.txt")} << false << true << false << QStringList()
+                                      << top;
+        QTest::newRow("viewer shown, name box")
+            << QStringList{QStringLiteral("a.txt")} << true << true << false << QStringList() << top;
+    }
+
+    void dropOpensItsFirstItem()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(bool, ontoNameBox);
+        QFETCH(bool, viewerShown);
+        QFETCH(bool, accepted);
+        QFETCH(QStringList, names);
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        writeFile(dir.path(), QStringLiteral("a.txt"), "a\n");
+        writeFile(dir.path(), QStringLiteral("b.txt"), "b\n");
+        writeFile(dir.path(), QStringLiteral("Readme.txt"), "r\n");
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        Running run;
+        QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
+        run.window().folderList().setPath(dir.path());
+        if (viewerShown) {
+            QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("Readme.txt")));
+            run.window().namesList().clear();
+        }
+
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& item : items)
+            urls.append(QUrl::fromLocalFile(dir.path() + u'/' + item));
+        data.setUrls(urls);
+        data.setText(urls.first().toLocalFile());  // as file managers offer it too
+        QWidget* target = ontoNameBox ? static_cast<QWidget*>(&run.window().parentNameEdit()) : &run.window();
+        // As a drag arrives: the drop goes only where the entering drag was taken.
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        if (accepted) {
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &drop);
+            QVERIFY(drop.isAccepted());
+        }
+        QCOMPARE(run.names(), names);
+        QCOMPARE(run.window().folderList().path(), cleanPath(dir.path() + u'/' + folder));
+        QCOMPARE(run.window().readmePanel().isVisible(), viewerShown);
         QVERIFY(run.desktop.boxes.isEmpty());
     }
 };
