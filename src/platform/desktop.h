@@ -23,6 +23,8 @@ public:
     virtual void keepResponsive() = 0;
     // Opens a folder in the desktop's file manager.
     virtual void openFolder(const QString& path) = 0;
+    // A modal question answered はい (the default) or いいえ; true for はい.
+    virtual bool askYesNo(const QString& prompt, const QString& title = QString()) = 0;
 };
 
 // Shows the busy pointer for its lifetime, so that every way out of a

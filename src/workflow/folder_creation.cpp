@@ -62,7 +62,8 @@ void FolderListWorkflow::createFolders()
 
     // Every check comes before the first folder is made, so that a refused
     // press leaves the disk and the window as they were.
-    const QString parentName = effectiveParentName();
+    const QString typedName = c_.parentNameEdit.text();
+    const QString parentName = parentNameFrom(typedName);
     if (!isValidParentName(parentName)) {
         refuse(texts::badParentName);
         return;
@@ -85,14 +86,21 @@ void FolderListWorkflow::createFolders()
     state_.preview = preview;
     RowMarks marks(c_.namesList, desktop_, state_.preview);
     CreationRecord record;
+    // Kept for the undo: the record of a press that made anything, and the
+    // list as it stood, so that the undo can bring both back.
+    const auto keepForUndo = [&] {
+        if (record.isEmpty())
+            return;
+        state_.lastCreation = record;
+        state_.beforeLastCreation = {state_.listFilePath, state_.baseFolder, typedName, lines};
+    };
     try {
         makeFolderTree(folders_, state_.baseFolder, parentName, state_.preview, record, &marks);
     } catch (const RuntimeError&) {
-        if (!record.isEmpty())
-            state_.lastCreation = record;
+        keepForUndo();
         throw;
     }
-    state_.lastCreation = record;
+    keepForUndo();
 
     state_.listState = ListState::NotReady;
     state_.preview.clear();

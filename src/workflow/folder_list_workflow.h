@@ -43,6 +43,10 @@ public:
     // the new parent in the file manager.
     void onNamesRowDoubleClicked(int row);
 
+    // Ctrl+Z and the names list's 「作成を取り消す」 (creation_undo_command.cpp):
+    // removes what the last press made and brings its list back.
+    void undoLastCreation();
+
     // The preview of every line (line_preview_marks.cpp): worked out again
     // when the person edits the parent name.
     void onParentNameEdited();
@@ -53,10 +57,13 @@ public:
 private:
     // The lines of the list loaded, 1 to nameCount.
     QStringList listLines() const;
-    // The parent name as the press would use it: trimmed, or the preset name.
-    QString effectiveParentName() const;
+    // The parent name as the press uses what was typed: trimmed, or the
+    // preset name.
+    static QString parentNameFrom(const QString& typed);
     // Works out the preview for `parentName` and marks every row with it.
     void showPreview(const QString& parentName);
+    // Shows the list of `before` again, ready for another press.
+    void restoreList(const ListBeforePress& before);
 
     WorkflowControls c_;
     Desktop& desktop_;

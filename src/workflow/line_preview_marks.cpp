@@ -34,10 +34,10 @@ QStringList FolderListWorkflow::listLines() const
     return lines;
 }
 
-QString FolderListWorkflow::effectiveParentName() const
+QString FolderListWorkflow::parentNameFrom(const QString& typed)
 {
-    const QString typed = trimSpaces(c_.parentNameEdit.text());
-    return typed.isEmpty() ? texts::defaultParentName : typed;
+    const QString trimmed = trimSpaces(typed);
+    return trimmed.isEmpty() ? texts::defaultParentName : trimmed;
 }
 
 void FolderListWorkflow::showPreview(const QString& parentName)
@@ -55,7 +55,7 @@ void FolderListWorkflow::onParentNameEdited()
     // viewer and the completion line have no preview.
     if (state_.listState != ListState::Ready || state_.preview.isEmpty())
         return;
-    showPreview(effectiveParentName());
+    showPreview(parentNameFrom(c_.parentNameEdit.text()));
 }
 
 }  // namespace kestrune

@@ -1,42 +1,18 @@
 #include "error_trap.h"
 #include "folder_list_workflow.h"
+#include "list_reading.h"
 #include "workflow_texts.h"
 
 #include <cstdint>
 
 namespace kestrune {
 
-namespace {
-
-// Closes the list file on any way out that the steps below do not cover
-// (an exception that is not a run-time error), so no handle is left in use.
-class OpenFileGuard {
-public:
-    OpenFileGuard(LineReader& files, int handle) : files_(files), handle_(handle) {}
-    ~OpenFileGuard()
-    {
-        try {
-            if (files_.isOpen(handle_))
-                files_.close(handle_);
-        } catch (...) {  // nothing more can be done for the handle in a destructor
-        }
-    }
-    OpenFileGuard(const OpenFileGuard&) = delete;
-    OpenFileGuard& operator=(const OpenFileGuard&) = delete;
-
-private:
-    LineReader& files_;
-    int handle_;
-};
-
-}  // namespace
-
 void FolderListWorkflow::readListFile()
 {
     state_.preview.clear();
     state_.completionShown = false;
     const int handle = files_.freeHandle();  // before the trap: a failure here leaves to the caller
-    OpenFileGuard closeOnExit(files_, handle);
+    const OpenListGuard closeOnExit(files_, handle);
 
     // Each failed step is reported and the next one runs.
     bool errorSeen = false;
@@ -98,7 +74,7 @@ void FolderListWorkflow::readListFile()
         // Every line explains itself before anything is made.
         trap.run([&] {
             state_.windowsFileSystem = isWindowsFileSystemType(fileSystemTypeFor(state_.baseFolder, mounts_.entries()));
-            showPreview(effectiveParentName());
+            showPreview(parentNameFrom(c_.parentNameEdit.text()));
         });
     }
 }

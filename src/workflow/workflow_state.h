@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -33,6 +34,14 @@ enum class ListState {
     Ready,
 };
 
+// The list as it stood before a press: an undo of that press brings it back.
+struct ListBeforePress {
+    QString listFilePath;
+    QString baseFolder;
+    QString typedParentName;  // exactly as typed, spaces and all
+    QStringList lines;
+};
+
 // What carries one list file from its choice to the creation of its folders.
 // Starts empty or zero with the window; nothing initialises it again.
 struct WorkflowState {
@@ -47,6 +56,7 @@ struct WorkflowState {
     bool windowsFileSystem = false;  // the list's folder keeps Windows' naming rules
     // What the last press that made anything made: the undo works from it.
     CreationRecord lastCreation;
+    ListBeforePress beforeLastCreation;
     bool completionShown = false;  // the names list holds the completion line
 };
 

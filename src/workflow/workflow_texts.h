@@ -55,6 +55,8 @@ inline const QString completionDetails =
 // ---- Undoing a press: the question before and the report after ----
 inline const QString undoTitle = QStringLiteral("作成の取り消し");
 inline const QString undoAsk = QStringLiteral("作成したフォルダー %1 個を削除しますか？");
+inline const QString listChangedSincePress =
+    QStringLiteral("リストファイルが作成のあとで変更されたか、見つかりません。もう一度選んでください。\n%1");
 inline const QString undoAskParent = QStringLiteral("親ディレクトリ: %1");
 inline const QString undoRemoved = QStringLiteral("作成したフォルダー %1 個を削除しました。");
 inline const QString undoKeptHeading = QStringLiteral("削除しなかったフォルダー（%1 個）:");

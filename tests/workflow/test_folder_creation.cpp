@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -179,6 +180,65 @@ private slots:
         f.workflow.onFolderChanged();  // the completion line is gone: nothing to open
         f.workflow.onNamesRowDoubleClicked(0);
         QCOMPARE(f.desktop.openedFolders.size(), 1);
+    }
+
+    // An undo removes what the press made and brings back the window as it
+    // was before the press, ready for a corrected name; only while the list
+    // file is unchanged.
+    void undoBringsBackTheListAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("fileAfterPress");  // empty: the file is gone
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("unchanged") << QByteArray("a\r\nb/c\r\n") << true;
+        QTest::newRow("changed") << QByteArray("a\r\nx\r\n") << false;
+        QTest::newRow("gone") << QByteArray() << false;
+    }
+    void undoBringsBackTheListAsItWas()
+    {
+        QFETCH(QByteArray, fileAfterPress);
+        QFETCH(bool, restored);
+        QTemporaryDir dir;
+        WorkflowFixture f;
+        const QString list = writeFile(dir.path(), "list.txt", "a\r\nb/c\r\n");
+        f.load(list, dir.path() + u'/');
+        f.parentNameEdit.contents = QStringLiteral(" 見積 ");
+        QVERIFY(!press(f));
+        QVERIFY(QFileInfo(dir.path() + "/見積/b/c").isDir());
+        if (fileAfterPress.isEmpty())
+            QVERIFY(QFile::remove(list));
+        else
+            writeFile(dir.path(), "list.txt", fileAfterPress);
+
+        f.workflow.undoLastCreation();
+        QCOMPARE(f.desktop.questions.size(), 1);
+        QVERIFY(!QFileInfo::exists(dir.path() + "/見積"));
+        QCOMPARE(f.state().listState, restored ? ListState::Ready : ListState::NotReady);
+        if (restored) {
+            QCOMPARE(f.namesList.items, (QStringList{"a", "b/c"}));
+            QCOMPARE(f.namesList.marks, (QList<ItemMark>{ItemMark::Ok, ItemMark::Ok}));
+            QCOMPARE(f.parentNameEdit.contents, QStringLiteral(" 見積 "));
+        } else {
+            QVERIFY(f.namesList.items.isEmpty());
+            QVERIFY(f.desktop.prompts().last().contains(list));
+        }
+
+        const int beeps = f.desktop.beeps;
+        f.workflow.undoLastCreation();  // nothing left to undo
+        QCOMPARE(f.desktop.beeps, beeps + 1);
+        QCOMPARE(f.desktop.questions.size(), 1);
+    }
+
+    void noAnswerToTheUndoQuestionKeepsEverything()
+    {
+        QTemporaryDir dir;
+        WorkflowFixture f;
+        ready(f, dir.path(), {"a"}, "P");
+        QVERIFY(!press(f));
+        f.desktop.answers = {false};
+        f.workflow.undoLastCreation();
+        QVERIFY(QFileInfo(dir.path() + "/P/a").isDir());
+        QCOMPARE(f.namesList.items, QStringList{texts::creationFinished});
+        QVERIFY(!f.state().lastCreation.isEmpty());
     }
 
     void refusedNamesMakeNothing_data()

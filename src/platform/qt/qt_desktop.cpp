@@ -1,5 +1,7 @@
 #include "qt_desktop.h"
 
+#include "yes_no_box.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -47,6 +49,11 @@ void QtDesktop::keepResponsive()
 void QtDesktop::openFolder(const QString& path)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtDesktop::askYesNo(const QString& prompt, const QString& title)
+{
+    return kestrune::askYesNo(parent_, title.isEmpty() ? applicationTitle_ : title, prompt);
 }
 
 void QtDesktop::setPointerShape(PointerShape shape)

@@ -26,6 +26,7 @@ public:
     void setPointerShape(PointerShape shape) override;
     void keepResponsive() override;
     void openFolder(const QString& path) override;
+    bool askYesNo(const QString& prompt, const QString& title = QString()) override;
 
 private:
     QString applicationTitle_;
