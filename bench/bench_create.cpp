@@ -58,7 +58,7 @@ void createFolders(benchmark::State& state)
         QuietWindow window;
         PosixLineReader files;
         PosixFolders folders;
-        FolderListWorkflow workflow(window.controls(), window.desktop, files, folders);
+        FolderListWorkflow workflow(window.controls(), window.desktop, files, folders, window.mounts);
         WorkflowState& list = workflow.state();
         list.baseFolder = QString::fromStdString(base) + pathSeparator;
         for (int index = 1; index <= count; ++index)
