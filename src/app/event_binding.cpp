@@ -10,6 +10,7 @@
 #include "qt_text_field.h"
 #include "window_commands.h"
 
+#include <QAction>
 #include <QPushButton>
 
 namespace kestrune {
@@ -33,6 +34,7 @@ EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderL
     bind(&window.folderList(),       &QtFolderList::clicked, [&workflow] { workflow.onFolderClicked(); });
     bind(&window.fileList(),         &QtFileList::clicked,   [&workflow] { workflow.onListFileClicked(); });
     bind(&window.parentNameEdit(),   &QLineEdit::textEdited, [&workflow] { workflow.onParentNameEdited(); });
+    bind(&window.undoAction(),       &QAction::triggered,    [&workflow] { workflow.undoLastCreation(); });
     // clang-format on
 
     // The row comes with the signal, so it is bound on its own.

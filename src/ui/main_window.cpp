@@ -8,9 +8,11 @@
 #include "qt_panel.h"
 #include "qt_text_field.h"
 
+#include <QAction>
 #include <QDropEvent>
 #include <QEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -87,6 +89,16 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     fileList_->useListingsOf(folderList_);
 
     readmePanel_->installEventFilter(this);
+    // One action for the shortcut and the menu. The name box keeps Ctrl+Z
+    // for its own typing while it has any to take back (see eventFilter).
+    undoAction_ = new QAction(layout::undoCaption.toString(), this);
+    undoAction_->setShortcut(QKeySequence::Undo);
+    undoAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(undoAction_);
+    namesList_->addAction(undoAction_);
+    namesList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    parentNameEdit_->installEventFilter(this);
+
     coverControls(!readmePanel_->isHidden());
 
     // A file dropped on a control that takes drops of its own (the text
@@ -102,6 +114,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == readmePanel_ && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         coverControls(event->type() == QEvent::ShowToParent);
+    // The name box claims Ctrl+Z even with nothing of its own to undo; then
+    // the window's undo gets it.
+    if (watched == parentNameEdit_ && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) && !parentNameEdit_->isUndoAvailable()) {
+        event->ignore();
+        return true;
+    }
     // Text dragged into a box stays the box's; only files and folders are the window's.
     const bool drag =
         event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop;
@@ -172,6 +191,8 @@ void MainWindow::coverControls(bool covered)
         if (child != readmePanel_)
             child->setEnabled(!covered);
     }
+    if (undoAction_)
+        undoAction_->setEnabled(!covered);
 }
 
 void MainWindow::create(int index)

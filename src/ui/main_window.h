@@ -7,6 +7,7 @@
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
+class QAction;
 class QLabel;
 class QMimeData;
 class QPushButton;
@@ -45,6 +46,9 @@ public:
     QtFolderList& folderList() const { return *folderList_; }
     QtDriveList& driveList() const { return *driveList_; }
     QLabel& parentNameLabel() const { return *parentNameLabel_; }
+    // Ctrl+Z anywhere in the window, and 「作成を取り消す」 in the names list's
+    // context menu: takes back the last press.
+    QAction& undoAction() const { return *undoAction_; }
 
 signals:
     // A file or folder was dropped on the window: the first item's local path.
@@ -76,6 +80,7 @@ private:
     QtFolderList* folderList_ = nullptr;
     QtDriveList* driveList_ = nullptr;
     QLabel* parentNameLabel_ = nullptr;
+    QAction* undoAction_ = nullptr;
 };
 
 }  // namespace kestrune

@@ -48,6 +48,9 @@ inline constexpr WindowLayout mainWindow{
     .clientHeight = 4455,
 };
 
+// The names list's context menu, and Ctrl+Z.
+inline constexpr QStringView undoCaption = u"作成を取り消す";
+
 // clang-format off
 using C = ControlClass;
 inline constexpr std::array<ControlLayout, 11> controls{{

@@ -234,6 +234,17 @@ private slots:
         QCOMPARE(run.desktop.beeps, 1);
         QCOMPARE(run.folders.made.size(), made);
         QVERIFY(run.desktop.boxes.isEmpty());
+
+        // Ctrl+Z in the name box, which has no typing of its own to take
+        // back, undoes the press and brings the list back as it was.
+        run.window().parentNameEdit().setFocus();
+        QTest::keyClick(&run.window().parentNameEdit(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(run.desktop.questions.size(), 1);
+        QVERIFY(!parent.exists());
+        QCOMPARE(run.names(), (QStringList{QStringLiteral("資料"), QStringLiteral("写真")}));
+        QCOMPARE(run.window().parentNameEdit().text(), QStringLiteral("Projects"));
+        QCOMPARE(run.state().listState, ListState::Ready);
+        QVERIFY(run.window().namesList().actions().contains(&run.window().undoAction()));
     }
     // A path given on the command line ends as a click on that file would:
     // the same rows, viewer, boxes and state, even for a file that is gone
