@@ -1,4 +1,5 @@
 #include "mounted_volumes.h"
+#include "posix_texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,7 +87,7 @@ bool isPersonalPlace(const QString& mountPoint)
 QString labelFor(const QString& mountPoint, const QString& type, const QString& source)
 {
     if (mountPoint == QStringLiteral("/home"))
-        return QStringLiteral("ホーム");
+        return texts::homeVolume;
     if (isNetworkFileSystem(type) && !source.isEmpty())
         return source;
     return mountPoint.section(u'/', -1);
@@ -117,7 +118,7 @@ QList<MountedVolume> volumesFromMountInfo(const QString& mountInfo)
     }
     std::sort(found.begin(), found.end(),
               [](const MountedVolume& a, const MountedVolume& b) { return a.rootPath < b.rootPath; });
-    found.prepend({QStringLiteral("ルート"), RootPath});
+    found.prepend({texts::rootVolume, RootPath});
     return found;
 }
 

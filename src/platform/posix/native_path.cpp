@@ -1,4 +1,5 @@
 #include "native_path.h"
+#include "posix_texts.h"
 
 #include "runtime_error.h"
 
@@ -9,11 +10,10 @@ namespace kestrune {
 QByteArray nativePath(const QString& path)
 {
     if (path.isEmpty())
-        throw RuntimeError(BadFileNameOrNumber, QStringLiteral("ファイル名がありません"));
+        throw RuntimeError(BadFileNameOrNumber, texts::noFileName);
     if (path.contains(QChar(u'\0')))
-        throw RuntimeError(
-            BadFileNameOrNumber,
-            QStringLiteral("ファイル名に使えない文字があります: %1").arg(QString(path).replace(QChar(u'\0'), u'?')));
+        throw RuntimeError(BadFileNameOrNumber,
+                           texts::badCharacterInFileName.arg(QString(path).replace(QChar(u'\0'), u'?')));
     return QFile::encodeName(path);
 }
 

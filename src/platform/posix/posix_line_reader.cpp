@@ -1,4 +1,5 @@
 #include "posix_line_reader.h"
+#include "posix_texts.h"
 
 #include "runtime_error.h"
 #include "text_file_reader.h"
@@ -15,7 +16,7 @@ constexpr int lastFileNo = 255;
 
 RuntimeError notOpen(int fileNo)
 {
-    return RuntimeError(BadFileNameOrNumber, QStringLiteral("ファイル番号 %1 は開かれていません").arg(fileNo));
+    return RuntimeError(BadFileNameOrNumber, texts::handleNotOpen.arg(fileNo));
 }
 }  // namespace
 
@@ -28,15 +29,15 @@ int PosixLineReader::freeHandle()
         if (!open_.contains(fileNo))
             return fileNo;
     }
-    throw RuntimeError(TooManyFiles, QStringLiteral("開いているファイルが多すぎます"));
+    throw RuntimeError(TooManyFiles, texts::tooManyOpenFiles);
 }
 
 void PosixLineReader::checkFree(int fileNo) const
 {
     if (fileNo < firstFileNo || fileNo > lastFileNo)
-        throw RuntimeError(BadFileNameOrNumber, QStringLiteral("ファイル番号 %1 は使えません").arg(fileNo));
+        throw RuntimeError(BadFileNameOrNumber, texts::badHandle.arg(fileNo));
     if (open_.contains(fileNo))
-        throw RuntimeError(FileAlreadyOpen, QStringLiteral("ファイル番号 %1 は既に開かれています").arg(fileNo));
+        throw RuntimeError(FileAlreadyOpen, texts::handleAlreadyOpen.arg(fileNo));
 }
 
 void PosixLineReader::open(const QString& path, int fileNo)
@@ -54,7 +55,7 @@ void PosixLineReader::openBytes(QByteArray contents, const QString& name, int fi
 void PosixLineReader::openStandardInput(int fileNo)
 {
     checkFree(fileNo);
-    const QString name = QStringLiteral("標準入力");
+    const QString name = texts::standardInput;
     openBytes(readWholeInput(STDIN_FILENO, name), name, fileNo);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "line_reader.h"
+#include "list_limits.h"
 
 #include <QByteArray>
 
@@ -37,7 +38,7 @@ public:
 
     // No folder name is longer; a longer line fails to read (error 59), which
     // also keeps the memory for one line bounded.
-    static constexpr qsizetype MaxLineLength = 32767;
+    static constexpr qsizetype MaxLineLength = longestListLine;
 
 private:
     // Fails with error 52 or 55 unless `fileNo` can be opened.

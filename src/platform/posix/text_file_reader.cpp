@@ -1,4 +1,6 @@
 #include "text_file_reader.h"
+#include "list_limits.h"
+#include "posix_texts.h"
 
 #include "native_path.h"
 #include "os_error.h"
@@ -19,9 +21,10 @@ namespace {
 // in UTF-8, two in code page 932.
 constexpr qsizetype bytesPerUnitAtMost = 3;
 
-// Past this many bytes no load can succeed (1001 lines of the longest length
-// fail anyway), so the encoding probe need not look further.
-constexpr qint64 probeLimit = 1001LL * (32767 * bytesPerUnitAtMost + 2);
+// Past this many bytes no load can succeed (one line more than a list holds,
+// each of the longest length, fails anyway), so the encoding probe need not
+// look further.
+constexpr qint64 probeLimit = (mostListLines + 1LL) * (longestListLine * bytesPerUnitAtMost + 2);
 
 QStringDecoder makeCp932Decoder()
 {
@@ -64,7 +67,7 @@ QByteArray readWholeInput(int fd, const QString& name)
         if (got < 0)
             throw errorFromErrno(errno, name);
         if (contents.size() + got > probeLimit)
-            throw RuntimeError(BadRecordLength, QStringLiteral("%1: 一覧として長すぎます").arg(name));
+            throw RuntimeError(BadRecordLength, texts::listTooLarge.arg(name));
         contents.append(block.data(), got);
     }
 }
@@ -120,9 +123,8 @@ TextFileReader::TextFileReader(const QString& path) : path_(path)
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd_);
-        throw RuntimeError(PathFileAccessError, S_ISDIR(info.st_mode)
-                                                    ? QStringLiteral("%1: フォルダーです").arg(path)
-                                                    : QStringLiteral("%1: 通常のファイルではありません").arg(path));
+        throw RuntimeError(PathFileAccessError,
+                           S_ISDIR(info.st_mode) ? texts::isAFolder.arg(path) : texts::notAPlainFile.arg(path));
     }
     try {
         chooseEncoding();
@@ -146,8 +148,7 @@ void TextFileReader::chooseEncoding()
     if (encoding_ == Encoding::Cp932) {
         cp932_ = makeCp932Decoder();
         if (!cp932_.isValid())
-            throw RuntimeError(InvalidProcedureCall,
-                               QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません").arg(path_));
+            throw RuntimeError(InvalidProcedureCall, texts::noShiftJisDecoder.arg(path_));
     }
 }
 
@@ -260,8 +261,7 @@ QString TextFileReader::readUtf16Line(qsizetype maxLength)
             break;
         }
         if (line.size() == maxLength)
-            throw RuntimeError(BadRecordLength,
-                               QStringLiteral("%1: %2 文字を超える行があります").arg(path_).arg(maxLength));
+            throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_).arg(maxLength));
         line.append(QChar(*unit));
     }
     // Half a surrogate pair, a cut-off byte or U+FFFF (no character) cannot
@@ -272,7 +272,7 @@ QString TextFileReader::readUtf16Line(qsizetype maxLength)
         if (pairStart)
             ++i;
         else if (QChar::isSurrogate(unit) || unit == u'\uFFFF')
-            throw RuntimeError(DeviceIOError, QStringLiteral("%1: UTF-16 の文字が壊れている行があります").arg(path_));
+            throw RuntimeError(DeviceIOError, texts::brokenUtf16.arg(path_));
     }
     return dropLeadingByteOrderMark(line);
 }
@@ -280,8 +280,7 @@ QString TextFileReader::readUtf16Line(qsizetype maxLength)
 QString TextFileReader::readLine(qsizetype maxLength)
 {
     if (atEnd())
-        throw RuntimeError(InputPastEndOfFile,
-                           QStringLiteral("%1: ファイルの終わりを越えて読もうとしました").arg(path_));
+        throw RuntimeError(InputPastEndOfFile, texts::readPastEnd.arg(path_));
     if (encoding_ == Encoding::Utf16LE || encoding_ == Encoding::Utf16BE)
         return readUtf16Line(maxLength);
     const qsizetype maxBytes = maxLength * bytesPerUnitAtMost;
@@ -294,8 +293,7 @@ QString TextFileReader::readLine(qsizetype maxLength)
         while (pos_ + n < len_ && start[n] != '\r' && start[n] != '\n')
             ++n;
         if (bytes.size() + n > maxBytes)
-            throw RuntimeError(BadRecordLength,
-                               QStringLiteral("%1: %2 文字を超える行があります").arg(path_).arg(maxLength));
+            throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_).arg(maxLength));
         bytes.append(start, n);
         pos_ += n;
         if (pos_ < len_) {
@@ -322,8 +320,7 @@ QString TextFileReader::readLine(qsizetype maxLength)
             line.chop(1);
     }
     if (line.size() > maxLength)
-        throw RuntimeError(BadRecordLength,
-                           QStringLiteral("%1: %2 文字を超える行があります").arg(path_).arg(maxLength));
+        throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_).arg(maxLength));
     return line;
 }
 

@@ -1,4 +1,5 @@
 #include "qt_drive_list.h"
+#include "qt_texts.h"
 
 #include "runtime_error.h"
 
@@ -14,7 +15,7 @@ QString shownAs(const MountedVolume& volume)
     const QString root = QDir::toNativeSeparators(volume.rootPath);
     if (volume.label.isEmpty() || volume.label == root)
         return root;
-    return QStringLiteral("%1 (%2)").arg(volume.label, root);
+    return texts::volumeEntry.arg(volume.label, root);
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ QString QtDriveList::rootPath() const
     const bool mounted =
         std::any_of(now.cbegin(), now.cend(), [&](const MountedVolume& volume) { return volume.rootPath == root; });
     if (!mounted)
-        throw RuntimeError(DeviceUnavailable, QStringLiteral("%1 は取り外されています").arg(currentText()));
+        throw RuntimeError(DeviceUnavailable, texts::volumeRemoved.arg(currentText()));
     return root;
 }
 

@@ -1,4 +1,5 @@
 #include "qt_file_list.h"
+#include "qt_texts.h"
 
 #include "browse_list_view.h"
 #include "file_name_model.h"
@@ -105,7 +106,7 @@ int QtFileList::entryCount() const
 QString QtFileList::entry(int index) const
 {
     if (index < 0 || index >= entryCount())
-        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("ファイル一覧に %1 番の項目はありません").arg(index));
+        throw RuntimeError(SubscriptOutOfRange, texts::noSuchFileEntry.arg(index));
     return model_->names()[index];
 }
 
@@ -125,7 +126,7 @@ void QtFileList::setSelectedIndex(int index)
         return;
     }
     if (index < 0 || index >= entryCount())
-        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("ファイル一覧に %1 番の項目はありません").arg(index));
+        throw RuntimeError(SubscriptOutOfRange, texts::noSuchFileEntry.arg(index));
     view_->setCurrentIndex(model_->index(index));
 }
 

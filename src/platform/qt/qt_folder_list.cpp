@@ -1,4 +1,5 @@
 #include "qt_folder_list.h"
+#include "qt_texts.h"
 
 #include "browse_list_view.h"
 #include "folder_listing.h"
@@ -107,7 +108,7 @@ QString QtFolderList::entry(int index) const
 {
     const QString path = model_->entryPath(index);
     if (path.isEmpty())
-        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("フォルダー一覧に %1 番の項目はありません").arg(index));
+        throw RuntimeError(SubscriptOutOfRange, texts::noSuchFolderEntry.arg(index));
     return path;
 }
 
@@ -123,7 +124,7 @@ void QtFolderList::setSelectedIndex(int index)
 {
     const int row = index + model_->chainLength();
     if (row < 0 || row >= model_->rowCount())
-        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("フォルダー一覧に %1 番の項目はありません").arg(index));
+        throw RuntimeError(SubscriptOutOfRange, texts::noSuchFolderEntry.arg(index));
     view_->setCurrentIndex(model_->index(row));
 }
 

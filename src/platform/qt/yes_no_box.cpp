@@ -1,4 +1,5 @@
 #include "yes_no_box.h"
+#include "qt_texts.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -7,9 +8,6 @@
 namespace kestrune {
 
 namespace {
-
-const QString yesText = QStringLiteral("はい");
-const QString noText = QStringLiteral("いいえ");
 
 // The arrow while the box is up: a busy pointer over a question reads as
 // "wait", not "answer".
@@ -37,8 +35,8 @@ private:
 bool askYesNo(QWidget* parent, const QString& title, const QString& prompt)
 {
     QMessageBox box(QMessageBox::Question, title, prompt, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(yesText, QMessageBox::YesRole);
-    QPushButton* no = box.addButton(noText, QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(texts::yes, QMessageBox::YesRole);
+    QPushButton* no = box.addButton(texts::no, QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     const ArrowWhileShown arrow;
