@@ -313,7 +313,9 @@ private slots:
         QCOMPARE(f.namesList.items, (QStringList{QStringLiteral("テス\x1a"), QStringLiteral("eabc")}));
         f.workflow.createFolders();
 
-        QCOMPARE(f.desktop.prompts(), QStringList{texts::badFolderNames + QStringLiteral("\n1行目: テス␚（%1）").arg(texts::reasonControlCharacter)});
+        QCOMPARE(f.desktop.prompts(),
+                 QStringList{texts::badFolderNames +
+                             QStringLiteral("\n1行目: テス␚（%1）").arg(texts::reasonControlCharacter)});
         QCOMPARE(f.state().listState, ListState::Ready);
         QVERIFY(f.folders.made.isEmpty());
         QVERIFY(compareTrees(before, snapshotTree(dir())).isEmpty());
