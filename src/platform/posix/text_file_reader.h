@@ -29,9 +29,6 @@ public:
     // maxLength code units fail with error 59.
     QString readLine(qsizetype maxLength);
 
-    enum class Encoding { Utf8, Cp932, Utf16LE, Utf16BE };
-    Encoding encoding() const { return encoding_; }
-
 private:
     void chooseEncoding();
     bool fill();
@@ -51,6 +48,7 @@ private:
     const char* chunk_ = buffer_.data();  // the bytes at hand: the buffer, or all of contents_
     qsizetype pos_ = 0;
     qsizetype len_ = 0;
+    enum class Encoding { Utf8, Cp932, Utf16LE, Utf16BE };
     Encoding encoding_ = Encoding::Utf8;
     std::optional<char16_t> pendingUnit_;  // a UTF-16 unit read ahead after a CR
     // Keeps every U+FEFF, so that exactly one is dropped at a line's start.
