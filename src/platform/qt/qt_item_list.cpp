@@ -12,6 +12,8 @@ QtItemList::QtItemList(QWidget* parent) : QListWidget(parent)
     setSortingEnabled(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    // Small enough that a marked row is no taller than a plain one.
+    setIconSize(QSize(12, 12));
     useMenuBackground();
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { emit rowDoubleClicked(row(item)); });
