@@ -93,28 +93,43 @@ QString labelFor(const QString& mountPoint, const QString& type, const QString& 
     return mountPoint.section(u'/', -1);
 }
 
-}  // namespace
+// The fields of one mount that this file uses.
+struct MountLine {
+    QString mountPoint;
+    QString type;
+    QString source;
+};
 
-QList<MountedVolume> volumesFromMountInfo(const QString& mountInfo)
+QList<MountLine> mountLinesOf(const QString& mountInfo)
 {
-    // Later lines mount over earlier ones at the same point; the last one shows.
-    QList<MountedVolume> found;
+    QList<MountLine> mounts;
     for (const QString& line : mountInfo.split(u'\n', Qt::SkipEmptyParts)) {
         // id parent major:minor root mount-point options [optional...] - type source super-options
         const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
         const qsizetype separator = fields.indexOf(QStringLiteral("-"), 6);
         if (fields.size() < 6 || separator < 0 || separator + 1 >= fields.size())
             continue;
-        const QString mountPoint = unescape(fields[4]);
-        const QString& type = fields[separator + 1];
-        const QString source = separator + 2 < fields.size() ? unescape(fields[separator + 2]) : QString();
+        mounts.append({unescape(fields[4]), fields[separator + 1],
+                       separator + 2 < fields.size() ? unescape(fields[separator + 2]) : QString()});
+    }
+    return mounts;
+}
+
+}  // namespace
+
+QList<MountedVolume> volumesFromMountInfo(const QString& mountInfo)
+{
+    // Later lines mount over earlier ones at the same point; the last one shows.
+    QList<MountedVolume> found;
+    for (const MountLine& mount : mountLinesOf(mountInfo)) {
+        const QString& mountPoint = mount.mountPoint;
         if (mountPoint == RootPath || !mountPoint.startsWith(u'/') || hasHiddenPart(mountPoint) ||
-            isPseudoFileSystem(type))
+            isPseudoFileSystem(mount.type))
             continue;
-        if (!isPersonalPlace(mountPoint) && !isNetworkFileSystem(type))
+        if (!isPersonalPlace(mountPoint) && !isNetworkFileSystem(mount.type))
             continue;
         found.removeIf([&](const MountedVolume& volume) { return volume.rootPath == mountPoint; });
-        found.append({labelFor(mountPoint, type, source), mountPoint});
+        found.append({labelFor(mountPoint, mount.type, mount.source), mountPoint});
     }
     std::sort(found.begin(), found.end(),
               [](const MountedVolume& a, const MountedVolume& b) { return a.rootPath < b.rootPath; });
@@ -142,13 +157,8 @@ QList<MountedVolume> mountedVolumes()
 QList<MountEntry> mountEntriesFromMountInfo(const QString& mountInfo)
 {
     QList<MountEntry> entries;
-    for (const QString& line : mountInfo.split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
-        const qsizetype separator = fields.indexOf(QStringLiteral("-"), 6);
-        if (fields.size() < 6 || separator < 0 || separator + 1 >= fields.size())
-            continue;
-        entries.append({unescape(fields[4]), fields[separator + 1]});
-    }
+    for (const MountLine& mount : mountLinesOf(mountInfo))
+        entries.append({mount.mountPoint, mount.type});
     return entries;
 }
 

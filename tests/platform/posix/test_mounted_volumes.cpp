@@ -47,6 +47,16 @@ private slots:
         QCOMPARE(volumesFromMountInfo(sampleMountInfo), expected);
     }
 
+    // The preview's mount table keeps every mount, system ones too, in order.
+    void theMountTableKeepsEveryMountWithItsType()
+    {
+        const QList<MountEntry> entries = mountEntriesFromMountInfo(sampleMountInfo);
+        QCOMPARE(entries.size(), 19);
+        QCOMPARE(entries.at(13).mountPoint, QStringLiteral("/media/taro/USB STICK"));
+        QCOMPARE(entries.at(13).type, QStringLiteral("vfat"));
+        QCOMPARE(entries.at(15).type, QStringLiteral("cifs"));
+    }
+
     void theRootIsOfferedEvenWithoutAMountTable()
     {
         const QList<MountedVolume> volumes = volumesFromMountInfo(QStringLiteral("garbage\n\n1 2 3\n"));
