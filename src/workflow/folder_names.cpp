@@ -28,7 +28,7 @@ bool hasControlCharacter(const QString& text)
 
 bool isValidParentName(const QString& name)
 {
-    if (name.isEmpty() || name == u"." || name == u"..")
+    if (name.isEmpty() || name == u"." || name == u".." || name.toUtf8().size() > longestFolderNameBytes)
         return false;
     for (const QChar c : name) {
         if (isControl(c) || isSeparator(c))

@@ -16,8 +16,14 @@ namespace kestrune {
 // programs).
 bool hasControlCharacter(const QString& text);
 
+// The most bytes one folder name takes on the file systems Linux makes
+// (NAME_MAX), names being stored as UTF-8.
+inline constexpr int longestFolderNameBytes = 255;
+
 // True when `name` names exactly one folder inside the base folder: not empty,
-// not "." or "..", no "/" or "\" and no control character.
+// not "." or "..", no "/" or "\", no control character, and no longer than
+// longestFolderNameBytes in UTF-8: a name no folder can carry is refused
+// before anything is made.
 bool isValidParentName(const QString& name);
 
 // The folder levels of one list line, outermost first. "/" and "\" both

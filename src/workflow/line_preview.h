@@ -1,5 +1,6 @@
 #pragma once
 
+#include "folder_names.h"
 #include "mount_table.h"
 
 #include <QList>
@@ -39,8 +40,8 @@ struct PreviewTarget {
     // the Windows warnings become refusals, and a level's length is counted
     // in UTF-16 code units (255) instead of longestNameBytes.
     bool windowsFileSystem = false;
-    int longestNameBytes = 255;   // a level's limit in UTF-8 bytes
-    int longestPathBytes = 4095;  // the OS's full path limit in bytes, less the NUL
+    int longestNameBytes = longestFolderNameBytes;  // a level's limit in UTF-8 bytes
+    int longestPathBytes = 4095;                    // the OS's full path limit in bytes, less the NUL
 };
 
 // One preview a line, in order. Precedence: blank, refused, unsafe, repeat, ok.

@@ -43,6 +43,9 @@ private slots:
         QTest::newRow("C1 next line") << QStringLiteral("a\u0085") << false << false;
         QTest::newRow("last C1") << QStringLiteral("\u009Fb") << false << false;
         QTest::newRow("no-break space") << QStringLiteral("a\u00A0b") << true << true;
+        // One folder name holds 255 bytes; longer list lines are the preview's to refuse.
+        QTest::newRow("255 bytes") << QStringLiteral("名").repeated(85) << true << true;
+        QTest::newRow("256 bytes") << QStringLiteral("名").repeated(85) + u'a' << false << true;
     }
     void namesThatLeaveOrCannotBeMadeAreRefused()
     {
