@@ -35,7 +35,8 @@ package:
 	@scripts/install-deps --package
 	cmake -S . -B $(BUILD)/package-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKESTRUNE_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CXXFLAGS) $$($(DEB_FLAGS) CPPFLAGS)" \
-	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" $(CMAKE_FLAGS)
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" -DCMAKE_MODULE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
+	  $(CMAKE_FLAGS)
 	cmake --build $(BUILD)/package-release -j$(JOBS)
 	rm -f $(BUILD)/package/*.deb
 	cd $(BUILD)/package-release && cpack -B $(abspath $(BUILD))/package

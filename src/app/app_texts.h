@@ -51,6 +51,8 @@ inline const QString notAFolder = QStringLiteral("%1: フォルダーではあ�
 // A run-time error on the command line: its number, then its description.
 inline const QString numberedError = QStringLiteral("エラー番号 %1: %2");
 inline const QString failedAtLine = QStringLiteral("%1行目のフォルダーを作れませんでした");
+inline const QString windowModuleMissing =
+    QStringLiteral("ウィンドウの部分を読み込めないため、ウィンドウを開けません:");
 inline const QString foldersMadeSoFar = QStringLiteral("作成済みのフォルダー（%1個、残してあります）:");
 
 }  // namespace kestrune::texts

@@ -1,51 +1,17 @@
-#include "app_texts.h"
 #include "command_line.h"
 #include "headless_creation.h"
-#include "mounted_volumes.h"
-#include "posix_folders.h"
-#include "posix_line_reader.h"
-#include "program_window.h"
-#include "qt_desktop.h"
+#include "window_module.h"
 
-#include <QApplication>
-#include <QTimer>
-
-#include <cstdio>
-#include <exception>
+#include <QCoreApplication>
 
 int main(int argc, char* argv[])
 {
     const QStringList arguments = kestrune::argumentsOf(argc, argv);
     if (!kestrune::opensWindow(arguments)) {
-        // No widget and no display: the command line needs neither.
+        // No widget and no display: the command line needs neither, and
+        // does not load them.
         const QCoreApplication application(argc, argv);
         return kestrune::runWithoutWindow(kestrune::parseCommandLine(arguments));
     }
-
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(kestrune::texts::applicationName);
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrune.Kestrune"));
-    // Qt has taken its own options (-style, ...); what is left is ours.
-    const kestrune::CommandLine line = kestrune::parseCommandLine(QCoreApplication::arguments().mid(1));
-    if (line.action != kestrune::CommandLine::Action::OpenWindow)
-        return kestrune::runWithoutWindow(line);
-
-    try {
-        kestrune::QtDesktop desktop(kestrune::texts::applicationName);
-        kestrune::PosixLineReader files;
-        kestrune::PosixFolders folders;
-        const kestrune::ProcMountTable mounts;
-        kestrune::ProgramWindow program(desktop, files, folders, mounts);
-        desktop.setParentWindow(&program.window());
-        program.start();
-        if (!line.path.isEmpty()) {
-            // Once the window is up, so that any message box has it to sit on.
-            QTimer::singleShot(0, &program.window(), [&program, &line] { program.open(line.path); });
-        }
-        return QApplication::exec();
-    } catch (const std::exception& error) {
-        // Only the start-up can get here; every handler's failure is caught where it runs.
-        std::fprintf(stderr, "kestrune: %s\n", error.what());
-        return 1;
-    }
+    return kestrune::runWindowModule(argc, argv);
 }

@@ -1,0 +1,52 @@
+// The window program, built as a module that the program loads only when it
+// opens its window, so that the command line starts without the widget
+// libraries.
+#include "app_texts.h"
+#include "command_line.h"
+#include "headless_creation.h"
+#include "mounted_volumes.h"
+#include "posix_folders.h"
+#include "posix_line_reader.h"
+#include "program_window.h"
+#include "qt_desktop.h"
+#include "window_module.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <exception>
+#include <type_traits>
+
+extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(kestrune::texts::applicationName);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrune.Kestrune"));
+    // Qt has taken its own options (-style, ...); what is left is ours.
+    const kestrune::CommandLine line = kestrune::parseCommandLine(QCoreApplication::arguments().mid(1));
+    if (line.action != kestrune::CommandLine::Action::OpenWindow)
+        return kestrune::runWithoutWindow(line);
+
+    try {
+        kestrune::QtDesktop desktop(kestrune::texts::applicationName);
+        kestrune::PosixLineReader files;
+        kestrune::PosixFolders folders;
+        const kestrune::ProcMountTable mounts;
+        kestrune::ProgramWindow program(desktop, files, folders, mounts);
+        desktop.setParentWindow(&program.window());
+        program.start();
+        if (!line.path.isEmpty()) {
+            // Once the window is up, so that any message box has it to sit on.
+            QTimer::singleShot(0, &program.window(), [&program, &line] { program.open(line.path); });
+        }
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        // Only the start-up can get here; every handler's failure is caught where it runs.
+        std::fprintf(stderr, "kestrune: %s\n", error.what());
+        return 1;
+    }
+}
+
+// The loader calls the entry through this type; a mismatch fails here, not at run time.
+static_assert(std::is_same_v<decltype(&kestruneWindowMain), kestrune::WindowMain>);
