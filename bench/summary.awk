@@ -72,6 +72,7 @@ END {
     scaleRow("5 Scale: Load UTF-8, 10 / 100 / 1000 lines", "load-utf8", 10, 100, 1000)
     scaleRow("5 Scale: Load CP932, 10 / 100 / 1000 lines", "load-cp932", 10, 100, 1000)
     scaleRow("5 Scale: Browse, 1,000 / 10,000 / 100,000 entries", "browse", 1000, 10000, 100000)
+    ratioRow("6 Script: kestrune --create, 1000 names, whole process", "script/1000", 1.25)
     ratioRow("7 Undo: 1000 folders", "undo/1000", 1.2)
     print ""
     print "Medians over interleaved rounds, the program and its floor taking turns to go first; the ratio is the median over pairs of rounds (one of each order) of the pair's ratio."
