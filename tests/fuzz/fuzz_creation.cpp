@@ -1,13 +1,17 @@
 // The create button over any list and any typed parent name, in a scratch
 // folder that also holds a neighbour folder, a plain file and links leading
 // out. Whatever happens, every folder made lies under the one new parent, and
-// nothing that was there before is changed or gone.
+// nothing that was there before is changed or gone. The press keeps the
+// preview's word: it is refused, and changes nothing, exactly when the
+// preview refuses a line (or the parent name is bad); otherwise every line the
+// preview calls ok, repeat or unsafe is made, and nothing else is.
 //
 // Input: the parent name as UTF-8, a NUL, then the list file. Without a NUL
 // the whole input is the list and the parent name is left empty.
 
 #include "folder_names.h"
 #include "fuzz_support.h"
+#include "line_preview.h"
 #include "runtime_error.h"
 #include "text.h"
 #include "tree_snapshot.h"
@@ -15,6 +19,9 @@
 #include "workflow_texts.h"
 
 #include <QFile>
+#include <QSet>
+
+#include <algorithm>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,6 +89,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f.load(listPath, base);
     const bool loaded = state.listState == ListState::Ready;
     const QStringList listed = namesList.items;
+    QStringList lines;
+    for (std::int32_t k = 1; loaded && k <= state.nameCount; ++k)
+        lines.append(state.names(k));
     const auto boxesAfterLoad = desktop.boxes.size();
     parentNameEdit.contents = typed;
 
@@ -115,12 +125,58 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(changes.added.isEmpty(), "a gated or refused press makes nothing");
         require(!failed, "a gated or refused press raises no error");
     }
+
+    // The preview the button works from: the same lines, base folder and
+    // parent name (trimmed, or the preset name). The fixture's mount table
+    // puts the base on ext4.
+    QString parentName = trimSpaces(typed);
+    if (parentName.isEmpty())
+        parentName = texts::defaultParentName;
+    require(!state.windowsFileSystem, "the base is not on a Windows file system");
+    const QList<LinePreview> preview = previewLines(lines, PreviewTarget{base, parentName, false});
+    const bool anyRefused = std::any_of(preview.begin(), preview.end(),
+                                        [](const LinePreview& line) { return line.status == LineStatus::Refused; });
+    if (loaded)
+        require(refused == (anyRefused || !isValidParentName(parentName)),
+                "the press is refused exactly when the preview refuses a line or the parent name is bad");
+    const QString madeParent = QFile::decodeName(parent.mid(5));  // past "base/"
+    if (loaded && !refused) {
+        // The preview counts the parent name as typed; only a "#" added to a
+        // taken name can lengthen a path past what it checked.
+        require(!failed || (!parent.isEmpty() && madeParent != parentName), "a press the preview allows does not fail");
+        const QString parentPath = scratch.path() + u'/' + QFile::decodeName(parent);
+        // A failure stops at its row: the rows before it are made, it and
+        // the rest are not.
+        qsizetype reached = preview.size();
+        if (failed) {
+            reached = namesList.marks.indexOf(ItemMark::Failed);
+            require(reached >= 0 && reached < preview.size(), "a failure marks its row");
+        }
+        QSet<QByteArray> allowed{parent};
+        const auto allow = [&](const QString& folder) {
+            QByteArray path = parent;
+            for (const QString& level : folder.split(u'/')) {
+                path += '/' + QFile::encodeName(level);
+                allowed.insert(path);
+            }
+        };
+        for (qsizetype row = 0; row < reached; ++row) {
+            const LinePreview& line = preview.at(row);
+            if (line.status == LineStatus::Blank)
+                continue;
+            require(isFolder(parentPath + u'/' + line.folder),
+                    "every line the preview calls ok, repeat or unsafe is made, as a real folder");
+            require(!failed || namesList.marks.at(row) == ItemMark::Made, "a row made shows it");
+            allow(line.folder);
+        }
+        if (failed)
+            allow(preview.at(reached).folder);  // the levels made before its failure
+        for (const QByteArray& added : changes.added)
+            require(allowed.contains(added), "nothing is made but the previewed folders");
+    }
     if (!parent.isEmpty()) {
-        QString wanted = trimSpaces(typed);
-        if (wanted.isEmpty())
-            wanted = texts::defaultParentName;
-        const QString made = QFile::decodeName(parent.mid(5));
-        require(made.startsWith(wanted) && made.mid(wanted.size()).count(u'#') == made.size() - wanted.size(),
+        require(madeParent.startsWith(parentName) &&
+                    madeParent.mid(parentName.size()).count(u'#') == madeParent.size() - parentName.size(),
                 "the parent is the typed name with \"#\" added");
     }
     if (failed) {
