@@ -151,15 +151,24 @@ void checkNameRules(const QString& name)
     }
 }
 
-// The workflow over the fixture's controls and doubles, but reading every
-// file from memory.
+// The shared fixture's doubles, with a workflow that reads every file from
+// memory. Not the fixture itself: its own workflow, with a table of a
+// thousand names, would be made and torn down for nothing on every input.
 struct MemoryFixture {
-    test::WorkflowFixture doubles;  // its own workflow stays unused
+    test::FakeItemList namesList;
+    test::FakeTextField parentNameEdit{QStringLiteral("parentNameEdit")};
+    test::FakeOverlay readmePanel;
+    test::FakeTextField readmeText{QStringLiteral("readmeText")};
+    test::FakeDriveList driveList;
+    test::FakeFolderList folderList;
+    test::FakeFileList fileList;
+    test::FakeDesktop desktop;
     fuzz::MemoryLineReader files;
-    FolderListWorkflow workflow{WorkflowControls{doubles.namesList, doubles.parentNameEdit, doubles.readmePanel,
-                                                 doubles.readmeText, doubles.driveList, doubles.folderList,
-                                                 doubles.fileList},
-                                doubles.desktop, files, doubles.folders, doubles.mounts};
+    test::FakeFolders folders;
+    test::FakeMountTable mounts;
+    FolderListWorkflow workflow{
+        WorkflowControls{namesList, parentNameEdit, readmePanel, readmeText, driveList, folderList, fileList}, desktop,
+        files, folders, mounts};
 };
 
 }  // namespace
@@ -172,19 +181,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemoryFixture f;
     f.files.contents = bytes;
     WorkflowState& state = f.workflow.state();
-    f.doubles.readmePanel.visible = false;
+    f.readmePanel.visible = false;
     state.nameCount = earlierCount;
     // As the file click leaves it for the reading.
     state.listState = ListState::NotReady;
     state.listFilePath = QStringLiteral("/lists/list.txt");
     state.baseFolder = QStringLiteral("/lists/");
     f.workflow.readListFile();
-    const test::FakeItemList& namesList = f.doubles.namesList;
-    const test::FakeTextField& parentNameEdit = f.doubles.parentNameEdit;
-    const test::FakeOverlay& readmePanel = f.doubles.readmePanel;
-    const test::FakeDesktop& desktop = f.doubles.desktop;
+    const test::FakeItemList& namesList = f.namesList;
+    const test::FakeTextField& parentNameEdit = f.parentNameEdit;
+    const test::FakeOverlay& readmePanel = f.readmePanel;
+    const test::FakeDesktop& desktop = f.desktop;
     fuzz::MemoryLineReader& files = f.files;
-    const test::FakeFolders& folders = f.doubles.folders;
+    const test::FakeFolders& folders = f.folders;
 
     require(files.freeHandle() == 1, "no file number stays in use");
     require(folders.made.isEmpty(), "reading makes no folder");
