@@ -4,12 +4,12 @@
 #include "folder_names.h"
 #include "folder_paths.h"
 #include "folder_tree.h"
+#include "list_reading.h"
 #include "mounted_volumes.h"
 #include "posix_folders.h"
 #include "posix_line_reader.h"
 #include "runtime_error.h"
 #include "text.h"
-#include "workflow_state.h"
 #include "workflow_texts.h"
 
 #include <QFileInfo>
@@ -17,26 +17,6 @@
 namespace kestrune {
 
 namespace {
-
-// Closes the list on every way out.
-class OpenListGuard {
-public:
-    OpenListGuard(LineReader& files, int handle) : files_(files), handle_(handle) {}
-    ~OpenListGuard()
-    {
-        try {
-            if (files_.isOpen(handle_))
-                files_.close(handle_);
-        } catch (...) {  // nothing more can be done for the handle in a destructor
-        }
-    }
-    OpenListGuard(const OpenListGuard&) = delete;
-    OpenListGuard& operator=(const OpenListGuard&) = delete;
-
-private:
-    LineReader& files_;
-    int handle_;
-};
 
 // Remembers the line at which a make failed, to name it.
 class FailedLine final : public CreationProgress {
@@ -90,18 +70,8 @@ QStringList HeadlessCreation::readList(const QString& list)
         files_.openStandardInput(handle);
     else
         files_.open(list, handle);
-    // The window's own table: the same limit on lines, the same error past it.
-    FolderNameTable names;
-    std::int32_t count = 0;
-    while (!files_.atEnd(handle)) {
-        names(count + 1) = files_.readLine(handle);
-        ++count;
-    }
+    QStringList lines = readRemainingLines(files_, handle);
     files_.close(handle);
-    QStringList lines;
-    lines.reserve(count);
-    for (std::int32_t index = 1; index <= count; ++index)
-        lines.append(names(index));
     return lines;
 }
 
