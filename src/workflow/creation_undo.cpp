@@ -70,8 +70,10 @@ UndoOutcome undoCreation(Folders& folders, const CreationRecord& record)
     const auto keep = [&](const QString& path, KeptBecause because) {
         outcome.kept.append({path, because, reasonFor(because)});
     };
-    for (auto made = record.made.crbegin(); made != record.made.crend(); ++made) {
-        const QString& path = made->path;
+    // Deepest first: the reverse of the order made.
+    for (qsizetype index = record.made.size() - 1; index >= 0; --index) {
+        const MadeFolder& made = record.made.at(index);
+        const QString& path = made.path;
         // Checked just before the removal; another program could still swap
         // the folder in between, but only an empty one could then go.
         const std::optional<FolderId> now = folders.folderId(path);
@@ -80,7 +82,7 @@ UndoOutcome undoCreation(Folders& folders, const CreationRecord& record)
             continue;
         }
         // Not ours: it stays, and its parent's removal finds it there.
-        if (*now != made->id) {
+        if (*now != made.id) {
             keep(path, KeptBecause::Replaced);
             continue;
         }
