@@ -6,7 +6,6 @@
 #include "folder_list_workflow.h"
 #include "paired_rounds.h"
 #include "posix_folders.h"
-#include "posix_line_reader.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
 #include "quiet_controls.h"
@@ -102,16 +101,15 @@ class BrowseWindow {
 public:
     BrowseWindow()
         : dirList_(new QtFolderList(&window_)), fileList_(new QtFileList(&window_)),
-          workflow_(WorkflowControls{quiet_.namesList, quiet_.parentNameEdit, quiet_.readmePanel, quiet_.readmeText,
-                                     quiet_.driveList, *dirList_, *fileList_},
-                    quiet_.desktop, files_, folders_, quiet_.mounts),
+          workflow_(WorkflowControls{quiet_.namesList, quiet_.parentNameEdit, quiet_.readmeViewer, quiet_.driveList,
+                                     *dirList_, *fileList_},
+                    quiet_.host(folders_)),
           dirPaints_(dirList_->view()->viewport()), filePaints_(fileList_->view()->viewport())
     {
         auto* layout = new QHBoxLayout(&window_);
         layout->addWidget(dirList_);
         layout->addWidget(fileList_);
         fileList_->useListingsOf(dirList_);
-        QObject::connect(dirList_, &QtFolderList::changed, [this] { workflow_.onFolderChanged(); });
         // About the size the two lists have in the window.
         window_.resize(380, 132);
         window_.show();
@@ -123,7 +121,7 @@ public:
     {
         const int dirBefore = dirPaints_.paints;
         const int fileBefore = filePaints_.paints;
-        dirList_->setPath(path);
+        workflow_.onFolderClicked(path);
         QApplication::processEvents();
         if (dirPaints_.paints == dirBefore)
             dirList_->view()->viewport()->repaint();
@@ -131,12 +129,17 @@ public:
             fileList_->view()->viewport()->repaint();
     }
 
-    int folders() const { return dirList_->entryCount(); }
-    int files() const { return fileList_->entryCount(); }
+    // The rows below the chain from the root down to the open folder.
+    int folders() const
+    {
+        const QString path = dirList_->path();
+        const int chain = path == u"/" ? 1 : static_cast<int>(path.count(u'/')) + 1;
+        return dirList_->view()->model()->rowCount() - chain;
+    }
+    int files() const { return static_cast<int>(fileList_->names().size()); }
 
 private:
     QuietWindow quiet_;
-    PosixLineReader files_;
     PosixFolders folders_;
     QWidget window_;
     QtFolderList* dirList_;

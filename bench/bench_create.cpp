@@ -7,7 +7,6 @@
 #include "japanese_names.h"
 #include "paired_rounds.h"
 #include "posix_folders.h"
-#include "posix_line_reader.h"
 #include "quiet_controls.h"
 #include "scratch_folder.h"
 #include "workflow_texts.h"
@@ -56,14 +55,11 @@ void createFolders(benchmark::State& state)
         const std::string floorParent = programParent + "_floor";
 
         QuietWindow window;
-        PosixLineReader files;
         PosixFolders folders;
-        FolderListWorkflow workflow(window.controls(), window.desktop, files, folders, window.mounts);
+        FolderListWorkflow workflow(window.controls(), window.host(folders));
         WorkflowState& list = workflow.state();
         list.baseFolder = QString::fromStdString(base) + pathSeparator;
-        for (int index = 1; index <= count; ++index)
-            list.names(index) = names.at(index - 1);
-        list.nameCount = static_cast<std::int16_t>(count);
+        list.lines = names;
 
         PairedRounds rounds("create/" + std::to_string(count));
         for (auto _ : state) {

@@ -6,7 +6,6 @@
 #include "japanese_names.h"
 #include "paired_rounds.h"
 #include "posix_folders.h"
-#include "posix_line_reader.h"
 #include "quiet_controls.h"
 #include "scratch_folder.h"
 
@@ -89,9 +88,8 @@ void loadList(benchmark::State& state, const char* encoding)
         writeFile(path, bytes.toStdString());
 
         QuietWindow window;
-        PosixLineReader files;
         PosixFolders folders;
-        FolderListWorkflow workflow(window.controls(), window.desktop, files, folders, window.mounts);
+        FolderListWorkflow workflow(window.controls(), window.host(folders));
         workflow.state().listFilePath = QString::fromStdString(path);
 
         PairedRounds rounds("load-" + std::string(encoding) + "/" + std::to_string(count));

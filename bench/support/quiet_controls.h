@@ -4,28 +4,31 @@
 #include "fake_desktop.h"
 #include "folder_list_workflow.h"
 #include "mounted_volumes.h"
+#include "posix_list_reader.h"
+#include "recent_lists.h"
+#include "workflow_fixture.h"
 
 // The test doubles of every control and the desktop, wired for a
-// FolderListWorkflow: the benchmarks time the workflow and the disk, not a
-// window. A benchmark checks `desktop.boxes` afterwards, since any message box
-// means the run went wrong.
+// FolderListWorkflow over the real list reader and mount table: the
+// benchmarks time the workflow and the disk, not a window. A benchmark checks
+// `desktop.boxes` afterwards, since any message box means the run went wrong.
 namespace kestrune::bench {
 
 struct QuietWindow {
     test::FakeDesktop desktop;
     test::FakeItemList namesList;
-    test::FakeTextField parentNameEdit;
-    test::FakeOverlay readmePanel;
-    test::FakeTextField readmeText;
+    test::FakeNameBox parentNameEdit;
+    test::FakeTextViewer readmeViewer;
     test::FakeDriveList driveList;
     test::FakeFolderList folderList;
     test::FakeFileList fileList;
+    PosixListReader lists;
     ProcMountTable mounts;  // the real one: reading it is part of a load's cost
+    test::TemporarySettings settings;
+    RecentLists recentLists{settings.settings};
 
-    WorkflowControls controls()
-    {
-        return {namesList, parentNameEdit, readmePanel, readmeText, driveList, folderList, fileList};
-    }
+    WorkflowControls controls() { return {namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList}; }
+    WorkflowHost host(Folders& folders) { return {desktop, lists, folders, mounts, recentLists}; }
 };
 
 }  // namespace kestrune::bench

@@ -31,14 +31,14 @@ inline const QString commandHelp = QStringLiteral(
     "  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）\n"
     "  --dry-run      何も作らず、各行の 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
     "                 状態: ok, blank, repeat, refused, unsafe\n"
-    "  --help         この説明を表示して終了します\n"
+    "  -h, --help     この説明を表示して終了します\n"
     "  --version      バージョンを表示して終了します\n"
     "\n"
     "終了ステータス:\n"
     "  0  作成しました（--dry-run では、作成できない行はありません）\n"
     "  1  作成できない行があります。何も作っていません\n"
     "  2  使い方の誤り、または一覧を読めません\n"
-    "  3  途中で失敗しました。作成済みのフォルダーは残ります\n");
+    "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n");
 inline const QString usageHint = QStringLiteral("詳しくは「kestrune --help」を実行してください。");
 inline const QString unknownOption = QStringLiteral("不明なオプションです: %1");
 inline const QString ambiguousOption = QStringLiteral("オプション %1 はあいまいです（%2）");
@@ -53,6 +53,10 @@ inline const QString numberedError = QStringLiteral("エラー番号 %1: %2");
 inline const QString failedAtLine = QStringLiteral("%1行目のフォルダーを作れませんでした");
 inline const QString windowModuleMissing =
     QStringLiteral("ウィンドウの部分を読み込めないため、ウィンドウを開けません:");
+inline const QString standardInputClosed = QStringLiteral("標準入力が閉じられています");
+inline const QString outputLost = QStringLiteral("標準出力に書き込めませんでした");
+inline const QString outputLostFoldersStay =
+    QStringLiteral("標準出力に書き込めませんでした。作成したフォルダーはそのまま残っています");
 inline const QString foldersMadeSoFar = QStringLiteral("作成済みのフォルダー（%1個、残してあります）:");
 
 }  // namespace kestrune::texts

@@ -34,6 +34,9 @@ constexpr std::array<OptionName, 6> options = {{
     {u"version", Option::Version, false},
 }};
 
+// The one short option, as every program answers it.
+const QString shortHelp = QStringLiteral("-h");
+
 CommandLine usageError(const QString& error)
 {
     CommandLine line;
@@ -71,7 +74,7 @@ bool opensWindow(const QStringList& arguments)
     for (const QString& argument : arguments) {
         if (argument == QStringLiteral("--"))
             return true;
-        if (argument.startsWith(QStringLiteral("--")))
+        if (argument.startsWith(QStringLiteral("--")) || argument == shortHelp)
             return false;
     }
     return true;
@@ -95,6 +98,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
         if (argument == QStringLiteral("--")) {
             optionsEnded = true;
             continue;
+        }
+        if (argument == shortHelp) {
+            line.action = CommandLine::Action::ShowHelp;
+            return line;
         }
         if (!argument.startsWith(QStringLiteral("--")))
             return usageError(texts::unknownOption.arg(argument));

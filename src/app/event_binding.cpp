@@ -6,8 +6,9 @@
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
-#include "qt_item_list.h"
-#include "qt_text_field.h"
+#include "qt_name_box.h"
+#include "qt_names_list.h"
+#include "qt_readme_viewer.h"
 #include "window_commands.h"
 
 #include <QAction>
@@ -18,38 +19,28 @@ namespace kestrune {
 EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderListWorkflow& workflow,
                            EventDispatch& dispatch)
 {
+    // Every handler is reached through the dispatch, with what the event carries.
     const auto bind = [&](auto* source, auto event, auto handler) {
-        connections_.push_back(
-            QObject::connect(source, event, source, [&dispatch, handler] { dispatch.run(handler); }));
+        connections_.push_back(QObject::connect(source, event, source, [&dispatch, handler](const auto&... carried) {
+            dispatch.run([&] { handler(carried...); });
+        }));
     };
 
     // The window's start is run once by the program, not through a signal.
     // clang-format off
-    // Source                    Event                   Handler
-    bind(&window.readmeOkButton(),   &QPushButton::clicked,  [&commands] { commands.closeReadme(); });
-    bind(&window.exitButton(),       &QPushButton::clicked,  [&commands] { commands.exitProgram(); });
-    bind(&window.createButton(),     &QPushButton::clicked,  [&workflow] { workflow.createFolders(); });
-    bind(&window.driveList(),        &QtDriveList::changed,  [&workflow] { workflow.onDriveChanged(); });
-    bind(&window.folderList(),       &QtFolderList::changed, [&workflow] { workflow.onFolderChanged(); });
-    bind(&window.folderList(),       &QtFolderList::clicked, [&workflow] { workflow.onFolderClicked(); });
-    bind(&window.fileList(),         &QtFileList::clicked,   [&workflow] { workflow.onListFileClicked(); });
-    bind(&window.parentNameEdit(),   &QLineEdit::textEdited, [&workflow] { workflow.onParentNameEdited(); });
-    bind(&window.undoAction(),       &QAction::triggered,    [&workflow] { workflow.undoLastCreation(); });
+    // Source                          Event                              Handler
+    bind(&window.readmeViewer().okButton(), &QPushButton::clicked,        [&commands](bool) { commands.closeReadme(); });
+    bind(&window.exitButton(),         &QPushButton::clicked,             [&commands](bool) { commands.exitProgram(); });
+    bind(&window.createButton(),       &QPushButton::clicked,             [&workflow](bool) { workflow.createFolders(); });
+    bind(&window.driveList(),          &QtDriveList::changed,             [&workflow] { workflow.onDriveChanged(); });
+    bind(&window.folderList(),         &QtFolderList::entryClicked,       [&workflow](const QString& path) { workflow.onFolderClicked(path); });
+    bind(&window.fileList(),           &QtFileList::fileClicked,          [&workflow](const QString& name) { workflow.onListFileClicked(name); });
+    bind(&window.parentNameEdit(),     &QLineEdit::textEdited,            [&workflow](const QString&) { workflow.onParentNameEdited(); });
+    bind(&window.undoAction(),         &QAction::triggered,               [&workflow](bool) { workflow.undoLastCreation(); });
+    bind(&window.namesList(),          &QtNamesList::rowDoubleClicked,    [&workflow](int row) { workflow.onNamesRowDoubleClicked(row); });
+    bind(&window,                      &MainWindow::pathDropped,          [&workflow](const QString& path) { workflow.openPath(path); });
+    bind(&window,                      &MainWindow::recentListChosen,     [&workflow](const QString& path) { workflow.openRecentList(path); });
     // clang-format on
-
-    // The row comes with the signal, so it is bound on its own.
-    connections_.push_back(QObject::connect(
-        &window.namesList(), &QtItemList::rowDoubleClicked, &window.namesList(), [&dispatch, &workflow](int row) {
-            dispatch.run([&workflow, row] { workflow.onNamesRowDoubleClicked(row); });
-        }));
-
-    // Not a handler: a folder the person opened by double-click could not be
-    // read. It is told like any other failure instead of passing unseen.
-    connections_.push_back(QObject::connect(&window.folderList(), &QtFolderList::openFailed, &window.folderList(),
-                                            [&dispatch](int number, const QString& description) {
-                                                if (!dispatch.stopped())
-                                                    dispatch.report(number, description);
-                                            }));
 }
 
 EventBinding::~EventBinding()

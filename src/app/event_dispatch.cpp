@@ -27,10 +27,15 @@ QString EventDispatch::prompt(int number, const QString& description)
     return texts::runtimeErrorPrompt.arg(number).arg(description);
 }
 
-void EventDispatch::run(const std::function<void()>& handler)
+bool EventDispatch::run(const std::function<void()>& handler)
 {
     if (stopped_)
-        return;
+        return false;
+    if (running_) {
+        desktop_.beep();
+        return false;
+    }
+    running_ = true;
     // An exception must never unwind into the event loop: Qt cannot carry it.
     try {
         handler();
@@ -43,6 +48,8 @@ void EventDispatch::run(const std::function<void()>& handler)
     } catch (...) {
         report(InternalError, texts::internalError);
     }
+    running_ = false;
+    return true;
 }
 
 void EventDispatch::report(int number, const QString& description)

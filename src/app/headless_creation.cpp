@@ -4,12 +4,12 @@
 #include "folder_names.h"
 #include "folder_paths.h"
 #include "folder_tree.h"
-#include "list_reading.h"
 #include "mounted_volumes.h"
 #include "posix_folders.h"
-#include "posix_line_reader.h"
+#include "posix_list_reader.h"
+#include "posix_texts.h"
 #include "runtime_error.h"
-#include "text.h"
+#include "text_file_reader.h"
 #include "workflow_texts.h"
 
 #include <QFileInfo>
@@ -43,36 +43,28 @@ QString statusWord(LineStatus status)
     return {};
 }
 
-void write(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
+// A list read from standard input, which was read whole before anything
+// else could take its descriptor.
+class StandardInputList final : public ListReader {
+public:
+    explicit StandardInputList(QByteArray contents) : contents_(std::move(contents)) {}
+    QStringList readList(const QString&) override { return readListBytes(contents_, texts::standardInput); }
+
+private:
+    QByteArray contents_;
+};
 
 }  // namespace
 
-HeadlessCreation::HeadlessCreation(PosixLineReader& files, Folders& folders, const MountTable& mounts, std::FILE* out,
-                                   std::FILE* err)
-    : files_(files), folders_(folders), mounts_(mounts), out_(out), err_(err)
+HeadlessCreation::HeadlessCreation(ListReader& lists, Folders& folders, const MountTable& mounts, OutputStream& out,
+                                   OutputStream& err)
+    : lists_(lists), folders_(folders), mounts_(mounts), out_(out), err_(err)
 {
 }
 
 void HeadlessCreation::tell(const QString& message)
 {
-    write(err_, texts::commandName + QStringLiteral(": ") + message + u'\n');
-}
-
-QStringList HeadlessCreation::readList(const QString& list)
-{
-    const int handle = files_.freeHandle();
-    const OpenListGuard closeOnExit(files_, handle);
-    if (list == QStringLiteral("-"))
-        files_.openStandardInput(handle);
-    else
-        files_.open(list, handle);
-    QStringList lines = readRemainingLines(files_, handle);
-    files_.close(handle);
-    return lines;
+    err_.write(texts::commandName + QStringLiteral(": ") + message + u'\n');
 }
 
 void HeadlessCreation::printDryRun(const QList<LinePreview>& preview)
@@ -101,15 +93,27 @@ void HeadlessCreation::printDryRun(const QList<LinePreview>& preview)
         }
         text += u'\n';
     }
-    write(out_, text);
+    out_.write(text);
 }
 
 int HeadlessCreation::run(const CommandLine& request)
 {
-    // The name as the window takes it from its box: trimmed, or the preset.
-    QString parentName = trimSpaces(request.parent);
-    if (parentName.isEmpty())
-        parentName = texts::defaultParentName;
+    const int status = create(request);
+    // The outcome must reach its reader: a path lost on a full disk or a
+    // closed pipe is a failure, whatever was made.
+    if (!out_.flush()) {
+        tell(madeAny_ ? texts::outputLostFoldersStay : texts::outputLost);
+        err_.flush();
+        return ExitFailedHalfWay;
+    }
+    if (!err_.flush())
+        return ExitFailedHalfWay;
+    return status;
+}
+
+int HeadlessCreation::create(const CommandLine& request)
+{
+    const QString parentName = parentNameFrom(request.parent);
     if (!isValidParentName(parentName)) {
         tell(texts::badParentName);
         return ExitUnusable;
@@ -117,7 +121,7 @@ int HeadlessCreation::run(const CommandLine& request)
 
     QStringList lines;
     try {
-        lines = readList(request.list);
+        lines = lists_.readList(request.list);
     } catch (const RuntimeError& error) {
         tell(texts::errorOccurred);
         tell(texts::numberedError.arg(error.number()).arg(error.description()));
@@ -132,7 +136,7 @@ int HeadlessCreation::run(const CommandLine& request)
         return ExitUnusable;
     }
 
-    const bool windowsFileSystem = isWindowsFileSystemType(fileSystemTypeFor(baseFolder, mounts_.entries()));
+    const bool windowsFileSystem = keepsWindowsRules(baseFolder, mounts_);
     const QList<LinePreview> preview = previewLines(lines, PreviewTarget{baseFolder, parentName, windowsFileSystem});
     if (request.dryRun)
         printDryRun(preview);
@@ -148,6 +152,7 @@ int HeadlessCreation::run(const CommandLine& request)
     try {
         makeFolderTree(folders_, baseFolder, parentName, preview, record, &failed);
     } catch (const RuntimeError& error) {
+        madeAny_ = !record.isEmpty();
         if (failed.number != 0)
             tell(texts::failedAtLine.arg(failed.number));
         tell(texts::numberedError.arg(error.number()).arg(error.description()));
@@ -159,30 +164,55 @@ int HeadlessCreation::run(const CommandLine& request)
         }
         return ExitFailedHalfWay;
     }
-    write(out_, record.parentPath + u'\n');
+    madeAny_ = true;
+    out_.write(record.parentPath + u'\n');
     return ExitMade;
 }
 
 int runWithoutWindow(const CommandLine& line)
 {
+    // Before anything is opened: standard input is read before another file
+    // can take its number, and a closed output fails where it is written.
+    const bool inputOpen = holdClosedStandardDescriptors();
+    OutputStream out(stdout);
+    OutputStream err(stderr);
+    const auto finish = [&](int status) {
+        const bool written = out.flush();
+        return err.flush() && written ? status : int(ExitFailedHalfWay);
+    };
     switch (line.action) {
     case CommandLine::Action::ShowHelp:
-        write(stdout, helpText());
-        return ExitMade;
+        out.write(helpText());
+        return finish(ExitMade);
     case CommandLine::Action::ShowVersion:
-        write(stdout, versionText());
-        return ExitMade;
+        out.write(versionText());
+        return finish(ExitMade);
     case CommandLine::Action::UsageError:
     case CommandLine::Action::OpenWindow:
-        write(stderr, usageErrorText(line.error));
-        return ExitUnusable;
+        err.write(usageErrorText(line.error));
+        return finish(ExitUnusable);
     case CommandLine::Action::Create:
         break;
     }
-    PosixLineReader files;
     PosixFolders folders;
     const ProcMountTable mounts;
-    return HeadlessCreation(files, folders, mounts, stdout, stderr).run(line);
+    if (line.list != QStringLiteral("-")) {
+        PosixListReader lists;
+        return HeadlessCreation(lists, folders, mounts, out, err).run(line);
+    }
+    QByteArray input;
+    try {
+        if (!inputOpen)
+            throw RuntimeError(BadFileNameOrNumber, texts::standardInputClosed);
+        input = readWholeInput(0, texts::standardInput);
+    } catch (const RuntimeError& error) {
+        err.write(texts::commandName + QStringLiteral(": ") + texts::errorOccurred + u'\n');
+        err.write(texts::commandName + QStringLiteral(": ") +
+                  texts::numberedError.arg(error.number()).arg(error.description()) + u'\n');
+        return finish(ExitUnusable);
+    }
+    StandardInputList lists(std::move(input));
+    return HeadlessCreation(lists, folders, mounts, out, err).run(line);
 }
 
 QStringList argumentsOf(int argc, char* argv[])

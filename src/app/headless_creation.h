@@ -3,22 +3,20 @@
 #include "command_line.h"
 #include "folders.h"
 #include "line_preview.h"
+#include "list_reader.h"
 #include "mount_table.h"
+#include "standard_streams.h"
 
 #include <QStringList>
 
-#include <cstdio>
-
 namespace kestrune {
-
-class PosixLineReader;
 
 // The exit statuses of the command line.
 enum ExitStatus : int {
     ExitMade = 0,           // made; with --dry-run, no line refused
     ExitRefused = 1,        // lines refused, nothing made
     ExitUnusable = 2,       // a usage error, or the list or the target cannot be used
-    ExitFailedHalfWay = 3,  // making stopped at a failure; what was made stays
+    ExitFailedHalfWay = 3,  // making stopped at a failure, or the outcome could not be written; what was made stays
 };
 
 // `kestrune --create`: the list read by the window's reader, checked by its
@@ -27,22 +25,23 @@ enum ExitStatus : int {
 // else, in the window's words).
 class HeadlessCreation {
 public:
-    HeadlessCreation(PosixLineReader& files, Folders& folders, const MountTable& mounts, std::FILE* out,
-                     std::FILE* err);
+    HeadlessCreation(ListReader& lists, Folders& folders, const MountTable& mounts, OutputStream& out,
+                     OutputStream& err);
 
     // `request` is a Create command line; returns the exit status.
     int run(const CommandLine& request);
 
 private:
-    QStringList readList(const QString& list);
+    int create(const CommandLine& request);
     void printDryRun(const QList<LinePreview>& preview);
     void tell(const QString& message);
 
-    PosixLineReader& files_;
+    ListReader& lists_;
     Folders& folders_;
     const MountTable& mounts_;
-    std::FILE* out_;
-    std::FILE* err_;
+    OutputStream& out_;
+    OutputStream& err_;
+    bool madeAny_ = false;
 };
 
 // Runs what a command line asks that needs no window: --help, --version, a

@@ -2,15 +2,13 @@
 #include "headless_creation.h"
 #include "window_module.h"
 
-#include <QCoreApplication>
-
 int main(int argc, char* argv[])
 {
     const QStringList arguments = kestrune::argumentsOf(argc, argv);
     if (!kestrune::opensWindow(arguments)) {
-        // No widget and no display: the command line needs neither, and
-        // does not load them.
-        const QCoreApplication application(argc, argv);
+        // No widget, no display and no event loop: the command line needs
+        // none of them, and an event loop's descriptors could take the
+        // number of a closed standard input before the list is read from it.
         return kestrune::runWithoutWindow(kestrune::parseCommandLine(arguments));
     }
     return kestrune::runWindowModule(argc, argv);

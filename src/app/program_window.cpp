@@ -1,12 +1,11 @@
 #include "program_window.h"
 
-#include "path_opening.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
-#include "qt_item_list.h"
-#include "qt_panel.h"
-#include "qt_text_field.h"
+#include "qt_name_box.h"
+#include "qt_names_list.h"
+#include "qt_readme_viewer.h"
 
 #include <QCoreApplication>
 
@@ -16,25 +15,29 @@ namespace kestrune {
 
 namespace {
 
-// The controls of the window that the workflow reads and writes.
+const QString windowSizeKey = QStringLiteral("window/size");
+const QString windowMaximisedKey = QStringLiteral("window/maximised");
+
 WorkflowControls workflowControlsOf(const MainWindow& window)
 {
-    return WorkflowControls{window.namesList(), window.parentNameEdit(), window.readmePanel(), window.readmeText(),
+    return WorkflowControls{window.namesList(), window.parentNameEdit(), window.readmeViewer(),
                             window.driveList(), window.folderList(),     window.fileList()};
 }
 
 }  // namespace
 
-ProgramWindow::ProgramWindow(Desktop& desktop, LineReader& files, Folders& folders, const MountTable& mounts,
-                             std::function<void()> quit)
-    : dispatch_(desktop), workflow_(workflowControlsOf(window_), desktop, files, folders, mounts),
-      commands_(WindowCommandControls{window_, window_.readmePanel(), window_.namesList(), window_.parentNameEdit()},
+ProgramWindow::ProgramWindow(const ProgramHost& host, std::function<void()> quit)
+    : settings_(host.settings), recentLists_(host.settings), dispatch_(host.desktop),
+      workflow_(workflowControlsOf(window_),
+                WorkflowHost{host.desktop, host.lists, host.folders, host.mounts, recentLists_}),
+      commands_(WindowCommandControls{window_, window_.readmeViewer(), window_.namesList(), window_.parentNameEdit()},
                 [this] { endProgram(); }),
       binding_(window_, commands_, workflow_, dispatch_), quit_(std::move(quit))
 {
     if (!quit_)
         quit_ = [] { QCoreApplication::exit(0); };
-    QObject::connect(&window_, &MainWindow::pathDropped, &window_, [this](const QString& path) { open(path); });
+    window_.recentLists = [this] { return recentLists_.paths(); };
+    QObject::connect(&window_, &MainWindow::closing, &window_, [this] { rememberSize(); });
 }
 
 ProgramWindow::~ProgramWindow()
@@ -45,20 +48,36 @@ ProgramWindow::~ProgramWindow()
 void ProgramWindow::start()
 {
     dispatch_.run([this] { commands_.start(); });
-    window_.show();
+    // The size it had, not the folder: it starts where it was started.
+    const QSize size = settings_.value(windowSizeKey).toSize();
+    if (size.isValid())
+        window_.resize(size.expandedTo(MainWindow::defaultSize()));
+    if (settings_.value(windowMaximisedKey).toBool())
+        window_.showMaximized();
+    else
+        window_.show();
 }
 
 void ProgramWindow::open(const QString& path)
 {
-    openPath(window_, dispatch_, path);
+    dispatch_.run([this, &path] { workflow_.openPath(path); });
 }
 
 void ProgramWindow::endProgram()
 {
     // At once: no further event reaches a handler, the window goes, the loop ends.
     dispatch_.stop();
+    rememberSize();
     window_.hide();
     quit_();
+}
+
+void ProgramWindow::rememberSize()
+{
+    if (!window_.isVisible())
+        return;
+    settings_.setValue(windowSizeKey, window_.normalGeometry().size());
+    settings_.setValue(windowMaximisedKey, window_.isMaximized());
 }
 
 }  // namespace kestrune

@@ -4,38 +4,52 @@
 #include "event_dispatch.h"
 #include "folder_list_workflow.h"
 #include "folders.h"
-#include "line_reader.h"
+#include "list_reader.h"
 #include "main_window.h"
+#include "recent_lists.h"
 #include "window_commands.h"
+
+#include <QSettings>
 
 #include <functional>
 
 namespace kestrune {
 
+// The host services the running program is built on; tests bring doubles
+// that answer the message boxes themselves, and settings of their own.
+struct ProgramHost {
+    Desktop& desktop;
+    ListReader& lists;
+    Folders& folders;
+    const MountTable& mounts;
+    QSettings& settings;
+};
+
 // The running program: the window, its workflow and the binding between them.
-// The host services come in from outside, so that tests can answer the
-// message boxes themselves.
 class ProgramWindow {
 public:
     // `quit` leaves the event loop; by default the application's.
-    ProgramWindow(Desktop& desktop, LineReader& files, Folders& folders, const MountTable& mounts,
-                  std::function<void()> quit = {});
+    explicit ProgramWindow(const ProgramHost& host, std::function<void()> quit = {});
     ~ProgramWindow();
     ProgramWindow(const ProgramWindow&) = delete;
     ProgramWindow& operator=(const ProgramWindow&) = delete;
 
-    // Raises the window's Load, then shows it.
+    // Runs the window's start, then shows it at the size it last had.
     void start();
-    // Opens a file or folder as if the person had reached it by hand (see openPath).
+    // Opens a file or folder as if the person had reached it by hand.
     void open(const QString& path);
 
     MainWindow& window() { return window_; }
     FolderListWorkflow& workflow() { return workflow_; }
+    EventDispatch& dispatch() { return dispatch_; }
     bool ended() const { return dispatch_.stopped(); }
 
 private:
     void endProgram();
+    void rememberSize();
 
+    QSettings& settings_;
+    RecentLists recentLists_;
     MainWindow window_;
     EventDispatch dispatch_;
     FolderListWorkflow workflow_;

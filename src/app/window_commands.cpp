@@ -19,7 +19,7 @@ QString WindowCommands::runtimeCaption()
 void WindowCommands::start()
 {
     c_.window.setCaption(runtimeCaption());
-    c_.readmePanel.setVisible(false);
+    c_.readmeViewer.close();
     c_.namesList.clear();
     c_.parentNameEdit.setText(QString());
 }
@@ -28,7 +28,7 @@ void WindowCommands::closeReadme()
 {
     // Only the viewer goes; the list read stays ready for the create button,
     // and the keyboard goes on where the list's reading left it.
-    c_.readmePanel.setVisible(false);
+    c_.readmeViewer.close();
     c_.parentNameEdit.setFocus();
 }
 

@@ -11,12 +11,12 @@ namespace kestrune {
 // The controls the window-level commands touch.
 struct WindowCommandControls {
     WindowTitle& window;
-    Overlay& readmePanel;
+    TextViewer& readmeViewer;
     ItemList& namesList;
-    TextField& parentNameEdit;
+    NameBox& parentNameEdit;
 };
 
-// The window's own handlers: its load, the viewer's OK button and the exit button.
+// The window's own handlers: its start, the viewer's OK button and the exit button.
 class WindowCommands {
 public:
     // `endProgram` ends the program at once; no handler may run after it.

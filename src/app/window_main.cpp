@@ -4,15 +4,18 @@
 #include "app_texts.h"
 #include "command_line.h"
 #include "headless_creation.h"
+#include "japanese_qt_words.h"
 #include "mounted_volumes.h"
 #include "posix_folders.h"
-#include "posix_line_reader.h"
+#include "posix_list_reader.h"
 #include "program_window.h"
 #include "qt_desktop.h"
 #include "window_module.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <exception>
@@ -21,6 +24,7 @@
 extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setOrganizationName(kestrune::texts::applicationName);
     QApplication::setApplicationName(kestrune::texts::applicationName);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrune.Kestrune"));
     // Qt has taken its own options (-style, ...); what is left is ours.
@@ -28,12 +32,16 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
     if (line.action != kestrune::CommandLine::Action::OpenWindow)
         return kestrune::runWithoutWindow(line);
 
+    QTranslator qtWords;
+    kestrune::installJapaneseQtWords(qtWords);
+
     try {
         kestrune::QtDesktop desktop(kestrune::texts::applicationName);
-        kestrune::PosixLineReader files;
+        kestrune::PosixListReader lists;
         kestrune::PosixFolders folders;
         const kestrune::ProcMountTable mounts;
-        kestrune::ProgramWindow program(desktop, files, folders, mounts);
+        QSettings settings;
+        kestrune::ProgramWindow program({desktop, lists, folders, mounts, settings});
         desktop.setParentWindow(&program.window());
         program.start();
         if (!line.path.isEmpty()) {

@@ -2,9 +2,8 @@
 
 #include <QString>
 
-// What the handlers do with the window's controls, one small interface per
-// kind of control. Qt widgets implement them in platform/qt; tests use
-// recording doubles. Any member may throw RuntimeError.
+// What the workflow does with the window's controls, one small interface per
+// control. The widgets in src/ui implement them; tests use recording doubles.
 namespace kestrune {
 
 class WindowTitle {
@@ -13,27 +12,16 @@ public:
     virtual void setCaption(const QString& caption) = 0;
 };
 
-// A panel that shows or hides everything inside it.
-class Overlay {
+// The viewer that shows a Readme file's text over the whole window.
+class TextViewer {
 public:
-    virtual ~Overlay() = default;
-    virtual void setVisible(bool visible) = 0;
+    virtual ~TextViewer() = default;
+    virtual void showText(const QString& text) = 0;
+    virtual void close() = 0;
 };
 
-// A text field. Selection start and length are separate steps, so that the
-// list reader can report a failure of either on its own.
-class TextField {
-public:
-    virtual ~TextField() = default;
-    virtual QString text() const = 0;
-    virtual void setText(const QString& text) = 0;
-    virtual void setSelectionStart(int start) = 0;
-    virtual void setSelectionLength(int length) = 0;
-    virtual void setFocus() = 0;
-};
-
-// What a row of the names list says about its line: shown as a small
-// coloured icon, with the reason in the row's tool tip.
+// What a row of the names list, or the parent-name box, says about its
+// name: shown as a small coloured icon, with the reason in the tool tip.
 enum class ItemMark {
     None,      // no icon
     Ok,        // will be made
@@ -44,6 +32,18 @@ enum class ItemMark {
     Made,      // made by this press (or counted as done)
     Failed,    // making it failed
     NotTried,  // not reached after a failure
+};
+
+// The box for the new parent's name.
+class NameBox {
+public:
+    virtual ~NameBox() = default;
+    virtual QString text() const = 0;
+    virtual void setText(const QString& text) = 0;
+    // Selects the whole text and takes the keyboard, so that typing replaces it.
+    virtual void selectAllAndFocus() = 0;
+    virtual void setFocus() = 0;
+    virtual void setMark(ItemMark mark, const QString& toolTip) = 0;
 };
 
 // A list of lines in the order added.
@@ -60,6 +60,7 @@ class DriveList {
 public:
     virtual ~DriveList() = default;
     // Root path of the chosen volume, in a form FolderList::setPath accepts.
+    // Fails with error 68 when the volume has gone.
     virtual QString rootPath() const = 0;
 };
 
@@ -67,22 +68,22 @@ public:
 class FolderList {
 public:
     virtual ~FolderList() = default;
+    // Absolute and clean: no trailing separator but on the root.
     virtual QString path() const = 0;
-    // Opens the folder; a change of path raises the list's change event.
-    // Fails with a numbered error when the folder cannot be read.
+    // Reads the folder and opens it; a folder that cannot be read fails with
+    // its numbered error and leaves the list as it was.
     virtual void setPath(const QString& path) = 0;
-    // Full path of entry `index`: the open folder is -1, its parent -2 and so
-    // on, sub-folders from 0. Fails with error 9 outside the list.
-    virtual QString entry(int index) const = 0;
-    virtual int selectedIndex() const = 0;
 };
 
+// The list files of one folder.
 class FileList {
 public:
     virtual ~FileList() = default;
+    // Reads the folder and shows its list files, none chosen.
     virtual void setPath(const QString& path) = 0;
-    // Bare name of the selected file; empty when none is selected.
-    virtual QString fileName() const = 0;
+    // Shows `name` as the chosen file (one the list does not offer is shown
+    // at its end for the time); an empty name chooses none.
+    virtual void choose(const QString& name) = 0;
 };
 
 }  // namespace kestrune

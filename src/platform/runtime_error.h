@@ -7,19 +7,18 @@
 
 namespace kestrune {
 
-// The host's numbered run-time errors. The numbers are the classic ones so that
-// error traps can test them as the handlers were written ("68 or 71").
+// The numbered errors of host operations. The numbers are the classic ones a
+// Windows office user may know from other programs, and each says what kind
+// of failure it is ("68 or 71": the volume is gone or not ready).
 enum ErrorNumber : int {
     InvalidProcedureCall = 5,
-    SubscriptOutOfRange = 9,
+    TooManyLines = 6,  // a list longer than the program takes
     BadFileNameOrNumber = 52,
     FileNotFound = 53,
-    FileAlreadyOpen = 55,
     DeviceIOError = 57,
     FileAlreadyExists = 58,
     BadRecordLength = 59,
     DiskFull = 61,
-    InputPastEndOfFile = 62,
     TooManyFiles = 67,
     DeviceUnavailable = 68,
     PermissionDenied = 70,

@@ -1,26 +1,24 @@
 #include "main_window.h"
 
-#include "main_window_layout.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
-#include "qt_item_list.h"
-#include "qt_panel.h"
-#include "qt_text_field.h"
+#include "qt_name_box.h"
+#include "qt_names_list.h"
+#include "qt_readme_viewer.h"
+#include "ui_texts.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QDropEvent>
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
-
-#include <algorithm>
-#include <stdexcept>
-#include <vector>
 
 // The icon lives in a static library, whose resources must be registered by hand.
 static void initResources()
@@ -32,13 +30,44 @@ namespace kestrune {
 
 namespace {
 
-QPushButton* commandButton(QWidget* parent)
+// The window at its default size, in pixels: the two columns, their margins
+// and the gaps between the controls. Every control's place follows from these.
+constexpr int windowWidth = 399;
+constexpr int windowHeight = 297;
+constexpr int leftColumnWidth = 185;
+constexpr int columnGap = 7;
+constexpr int rightMargin = 6;
+constexpr int topMargin = 8;
+constexpr int leftBottomMargin = 3;
+constexpr int rightBottomMargin = 8;
+constexpr int browseGap = 4;  // between the drive, folder and file lists
+constexpr int driveListHeight = 20;
+constexpr int folderListHeight = 132;
+constexpr int fileListHeight = 126;
+constexpr int namesListHeight = 160;
+constexpr int labelGap = 16;  // from the names list down to the label
+constexpr int labelHeight = 16;
+constexpr int nameBoxHeight = 18;
+constexpr int belowNameBox = 22;  // room under the name box, above the buttons
+constexpr int createButtonWidth = 121;
+constexpr int exitButtonWidth = 65;
+constexpr int buttonHeight = 49;
+
+QPushButton* commandButton(const QString& caption, QWidget* parent)
 {
-    auto* button = new QPushButton(parent);
+    auto* button = new QPushButton(caption, parent);
     // No button answers Enter or Esc: each acts only when clicked or pressed while focused.
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
+}
+
+// A list that grows with the window: its least size is its place at the
+// default size, and extra room goes by the layout's stretch, not by its hint.
+void growFrom(QWidget* widget, int width, int height)
+{
+    widget->setMinimumSize(width, height);
+    widget->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 }
 
 }  // namespace
@@ -46,60 +75,38 @@ QPushButton* commandButton(QWidget* parent)
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     initResources();
-    setObjectName(layout::mainWindow.name.toString());
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.png")));
-    // The layout is in fixed pixels; the classic 9-point size keeps the texts
-    // inside their controls whatever the desktop's default size is.
-    QFont small = font();
-    small.setPointSize(9);
-    setFont(small);
 
-    setFixedSize(layout::pixels(layout::mainWindow.clientWidth), layout::pixels(layout::mainWindow.clientHeight));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Created in keyboard order: Qt's focus chain follows the order of creation.
+    driveList_ = new QtDriveList(this);
+    driveList_->setObjectName(QStringLiteral("driveList"));
+    folderList_ = new QtFolderList(this);
+    folderList_->setObjectName(QStringLiteral("folderList"));
+    folderList_->setToolTip(texts::folderListTip);
+    namesList_ = new QtNamesList(this);
+    namesList_->setObjectName(QStringLiteral("namesList"));
+    createButton_ = commandButton(texts::createCaption, this);
+    createButton_->setObjectName(QStringLiteral("createButton"));
+    exitButton_ = commandButton(texts::exitCaption, this);
+    exitButton_->setObjectName(QStringLiteral("exitButton"));
+    fileList_ = new QtFileList(this);
+    fileList_->setObjectName(QStringLiteral("fileList"));
+    fileList_->setToolTip(texts::fileListTip);
+    parentNameLabel_ = new QLabel(texts::parentNameCaption, this);
+    parentNameLabel_->setObjectName(QStringLiteral("parentNameLabel"));
+    parentNameEdit_ = new QtNameBox(this);
+    parentNameEdit_->setObjectName(QStringLiteral("parentNameEdit"));
+    readmeViewer_ = new QtReadmeViewer(this);
 
-    // Created in TabIndex order: Qt's focus chain follows the order of
-    // creation, and every container comes before what it holds.
-    std::vector<int> order(layout::controls.size());
-    for (int i = 0; i < static_cast<int>(order.size()); ++i)
-        order[static_cast<std::size_t>(i)] = i;
-    std::sort(order.begin(), order.end(), [](int a, int b) {
-        return layout::controls[static_cast<std::size_t>(a)].tabIndex <
-               layout::controls[static_cast<std::size_t>(b)].tabIndex;
-    });
-    for (const int i : order)
-        create(i);
-
-    readmePanel_ = control<QtPanel>(u"readmePanel");
-    readmeOkButton_ = control<QPushButton>(u"readmeOkButton");
-    readmeText_ = control<QtTextArea>(u"readmeText");
-    parentNameEdit_ = control<QtTextField>(u"parentNameEdit");
-    fileList_ = control<QtFileList>(u"fileList");
-    exitButton_ = control<QPushButton>(u"exitButton");
-    createButton_ = control<QPushButton>(u"createButton");
-    namesList_ = control<QtItemList>(u"namesList");
-    folderList_ = control<QtFolderList>(u"folderList");
-    driveList_ = control<QtDriveList>(u"driveList");
-    parentNameLabel_ = control<QLabel>(u"parentNameLabel");
-
-    // The viewer lies above every other control, so that when shown it covers them.
-    readmePanel_->raise();
-
+    arrangeControls();
     // Both lists start on the current folder; a change of folder is read once.
     fileList_->useListingsOf(folderList_);
+    buildNamesMenu();
 
-    readmePanel_->installEventFilter(this);
-    // One action for the shortcut and the menu. The name box keeps Ctrl+Z
-    // for its own typing while it has any to take back (see eventFilter).
-    undoAction_ = new QAction(layout::undoCaption.toString(), this);
-    undoAction_->setShortcut(QKeySequence::Undo);
-    undoAction_->setShortcutContext(Qt::WindowShortcut);
-    addAction(undoAction_);
-    namesList_->addAction(undoAction_);
-    namesList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    readmeViewer_->installEventFilter(this);
     parentNameEdit_->installEventFilter(this);
-
-    coverControls(!readmePanel_->isHidden());
+    coverControls(!readmeViewer_->isHidden());
 
     // A file dropped on a control that takes drops of its own (the text
     // boxes take text) opens like one dropped anywhere else.
@@ -110,9 +117,100 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     }
 }
 
+QSize MainWindow::defaultSize()
+{
+    return {windowWidth, windowHeight};
+}
+
+void MainWindow::arrangeControls()
+{
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(0, 0, rightMargin, 0);
+    columns->setSpacing(columnGap);
+
+    auto* browse = new QVBoxLayout;
+    browse->setContentsMargins(0, topMargin, 0, leftBottomMargin);
+    browse->setSpacing(browseGap);
+    driveList_->setFixedSize(leftColumnWidth, driveListHeight);
+    growFrom(folderList_, leftColumnWidth, folderListHeight);
+    growFrom(fileList_, leftColumnWidth, fileListHeight);
+    folderList_->setMaximumWidth(leftColumnWidth);
+    fileList_->setMaximumWidth(leftColumnWidth);
+    browse->addWidget(driveList_);
+    // Stretched in proportion to their default heights: both grow alike.
+    browse->addWidget(folderList_, folderListHeight);
+    browse->addWidget(fileList_, fileListHeight);
+    columns->addLayout(browse);
+
+    auto* names = new QVBoxLayout;
+    names->setContentsMargins(0, topMargin, 0, rightBottomMargin);
+    names->setSpacing(0);
+    growFrom(namesList_, windowWidth - leftColumnWidth - columnGap - rightMargin, namesListHeight);
+    parentNameLabel_->setFixedHeight(labelHeight);
+    parentNameEdit_->setFixedHeight(nameBoxHeight);
+    names->addWidget(namesList_, 1);
+    names->addSpacing(labelGap);
+    names->addWidget(parentNameLabel_);
+    names->addWidget(parentNameEdit_);
+    names->addSpacing(belowNameBox);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    createButton_->setFixedSize(createButtonWidth, buttonHeight);
+    exitButton_->setFixedSize(exitButtonWidth, buttonHeight);
+    buttons->addWidget(createButton_);
+    buttons->addStretch(1);
+    buttons->addWidget(exitButton_);
+    names->addLayout(buttons);
+    columns->addLayout(names, 1);
+
+    setMinimumSize(defaultSize());
+    resize(defaultSize());
+}
+
+void MainWindow::buildNamesMenu()
+{
+    // One action for the shortcut and the menu. The name box keeps Ctrl+Z
+    // for its own typing while it has any to take back (see eventFilter).
+    undoAction_ = new QAction(texts::undoCaption, this);
+    undoAction_->setShortcut(QKeySequence::Undo);
+    undoAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(undoAction_);
+    namesList_->addAction(undoAction_);
+
+    recentListsMenu_ = new QMenu(texts::recentListsCaption, this);
+    connect(recentListsMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentListsMenu);
+    namesList_->addAction(recentListsMenu_->menuAction());
+    namesList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::fillRecentListsMenu()
+{
+    recentListsMenu_->clear();
+    const QStringList paths = recentLists ? recentLists() : QStringList();
+    for (const QString& path : paths) {
+        QAction* entry = recentListsMenu_->addAction(path);
+        connect(entry, &QAction::triggered, this, [this, path] { emit recentListChosen(path); });
+    }
+    if (paths.isEmpty())
+        recentListsMenu_->addAction(texts::noRecentLists)->setEnabled(false);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The viewer reaches just past the right edge, so that no border of its own shows.
+    readmeViewer_->setGeometry(0, 0, width() + 2, height());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    emit closing();
+    QWidget::closeEvent(event);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == readmePanel_ && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+    if (watched == readmeViewer_ && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         coverControls(event->type() == QEvent::ShowToParent);
     // The name box claims Ctrl+Z even with nothing of its own to undo; then
     // the window's undo gets it.
@@ -132,7 +230,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 QString MainWindow::droppedPath(const QMimeData* mime) const
 {
     // The viewer is answered with its OK button first, as with a click.
-    if (!readmePanel_->isHidden() || mime == nullptr || !mime->hasUrls())
+    if (!readmeViewer_->isHidden() || mime == nullptr || !mime->hasUrls())
         return {};
     const QList<QUrl> urls = mime->urls();
     if (urls.isEmpty() || !urls.first().isLocalFile())
@@ -188,87 +286,11 @@ void MainWindow::coverControls(bool covered)
     // What the viewer covers can be neither seen nor reached: no keystroke may
     // press a button hidden behind it.
     for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (child != readmePanel_)
+        if (child != readmeViewer_)
             child->setEnabled(!covered);
     }
     if (undoAction_)
         undoAction_->setEnabled(!covered);
-}
-
-void MainWindow::create(int index)
-{
-    const layout::ControlLayout& entry = layout::controls[static_cast<std::size_t>(index)];
-    QWidget* parent = this;
-    if (entry.inside != layout::mainWindow.name)
-        parent = control<QWidget>(entry.inside);
-
-    const QString text = entry.text.toString();
-    QWidget* widget = nullptr;
-    switch (entry.cls) {
-    case layout::ControlClass::Panel:
-        widget = new QtPanel(parent);
-        break;
-    case layout::ControlClass::Button: {
-        QPushButton* button = commandButton(parent);
-        button->setText(text);
-        widget = button;
-        break;
-    }
-    case layout::ControlClass::TextField:
-        if (entry.multiLine) {
-            auto* box = new QtTextArea(parent);
-            box->setText(text);
-            widget = box;
-        } else {
-            auto* box = new QtTextField(parent);
-            box->setText(text);
-            widget = box;
-        }
-        break;
-    case layout::ControlClass::FileList: {
-        auto* files = new QtFileList(parent);
-        files->setPattern(entry.pattern.toString());
-        widget = files;
-        break;
-    }
-    case layout::ControlClass::ItemList:
-        widget = new QtItemList(parent);
-        break;
-    case layout::ControlClass::FolderList:
-        widget = new QtFolderList(parent);
-        break;
-    case layout::ControlClass::DriveList:
-        widget = new QtDriveList(parent);
-        break;
-    case layout::ControlClass::Label: {
-        auto* label = new QLabel(text, parent);
-        label->setFocusPolicy(Qt::NoFocus);
-        widget = label;
-        break;
-    }
-    }
-
-    widget->setObjectName(entry.name.toString());
-    widget->setToolTip(entry.toolTip.toString());
-    QRect area(layout::pixels(entry.left), layout::pixels(entry.top), layout::pixels(entry.width),
-               layout::pixels(entry.height));
-    if (entry.cls == layout::ControlClass::Label) {
-        // The label sizes itself to its caption, so that no font cuts it off,
-        // but reaches no further down than the box it names.
-        const QSize caption = widget->sizeHint();
-        area.setWidth(std::max(area.width(), caption.width()));
-        const int room = layout::pixels(layout::control(u"parentNameEdit").top) - area.top();
-        area.setHeight(std::max(area.height(), std::min(caption.height(), room)));
-    }
-    widget->setGeometry(area);
-}
-
-template <typename Control> Control* MainWindow::control(QStringView name) const
-{
-    auto* found = findChild<Control*>(name.toString());
-    if (!found)
-        throw std::logic_error("the layout lacks control " + name.toString().toStdString());
-    return found;
 }
 
 }  // namespace kestrune

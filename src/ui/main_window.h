@@ -2,85 +2,100 @@
 
 #include "controls.h"
 
+#include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
+class QAction;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
-class QAction;
 class QLabel;
+class QMenu;
 class QMimeData;
 class QPushButton;
 
 namespace kestrune {
 
-class QtFolderList;
 class QtDriveList;
 class QtFileList;
-class QtPanel;
-class QtItemList;
-class QtTextArea;
-class QtTextField;
+class QtFolderList;
+class QtNameBox;
+class QtNamesList;
+class QtReadmeViewer;
 
-// The main window, built from its layout table: fixed in size, minimisable
-// but not maximisable, the Readme viewer readmePanel above everything else and the
-// focus moving in TabIndex order. While the viewer is shown, the controls
-// under it are disabled. A file or folder dragged from a file manager may be
-// dropped anywhere on it, except while the viewer shows. It only holds the
-// controls; what they do is bound elsewhere.
+// The main window. At its default (and least) size every control sits where
+// the person knows it; it grows with the names list taking the extra width
+// and height, the folder and file lists sharing the extra height of the left
+// column. The Readme viewer covers the whole window, and while it shows the
+// controls under it are disabled. A file or folder dragged from a file
+// manager may be dropped anywhere on it, except while the viewer shows. It
+// only holds the controls; what they do is bound elsewhere.
 class MainWindow final : public QWidget, public WindowTitle {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
+    // The size the window opens at when none is remembered; also its least.
+    static QSize defaultSize();
+
     void setCaption(const QString& caption) override { setWindowTitle(caption); }
 
-    QtPanel& readmePanel() const { return *readmePanel_; }
-    QPushButton& readmeOkButton() const { return *readmeOkButton_; }
-    QtTextArea& readmeText() const { return *readmeText_; }
-    QtTextField& parentNameEdit() const { return *parentNameEdit_; }
+    QtReadmeViewer& readmeViewer() const { return *readmeViewer_; }
+    QtNameBox& parentNameEdit() const { return *parentNameEdit_; }
     QtFileList& fileList() const { return *fileList_; }
     QPushButton& exitButton() const { return *exitButton_; }
     QPushButton& createButton() const { return *createButton_; }
-    QtItemList& namesList() const { return *namesList_; }
+    QtNamesList& namesList() const { return *namesList_; }
     QtFolderList& folderList() const { return *folderList_; }
     QtDriveList& driveList() const { return *driveList_; }
     QLabel& parentNameLabel() const { return *parentNameLabel_; }
     // Ctrl+Z anywhere in the window, and 「作成を取り消す」 in the names list's
     // context menu: takes back the last press.
     QAction& undoAction() const { return *undoAction_; }
+    // 「最近使った一覧」 in the names list's context menu; filled each time it
+    // opens from `recentLists`.
+    QMenu& recentListsMenu() const { return *recentListsMenu_; }
+    std::function<QStringList()> recentLists;
 
 signals:
     // A file or folder was dropped on the window: the first item's local path.
     void pathDropped(const QString& path);
+    // A list file was chosen in 「最近使った一覧」.
+    void recentListChosen(const QString& path);
+    // The window is being closed from its title bar or the desktop.
+    void closing();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The path a drag carrying `data` would open; empty when it is refused.
+    void arrangeControls();
+    void buildNamesMenu();
+    void fillRecentListsMenu();
+    // The path a drag carrying `mime` would open; empty when it is refused.
     QString droppedPath(const QMimeData* mime) const;
     // Answers a drag or drop event; false for any other event.
     bool takeDrag(QEvent* event);
-    void create(int index);
     void coverControls(bool covered);
-    template <typename Control> Control* control(QStringView name) const;
 
-    QtPanel* readmePanel_ = nullptr;
-    QPushButton* readmeOkButton_ = nullptr;
-    QtTextArea* readmeText_ = nullptr;
-    QtTextField* parentNameEdit_ = nullptr;
-    QtFileList* fileList_ = nullptr;
-    QPushButton* exitButton_ = nullptr;
-    QPushButton* createButton_ = nullptr;
-    QtItemList* namesList_ = nullptr;
-    QtFolderList* folderList_ = nullptr;
     QtDriveList* driveList_ = nullptr;
+    QtFolderList* folderList_ = nullptr;
+    QtNamesList* namesList_ = nullptr;
+    QPushButton* createButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    QtFileList* fileList_ = nullptr;
     QLabel* parentNameLabel_ = nullptr;
+    QtNameBox* parentNameEdit_ = nullptr;
+    QtReadmeViewer* readmeViewer_ = nullptr;
     QAction* undoAction_ = nullptr;
+    QMenu* recentListsMenu_ = nullptr;
 };
 
 }  // namespace kestrune

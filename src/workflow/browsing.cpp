@@ -1,50 +1,74 @@
-#include "error_trap.h"
 #include "folder_list_workflow.h"
 #include "folder_paths.h"
 #include "workflow_texts.h"
+
+#include <QFileInfo>
 
 namespace kestrune {
 
 void FolderListWorkflow::onDriveChanged()
 {
-    // An absent or not-ready volume is reported and the next step runs; any
-    // other failure ends the handler without a word.
-    ErrorTrap trap([this](const RuntimeError& error) {
-        if (error.number() != DeviceUnavailable && error.number() != DiskNotReady)
-            return AfterError::ExitHandler;
-        desktop_.showMessage(texts::insertDisk);
-        return AfterError::ResumeNext;
-    });
-    trap.run([&] { c_.namesList.clear(); });
-    if (trap.exited())
-        return;
-    state_.listState = ListState::NotReady;
-    state_.completionShown = false;
-    trap.run([&] { c_.folderList.setPath(c_.driveList.rootPath()); });
+    resetList();
+    try {
+        openFolder(c_.driveList.rootPath());
+    } catch (const RuntimeError& error) {
+        // An absent or not-ready volume is worth a word; anything else leaves
+        // the folder as it was without one.
+        if (error.number() == DeviceUnavailable || error.number() == DiskNotReady)
+            desktop_.showMessage(texts::insertDisk);
+    }
+}
+
+void FolderListWorkflow::openFolder(const QString& path)
+{
+    const QString before = c_.folderList.path();
+    c_.folderList.setPath(path);
+    if (c_.folderList.path() != before)
+        onFolderChanged();
 }
 
 void FolderListWorkflow::onFolderChanged()
 {
-    c_.namesList.clear();
-    state_.listState = ListState::NotReady;
-    state_.completionShown = false;
+    resetList();
     c_.fileList.setPath(c_.folderList.path());
 }
 
-void FolderListWorkflow::onFolderClicked()
+void FolderListWorkflow::onFolderClicked(const QString& path)
 {
-    c_.folderList.setPath(c_.folderList.entry(c_.folderList.selectedIndex()));
+    openFolder(path);
 }
 
-void FolderListWorkflow::onListFileClicked()
+void FolderListWorkflow::onListFileClicked(const QString& name)
 {
-    c_.namesList.clear();
-    state_.listState = ListState::NotReady;
-    state_.completionShown = false;
+    resetList();
     const QString folder = c_.folderList.path();
     state_.baseFolder = withTrailingSeparator(folder);
-    state_.listFilePath = joinPath(folder, c_.fileList.fileName());
+    state_.listFilePath = joinPath(folder, name);
     readListFile();
+}
+
+void FolderListWorkflow::openPath(const QString& path)
+{
+    const QFileInfo target(cleanFolderPath(path));
+    if (target.isDir()) {
+        openFolder(target.filePath());
+        return;
+    }
+    // A file is chosen as a click would choose it, even one the list does not
+    // offer or one that is gone, so that it gives the messages a click gives.
+    openFolder(target.path());
+    c_.fileList.choose(target.fileName());
+    onListFileClicked(target.fileName());
+}
+
+void FolderListWorkflow::openRecentList(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        desktop_.beep();
+        recentLists_.remove(path);
+        return;
+    }
+    openPath(path);
 }
 
 }  // namespace kestrune

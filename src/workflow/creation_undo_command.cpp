@@ -1,7 +1,7 @@
 #include "creation_undo.h"
 #include "folder_list_workflow.h"
+#include "folder_names.h"
 #include "folder_paths.h"
-#include "list_reading.h"
 #include "workflow_texts.h"
 
 namespace kestrune {
@@ -30,7 +30,7 @@ void FolderListWorkflow::undoLastCreation()
     // The folder list shows the list's folder again, without the removed parent.
     const QString listFolder = before.baseFolder;
     try {
-        c_.folderList.setPath(listFolder);
+        openFolder(listFolder);
     } catch (const RuntimeError&) {  // the list's folder is gone: the check below says so
     }
     desktop_.showMessage(undoReport(outcome), texts::undoTitle);
@@ -39,14 +39,11 @@ void FolderListWorkflow::undoLastCreation()
     // the press is not shown as if it were the one pressed.
     bool unchanged = false;
     try {
-        unchanged = readListLines(files_, before.listFilePath) == before.lines;
+        unchanged = lists_.readList(before.listFilePath) == before.lines;
     } catch (const RuntimeError&) {
     }
     if (!unchanged) {
-        c_.namesList.clear();
-        state_.listState = ListState::NotReady;
-        state_.completionShown = false;
-        state_.preview.clear();
+        resetList();
         desktop_.showMessage(texts::listChangedSincePress.arg(before.listFilePath), texts::undoTitle);
         return;
     }
@@ -55,17 +52,14 @@ void FolderListWorkflow::undoLastCreation()
 
 void FolderListWorkflow::restoreList(const ListBeforePress& before)
 {
+    resetList();
     state_.listFilePath = before.listFilePath;
     state_.baseFolder = before.baseFolder;
-    state_.nameCount = static_cast<std::int16_t>(before.lines.size());
-    for (qsizetype index = 0; index < before.lines.size(); ++index)
-        state_.names(static_cast<std::int32_t>(index + 1)) = before.lines.at(index);
-    state_.completionShown = false;
-    c_.namesList.clear();
+    state_.lines = before.lines;
     for (const QString& line : before.lines)
         c_.namesList.addItem(line);
     c_.parentNameEdit.setText(before.typedParentName);
-    state_.windowsFileSystem = isWindowsFileSystemType(fileSystemTypeFor(state_.baseFolder, mounts_.entries()));
+    state_.windowsFileSystem = keepsWindowsRules(state_.baseFolder, mounts_);
     showPreview(parentNameFrom(before.typedParentName));
     state_.listState = ListState::Ready;
     c_.parentNameEdit.setFocus();

@@ -2,7 +2,6 @@
 #include "folder_names.h"
 #include "folder_tree.h"
 #include "runtime_error.h"
-#include "text.h"
 #include "workflow_texts.h"
 
 #include <QDir>
@@ -68,7 +67,7 @@ void FolderListWorkflow::createFolders()
         refuse(texts::badParentName);
         return;
     }
-    const QStringList lines = listLines();
+    const QStringList& lines = state_.lines;
     const QList<LinePreview> preview =
         previewLines(lines, PreviewTarget{state_.baseFolder, parentName, state_.windowsFileSystem});
     if (const QString refusal = refusalMessage(lines, preview); !refusal.isEmpty()) {

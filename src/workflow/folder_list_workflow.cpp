@@ -2,10 +2,18 @@
 
 namespace kestrune {
 
-FolderListWorkflow::FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, LineReader& files,
-                                       Folders& folders, const MountTable& mounts)
-    : c_(controls), desktop_(desktop), files_(files), folders_(folders), mounts_(mounts)
+FolderListWorkflow::FolderListWorkflow(const WorkflowControls& controls, const WorkflowHost& host)
+    : c_(controls), desktop_(host.desktop), lists_(host.lists), folders_(host.folders), mounts_(host.mounts),
+      recentLists_(host.recentLists)
 {
+}
+
+void FolderListWorkflow::resetList()
+{
+    c_.namesList.clear();
+    state_.listState = ListState::NotReady;
+    state_.completionShown = false;
+    state_.preview.clear();
 }
 
 }  // namespace kestrune

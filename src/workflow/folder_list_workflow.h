@@ -3,8 +3,9 @@
 #include "controls.h"
 #include "desktop.h"
 #include "folders.h"
-#include "line_reader.h"
+#include "list_reader.h"
 #include "mount_table.h"
+#include "recent_lists.h"
 #include "workflow_state.h"
 
 namespace kestrune {
@@ -12,27 +13,39 @@ namespace kestrune {
 // The controls of the window that the workflow reads and writes.
 struct WorkflowControls {
     ItemList& namesList;
-    TextField& parentNameEdit;
-    Overlay& readmePanel;
-    TextField& readmeText;
+    NameBox& parentNameEdit;
+    TextViewer& readmeViewer;
     DriveList& driveList;
     FolderList& folderList;
     FileList& fileList;
 };
 
+// The host services the workflow reaches.
+struct WorkflowHost {
+    Desktop& desktop;
+    ListReader& lists;
+    Folders& folders;
+    const MountTable& mounts;
+    RecentLists& recentLists;
+};
+
 // The window's workflow: the state and the handlers that carry one list file
-// from its choice to its folders. Handlers without an error trap of their own
-// let RuntimeError out to the caller (the window's event dispatch).
+// from its choice to its folders. A RuntimeError that a handler does not
+// answer itself leaves to the caller (the window's event dispatch).
 class FolderListWorkflow {
 public:
-    FolderListWorkflow(const WorkflowControls& controls, Desktop& desktop, LineReader& files, Folders& folders,
-                       const MountTable& mounts);
+    FolderListWorkflow(const WorkflowControls& controls, const WorkflowHost& host);
 
     // Browsing and list-file choice (browsing.cpp).
     void onDriveChanged();
-    void onFolderChanged();
-    void onFolderClicked();
-    void onListFileClicked();
+    void onFolderClicked(const QString& path);
+    void onListFileClicked(const QString& name);
+    // Opens `path` as the person would reach it by hand: a folder is browsed
+    // to; a file's folder is browsed to and the file is clicked there.
+    void openPath(const QString& path);
+    // A list file chosen in 「最近使った一覧」: opened as openPath does; one
+    // that is gone beeps and leaves the menu.
+    void openRecentList(const QString& path);
 
     // Reading the chosen list file (list_loading.cpp).
     void readListFile();
@@ -55,11 +68,11 @@ public:
     const WorkflowState& state() const { return state_; }
 
 private:
-    // The lines of the list loaded, 1 to nameCount.
-    QStringList listLines() const;
-    // The parent name as the press uses what was typed: trimmed, or the
-    // preset name.
-    static QString parentNameFrom(const QString& typed);
+    // Opens `path` in the folder list; a new folder drops the list loaded.
+    void openFolder(const QString& path);
+    void onFolderChanged();
+    // No list is loaded any more: the names list is empty and the press beeps.
+    void resetList();
     // Works out the preview for `parentName` and marks every row with it.
     void showPreview(const QString& parentName);
     // Shows the list of `before` again, ready for another press.
@@ -67,9 +80,10 @@ private:
 
     WorkflowControls c_;
     Desktop& desktop_;
-    LineReader& files_;
+    ListReader& lists_;
     Folders& folders_;
     const MountTable& mounts_;
+    RecentLists& recentLists_;
     WorkflowState state_;
 };
 

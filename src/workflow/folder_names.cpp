@@ -1,5 +1,8 @@
 #include "folder_names.h"
 
+#include "text.h"
+#include "workflow_texts.h"
+
 namespace kestrune {
 
 namespace {
@@ -16,15 +19,6 @@ bool isSeparator(QChar c)
 }
 
 }  // namespace
-
-bool hasControlCharacter(const QString& text)
-{
-    for (const QChar c : text) {
-        if (isControl(c))
-            return true;
-    }
-    return false;
-}
 
 bool isValidParentName(const QString& name)
 {
@@ -52,35 +46,10 @@ QStringView nextFolderLevel(QStringView name, qsizetype& position)
     return {};
 }
 
-QStringList folderLevels(const QString& name)
+QString parentNameFrom(const QString& typed)
 {
-    QStringList levels;
-    qsizetype position = 0;
-    for (QStringView level = nextFolderLevel(name, position); !level.isEmpty(); level = nextFolderLevel(name, position))
-        levels.append(level.toString());
-    return levels;
-}
-
-bool isMakeableName(const QString& name)
-{
-    if (hasControlCharacter(name))
-        return false;
-    qsizetype position = 0;
-    for (QStringView level = nextFolderLevel(name, position); !level.isEmpty();
-         level = nextFolderLevel(name, position)) {
-        if (level == u"..")
-            return false;
-    }
-    return true;
-}
-
-qsizetype firstUnmakeableLine(const QStringList& names)
-{
-    for (qsizetype index = 0; index < names.size(); ++index) {
-        if (!isMakeableName(names.at(index)))
-            return index + 1;
-    }
-    return 0;
+    const QString trimmed = trimSpaces(typed);
+    return trimmed.isEmpty() ? texts::defaultParentName : trimmed;
 }
 
 QString withVisibleControls(const QString& text)

@@ -10,12 +10,6 @@
 // could lead outside the chosen folder or when no folder can carry it.
 namespace kestrune {
 
-// True for a control character anywhere in `text`: U+0000 to U+001F, U+007F
-// and U+0080 to U+009F. A NUL would cut a path short at the OS; the others
-// make names that cannot be seen or typed (U+0085 even ends a line in some
-// programs).
-bool hasControlCharacter(const QString& text);
-
 // The most bytes one folder name takes on the file systems Linux makes
 // (NAME_MAX), names being stored as UTF-8.
 inline constexpr int longestFolderNameBytes = 255;
@@ -26,24 +20,16 @@ inline constexpr int longestFolderNameBytes = 255;
 // before anything is made.
 bool isValidParentName(const QString& name);
 
-// The folder levels of one list line, outermost first. "/" and "\" both
-// separate levels, so that a list written on Windows nests the same way;
-// empty and "." levels are passed over ("a//./b" gives a, b). Spaces are kept.
-// A blank line gives no level at all.
-QStringList folderLevels(const QString& name);
-
-// The next level of `name` (as folderLevels splits it) at or after
-// `position`, as a view into `name`; `position` moves past it. An empty view
-// when no level is left. Walks a line's levels without copying them.
+// The next folder level of a list line at or after `position`, as a view
+// into `name`; `position` moves past it. An empty view when no level is left.
+// "/" and "\" both separate levels, so that a list written on Windows nests
+// the same way; empty and "." levels are passed over ("a//./b" gives a, b).
+// Spaces are kept. Walks a line's levels without copying them.
 QStringView nextFolderLevel(QStringView name, qsizetype& position);
 
-// True when a list line can be made inside the new parent: it has no ".."
-// level and no control character.
-bool isMakeableName(const QString& name);
-
-// The line number (counted from 1) of the first entry of `names` that
-// isMakeableName refuses, or 0 when every entry can be made.
-qsizetype firstUnmakeableLine(const QStringList& names);
+// The parent name as the press uses what was typed: spaces trimmed at both
+// ends, or the preset name when nothing is left.
+QString parentNameFrom(const QString& typed);
 
 // `text` with each control character replaced by its visible picture
 // (U+2400 to U+241F, U+2421), for naming a refused line in a message. C1

@@ -316,4 +316,9 @@ QString fileSystemTypeFor(const QString& path, const QList<MountEntry>& mounts)
     return best ? best->type : QString();
 }
 
+bool keepsWindowsRules(const QString& path, const MountTable& mounts)
+{
+    return isWindowsFileSystemType(fileSystemTypeFor(path, mounts.entries()));
+}
+
 }  // namespace kestrune

@@ -65,4 +65,8 @@ bool isWindowsFileSystemType(QStringView type);
 // hides an earlier one in the kernel's table.
 QString fileSystemTypeFor(const QString& path, const QList<MountEntry>& mounts);
 
+// True when the folder at the absolute `path` lies on a file system that keeps
+// Windows' naming rules, as the mount table says now.
+bool keepsWindowsRules(const QString& path, const MountTable& mounts);
+
 }  // namespace kestrune

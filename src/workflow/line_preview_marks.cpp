@@ -1,5 +1,5 @@
 #include "folder_list_workflow.h"
-#include "text.h"
+#include "folder_names.h"
 #include "workflow_texts.h"
 
 namespace kestrune {
@@ -25,24 +25,9 @@ ItemMark markFor(LineStatus status)
 
 }  // namespace
 
-QStringList FolderListWorkflow::listLines() const
-{
-    QStringList lines;
-    lines.reserve(state_.nameCount);
-    for (std::int32_t index = 1; index <= state_.nameCount; ++index)
-        lines.append(state_.names(index));
-    return lines;
-}
-
-QString FolderListWorkflow::parentNameFrom(const QString& typed)
-{
-    const QString trimmed = trimSpaces(typed);
-    return trimmed.isEmpty() ? texts::defaultParentName : trimmed;
-}
-
 void FolderListWorkflow::showPreview(const QString& parentName)
 {
-    state_.preview = previewLines(listLines(), PreviewTarget{state_.baseFolder, parentName, state_.windowsFileSystem});
+    state_.preview = previewLines(state_.lines, PreviewTarget{state_.baseFolder, parentName, state_.windowsFileSystem});
     for (qsizetype row = 0; row < state_.preview.size(); ++row) {
         const LinePreview& line = state_.preview.at(row);
         c_.namesList.setItemMark(static_cast<int>(row), markFor(line.status), toolTipFor(line));

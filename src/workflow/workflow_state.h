@@ -2,31 +2,12 @@
 
 #include "folder_tree.h"
 #include "line_preview.h"
-#include "list_limits.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <array>
-#include <cstdint>
-
 namespace kestrune {
-
-// The lines of the last list file read, slots 0 to 1000; line k goes to slot k.
-// Every access is checked: outside the bounds it fails with error 9.
-class FolderNameTable {
-public:
-    static constexpr std::int32_t LowerBound = 0;
-    static constexpr std::int32_t UpperBound = mostListLines;
-
-    QString& operator()(std::int32_t index);
-    const QString& operator()(std::int32_t index) const;
-
-private:
-    static void check(std::int32_t index);
-    std::array<QString, UpperBound + 1> slots_{};
-};
 
 // Whether the names shown come from a list that the create button may make.
 enum class ListState {
@@ -43,12 +24,10 @@ struct ListBeforePress {
 };
 
 // What carries one list file from its choice to the creation of its folders.
-// Starts empty or zero with the window; nothing initialises it again.
 struct WorkflowState {
     QString listFilePath;
     QString baseFolder;  // always ends in the path separator once set
-    FolderNameTable names;
-    std::int16_t nameCount = 0;
+    QStringList lines;   // the lines of the list loaded, in order
     ListState listState = ListState::NotReady;
     // The names list's lines as the create button would treat them, for the
     // parent name as last typed; empty in the Readme viewer.

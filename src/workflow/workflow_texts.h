@@ -12,10 +12,7 @@ inline const QString creationFinished = QStringLiteral("　　・・・作成終
 inline const QString insertDisk = QStringLiteral("ＦＤをセットしてください！");
 inline const QString badParentName = QStringLiteral("親ディレクトリ名が正しくありません！");
 inline const QString badFolderNames = QStringLiteral("作成できないフォルダー名があります！");
-// "N行目: name" names a list line in a message.
-inline const QString numberedLine = QStringLiteral("%1行目: %2");
 inline const QString noBaseFolder = QStringLiteral("作成先のフォルダーが決まっていません: %1");
-inline const QString indexOutOfRange = QStringLiteral("インデックス %1 が範囲 %2 ～ %3 の外です");
 
 // A list file whose path holds this (case-sensitive) is shown as text.
 inline const QString readmeMarker = QStringLiteral("Readme.txt");

@@ -1,7 +1,7 @@
 #include "fake_folders.h"
 #include "headless_creation.h"
 #include "mounted_volumes.h"
-#include "posix_line_reader.h"
+#include "posix_list_reader.h"
 #include "workflow_fixture.h"
 
 #include <QDir>
@@ -47,15 +47,15 @@ class CommandLineTest : public QObject {
 private slots:
     // The contract, against the real program with no display at all: the
     // arguments (TEMP, LIST and INTO stand for a scratch folder, the list in
-    // it and an empty folder in it), the list, standard input and folders
-    // there before; then the exit status, standard output (a final "…"
+    // it and an empty folder in it), the list, standard input (or a shell
+    // redirection of the standard streams) and folders there before; then the exit status, standard output (a final "…"
     // makes it a prefix), a piece of standard error ("" for none) and every
     // folder in the scratch folder afterwards.
     void contract_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("list");
-        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("input");  // "<&-" closes it, ">/dev/full" fills the output
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output");
@@ -110,7 +110,17 @@ private slots:
                                       << QStringList() << 2 << QString() << QStringLiteral("エラー番号 53")
                                       << untouched;
         QTest::newRow("1001 lines") << args({"--create", "LIST"}) << numberedLines(1001) << QByteArray()
-                                    << QStringList() << 2 << QString() << QStringLiteral("エラー番号 9") << untouched;
+                                    << QStringList() << 2 << QString() << QStringLiteral("エラー番号 6") << untouched;
+        QTest::newRow("standard input closed")
+            << args({"--create", "-", "--into", "INTO"}) << QByteArray() << QByteArray("<&-") << QStringList() << 2
+            << QString() << QStringLiteral("標準入力が閉じられています") << untouched;
+        QTest::newRow("output on a full disk")
+            << args({"--create", "LIST"}) << QByteArray("a\n") << QByteArray(">/dev/full") << QStringList() << 3
+            << QString() << QStringLiteral("作成したフォルダーはそのまま残っています")
+            << QStringList{QStringLiteral("into"), preset, preset + QStringLiteral("/a")};
+        QTest::newRow("dry run on a full disk")
+            << args({"--create", "LIST", "--dry-run"}) << QByteArray("a\n") << QByteArray(">/dev/full") << QStringList()
+            << 3 << QString() << QStringLiteral("標準出力に書き込めませんでした\n") << untouched;
         QTest::newRow("--into no folder")
             << args({"--create", "LIST", "--into", "TEMP/none"}) << QByteArray("a\n") << QByteArray() << QStringList()
             << 2 << QString() << QStringLiteral("フォルダーではありません") << untouched;
@@ -134,6 +144,8 @@ private slots:
         QTest::newRow("-- ends the options")
             << args({"--create", "LIST", "--", "--dry-run"}) << QByteArray("a\n") << QByteArray() << QStringList() << 2
             << QString() << QStringLiteral("余分な引数があります: --dry-run") << untouched;
+        QTest::newRow("-h") << args({"-h"}) << QByteArray() << QByteArray() << QStringList() << 0
+                            << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("help") << args({"--help"}) << QByteArray() << QByteArray() << QStringList() << 0
                               << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("version") << args({"--version"}) << QByteArray() << QByteArray() << QStringList() << 0
@@ -172,7 +184,17 @@ private slots:
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(temp);
-        program.start(QStringLiteral(KESTRUNE_BINARY), arguments);
+        if (input.startsWith('<') || input.startsWith('>')) {
+            // The shell redirects, then becomes the program.
+            program.start(QStringLiteral("/bin/sh"),
+                          QStringList{QStringLiteral("-c"),
+                                      QStringLiteral("exec \"$0\" \"$@\" ") + QString::fromLatin1(input),
+                                      QStringLiteral(KESTRUNE_BINARY)} +
+                              arguments);
+            input.clear();
+        } else {
+            program.start(QStringLiteral(KESTRUNE_BINARY), arguments);
+        }
         QVERIFY(program.waitForStarted());
         program.write(input);
         program.closeWriteChannel();
@@ -202,17 +224,19 @@ private slots:
         QTemporaryDir scratch;
         const QString temp = QDir(scratch.path()).canonicalPath();
         const QString listPath = writeFile(temp, QStringLiteral("list.txt"), "a\nb\nc\n");
-        PosixLineReader files;
+        PosixListReader lists;
         FakeFolders folders;
         folders.faults.failOn(QStringLiteral("makeFolder"), 3, DiskFull);
         const ProcMountTable mounts;
         const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
         const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
+        OutputStream outStream(out.get());
+        OutputStream errStream(err.get());
         CommandLine request;
         request.action = CommandLine::Action::Create;
         request.list = listPath;
 
-        QCOMPARE(HeadlessCreation(files, folders, mounts, out.get(), err.get()).run(request), 3);
+        QCOMPARE(HeadlessCreation(lists, folders, mounts, outStream, errStream).run(request), 3);
         QCOMPARE(readAll(out.get()), QString());
         const QString parent = temp + QStringLiteral("/新規ディレクトリ");
         QCOMPARE(readAll(err.get()), QStringLiteral("kestrune: 2行目のフォルダーを作れませんでした\n"

@@ -79,6 +79,26 @@ private slots:
         QCOMPARE(runs, 0);
     }
 
+    // A handler reached while another runs (from the busy loop of a press)
+    // does not run: one beep, and the running one goes on undisturbed.
+    void noHandlerRunsWhileAnotherDoes()
+    {
+        FakeDesktop desktop;
+        EventDispatch dispatch(desktop);
+        int inner = 0;
+        bool refused = false;
+        dispatch.run([&] {
+            refused = !dispatch.run([&] { ++inner; });
+            dispatch.run([] { throw RuntimeError(75, QStringLiteral("x")); });
+        });
+        QVERIFY(refused);
+        QCOMPARE(inner, 0);
+        QCOMPARE(desktop.beeps, 2);
+        QVERIFY(desktop.boxes.isEmpty());
+        QVERIFY(dispatch.run([&] { ++inner; }));  // free again once it ends
+        QCOMPARE(inner, 1);
+    }
+
     void successfulHandlerShowsNothing()
     {
         FakeDesktop desktop;

@@ -1,13 +1,14 @@
 #include "fake_desktop.h"
 #include "fake_folders.h"
-#include "fake_line_reader.h"
+#include "fake_list_reader.h"
 #include "fake_mount_table.h"
+#include "japanese_qt_words.h"
 #include "program_window.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
-#include "qt_item_list.h"
-#include "qt_panel.h"
-#include "qt_text_field.h"
+#include "qt_name_box.h"
+#include "qt_names_list.h"
+#include "qt_readme_viewer.h"
 #include "workflow_fixture.h"
 
 #include <QApplication>
@@ -15,11 +16,13 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QListView>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 
 #include <memory>
@@ -31,9 +34,10 @@ namespace {
 
 // The real window over recording host services, started as the program starts it.
 struct Running {
-    explicit Running(std::function<void()> quit = {})
+    explicit Running(std::function<void()> quit = {}, QSettings* sharedSettings = nullptr)
         : program(
-              desktop, files, folders, mounts, quit ? std::move(quit) : [this] { ++quits; })
+              ProgramHost{desktop, lists, folders, mounts, sharedSettings ? *sharedSettings : settings.settings},
+              quit ? std::move(quit) : [this] { ++quits; })
     {
         program.start();
     }
@@ -48,9 +52,10 @@ struct Running {
     }
 
     FakeDesktop desktop;
-    FakeLineReader files;
+    FakeListReader lists;
     FakeFolders folders;
     FakeMountTable mounts;
+    TemporarySettings settings;
     int quits = 0;
     ProgramWindow program;
 };
@@ -86,23 +91,11 @@ private slots:
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
         QCOMPARE(run.window().windowTitle(), QStringLiteral("Kestrune\u30000.03"));
-        QVERIFY(run.window().readmePanel().isHidden());
+        QVERIFY(run.window().readmeViewer().isHidden());
         QCOMPARE(run.window().parentNameEdit().text(), QString());
         QCOMPARE(run.window().namesList().count(), 0);
         QVERIFY(run.window().createButton().isEnabled());
         QVERIFY(run.desktop.boxes.isEmpty());
-    }
-
-    void folderChangeFromCodeRunsTheFolderHandler()
-    {
-        QTemporaryDir dir;
-        Running run;
-        run.state().listState = ListState::Ready;
-        run.window().namesList().addItem(QStringLiteral("old"));
-        run.window().folderList().setPath(dir.path());
-        QCOMPARE(run.window().namesList().count(), 0);
-        QCOMPARE(run.state().listState, ListState::NotReady);
-        QCOMPARE(run.window().fileList().path(), cleanPath(dir.path()));
     }
 
     void singleClickOpensAFolder()
@@ -110,13 +103,16 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("inner")));
         writeFile(dir.path() + QStringLiteral("/inner"), QStringLiteral("a.txt"), "x\n");
+        writeFile(dir.path(), QStringLiteral("list.txt"), "y\n");
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
-        run.window().folderList().setPath(dir.path());
+        run.program.open(dir.path() + QStringLiteral("/list.txt"));
+        QCOMPARE(run.state().listState, ListState::Ready);
         QVERIFY(clickEntry(run.window().folderList().view(), QStringLiteral("inner")));
         QCOMPARE(run.window().folderList().path(), cleanPath(dir.path() + QStringLiteral("/inner")));
-        QCOMPARE(run.window().fileList().entryCount(), 1);
-        QCOMPARE(run.window().fileList().entry(0), QStringLiteral("a.txt"));
+        QCOMPARE(run.window().fileList().names(), QStringList{QStringLiteral("a.txt")});
+        QCOMPARE(run.window().namesList().count(), 0);  // the list loaded before is dropped
+        QCOMPARE(run.state().listState, ListState::NotReady);
     }
 
     void loadedRowsCarryAnIconAndAToolTip()
@@ -125,9 +121,9 @@ private slots:
         writeFile(dir.path(), QStringLiteral("list.txt"), "納品書/控え\r\n\r\nx/../y\r\n");
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
-        run.window().folderList().setPath(dir.path());
+        run.program.open(dir.path());
         QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("list.txt")));
-        QtItemList& rows = run.window().namesList();
+        QtNamesList& rows = run.window().namesList();
         QCOMPARE(rows.count(), 3);
         for (int row = 0; row < rows.count(); ++row) {
             QVERIFY(!rows.item(row)->icon().isNull());
@@ -143,15 +139,15 @@ private slots:
         writeFile(dir.path(), QStringLiteral("Readme.txt"), "x\ny\n");
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
-        run.window().folderList().setPath(dir.path());
+        run.program.open(dir.path());
         QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("Readme.txt")));
-        QVERIFY(run.window().readmePanel().isVisible());
-        QCOMPARE(run.window().readmeText().text(), QStringLiteral("x\r\ny\r\n"));
+        QVERIFY(run.window().readmeViewer().isVisible());
+        QCOMPARE(run.window().readmeViewer().text(), QStringLiteral("x\r\ny\r\n"));
         QVERIFY(!run.window().createButton().isEnabled());  // covered by the viewer
 
-        QTest::mouseClick(&run.window().readmeOkButton(), Qt::LeftButton);
-        QVERIFY(run.window().readmePanel().isHidden());
-        QCOMPARE(run.window().readmeText().text(), QStringLiteral("x\r\ny\r\n"));
+        QTest::mouseClick(&run.window().readmeViewer().okButton(), Qt::LeftButton);
+        QVERIFY(run.window().readmeViewer().isHidden());
+        QCOMPARE(run.window().readmeViewer().text(), QStringLiteral("x\r\ny\r\n"));
         QCOMPARE(run.state().listState, ListState::Ready);
         QVERIFY(run.window().createButton().isEnabled());
     }
@@ -169,10 +165,11 @@ private slots:
         QVERIFY(run.program.ended());
         QVERIFY(!run.window().isVisible());
 
-        // Nothing reaches a handler any more, not even a change made from code.
+        // Nothing reaches a handler any more, not even a path opened from code.
         QTemporaryDir dir;
-        run.window().folderList().setPath(dir.path());
+        run.program.open(dir.path());
         QCOMPARE(run.window().namesList().count(), 1);
+        QCOMPARE(run.desktop.beeps, 0);
     }
 
     void failureLeavingAHandlerIsShownAndTheProgramGoesOn()
@@ -181,7 +178,7 @@ private slots:
         writeFile(dir.path(), QStringLiteral("names.txt"), "a\nb\n");
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
-        run.window().folderList().setPath(dir.path());
+        run.program.open(dir.path());
         QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("names.txt")));
         run.folders.faults.failOn(QStringLiteral("makeFolder"), 2, DiskFull);
 
@@ -207,12 +204,13 @@ private slots:
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
 
-        run.window().folderList().setPath(dir.path());
-        QCOMPARE(run.window().fileList().entryCount(), 1);
+        run.program.open(dir.path());
+        QCOMPARE(run.window().fileList().names().size(), 1);
         QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("names.txt")));
         QCOMPARE(run.names(), (QStringList{QStringLiteral("資料"), QStringLiteral("写真")}));
         QCOMPARE(run.window().parentNameEdit().text(), QStringLiteral("新規ディレクトリ"));
         QCOMPARE(run.window().parentNameEdit().selectedText(), QStringLiteral("新規ディレクトリ"));
+        QVERIFY(run.window().parentNameEdit().hasFocus());
 
         // Typing replaces the preset name, which is selected.
         QTest::keyClicks(&run.window().parentNameEdit(), QStringLiteral("Projects"));
@@ -247,8 +245,7 @@ private slots:
         QVERIFY(run.window().namesList().actions().contains(&run.window().undoAction()));
     }
     // A path given on the command line ends as a click on that file would:
-    // the same rows, viewer, boxes and state, even for a file that is gone
-    // or one the list does not offer.
+    // the same rows, viewer, boxes and state, even for a file that is gone.
     void openingAPathIsAClickOnIt_data()
     {
         QTest::addColumn<QString>("name");
@@ -257,7 +254,6 @@ private slots:
         QTest::newRow("names list") << QStringLiteral("names.txt") << QByteArray("資料\r\n写真\r\n") << false;
         QTest::newRow("Readme viewer") << QStringLiteral("Readme.txt") << QByteArray("x\ny\n") << false;
         QTest::newRow("vanished") << QStringLiteral("gone.txt") << QByteArray("a\n") << true;
-        QTest::newRow("not offered") << QStringLiteral("names.csv") << QByteArray("a\n") << false;
     }
 
     void openingAPathIsAClickOnIt()
@@ -269,8 +265,7 @@ private slots:
         const QString path = writeFile(dir.path(), name, contents);
 
         Running clicked;
-        clicked.window().fileList().setPattern(QStringLiteral("*"));
-        clicked.window().folderList().setPath(dir.path());
+        clicked.program.open(dir.path());
         if (vanishes)
             QVERIFY(QFile::remove(path));
         QVERIFY(clickEntry(clicked.window().fileList().view(), name));
@@ -278,15 +273,27 @@ private slots:
         Running opened;
         opened.program.open(path);
         QCOMPARE(opened.window().folderList().path(), cleanPath(dir.path()));
-        QCOMPARE(opened.window().fileList().fileName(), name);
+        QCOMPARE(opened.window().fileList().chosenName(), name);
         QCOMPARE(opened.names(), clicked.names());
-        QCOMPARE(opened.window().readmePanel().isVisible(), clicked.window().readmePanel().isVisible());
-        QCOMPARE(opened.window().readmeText().text(), clicked.window().readmeText().text());
+        QCOMPARE(opened.window().readmeViewer().isVisible(), clicked.window().readmeViewer().isVisible());
+        QCOMPARE(opened.window().readmeViewer().text(), clicked.window().readmeViewer().text());
         QCOMPARE(opened.desktop.prompts(), clicked.desktop.prompts());
         QCOMPARE(opened.desktop.beeps, clicked.desktop.beeps);
         QCOMPARE(opened.state().listState, clicked.state().listState);
         QCOMPARE(opened.state().listFilePath, clicked.state().listFilePath);
         QCOMPARE(opened.desktop.boxes.isEmpty(), !vanishes);
+    }
+
+    // A file the list does not offer still opens when given by its path.
+    void openingAPathTheListDoesNotOffer()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFile(dir.path(), QStringLiteral("names.csv"), "a\n");
+        Running opened;
+        opened.program.open(path);
+        QCOMPARE(opened.window().fileList().chosenName(), QStringLiteral("names.csv"));
+        QCOMPARE(opened.names(), QStringList{QStringLiteral("a")});
+        QCOMPARE(opened.state().listState, ListState::Ready);
     }
 
     // A drop anywhere on the window opens its first item as a path given on
@@ -329,7 +336,7 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
-        run.window().folderList().setPath(dir.path());
+        run.program.open(dir.path());
         if (viewerShown) {
             QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("Readme.txt")));
             run.window().namesList().clear();
@@ -353,8 +360,85 @@ private slots:
         }
         QCOMPARE(run.names(), names);
         QCOMPARE(run.window().folderList().path(), cleanPath(dir.path() + u'/' + folder));
-        QCOMPARE(run.window().readmePanel().isVisible(), viewerShown);
+        QCOMPARE(run.window().readmeViewer().isVisible(), viewerShown);
         QVERIFY(run.desktop.boxes.isEmpty());
+    }
+
+    // While a press works, nothing else reaches the workflow: a drop that
+    // arrives from the busy loop is refused with one beep and the press ends
+    // as it would have.
+    void aDropDuringAPressIsRefused()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.path(), QStringLiteral("names.txt"), "a\nb\nc\n");
+        const QString other = writeFile(dir.path(), QStringLiteral("other.txt"), "x\n");
+        Running run;
+        QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
+        run.program.open(dir.path() + QStringLiteral("/names.txt"));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(other)});
+        int drops = 0;
+        run.desktop.whileBusy = [&] {
+            if (drops++ > 0)
+                return;
+            // As a drag arrives: the drop goes only where the entering drag was taken.
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&run.window(), &enter);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&run.window(), &drop);
+        };
+
+        QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
+
+        QVERIFY(drops > 0);
+        QCOMPARE(run.desktop.beeps, 1);
+        QVERIFY(run.desktop.boxes.isEmpty());
+        QCOMPARE(run.names(), QStringList{QStringLiteral("\u3000\u3000・・・作成終了しました・・・")});
+        QCOMPARE(QDir(dir.path() + QStringLiteral("/新規ディレクトリ")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{"a", "b", "c"}));
+        QCOMPARE(run.state().listFilePath, cleanPath(dir.path()) + QStringLiteral("/names.txt"));
+    }
+
+    // The names list's menu offers the lists opened last; choosing one opens
+    // it as a path given on the command line.
+    void recentListsOpenFromTheMenu()
+    {
+        QTemporaryDir dir;
+        const QString first = writeFile(dir.path(), QStringLiteral("first.txt"), "a\n");
+        const QString second = writeFile(dir.path(), QStringLiteral("second.txt"), "b\n");
+        Running run;
+        run.program.open(first);
+        run.program.open(second);
+        QMenu& menu = run.window().recentListsMenu();
+        emit menu.aboutToShow();
+        QStringList shown;
+        for (QAction* action : menu.actions())
+            shown.append(action->text());
+        QCOMPARE(shown, (QStringList{cleanPath(second), cleanPath(first)}));
+        menu.actions().at(1)->trigger();
+        QCOMPARE(run.names(), QStringList{QStringLiteral("a")});
+        QCOMPARE(run.window().fileList().chosenName(), QStringLiteral("first.txt"));
+    }
+
+    // The window comes back at the size it was left at, and Qt's own words
+    // (the text boxes' menus) are Japanese like the rest.
+    void sizeIsRememberedAndQtSpeaksJapanese()
+    {
+        TemporarySettings settings;
+        {
+            Running run({}, &settings.settings);
+            QCOMPARE(run.window().size(), MainWindow::defaultSize());
+            run.window().resize(640, 480);
+            QTest::mouseClick(&run.window().exitButton(), Qt::LeftButton);
+        }
+        Running again({}, &settings.settings);
+        QCOMPARE(again.window().size(), QSize(640, 480));
+
+        QTranslator words;
+        if (!installJapaneseQtWords(words))
+            QSKIP("Qt's Japanese translations are not installed (qt6-translations-l10n)");
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("元に戻す(&U)"));
+        QCoreApplication::removeTranslator(&words);
     }
 };
 

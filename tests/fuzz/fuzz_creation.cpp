@@ -13,7 +13,6 @@
 #include "fuzz_support.h"
 #include "line_preview.h"
 #include "runtime_error.h"
-#include "text.h"
 #include "tree_snapshot.h"
 #include "workflow_fixture.h"
 #include "workflow_texts.h"
@@ -82,16 +81,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     test::WorkflowFixture f;
     test::FakeItemList& namesList = f.namesList;
-    test::FakeTextField& parentNameEdit = f.parentNameEdit;
+    test::FakeNameBox& parentNameEdit = f.parentNameEdit;
     test::FakeDesktop& desktop = f.desktop;
     FolderListWorkflow& workflow = f.workflow;
     const WorkflowState& state = f.state();
     f.load(listPath, base);
     const bool loaded = state.listState == ListState::Ready;
     const QStringList listed = namesList.items;
-    QStringList lines;
-    for (std::int32_t k = 1; loaded && k <= state.nameCount; ++k)
-        lines.append(state.names(k));
+    const QStringList lines = loaded ? state.lines : QStringList();
     const auto boxesAfterLoad = desktop.boxes.size();
     parentNameEdit.contents = typed;
 
@@ -129,9 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The preview the button works from: the same lines, base folder and
     // parent name (trimmed, or the preset name). The fixture's mount table
     // puts the base on ext4.
-    QString parentName = trimSpaces(typed);
-    if (parentName.isEmpty())
-        parentName = texts::defaultParentName;
+    const QString parentName = parentNameFrom(typed);
     require(!state.windowsFileSystem, "the base is not on a Windows file system");
     const QList<LinePreview> preview = previewLines(lines, PreviewTarget{base, parentName, false});
     const bool anyRefused = std::any_of(preview.begin(), preview.end(),
@@ -187,11 +182,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(namesList.items == QStringList{texts::creationFinished} && parentNameEdit.contents.isEmpty(),
                 "the completion line");
         const QString parentPath = scratch.path() + u'/' + QFile::decodeName(parent);
-        for (std::int32_t k = 1; k <= state.nameCount; ++k) {
-            const QStringList levels = folderLevels(state.names(k));
-            require(isFolder(parentPath + (levels.isEmpty() ? QString() : u'/' + levels.join(u'/'))),
+        for (const LinePreview& line : preview)
+            require(isFolder(parentPath + (line.folder.isEmpty() ? QString() : u'/' + line.folder)),
                     "every listed name is made");
-        }
     }
     return 0;
 }

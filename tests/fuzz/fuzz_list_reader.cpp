@@ -6,10 +6,10 @@
 
 #include "folder_names.h"
 #include "fuzz_support.h"
-#include "memory_line_reader.h"
+#include "line_preview.h"
+#include "list_limits.h"
+#include "memory_list_reader.h"
 #include "native_path.h"
-#include "posix_line_reader.h"
-#include "text.h"
 #include "workflow_fixture.h"
 #include "workflow_texts.h"
 
@@ -25,8 +25,6 @@ using namespace kestrune;
 using fuzz::require;
 
 namespace {
-
-constexpr std::int16_t earlierCount = 7;  // nameCount left by an earlier load
 
 // The text split at CR, LF and CR LF; a final line end adds no empty line.
 QStringList splitLines(const QString& text)
@@ -109,30 +107,35 @@ std::optional<QStringList> expectedNames(QByteArray bytes)
     return splitLines(text);
 }
 
-// What the create button's checks promise about one name.
+bool hasControlCharacter(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t unit = c.unicode();
+        return unit <= 0x1F || (unit >= 0x7F && unit <= 0x9F);
+    });
+}
+
+// What the preview promises about one line, and about the same text typed as
+// the parent name: whatever it lets through stays inside the new parent.
 void checkNameRules(const QString& name)
 {
-    const QStringList levels = folderLevels(name);
-    for (const QString& level : levels) {
-        require(!level.isEmpty() && level != u".", "no empty or \".\" level");
-        require(!level.contains(u'/') && !level.contains(u'\\'), "a level holds no separator");
-    }
-    const bool makeable = isMakeableName(name);
+    const QString parent = QStringLiteral("/base/parent");
+    const LinePreview line =
+        previewLines({name}, PreviewTarget{QStringLiteral("/base/"), QStringLiteral("parent")}).first();
     if (name.contains(QChar(u'\0')))
-        require(!makeable, "a name with NUL is refused");
-    if (makeable) {
-        require(!hasControlCharacter(name), "a makeable name has no control character");
-        const QString parent = QStringLiteral("/base/parent");
-        QString path = parent;
-        path.reserve(parent.size() + name.size() + 1);
-        for (const QString& level : levels) {
-            path += u'/';
-            path += level;
+        require(line.status == LineStatus::Refused, "a line with NUL is refused");
+    if (line.status == LineStatus::Blank)
+        require(line.folder.isEmpty(), "a blank line makes nothing");
+    if (line.status == LineStatus::Ok || line.status == LineStatus::Unsafe || line.status == LineStatus::Repeat) {
+        require(!hasControlCharacter(line.folder), "a made folder has no control character");
+        for (const QString& level : line.folder.split(u'/')) {
+            require(!level.isEmpty() && level != u"." && level != u"..", "no empty, \".\" or \"..\" level");
+            require(!level.contains(u'\\'), "a level holds no separator");
         }
+        const QString path = parent + u'/' + line.folder;
         const QString clean = QDir::cleanPath(path);
-        require(clean == path, "a makeable name is already in its clean form");
-        require(levels.isEmpty() || (clean.startsWith(parent) && clean.at(parent.size()) == u'/'),
-                "a makeable name stays in the parent");
+        require(clean == path, "a made folder is already in its clean form");
+        require(clean.startsWith(parent) && clean.at(parent.size()) == u'/', "a made folder stays in the parent");
         const QByteArray native = '/' + nativePath(path) + '/';
         require(!native.contains("/../"), "no \"..\" level reaches the OS");
     }
@@ -140,10 +143,9 @@ void checkNameRules(const QString& name)
     require(visible.size() == name.size() && !hasControlCharacter(visible), "a refused name can be shown");
 
     // The same text typed as the parent name.
-    const QString parentName = trimSpaces(name);
+    const QString parentName = parentNameFrom(name);
     if (isValidParentName(parentName)) {
-        require(levels.size() <= 1 && folderLevels(parentName) == QStringList{parentName},
-                "a parent name is one level");
+        require(!parentName.contains(u'/') && !parentName.contains(u'\\'), "a parent name is one level");
         require(parentName != u".." && parentName != u"." && !hasControlCharacter(parentName),
                 "a parent name is a plain name");
         const QString path = QStringLiteral("/base/") + parentName;
@@ -156,19 +158,20 @@ void checkNameRules(const QString& name)
 // thousand names, would be made and torn down for nothing on every input.
 struct MemoryFixture {
     test::FakeItemList namesList;
-    test::FakeTextField parentNameEdit{QStringLiteral("parentNameEdit")};
-    test::FakeOverlay readmePanel;
-    test::FakeTextField readmeText{QStringLiteral("readmeText")};
+    test::FakeNameBox parentNameEdit;
+    test::FakeTextViewer readmeViewer;
     test::FakeDriveList driveList;
     test::FakeFolderList folderList;
     test::FakeFileList fileList;
     test::FakeDesktop desktop;
-    fuzz::MemoryLineReader files;
+    fuzz::MemoryListReader lists;
     test::FakeFolders folders;
     test::FakeMountTable mounts;
+    QSettings settings{QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kestrune-fuzz")};
+    RecentLists recentLists{settings};
     FolderListWorkflow workflow{
-        WorkflowControls{namesList, parentNameEdit, readmePanel, readmeText, driveList, folderList, fileList}, desktop,
-        files, folders, mounts};
+        WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
+        WorkflowHost{desktop, lists, folders, mounts, recentLists}};
 };
 
 }  // namespace
@@ -179,58 +182,47 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
     MemoryFixture f;
-    f.files.contents = bytes;
+    f.lists.contents = bytes;
     WorkflowState& state = f.workflow.state();
-    f.readmePanel.visible = false;
-    state.nameCount = earlierCount;
+    f.readmeViewer.visible = false;
+    f.parentNameEdit.contents = QStringLiteral("typed");
     // As the file click leaves it for the reading.
     state.listState = ListState::NotReady;
     state.listFilePath = QStringLiteral("/lists/list.txt");
     state.baseFolder = QStringLiteral("/lists/");
     f.workflow.readListFile();
     const test::FakeItemList& namesList = f.namesList;
-    const test::FakeTextField& parentNameEdit = f.parentNameEdit;
-    const test::FakeOverlay& readmePanel = f.readmePanel;
+    const test::FakeNameBox& parentNameEdit = f.parentNameEdit;
     const test::FakeDesktop& desktop = f.desktop;
-    fuzz::MemoryLineReader& files = f.files;
     const test::FakeFolders& folders = f.folders;
 
-    require(files.freeHandle() == 1, "no file number stays in use");
     require(folders.made.isEmpty(), "reading makes no folder");
     require(desktop.pointer == NormalPointer, "the pointer is untouched");
 
     const std::optional<QStringList> decoded = expectedNames(bytes);
     const QStringList expected = decoded.value_or(QStringList());
-    bool tooLong = false;
-    for (qsizetype k = 0; k < expected.size() && k <= FolderNameTable::UpperBound; ++k)
-        tooLong = tooLong || expected.at(k).size() > PosixLineReader::MaxLineLength;
-    const bool fits = decoded && expected.size() <= FolderNameTable::UpperBound && !tooLong;
+    const bool tooLong = std::any_of(expected.cbegin(), expected.cend(),
+                                     [](const QString& line) { return line.size() > longestListLine; });
+    const bool fits = decoded && expected.size() <= mostListLines && !tooLong;
 
     if (fits) {
         require(state.listState == ListState::Ready, "a list that fits loads");
         require(desktop.boxes.isEmpty() && desktop.beeps == 0, "a good load is silent");
-        require(state.nameCount == expected.size(), "nameCount is the number of lines");
+        require(state.lines == expected, "the lines are the file's, in order");
         require(namesList.items == expected, "the listed names are the lines, in order");
-        for (std::int32_t k = 1; k <= state.nameCount; ++k)
-            require(state.names(k) == expected.at(k - 1), "slot k holds line k");
-        require(parentNameEdit.contents == texts::defaultParentName && parentNameEdit.selStart == 0 &&
-                    parentNameEdit.selLength == parentNameEdit.contents.size() && parentNameEdit.focused,
+        require(parentNameEdit.contents == texts::defaultParentName && parentNameEdit.allSelected &&
+                    parentNameEdit.focused,
                 "the parent name is preset and selected");
-        require(firstUnmakeableLine(expected) == 0 || !isMakeableName(expected.at(firstUnmakeableLine(expected) - 1)),
-                "the first refused line is refused");
+        require(state.preview.size() == expected.size(), "every line has its status");
     } else {
         require(state.listState == ListState::NotReady, "a list that does not fit is refused");
-        require(!desktop.boxes.isEmpty() && desktop.boxes.size() <= 2, "one or two messages");
-        if (!tooLong)
-            require(desktop.boxes.size() == 1, "too many lines: exactly one message");
-        require(desktop.beeps == desktop.boxes.size(), "each message has its beep");
-        for (const auto& box : desktop.boxes)
-            require(box.prompt == texts::errorOccurred && box.title.isEmpty(), "the error message");
+        require(desktop.boxes.size() == 1 && desktop.beeps == 1, "one message and its beep");
+        require(desktop.boxes.first().prompt == texts::errorOccurred && desktop.boxes.first().title.isEmpty(),
+                "the error message");
         require(namesList.items.isEmpty(), "nothing is listed");
-        require(state.nameCount == earlierCount, "nameCount keeps its earlier value");
-        require(parentNameEdit.contents == QStringLiteral("parentNameEdit"), "the parent name is untouched");
+        require(parentNameEdit.contents == QStringLiteral("typed"), "the parent name is untouched");
     }
-    require(!readmePanel.visible, "a list is not shown as text");
+    require(!f.readmeViewer.visible, "a list is not shown as text");
 
     // Each name once: a list repeats names (blank lines above all), and the
     // checks depend on nothing else.

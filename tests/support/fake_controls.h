@@ -5,8 +5,6 @@
 
 #include <QStringList>
 
-#include <functional>
-
 namespace kestrune::test {
 
 class FakeWindowTitle final : public WindowTitle {
@@ -20,54 +18,44 @@ public:
     FailureInjector faults;
 };
 
-class FakeOverlay final : public Overlay {
+class FakeTextViewer final : public TextViewer {
 public:
-    void setVisible(bool value) override
+    void showText(const QString& value) override
     {
-        faults.call(QStringLiteral("setVisible"));
-        visible = value;
+        text = value;
+        visible = true;
     }
+    void close() override { visible = false; }
+    QString text;
     bool visible = true;
-    FailureInjector faults;
 };
 
-class FakeTextField final : public TextField {
+class FakeNameBox final : public NameBox {
 public:
-    explicit FakeTextField(QString initial = QString()) : contents(std::move(initial)) {}
-    QString text() const override
-    {
-        const_cast<FailureInjector&>(faults).call(QStringLiteral("text"));
-        return contents;
-    }
+    QString text() const override { return contents; }
     void setText(const QString& value) override
     {
         faults.call(QStringLiteral("setText"));
         contents = value;
-        selStart = 0;
-        selLength = 0;
+        allSelected = false;
     }
-    void setSelectionStart(int value) override
+    void selectAllAndFocus() override
     {
-        faults.call(QStringLiteral("setSelectionStart"));
-        selStart = value;
-        selLength = 0;
-    }
-    void setSelectionLength(int value) override
-    {
-        faults.call(QStringLiteral("setSelectionLength"));
-        selLength = value;
-    }
-    void setFocus() override
-    {
-        faults.call(QStringLiteral("setFocus"));
+        allSelected = true;
         focused = true;
     }
-    QString selectedText() const { return contents.mid(selStart, selLength); }
+    void setFocus() override { focused = true; }
+    void setMark(ItemMark value, const QString& tip) override
+    {
+        mark = value;
+        toolTip = tip;
+    }
 
     QString contents;
-    int selStart = 0;
-    int selLength = 0;
+    bool allSelected = false;
     bool focused = false;
+    ItemMark mark = ItemMark::None;
+    QString toolTip;
     FailureInjector faults;
 };
 
@@ -75,21 +63,18 @@ class FakeItemList final : public ItemList {
 public:
     void clear() override
     {
-        faults.call(QStringLiteral("clear"));
         items.clear();
         marks.clear();
         toolTips.clear();
     }
     void addItem(const QString& item) override
     {
-        faults.call(QStringLiteral("addItem"));
         items.append(item);
         marks.append(ItemMark::None);
         toolTips.append(QString());
     }
     void setItemMark(int row, ItemMark mark, const QString& toolTip) override
     {
-        faults.call(QStringLiteral("setItemMark"));
         if (row < 0 || row >= items.size())
             return;
         // A test may fill `items` directly.
@@ -102,7 +87,6 @@ public:
     QStringList items;
     QList<ItemMark> marks;  // one a row
     QStringList toolTips;   // one a row
-    FailureInjector faults;
 };
 
 class FakeDriveList final : public DriveList {
@@ -116,31 +100,16 @@ public:
     FailureInjector faults;
 };
 
-// A folder list over a fixed set of entries. Setting a new path raises the
-// change through `onChange`, which a test wires to the handler.
 class FakeFolderList final : public FolderList {
 public:
     QString path() const override { return openPath; }
     void setPath(const QString& value) override
     {
         faults.call(QStringLiteral("setPath"));
-        const bool changed = value != openPath;
         openPath = value;
-        if (changed && onChange)
-            onChange();
     }
-    QString entry(int index) const override
-    {
-        if (index < 0 || index >= entries.size())
-            throw RuntimeError(SubscriptOutOfRange, QStringLiteral("no entry %1").arg(index));
-        return entries.at(index);
-    }
-    int selectedIndex() const override { return listIndex; }
 
     QString openPath;
-    QStringList entries;
-    int listIndex = -1;
-    std::function<void()> onChange;
     FailureInjector faults;
 };
 
@@ -150,11 +119,12 @@ public:
     {
         faults.call(QStringLiteral("setPath"));
         shownFolder = value;
+        chosen.clear();
     }
-    QString fileName() const override { return selectedName; }
+    void choose(const QString& name) override { chosen = name; }
 
     QString shownFolder;
-    QString selectedName;
+    QString chosen;
     FailureInjector faults;
 };
 

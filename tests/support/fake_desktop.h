@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace kestrune::test {
 
 // Records beeps, message boxes (answered at once) and pointer changes.
@@ -34,7 +36,14 @@ public:
         pointerHistory.append(value);
     }
 
-    void keepResponsive() override { ++responsiveCalls; }
+    // Runs `whileBusy`, if set, as the window's own event loop would run
+    // whatever arrives during a long task.
+    void keepResponsive() override
+    {
+        ++responsiveCalls;
+        if (whileBusy)
+            whileBusy();
+    }
     void openFolder(const QString& path) override
     {
         faults.call(QStringLiteral("openFolder"));
@@ -58,6 +67,7 @@ public:
         return out;
     }
 
+    std::function<void()> whileBusy;
     int beeps = 0;
     int responsiveCalls = 0;
     QStringList openedFolders;

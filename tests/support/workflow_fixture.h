@@ -3,23 +3,28 @@
 #include "fake_controls.h"
 #include "fake_desktop.h"
 #include "fake_folders.h"
-#include "fake_line_reader.h"
+#include "fake_list_reader.h"
 #include "fake_mount_table.h"
 #include "folder_list_workflow.h"
+#include "recent_lists.h"
 
 #include <QByteArray>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace kestrune::test {
 
-// The workflow over recording doubles of every control and host service, with
-// real files and folders underneath. Controls start with their layout texts.
-struct WorkflowFixture {
-    WorkflowFixture()
-    {
-        folderList.onChange = [this] { workflow.onFolderChanged(); };
-    }
+// Settings in a file of their own, gone with the object: a test never
+// touches the person's real settings.
+struct TemporarySettings {
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath(QStringLiteral("kestrune.conf")), QSettings::IniFormat};
+};
 
+// The workflow over recording doubles of every control and host service, with
+// real files and folders underneath.
+struct WorkflowFixture {
     // Reads `path` as the file click would have prepared it.
     void load(const QString& path, const QString& baseFolder = QString())
     {
@@ -32,19 +37,20 @@ struct WorkflowFixture {
     WorkflowState& state() { return workflow.state(); }
 
     FakeItemList namesList;
-    FakeTextField parentNameEdit{QStringLiteral("parentNameEdit")};
-    FakeOverlay readmePanel;
-    FakeTextField readmeText{QStringLiteral("readmeText")};
+    FakeNameBox parentNameEdit;
+    FakeTextViewer readmeViewer;
     FakeDriveList driveList;
     FakeFolderList folderList;
     FakeFileList fileList;
     FakeDesktop desktop;
-    FakeLineReader files;
+    FakeListReader lists;
     FakeFolders folders;
     FakeMountTable mounts;
+    TemporarySettings settings;
+    RecentLists recentLists{settings.settings};
     FolderListWorkflow workflow{
-        WorkflowControls{namesList, parentNameEdit, readmePanel, readmeText, driveList, folderList, fileList}, desktop,
-        files, folders, mounts};
+        WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
+        WorkflowHost{desktop, lists, folders, mounts, recentLists}};
 };
 
 // Writes `bytes` to `dir`/`name` and returns the full path; fails the test run

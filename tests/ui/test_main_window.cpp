@@ -2,13 +2,14 @@
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
-#include "qt_item_list.h"
-#include "qt_panel.h"
-#include "qt_text_field.h"
+#include "qt_name_box.h"
+#include "qt_names_list.h"
+#include "qt_readme_viewer.h"
 #include "workflow_fixture.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -23,7 +24,7 @@ QString layoutName(QWidget* widget, const MainWindow& form)
 {
     for (; widget && widget != &form; widget = widget->parentWidget()) {
         if (!widget->objectName().isEmpty() && widget->parentWidget() &&
-            (widget->parentWidget() == &form || widget->parentWidget() == &form.readmePanel()))
+            (widget->parentWidget() == &form || widget->parentWidget() == &form.readmeViewer()))
             return widget->objectName();
     }
     return QString();
@@ -54,22 +55,25 @@ private slots:
         QCOMPARE(form.windowIcon().availableSizes().value(0), QSize(32, 32));
     }
 
-    void fixedSizeMinimiseWithoutMaximise()
+    void opensAtItsLeastSizeAndGrows()
     {
         MainWindow form;
-        QCOMPARE(form.minimumSize(), QSize(399, 297));  // 5985 x 4455 twips
-        QCOMPARE(form.maximumSize(), QSize(399, 297));
-        QVERIFY(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(form.size(), QSize(399, 297));
+        QCOMPARE(form.minimumSize(), QSize(399, 297));
+        QVERIFY(form.maximumWidth() > 2000);
+        QVERIFY(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint) ||
+                !form.windowFlags().testFlag(Qt::CustomizeWindowHint));
     }
 
     void geometry_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("container");
-        QTest::addColumn<QRect>("pixels");  // twips / 15
+        QTest::addColumn<QRect>("pixels");
         QTest::newRow("readmePanel") << "readmePanel"
                                      << "mainWindow" << QRect(0, 0, 401, 297);
+        QTest::newRow("parentNameLabel") << "parentNameLabel"
+                                         << "mainWindow" << QRect(192, 184, 201, 16);
         QTest::newRow("readmeOkButton") << "readmeOkButton"
                                         << "readmePanel" << QRect(152, 272, 97, 17);
         QTest::newRow("readmeText") << "readmeText"
@@ -95,17 +99,42 @@ private slots:
         QFETCH(QString, container);
         QFETCH(QRect, pixels);
         MainWindow form;
+        form.show();  // laid out as the person sees it
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* control = form.findChild<QWidget*>(name);
         QVERIFY(control);
         QCOMPARE(control->parentWidget()->objectName(), container);
         QCOMPARE(control->geometry(), pixels);
     }
 
+    // Grown, the names list takes the extra width and height, the folder and
+    // file lists share the extra height, and everything else keeps its size
+    // and its distance from the edges it sits by; the viewer still covers all.
+    void growingGivesTheRoomToTheLists()
+    {
+        MainWindow form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.resize(399 + 300, 297 + 200);
+        QTRY_COMPARE(form.namesList().geometry(), QRect(192, 8, 201 + 300, 160 + 200));
+        QCOMPARE(form.driveList().geometry(), QRect(0, 8, 185, 20));
+        const QRect folders = form.folderList().geometry();
+        const QRect files = form.fileList().geometry();
+        QCOMPARE(folders.height() + files.height(), 132 + 126 + 200);
+        QVERIFY(qAbs((folders.height() - 132) - (files.height() - 126)) <= 10);
+        QCOMPARE(files.bottom(), 297 + 200 - 3 - 1);
+        QCOMPARE(form.parentNameEdit().geometry(), QRect(192, 200 + 200, 201 + 300, 18));
+        QCOMPARE(form.createButton().geometry(), QRect(192, 240 + 200, 121, 49));
+        QCOMPARE(form.exitButton().geometry(), QRect(328 + 300, 240 + 200, 65, 49));
+        QCOMPARE(form.readmeViewer().geometry(), QRect(0, 0, 399 + 300 + 2, 297 + 200));
+    }
+
     void labelStaysBetweenListAndTextBox()
     {
-        // parentNameLabel (2880, 2760, 1215 wide) may grow to its caption's height, but
-        // must neither be cut off nor run into parentNameEdit.
+        // The label must neither be cut off nor run into the name box.
         MainWindow form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         const QRect label = form.parentNameLabel().geometry();
         QCOMPARE(label.topLeft(), QPoint(192, 184));
         QVERIFY(label.width() >= std::max(81, form.parentNameLabel().sizeHint().width()));
@@ -135,8 +164,10 @@ private slots:
         QVERIFY(widget);
         if (auto* button = qobject_cast<QPushButton*>(widget))
             QCOMPARE(button->text(), text);
+        else if (auto* box = qobject_cast<QLineEdit*>(widget))
+            QCOMPARE(box->text(), text);
         else
-            QCOMPARE(dynamic_cast<TextField&>(*widget).text(), text);
+            QCOMPARE(qobject_cast<QPlainTextEdit*>(widget)->toPlainText(), text);
     }
 
     void toolTipsOnlyOnTheFolderAndFileLists()
@@ -158,16 +189,13 @@ private slots:
             test::writeFile(dir.path(), QLatin1String(name), "x\n");
         MainWindow form;
         form.fileList().setPath(dir.path());
-        QStringList offered;
-        for (int i = 0; i < form.fileList().entryCount(); ++i)
-            offered.append(form.fileList().entry(i));
-        QCOMPARE(offered, (QStringList{QStringLiteral("names.txt"), QStringLiteral("other.txt")}));
+        QCOMPARE(form.fileList().names(), (QStringList{QStringLiteral("names.txt"), QStringLiteral("other.txt")}));
     }
 
     void focusFollowsTabIndex()
     {
         MainWindow form;
-        form.readmePanel().setVisible(false);
+        form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const QStringList expected{"driveList",  "folderList", "namesList",      "createButton",
@@ -180,22 +208,23 @@ private slots:
         MainWindow form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QVERIFY(form.readmePanel().isVisibleTo(&form));
-        const QRect covered = form.readmePanel().geometry();
+        QVERIFY(form.readmeViewer().isVisibleTo(&form));
+        const QRect covered = form.readmeViewer().geometry();
         QVERIFY(covered.contains(form.rect()));
         for (QWidget* control : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (control == &form.readmePanel())
+            if (control == &form.readmeViewer())
                 continue;
             const QByteArray name = control->objectName().toUtf8();
             QVERIFY2(covered.contains(control->geometry()), name.constData());
             QWidget* onTop = form.childAt(control->geometry().center());
-            QVERIFY2(onTop == &form.readmePanel() || form.readmePanel().isAncestorOf(onTop), name.constData());
+            QVERIFY2(onTop == &form.readmeViewer() || form.readmeViewer().isAncestorOf(onTop), name.constData());
             QVERIFY2(!control->isEnabled(), name.constData());
         }
         // Only the viewer's own controls take the focus.
-        QCOMPARE(tabCycle(form, &form.readmeText(), 2), (QStringList{"readmeText", "readmeOkButton", "readmeText"}));
+        QCOMPARE(tabCycle(form, &form.readmeViewer().textArea(), 2),
+                 (QStringList{"readmeText", "readmeOkButton", "readmeText"}));
 
-        form.readmePanel().setVisible(false);
+        form.readmeViewer().close();
         QVERIFY(form.createButton().isEnabled());
         QCOMPARE(form.childAt(form.createButton().geometry().center()), &form.createButton());
     }
@@ -203,7 +232,7 @@ private slots:
     void noButtonAnswersEnterOrEscape()
     {
         MainWindow form;
-        form.readmePanel().setVisible(false);
+        form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QSignalSpy create(&form.createButton(), &QPushButton::clicked);

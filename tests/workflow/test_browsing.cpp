@@ -1,6 +1,7 @@
 #include "workflow_fixture.h"
 #include "workflow_texts.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,7 +66,7 @@ private slots:
         loadedAt(f);
         (member == QStringLiteral("rootPath") ? f.driveList.faults : f.folderList.faults).failOn(member, 1, number);
 
-        f.workflow.onDriveChanged();  // the trap lets nothing out
+        f.workflow.onDriveChanged();  // lets nothing out
 
         QVERIFY(f.namesList.items.isEmpty());
         QCOMPARE(f.state().listState, ListState::NotReady);
@@ -81,36 +82,11 @@ private slots:
         QCOMPARE(f.desktop.beeps, 0);
     }
 
-    // The trap goes on with the step after a reported failure, but ends the
-    // handler on any other.
-    void aReportedFailureGoesOnWithTheNextStep()
-    {
-        WorkflowFixture f;
-        loadedAt(f);
-        f.namesList.faults.failOn(QStringLiteral("clear"), 1, DiskNotReady);
-        f.workflow.onDriveChanged();
-        QCOMPARE(f.desktop.prompts(), QStringList{texts::insertDisk});
-        QCOMPARE(f.state().listState, ListState::NotReady);
-        QCOMPARE(f.folderList.openPath, newDrive);
-    }
-    void anUnreportedFailureEndsTheDriveChange()
-    {
-        WorkflowFixture f;
-        loadedAt(f);
-        f.namesList.faults.failOn(QStringLiteral("clear"), 1, PermissionDenied);
-        f.workflow.onDriveChanged();
-        QVERIFY(f.desktop.boxes.isEmpty());
-        QCOMPARE(f.state().listState, ListState::Ready);
-        QCOMPARE(f.folderList.openPath, oldFolder);
-    }
-
     void aSingleClickOpensTheClickedFolder()
     {
         WorkflowFixture f;
         loadedAt(f);
-        f.folderList.entries = QStringList{QStringLiteral("/work/old/a"), QStringLiteral("/work/old/b")};
-        f.folderList.listIndex = 1;
-        f.workflow.onFolderClicked();
+        f.workflow.onFolderClicked(QStringLiteral("/work/old/b"));
         QCOMPARE(f.folderList.openPath, QStringLiteral("/work/old/b"));
         QCOMPARE(f.fileList.shownFolder, QStringLiteral("/work/old/b"));
         QVERIFY(f.namesList.items.isEmpty());
@@ -121,11 +97,9 @@ private slots:
     {
         WorkflowFixture f;
         loadedAt(f);
-        f.folderList.entries = QStringList{QStringLiteral("/work/old/a")};
-        f.folderList.listIndex = 0;
         f.folderList.faults.failOn(QStringLiteral("setPath"), 1, PermissionDenied);
         try {
-            f.workflow.onFolderClicked();
+            f.workflow.onFolderClicked(QStringLiteral("/work/old/a"));
             QFAIL("the click let no error out");
         } catch (const RuntimeError& error) {
             QCOMPARE(error.number(), int(PermissionDenied));
@@ -148,10 +122,9 @@ private slots:
         WorkflowFixture f;
         writeFile(dir_.path(), QStringLiteral("names.txt"), "東京\r\n大阪\r\n");
         f.folderList.openPath = dir_.path() + (trailingSeparator ? QStringLiteral("/") : QString());
-        f.fileList.selectedName = QStringLiteral("names.txt");
         f.namesList.items = QStringList{QStringLiteral("old")};
 
-        f.workflow.onListFileClicked();
+        f.workflow.onListFileClicked(QStringLiteral("names.txt"));
 
         QCOMPARE(f.state().baseFolder, dir_.path() + u'/');
         QCOMPARE(f.state().listFilePath, dir_.path() + QStringLiteral("/names.txt"));
@@ -164,8 +137,7 @@ private slots:
     {
         WorkflowFixture f;
         f.folderList.openPath = QStringLiteral("/");
-        f.fileList.selectedName = QStringLiteral("kestrune-no-such-list.txt");
-        f.workflow.onListFileClicked();
+        f.workflow.onListFileClicked(QStringLiteral("kestrune-no-such-list.txt"));
         QCOMPARE(f.state().baseFolder, QStringLiteral("/"));
         QCOMPARE(f.state().listFilePath, QStringLiteral("/kestrune-no-such-list.txt"));
         // The missing file is reported by the read, which leaves nothing ready.
@@ -173,22 +145,18 @@ private slots:
         QCOMPARE(f.state().listState, ListState::NotReady);
     }
 
-    // The names stay in the table, but the create button must not use them.
+    // The names are still held, but the create button must not use them.
     void aLocationChangeAfterALoadLeavesTheCreateButtonOnlyBeeping()
     {
         WorkflowFixture f;
         QDir(dir_.path()).mkdir(QStringLiteral("elsewhere"));
         writeFile(dir_.path(), QStringLiteral("names.txt"), "a\r\nb\r\n");
         f.folderList.openPath = dir_.path();
-        f.fileList.selectedName = QStringLiteral("names.txt");
-        f.workflow.onListFileClicked();
+        f.workflow.onListFileClicked(QStringLiteral("names.txt"));
         QCOMPARE(f.state().listState, ListState::Ready);
 
-        f.folderList.entries = QStringList{dir_.path() + QStringLiteral("/elsewhere")};
-        f.folderList.listIndex = 0;
-        f.workflow.onFolderClicked();
+        f.workflow.onFolderClicked(dir_.path() + QStringLiteral("/elsewhere"));
         QCOMPARE(f.state().listState, ListState::NotReady);
-        QCOMPARE(f.state().nameCount, std::int16_t(2));
 
         f.parentNameEdit.contents = QStringLiteral("parent");
         f.workflow.createFolders();

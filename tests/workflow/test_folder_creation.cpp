@@ -31,14 +31,10 @@ QStringList tree(const QString& root)
     return out;
 }
 
-// A list as the read leaves it, without going through a file. The slot past
-// the count holds an older line that must not be made.
+// A list as the read leaves it, without going through a file.
 void ready(WorkflowFixture& f, const QString& base, const QStringList& names, const QString& text)
 {
-    for (int i = 0; i < names.size(); ++i)
-        f.state().names(i + 1) = names.at(i);
-    f.state().names(static_cast<int>(names.size()) + 1) = QStringLiteral("stale");
-    f.state().nameCount = static_cast<std::int16_t>(names.size());
+    f.state().lines = names;
     f.state().baseFolder = base + u'/';
     f.state().listState = ListState::Ready;
     f.namesList.items = names;
@@ -76,7 +72,7 @@ class FolderCreationTest : public QObject {
         QCOMPARE(f.desktop.pointerHistory, (QList<int>{BusyPointer, NormalPointer}));
         QCOMPARE(f.state().listState, ListState::Ready);
         QCOMPARE(f.parentNameEdit.contents, text);
-        QCOMPARE(f.namesList.items.size(), f.state().nameCount);
+        QCOMPARE(f.namesList.items, f.state().lines);
     }
 
 private slots:
@@ -177,7 +173,7 @@ private slots:
         QCOMPARE(f.desktop.openedFolders, QStringList{parent});
         QCOMPARE(f.folderList.faults.calls(QStringLiteral("setPath")), 1);  // shown again, no change raised
 
-        f.workflow.onFolderChanged();  // the completion line is gone: nothing to open
+        f.workflow.onFolderClicked(dir.path());  // the completion line is gone: nothing to open
         f.workflow.onNamesRowDoubleClicked(0);
         QCOMPARE(f.desktop.openedFolders.size(), 1);
     }

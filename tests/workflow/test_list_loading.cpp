@@ -2,6 +2,7 @@
 #include "workflow_texts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,27 +76,23 @@ private slots:
         WorkflowFixture f;
         f.load(writeFile(dir_.path(), QStringLiteral("empty.txt"), {}));
         QCOMPARE(f.state().listState, ListState::Ready);
-        QCOMPARE(f.state().nameCount, std::int16_t(0));
+        QVERIFY(f.state().lines.isEmpty());
         QVERIFY(f.namesList.items.isEmpty());
         QCOMPARE(f.parentNameEdit.contents, texts::defaultParentName);
-        QCOMPARE(f.parentNameEdit.selectedText(), texts::defaultParentName);
+        QVERIFY(f.parentNameEdit.allSelected);
         QVERIFY(f.parentNameEdit.focused);
         QCOMPARE(f.desktop.beeps, 0);
         QVERIFY(f.desktop.boxes.isEmpty());
-        QVERIFY(!f.files.isOpen(1));
     }
 
     void namesAreStoredAndListedExactlyAsWritten()
     {
         WorkflowFixture f;
         f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "A\r\n\r\n B \r\n"));
-        QCOMPARE(f.state().nameCount, std::int16_t(3));
-        QCOMPARE(f.state().names(1), QStringLiteral("A"));
-        QCOMPARE(f.state().names(2), QString());
-        QCOMPARE(f.state().names(3), QStringLiteral(" B "));
+        QCOMPARE(f.state().lines, (QStringList{"A", "", " B "}));
         QCOMPARE(f.namesList.items, (QStringList{"A", "", " B "}));
-        QCOMPARE(f.readmePanel.visible, true);  // the name list leaves the viewer alone
-        QCOMPARE(f.readmeText.contents, QStringLiteral("readmeText"));
+        QCOMPARE(f.readmeViewer.visible, true);  // the name list leaves the viewer alone
+        QCOMPARE(f.readmeViewer.text, QString());
         QCOMPARE(f.state().listState, ListState::Ready);
     }
 
@@ -121,10 +118,10 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, accepted);
         WorkflowFixture f;
-        f.state().nameCount = 7;  // from an earlier list
+        f.parentNameEdit.contents = QStringLiteral("typed");
         f.load(writeFile(dir_.path(), QStringLiteral("long.txt"), bytes));
         if (accepted) {
-            QCOMPARE(f.state().nameCount, std::int16_t(1000));
+            QCOMPARE(f.state().lines.size(), 1000);
             QCOMPARE(f.state().listState, ListState::Ready);
             QCOMPARE(f.namesList.items.size(), 1000);
             QCOMPARE(f.namesList.items.last(), QStringLiteral("name1000"));
@@ -133,23 +130,21 @@ private slots:
             QCOMPARE(f.desktop.prompts(), oneErrorBox);
             QCOMPARE(f.desktop.beeps, 1);
             QCOMPARE(f.state().listState, ListState::NotReady);
-            QCOMPARE(f.state().nameCount, std::int16_t(7));
-            QCOMPARE(f.state().names(1000), QStringLiteral("name1000"));
             QVERIFY(f.namesList.items.isEmpty());
-            QCOMPARE(f.parentNameEdit.contents, QStringLiteral("parentNameEdit"));
+            QCOMPARE(f.parentNameEdit.contents, QStringLiteral("typed"));
         }
-        QVERIFY(!f.files.isOpen(1));
     }
 
-    void aMissingFileIsReportedTwice()
+    void aMissingFileIsReportedOnce()
     {
         WorkflowFixture f;
+        f.parentNameEdit.contents = QStringLiteral("typed");
         f.load(dir_.filePath(QStringLiteral("missing.txt")));
-        QCOMPARE(f.desktop.prompts(), (QStringList{texts::errorOccurred, texts::errorOccurred}));
-        QCOMPARE(f.desktop.beeps, 2);
+        QCOMPARE(f.desktop.prompts(), oneErrorBox);
+        QCOMPARE(f.desktop.beeps, 1);
         QCOMPARE(f.state().listState, ListState::NotReady);
-        QCOMPARE(f.parentNameEdit.contents, QStringLiteral("parentNameEdit"));
-        QCOMPARE(f.files.freeHandle(), 1);
+        QCOMPARE(f.parentNameEdit.contents, QStringLiteral("typed"));
+        QVERIFY(f.recentLists.paths().isEmpty());
     }
 
     void readmeInThePathOpensTheViewer_data()
@@ -175,111 +170,66 @@ private slots:
             where += u'/' + folder;
         }
         WorkflowFixture f;
-        f.readmePanel.visible = false;
+        f.readmeViewer.visible = false;
         f.load(writeFile(where, name, "x\ny"));
-        QCOMPARE(f.readmePanel.visible, viewer);
+        QCOMPARE(f.readmeViewer.visible, viewer);
         QCOMPARE(f.namesList.items.isEmpty(), viewer);
         QCOMPARE(f.state().listState, ListState::Ready);
-        QCOMPARE(f.state().nameCount, std::int16_t(2));
-        if (viewer)
-            QCOMPARE(f.readmeText.contents, QStringLiteral("x\r\ny\r\n"));
-        else
-            QCOMPARE(f.readmeText.contents, QStringLiteral("readmeText"));
+        QCOMPARE(f.state().lines.size(), 2);
+        QCOMPARE(f.readmeViewer.text, viewer ? QStringLiteral("x\r\ny\r\n") : QString());
     }
 
     void anEmptyReadmeShowsAnEmptyViewer()
     {
         WorkflowFixture f;
-        f.readmePanel.visible = false;
+        f.readmeViewer.visible = false;
         f.load(writeFile(dir_.path(), QStringLiteral("Readme.txt"), {}));
-        QVERIFY(f.readmePanel.visible);
-        QCOMPARE(f.readmeText.contents, QString());
+        QVERIFY(f.readmeViewer.visible);
+        QCOMPARE(f.readmeViewer.text, QString());
         QCOMPARE(f.state().listState, ListState::Ready);
-    }
-
-    void aShorterFileOverwritesOnlyItsOwnSlots()
-    {
-        WorkflowFixture f;
-        f.load(writeFile(dir_.path(), QStringLiteral("five.txt"), "1\n2\n3\n4\n5\n"));
-        f.load(writeFile(dir_.path(), QStringLiteral("two.txt"), "a\nb\n"));
-        QCOMPARE(f.state().nameCount, std::int16_t(2));
-        QCOMPARE(f.state().names(2), QStringLiteral("b"));
-        QCOMPARE(f.state().names(3), QStringLiteral("3"));
-        QCOMPARE(f.namesList.items, (QStringList{"a", "b"}));
     }
 
     void aGoodLoadFollowsAFailedOne()
     {
         WorkflowFixture f;
         f.load(writeFile(dir_.path(), QStringLiteral("long.txt"), numberedLines(1001)));
-        f.files.faults.failOn(QStringLiteral("readLine"), 0);
+        f.lists.faults.failOn(QStringLiteral("readList"), 2, DiskNotReady);
         f.load(writeFile(dir_.path(), QStringLiteral("short.txt"), "a\nb\nc\n"));
         QCOMPARE(f.state().listState, ListState::NotReady);
-        f.files.faults.clearFailures();
+        QCOMPARE(f.desktop.prompts(), (QStringList{texts::errorOccurred, texts::errorOccurred}));
         f.desktop.boxes.clear();
         f.load(writeFile(dir_.path(), QStringLiteral("good.txt"), "x\n"));
         QCOMPARE(f.state().listState, ListState::Ready);
         QCOMPARE(f.namesList.items, QStringList{"x"});
         QVERIFY(f.desktop.boxes.isEmpty());
-        QCOMPARE(f.files.freeHandle(), 1);  // no number left in use
     }
 
-    // Failures that real files cannot produce on demand come from the doubles.
-
-    void aLineThatFailsToReadEndsTheLoad()
+    // The lists opened last are kept newest first, ten of them; one that is
+    // gone beeps when chosen and leaves the menu, and the Readme is no list.
+    void recentListsKeepTheLastTenOpened()
     {
         WorkflowFixture f;
-        f.state().nameCount = 9;
-        f.files.faults.failOn(QStringLiteral("readLine"), 2);
-        f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "a\nb\nc\n"));
-        QCOMPARE(f.desktop.prompts(), oneErrorBox);
-        QCOMPARE(f.state().listState, ListState::NotReady);
-        QCOMPARE(f.state().nameCount, std::int16_t(9));
-        QCOMPARE(f.state().names(2), QStringLiteral("a"));  // the previous line's text
-        QVERIFY(f.namesList.items.isEmpty());
-        QVERIFY(!f.files.isOpen(1));
-    }
+        QStringList opened;
+        for (int i = 1; i <= 11; ++i) {
+            opened.prepend(writeFile(dir_.path(), QStringLiteral("list%1.txt").arg(i), "a\n"));
+            f.load(opened.first(), dir_.path() + u'/');
+        }
+        f.load(writeFile(dir_.path(), QStringLiteral("Readme.txt"), "r\n"));
+        f.load(opened.at(3), dir_.path() + u'/');
+        QStringList expected = opened.mid(0, 10);
+        expected.move(3, 0);
+        QCOMPARE(f.recentLists.paths(), expected);
 
-    void aFailingDisplayStepCostsOnlyThatEntry()
-    {
-        WorkflowFixture f;
-        f.namesList.faults.failOn(QStringLiteral("addItem"), 2);
-        f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "a\nb\nc\n"));
-        QCOMPARE(f.desktop.prompts(), oneErrorBox);
-        QCOMPARE(f.namesList.items, (QStringList{"a", "c"}));
-        QCOMPARE(f.state().listState, ListState::Ready);
-        QCOMPARE(f.state().nameCount, std::int16_t(3));
-    }
-
-    void aFailingViewerStepStillCompletesTheLoad()
-    {
-        WorkflowFixture f;
-        f.readmePanel.visible = false;
-        f.readmePanel.faults.failOn(QStringLiteral("setVisible"));
-        f.load(writeFile(dir_.path(), QStringLiteral("Readme.txt"), "x\n"));
-        QCOMPARE(f.desktop.prompts(), oneErrorBox);
-        QCOMPARE(f.readmeText.contents, QStringLiteral("x\r\n"));
-        QCOMPARE(f.state().listState, ListState::Ready);
-    }
-
-    void aFailureAfterTheListIsReadyDropsItAgain()
-    {
-        WorkflowFixture f;
-        f.parentNameEdit.faults.failOn(QStringLiteral("setFocus"));
-        f.load(writeFile(dir_.path(), QStringLiteral("names.txt"), "a\n"));
-        QCOMPARE(f.desktop.prompts(), oneErrorBox);
-        QCOMPARE(f.namesList.items, QStringList{"a"});
-        QCOMPARE(f.state().nameCount, std::int16_t(1));
-        QCOMPARE(f.state().listState, ListState::NotReady);
-        QCOMPARE(f.parentNameEdit.selectedText(), texts::defaultParentName);
-    }
-
-    void noFreeHandleLeavesToTheCaller()
-    {
-        WorkflowFixture f;
-        f.files.faults.failOn(QStringLiteral("freeHandle"), 1, TooManyFiles);
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, f.load(dir_.filePath(QStringLiteral("x.txt"))));
+        QVERIFY(QFile::remove(opened.first()));
+        f.workflow.openRecentList(opened.first());
+        QCOMPARE(f.desktop.beeps, 1);
         QVERIFY(f.desktop.boxes.isEmpty());
+        QVERIFY(!f.recentLists.paths().contains(opened.first()));
+        f.workflow.openRecentList(opened.at(1));
+        QCOMPARE(f.state().listFilePath, opened.at(1));
+        QCOMPARE(f.folderList.openPath, dir_.path());
+        QCOMPARE(f.fileList.chosen, QStringLiteral("list10.txt"));
+        QCOMPARE(f.recentLists.paths().first(), opened.at(1));
     }
 
 private:

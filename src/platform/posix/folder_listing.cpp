@@ -175,68 +175,11 @@ void sortNames(QStringList& names)
     names = std::move(sorted);
 }
 
-namespace {
-
-// Classic wildcard matching with one backtrack point: "*" any run, "?" one unit.
-bool wildcardMatch(const QString& pattern, const QString& name)
+bool isListFileName(QStringView name)
 {
-    qsizetype p = 0;
-    qsizetype n = 0;
-    qsizetype starAt = -1;
-    qsizetype resumeAt = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && pattern[p] == u'*') {
-            starAt = p++;
-            resumeAt = n;
-        } else if (p < pattern.size() &&
-                   (pattern[p] == u'?' || pattern[p].unicode() == foldedUnit(name[n].unicode()))) {
-            ++p;
-            ++n;
-        } else if (starAt >= 0) {
-            p = starAt + 1;
-            n = ++resumeAt;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == u'*')
-        ++p;
-    return p == pattern.size();
-}
-
-// A part of the form "*" then plain text, such as "*.txt": only how a name
-// ends counts, which needs no backtracking.
-bool endsWithFolded(const QString& name, const QString& foldedTail)
-{
-    const qsizetype start = name.size() - foldedTail.size();
-    if (start < 0)
-        return false;
-    for (qsizetype i = 0; i < foldedTail.size(); ++i) {
-        if (foldedUnit(name[start + i].unicode()) != foldedTail[i].unicode())
-            return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-NamePattern::NamePattern(const QString& pattern) : text_(pattern)
-{
-    for (const QString& part : pattern.split(u';', Qt::SkipEmptyParts)) {
-        const QString trimmed = part.trimmed();
-        if (trimmed.isEmpty())
-            continue;
-        const QString folded = trimmed.toCaseFolded();
-        const bool tailOnly = folded.startsWith(u'*') && folded.indexOf(u'*', 1) < 0 && !folded.contains(u'?');
-        parts_.append(tailOnly ? Part{folded.mid(1), true} : Part{folded, false});
-    }
-}
-
-bool NamePattern::matches(const QString& name) const
-{
-    return std::any_of(parts_.cbegin(), parts_.cend(), [&](const Part& part) {
-        return part.tailOnly ? endsWithFolded(name, part.folded) : wildcardMatch(part.folded, name);
-    });
+    // The extension in any letter case: lists written on Windows are often "LIST.TXT".
+    static constexpr QStringView extension = u".txt";
+    return name.size() > extension.size() && name.endsWith(extension, Qt::CaseInsensitive);
 }
 
 }  // namespace kestrune

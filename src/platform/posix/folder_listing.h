@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace kestrune {
 
@@ -21,23 +22,7 @@ FolderListing listFolder(const QString& path);
 // unit, with the exact comparison breaking ties so that the order is total.
 void sortNames(QStringList& names);
 
-// A file name pattern such as "*.txt" ("*" any run, "?" one character; several
-// patterns separated by ";"), matched regardless of letter case.
-class NamePattern {
-public:
-    explicit NamePattern(const QString& pattern);
-
-    const QString& text() const { return text_; }
-    bool matches(const QString& name) const;
-
-private:
-    struct Part {
-        QString folded;  // case-folded; without the leading "*" when tailOnly
-        bool tailOnly;   // "*" then plain text: only the end of a name is compared
-    };
-
-    QString text_;
-    QList<Part> parts_;
-};
+// True for the name of a list file: "*.txt" in any letter case.
+bool isListFileName(QStringView name);
 
 }  // namespace kestrune

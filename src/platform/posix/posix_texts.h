@@ -9,19 +9,15 @@ namespace kestrune::texts {
 inline const QString noFileName = QStringLiteral("ファイル名がありません");
 inline const QString badCharacterInFileName = QStringLiteral("ファイル名に使えない文字があります: %1");
 
-inline const QString handleNotOpen = QStringLiteral("ファイル番号 %1 は開かれていません");
-inline const QString tooManyOpenFiles = QStringLiteral("開いているファイルが多すぎます");
-inline const QString badHandle = QStringLiteral("ファイル番号 %1 は使えません");
-inline const QString handleAlreadyOpen = QStringLiteral("ファイル番号 %1 は既に開かれています");
 inline const QString standardInput = QStringLiteral("標準入力");
 
+inline const QString tooManyLines = QStringLiteral("%1: %2 行を超えています");
 inline const QString listTooLarge = QStringLiteral("%1: 一覧として長すぎます");
 inline const QString isAFolder = QStringLiteral("%1: フォルダーです");
 inline const QString notAPlainFile = QStringLiteral("%1: 通常のファイルではありません");
 inline const QString noShiftJisDecoder = QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません");
 inline const QString lineTooLong = QStringLiteral("%1: %2 文字を超える行があります");
 inline const QString brokenUtf16 = QStringLiteral("%1: UTF-16 の文字が壊れている行があります");
-inline const QString readPastEnd = QStringLiteral("%1: ファイルの終わりを越えて読もうとしました");
 
 inline const QString homeVolume = QStringLiteral("ホーム");
 inline const QString rootVolume = QStringLiteral("ルート");

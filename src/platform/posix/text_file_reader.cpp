@@ -279,8 +279,6 @@ QString TextFileReader::readUtf16Line(qsizetype maxLength)
 
 QString TextFileReader::readLine(qsizetype maxLength)
 {
-    if (atEnd())
-        throw RuntimeError(InputPastEndOfFile, texts::readPastEnd.arg(path_));
     if (encoding_ == Encoding::Utf16LE || encoding_ == Encoding::Utf16BE)
         return readUtf16Line(maxLength);
     const qsizetype maxBytes = maxLength * bytesPerUnitAtMost;

@@ -25,8 +25,8 @@ public:
     TextFileReader& operator=(const TextFileReader&) = delete;
 
     bool atEnd();
-    // The next line without its terminator; lines whose text would exceed
-    // maxLength code units fail with error 59.
+    // The next line without its terminator (empty at the end); lines whose
+    // text would exceed maxLength code units fail with error 59.
     QString readLine(qsizetype maxLength);
 
 private:

@@ -1,7 +1,9 @@
-#include "posix_line_reader.h"
+#include "list_limits.h"
+#include "posix_list_reader.h"
 #include "raised_error.h"
 #include "runtime_error.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,17 +37,9 @@ QByteArray utf16(std::u16string_view text, bool bigEndian)
     return bytes;
 }
 
-// Every line of the file, read the way the list reader reads it.
 QStringList readAll(const QString& path)
 {
-    PosixLineReader input;
-    const int fileNo = input.freeHandle();
-    input.open(path, fileNo);
-    QStringList lines;
-    while (!input.atEnd(fileNo))
-        lines.append(input.readLine(fileNo));
-    input.close(fileNo);
-    return lines;
+    return PosixListReader().readList(path);
 }
 
 }  // namespace
@@ -123,82 +117,52 @@ private slots:
             QVERIFY2(!line.contains(QChar::ReplacementCharacter), qPrintable(line));
     }
 
-    void brokenUtf16FailsOnlyItsOwnLine_data()
+    // Text that cannot become folder names fails the whole list, with the
+    // error that says why; so does anything that is no readable file.
+    void whatCannotBeAListFailsWithItsReason_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("lone high surrogate") << utf16(u"\uFEFFok\n\xD800x\nnext\n", false);
-        QTest::newRow("lone low surrogate") << utf16(u"\uFEFFok\nx\xDC00\nnext\n", false);
-        QTest::newRow("byte left over") << utf16(u"\uFEFFok\nnext\n", false) + "\x41";
-    }
-    void brokenUtf16FailsOnlyItsOwnLine()
-    {
-        QFETCH(QByteArray, bytes);
-        QTemporaryDir dir;
-        PosixLineReader input;
-        input.open(write(dir, bytes), 1);
-        QCOMPARE(input.readLine(1), QStringLiteral("ok"));
-        if (QByteArray(QTest::currentDataTag()) == "byte left over")
-            QCOMPARE(input.readLine(1), QStringLiteral("next"));
-        QCOMPARE(errorNumberOf([&] { input.readLine(1); }), int(DeviceIOError));
-        input.close(1);
-    }
-
-    void aLineLongerThanAnyFolderNameFailsToRead()
-    {
-        QTemporaryDir dir;
-        QByteArray bytes(PosixLineReader::MaxLineLength, 'a');
-        bytes += "\n";
-        bytes += QByteArray(PosixLineReader::MaxLineLength + 1, 'b');
-        const QString path = write(dir, bytes);
-        PosixLineReader input;
-        input.open(path, 1);
-        QCOMPARE(input.readLine(1).size(), PosixLineReader::MaxLineLength);
-        QCOMPARE(errorNumberOf([&] { input.readLine(1); }), int(BadRecordLength));
-        input.close(1);
-    }
-
-    void openFailsForWhatIsNotAReadableFile_data()
-    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("number");
-        QTest::newRow("missing") << QStringLiteral("missing.txt") << int(FileNotFound);
-        QTest::newRow("folder") << QStringLiteral("folder.txt") << int(PathFileAccessError);
-        QTest::newRow("missing folder on the way") << QStringLiteral("nowhere/x.txt") << int(FileNotFound);
+        const QString list = QStringLiteral("list.txt");
+        QTest::newRow("lone high surrogate")
+            << utf16(u"\uFEFFok\n\xD800x\nnext\n", false) << list << int(DeviceIOError);
+        QTest::newRow("lone low surrogate") << utf16(u"\uFEFFok\nx\xDC00\nnext\n", false) << list << int(DeviceIOError);
+        QTest::newRow("byte left over") << utf16(u"\uFEFFok\nnext\n", false) + "\x41" << list << int(DeviceIOError);
+        QTest::newRow("a line longer than any name")
+            << QByteArray(longestListLine, 'a') + "\n" + QByteArray(longestListLine + 1, 'b') << list
+            << int(BadRecordLength);
+        QByteArray lines;
+        for (int i = 0; i <= mostListLines; ++i)
+            lines += "x\n";
+        QTest::newRow("one line too many") << lines << list << int(TooManyLines);
+        QTest::newRow("missing") << QByteArray() << QStringLiteral("missing.txt") << int(FileNotFound);
+        QTest::newRow("folder") << QByteArray() << QStringLiteral("folder.txt") << int(PathFileAccessError);
+        QTest::newRow("missing folder on the way")
+            << QByteArray() << QStringLiteral("nowhere/x.txt") << int(FileNotFound);
+        QTest::newRow("NUL in the path") << QByteArray() << QStringLiteral("a") + QChar(u'\0') + QStringLiteral(".txt")
+                                         << int(BadFileNameOrNumber);
     }
-    void openFailsForWhatIsNotAReadableFile()
+    void whatCannotBeAListFailsWithItsReason()
     {
+        QFETCH(QByteArray, bytes);
         QFETCH(QString, name);
         QFETCH(int, number);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.txt")));
-        PosixLineReader input;
-        const int fileNo = input.freeHandle();
-        QCOMPARE(errorNumberOf([&] { input.open(dir.filePath(name), fileNo); }), number);
-        QVERIFY(!input.isOpen(fileNo));
-        QCOMPARE(input.freeHandle(), fileNo);
+        const QString path = bytes.isEmpty() ? dir.filePath(name) : write(dir, bytes, name);
+        QCOMPARE(errorNumberOf([&] { readAll(path); }), number);
     }
 
-    void fileNumbersAreCheckedAndReused()
+    void theLongestListAndLineAreTaken()
     {
         QTemporaryDir dir;
-        const QString path = write(dir, "x");
-        PosixLineReader input;
-        QCOMPARE(errorNumberOf([&] { input.atEnd(1); }), int(BadFileNameOrNumber));
-        QCOMPARE(errorNumberOf([&] { input.close(1); }), int(BadFileNameOrNumber));
-        input.open(path, 1);
-        QCOMPARE(input.freeHandle(), 2);
-        QCOMPARE(errorNumberOf([&] { input.open(path, 1); }), int(FileAlreadyOpen));
-        QCOMPARE(input.readLine(1), QStringLiteral("x"));
-        QCOMPARE(errorNumberOf([&] { input.readLine(1); }), int(InputPastEndOfFile));
-        input.close(1);
-        QCOMPARE(input.freeHandle(), 1);
-    }
-
-    void pathsWithNulAreRefused()
-    {
-        PosixLineReader input;
-        const QString path = QStringLiteral("/tmp/a") + QChar(u'\0') + QStringLiteral("b.txt");
-        QCOMPARE(errorNumberOf([&] { input.open(path, 1); }), int(BadFileNameOrNumber));
+        QByteArray bytes(longestListLine, 'a');
+        for (int i = 1; i < mostListLines; ++i)
+            bytes += "\nb";
+        const QStringList lines = readAll(write(dir, bytes));
+        QCOMPARE(lines.size(), mostListLines);
+        QCOMPARE(lines.first().size(), longestListLine);
     }
 };
 

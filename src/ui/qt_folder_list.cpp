@@ -1,5 +1,4 @@
 #include "qt_folder_list.h"
-#include "qt_texts.h"
 
 #include "browse_list_view.h"
 #include "folder_listing.h"
@@ -61,9 +60,9 @@ QtFolderList::QtFolderList(QWidget* parent) : QWidget(parent)
     view_ = view;
     view->setModel(model_);
     view->setItemDelegate(new IndentDelegate(qMax(6, fontMetrics().averageCharWidth()), view));
-    view->onEnter = [this](int row) { openEntry(row); };
-    view->onDoubleClick = [this](int row) { openEntry(row); };
-    connect(view, &QAbstractItemView::clicked, this, &QtFolderList::onClicked);
+    view->onEnter = [this](int row) { report(model_->index(row)); };
+    view->onDoubleClick = [this](int row) { report(model_->index(row)); };
+    connect(view, &QAbstractItemView::clicked, this, &QtFolderList::report);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -72,10 +71,10 @@ QtFolderList::QtFolderList(QWidget* parent) : QWidget(parent)
 
     const QString start = cleanFolderPath(QDir::currentPath());
     try {
-        fill(start, listFolder(start).folders);
+        fill(start, listFolder(start));
     } catch (const RuntimeError&) {
         // The current folder may be unreadable; it is still where we are.
-        fill(start, QStringList());
+        fill(start, FolderListing());
     }
 }
 
@@ -89,56 +88,25 @@ QString QtFolderList::path() const
 void QtFolderList::setPath(const QString& path)
 {
     const QString folder = cleanFolderPath(path);
-    const FolderListing listing = listFolder(folder);
-    const bool moved = folder != model_->folder();
-    fill(folder, listing.folders);
-    if (!moved)
-        return;
-    // The file list refilled by this change reads what was just read.
-    const OfferGuard offer(offered_, listing);
-    emit changed();
+    fill(folder, listFolder(folder));
 }
 
-const FolderListing* QtFolderList::listingBeingOffered(const QString& folder) const
+std::optional<QStringList> QtFolderList::takeFilesOf(const QString& folder)
 {
-    return offered_ != nullptr && folder == model_->folder() ? offered_ : nullptr;
+    if (lastFilesFolder_.isEmpty() || folder != lastFilesFolder_)
+        return std::nullopt;
+    lastFilesFolder_.clear();
+    return std::move(lastFiles_);
 }
 
-QString QtFolderList::entry(int index) const
+void QtFolderList::fill(const QString& folder, FolderListing listing)
 {
-    const QString path = model_->entryPath(index);
-    if (path.isEmpty())
-        throw RuntimeError(SubscriptOutOfRange, texts::noSuchFolderEntry.arg(index));
-    return path;
-}
-
-int QtFolderList::selectedIndex() const
-{
-    const QModelIndex current = view_->currentIndex();
-    if (!current.isValid() || !view_->selectionModel()->isSelected(current))
-        return -1;
-    return current.row() - model_->chainLength();
-}
-
-void QtFolderList::setSelectedIndex(int index)
-{
-    const int row = index + model_->chainLength();
-    if (row < 0 || row >= model_->rowCount())
-        throw RuntimeError(SubscriptOutOfRange, texts::noSuchFolderEntry.arg(index));
-    view_->setCurrentIndex(model_->index(row));
-}
-
-int QtFolderList::entryCount() const
-{
-    return model_->subfolderCount();
-}
-
-void QtFolderList::fill(const QString& folder, const QStringList& subfolders)
-{
-    model_->reset(folder, subfolders);
-    // The open folder is the selected entry, as in the classic list. The view
-    // repaints the fresh rows anyway; told of the selection, it would lay out
-    // every row at once just to find the one to repaint.
+    model_->reset(folder, std::move(listing.folders));
+    lastFiles_ = std::move(listing.files);
+    lastFilesFolder_ = folder;
+    // The open folder is the selected entry. The view repaints the fresh rows
+    // anyway; told of the selection, it would lay out every row at once just
+    // to find the one to repaint.
     {
         const QSignalBlocker quiet(view_->selectionModel());
         view_->selectionModel()->setCurrentIndex(model_->index(model_->chainLength() - 1),
@@ -147,19 +115,11 @@ void QtFolderList::fill(const QString& folder, const QStringList& subfolders)
     view_->scrollToTop();
 }
 
-void QtFolderList::onClicked(const QModelIndex& index)
+void QtFolderList::report(const QModelIndex& index)
 {
-    if (index.isValid())
-        emit clicked();
-}
-
-void QtFolderList::openEntry(int row)
-{
-    try {
-        setPath(entry(row - model_->chainLength()));
-    } catch (const RuntimeError& error) {
-        emit openFailed(error.number(), error.description());
-    }
+    const QString path = index.data(FolderTreeModel::PathRole).toString();
+    if (!path.isEmpty())
+        emit entryClicked(path);
 }
 
 }  // namespace kestrune

@@ -1,5 +1,5 @@
 #include "qt_drive_list.h"
-#include "qt_texts.h"
+#include "ui_texts.h"
 
 #include "runtime_error.h"
 

@@ -6,12 +6,13 @@
 
 namespace kestrune {
 
-// A list of lines, kept in the order in which they were added, on the
-// palette's menu background so that it stands apart from the editable boxes.
-class QtItemList final : public QListWidget, public ItemList {
+// The names list: the lines of a list in the order added, each with the icon
+// and tool tip of its status, on the palette's menu background so that it
+// stands apart from the editable boxes.
+class QtNamesList final : public QListWidget, public ItemList {
     Q_OBJECT
 public:
-    explicit QtItemList(QWidget* parent = nullptr);
+    explicit QtNamesList(QWidget* parent = nullptr);
 
     void clear() override { QListWidget::clear(); }
     void addItem(const QString& item) override { QListWidget::addItem(item); }

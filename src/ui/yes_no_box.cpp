@@ -1,5 +1,5 @@
 #include "yes_no_box.h"
-#include "qt_texts.h"
+#include "ui_texts.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

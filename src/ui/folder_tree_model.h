@@ -8,8 +8,7 @@
 namespace kestrune {
 
 // Rows of the folder list: the chain from the root down to the open folder,
-// then the open folder's sub-folders. Row r is entry r - chainLength() in the
-// classic numbering (open folder -1, sub-folders from 0).
+// then the open folder's sub-folders; each row's full path is its PathRole.
 class FolderTreeModel final : public QAbstractListModel {
     Q_OBJECT
 
@@ -24,8 +23,6 @@ public:
     const QString& folder() const { return folder_; }
     int chainLength() const { return static_cast<int>(chain_.size()); }
     int subfolderCount() const { return static_cast<int>(subfolders_.size()); }
-    // Full path of the entry in the classic numbering; empty outside the list.
-    QString entryPath(int entry) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -33,6 +30,7 @@ public:
 
 private:
     QString displayName(int row) const;
+    QString pathOf(int row) const;
 
     QIcon openIcon_;
     QIcon closedIcon_;

@@ -1,4 +1,4 @@
-#include "qt_item_list.h"
+#include "qt_names_list.h"
 
 #include "item_mark_icons.h"
 
@@ -7,7 +7,7 @@
 
 namespace kestrune {
 
-QtItemList::QtItemList(QWidget* parent) : QListWidget(parent)
+QtNamesList::QtNamesList(QWidget* parent) : QListWidget(parent)
 {
     setSortingEnabled(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -19,7 +19,7 @@ QtItemList::QtItemList(QWidget* parent) : QListWidget(parent)
             [this](QListWidgetItem* item) { emit rowDoubleClicked(row(item)); });
 }
 
-void QtItemList::setItemMark(int row, ItemMark mark, const QString& toolTip)
+void QtNamesList::setItemMark(int row, ItemMark mark, const QString& toolTip)
 {
     QListWidgetItem* entry = item(row);
     if (!entry)
@@ -28,7 +28,7 @@ void QtItemList::setItemMark(int row, ItemMark mark, const QString& toolTip)
     entry->setToolTip(toolTip);
 }
 
-void QtItemList::changeEvent(QEvent* event)
+void QtNamesList::changeEvent(QEvent* event)
 {
     // Follow a change of the desktop's colour scheme.
     if (event->type() == QEvent::ApplicationPaletteChange)
@@ -36,7 +36,7 @@ void QtItemList::changeEvent(QEvent* event)
     QListWidget::changeEvent(event);
 }
 
-void QtItemList::useMenuBackground()
+void QtNamesList::useMenuBackground()
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));

@@ -43,11 +43,8 @@ void FolderTreeModel::reset(const QString& folder, QStringList subfolders)
     endResetModel();
 }
 
-QString FolderTreeModel::entryPath(int entry) const
+QString FolderTreeModel::pathOf(int row) const
 {
-    const int row = entry + chainLength();
-    if (row < 0 || row >= rowCount())
-        return QString();
     return row < chainLength() ? chain_[row] : joinPath(folder_, subfolders_[row - chainLength()]);
 }
 
@@ -79,7 +76,7 @@ QVariant FolderTreeModel::data(const QModelIndex& index, int role) const
     case IndentRole:
         return row < chainLength() ? row : chainLength();
     case PathRole:
-        return entryPath(row - chainLength());
+        return pathOf(row);
     default:
         return QVariant();
     }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Every word the window and its controls show a person.
+namespace kestrune::texts {
+
+inline const QString parentNameCaption = QStringLiteral("親ディレクトリ名");
+inline const QString createCaption = QStringLiteral("フォルダー作成");
+inline const QString exitCaption = QStringLiteral("終了");
+inline const QString ok = QStringLiteral("OK");
+inline const QString fileListTip = QStringLiteral("作成するフォルダー名が記述してあるファイルを選択して下さい。");
+inline const QString folderListTip =
+    QStringLiteral("フォルダー名の記述してあるファイルがある、フォルダーを選択して下さい。");
+// The names list's context menu, and Ctrl+Z.
+inline const QString undoCaption = QStringLiteral("作成を取り消す");
+inline const QString recentListsCaption = QStringLiteral("最近使った一覧");
+inline const QString noRecentLists = QStringLiteral("（なし）");
+
+inline const QString volumeEntry = QStringLiteral("%1 (%2)");  // label (root path)
+inline const QString volumeRemoved = QStringLiteral("%1 は取り外されています");
+inline const QString yes = QStringLiteral("はい");
+inline const QString no = QStringLiteral("いいえ");
+
+}  // namespace kestrune::texts

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "failure_injector.h"
+#include "posix_list_reader.h"
+
+namespace kestrune::test {
+
+// Real list reading that counts its calls and fails where a test asks, as a
+// volume that goes away mid-read would.
+class FakeListReader final : public ListReader {
+public:
+    QStringList readList(const QString& path) override
+    {
+        faults.call(QStringLiteral("readList"));
+        return real.readList(path);
+    }
+
+    PosixListReader real;
+    FailureInjector faults;
+};
+
+}  // namespace kestrune::test
