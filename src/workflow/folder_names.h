@@ -10,6 +10,13 @@
 // could lead outside the chosen folder or when no folder can carry it.
 namespace kestrune {
 
+// "/" and "\" both separate folder levels, so that a list written on Windows
+// nests the same way.
+inline bool isLevelSeparator(QChar c)
+{
+    return c == u'/' || c == u'\\';
+}
+
 // True for a control character anywhere in `text`: U+0000 to U+001F, U+007F
 // and U+0080 to U+009F. A NUL would cut a path short at the OS; the others
 // make names that cannot be seen or typed (U+0085 even ends a line in some
