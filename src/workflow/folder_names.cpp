@@ -13,11 +13,6 @@ bool isControl(QChar c)
     return unit <= 0x1F || (unit >= 0x7F && unit <= 0x9F);
 }
 
-bool isSeparator(QChar c)
-{
-    return c == u'/' || c == u'\\';
-}
-
 }  // namespace
 
 bool isValidParentName(const QString& name)
@@ -25,7 +20,7 @@ bool isValidParentName(const QString& name)
     if (name.isEmpty() || name == u"." || name == u".." || name.toUtf8().size() > longestFolderNameBytes)
         return false;
     for (const QChar c : name) {
-        if (isControl(c) || isSeparator(c))
+        if (isControl(c) || isLevelSeparator(c))
             return false;
     }
     return true;
@@ -35,7 +30,7 @@ QStringView nextFolderLevel(QStringView name, qsizetype& position)
 {
     while (position < name.size()) {
         const qsizetype start = position;
-        while (position < name.size() && !isSeparator(name.at(position)))
+        while (position < name.size() && !isLevelSeparator(name.at(position)))
             ++position;
         const QStringView level = name.sliced(start, position - start);
         if (position < name.size())

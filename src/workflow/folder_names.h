@@ -10,6 +10,13 @@
 // could lead outside the chosen folder or when no folder can carry it.
 namespace kestrune {
 
+// "/" and "\" both separate folder levels, so that a list written on Windows
+// nests the same way.
+inline bool isLevelSeparator(QChar c)
+{
+    return c == u'/' || c == u'\\';
+}
+
 // The most bytes one folder name takes on the file systems Linux makes
 // (NAME_MAX), names being stored as UTF-8.
 inline constexpr int longestFolderNameBytes = 255;
