@@ -16,7 +16,7 @@ struct FolderId {
     bool operator==(const FolderId&) const = default;
 };
 
-// Making and removing folders: the program's only writes to the disk.
+// Making and removing folders: with saving a list (ListWriter), the program's only writes to the disk.
 class Folders {
 public:
     virtual ~Folders() = default;

@@ -1,3 +1,4 @@
+#include "immutable_folder.h"
 #include "raised_error.h"
 #include "workflow_fixture.h"
 #include "workflow_texts.h"
@@ -5,7 +6,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,17 +45,6 @@ std::optional<RuntimeError> press(WorkflowFixture& f)
 {
     return raisedError([&] { f.workflow.createFolders(); });
 }
-
-// Makes a folder refuse new entries, even for root, for its lifetime.
-struct Immutable {
-    explicit Immutable(QString folder) : path(std::move(folder))
-    {
-        made = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
-    }
-    ~Immutable() { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path}); }
-    QString path;
-    bool made = false;
-};
 
 }  // namespace
 

@@ -18,6 +18,7 @@ inline const QString notAPlainFile = QStringLiteral("%1: 通常のファイル�
 inline const QString noShiftJisDecoder = QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません");
 inline const QString lineTooLong = QStringLiteral("%1: %2 文字を超える行があります");
 inline const QString brokenUtf16 = QStringLiteral("%1: UTF-16 の文字が壊れている行があります");
+inline const QString lineEndInListLine = QStringLiteral("%1: 改行を含む行は一覧に書けません");
 
 inline const QString homeVolume = QStringLiteral("ホーム");
 inline const QString rootVolume = QStringLiteral("ルート");
