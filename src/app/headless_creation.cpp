@@ -113,12 +113,6 @@ int HeadlessCreation::run(const CommandLine& request)
 
 int HeadlessCreation::create(const CommandLine& request)
 {
-    const QString parentName = parentNameFrom(request.parent);
-    if (!isValidParentName(parentName)) {
-        tell(texts::badParentName);
-        return ExitUnusable;
-    }
-
     QStringList lines;
     try {
         lines = lists_.readList(request.list);
@@ -136,8 +130,13 @@ int HeadlessCreation::create(const CommandLine& request)
         return ExitUnusable;
     }
 
-    const bool windowsFileSystem = keepsWindowsRules(baseFolder, mounts_);
-    const QList<LinePreview> preview = previewLines(lines, PreviewTarget{baseFolder, parentName, windowsFileSystem});
+    const QString parentName = parentNameFrom(request.parent);
+    const PreviewTarget target{baseFolder, parentName, volumePlaceOf(baseFolder, mounts_)};
+    if (const LinePreview parent = previewParentName(target); parent.status == LineStatus::Refused) {
+        tell(texts::badParentName + u'\n' + parent.reason);
+        return ExitUnusable;
+    }
+    const QList<LinePreview> preview = previewLines(lines, target);
     if (request.dryRun)
         printDryRun(preview);
     if (const QString refusal = refusalMessage(lines, preview); !refusal.isEmpty()) {

@@ -2,6 +2,7 @@
 #include "folder_list_workflow.h"
 #include "folder_names.h"
 #include "folder_paths.h"
+#include "line_preview.h"
 #include "workflow_texts.h"
 
 namespace kestrune {
@@ -59,7 +60,7 @@ void FolderListWorkflow::restoreList(const ListBeforePress& before)
     for (const QString& line : before.lines)
         c_.namesList.addItem(line);
     c_.parentNameEdit.setText(before.typedParentName);
-    state_.windowsFileSystem = keepsWindowsRules(state_.baseFolder, mounts_);
+    state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
     showPreview(parentNameFrom(before.typedParentName));
     state_.listState = ListState::Ready;
     c_.parentNameEdit.setFocus();

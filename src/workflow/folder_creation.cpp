@@ -63,13 +63,13 @@ void FolderListWorkflow::createFolders()
     // press leaves the disk and the window as they were.
     const QString typedName = c_.parentNameEdit.text();
     const QString parentName = parentNameFrom(typedName);
-    if (!isValidParentName(parentName)) {
+    const PreviewTarget target{state_.baseFolder, parentName, state_.volume};
+    if (previewParentName(target).status == LineStatus::Refused) {
         refuse(texts::badParentName);
         return;
     }
     const QStringList& lines = state_.lines;
-    const QList<LinePreview> preview =
-        previewLines(lines, PreviewTarget{state_.baseFolder, parentName, state_.windowsFileSystem});
+    const QList<LinePreview> preview = previewLines(lines, target);
     if (const QString refusal = refusalMessage(lines, preview); !refusal.isEmpty()) {
         refuse(refusal);
         return;
@@ -110,6 +110,7 @@ void FolderListWorkflow::createFolders()
         texts::completionDetails.arg(record.parentPath).arg(record.subFoldersMade()).arg(record.alreadyThere));
     state_.completionShown = true;
     c_.parentNameEdit.setText(QString());
+    c_.parentNameEdit.setMark(ItemMark::None, QString());
     // The folder list shows the new parent. The same path reads the folder
     // again without raising a change, which would clear the completion line.
     try {

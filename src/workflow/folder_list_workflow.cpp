@@ -14,6 +14,7 @@ void FolderListWorkflow::resetList()
     state_.listState = ListState::NotReady;
     state_.completionShown = false;
     state_.preview.clear();
+    c_.parentNameEdit.setMark(ItemMark::None, QString());
 }
 
 }  // namespace kestrune

@@ -15,17 +15,6 @@ bool isControl(QChar c)
 
 }  // namespace
 
-bool isValidParentName(const QString& name)
-{
-    if (name.isEmpty() || name == u"." || name == u".." || name.toUtf8().size() > longestFolderNameBytes)
-        return false;
-    for (const QChar c : name) {
-        if (isControl(c) || isLevelSeparator(c))
-            return false;
-    }
-    return true;
-}
-
 QStringView nextFolderLevel(QStringView name, qsizetype& position)
 {
     while (position < name.size()) {

@@ -21,12 +21,6 @@ inline bool isLevelSeparator(QChar c)
 // (NAME_MAX), names being stored as UTF-8.
 inline constexpr int longestFolderNameBytes = 255;
 
-// True when `name` names exactly one folder inside the base folder: not empty,
-// not "." or "..", no "/" or "\", no control character, and no longer than
-// longestFolderNameBytes in UTF-8: a name no folder can carry is refused
-// before anything is made.
-bool isValidParentName(const QString& name);
-
 // The next folder level of a list line at or after `position`, as a view
 // into `name`; `position` moves past it. An empty view when no level is left.
 // "/" and "\" both separate levels, so that a list written on Windows nests

@@ -13,10 +13,10 @@ namespace kestrune {
 
 namespace {
 
-// Windows' own limits in UTF-16 code units: one level, and a whole path
-// (MAX_PATH) for the many programs there that do not take longer ones.
+// Windows' own limits in UTF-16 code units: one level, and a folder's whole
+// path as CreateDirectory takes it (MAX_PATH less room for a short file name).
 constexpr qsizetype windowsLongestName = 255;
-constexpr qsizetype windowsLongestPath = 260;
+constexpr qsizetype windowsLongestPath = 248;
 
 constexpr qsizetype mostRefusedLinesShown = 10;
 // A refused line shows at most this many characters of itself, so that one
@@ -125,7 +125,7 @@ Fault levelFault(QStringView level, const LevelFacts& facts, const PreviewTarget
         return ControlCharacter;
     // Windows file systems store names as UTF-16: their limit is counted in
     // code units by the Windows rule below, not in UTF-8 bytes.
-    if (!target.windowsFileSystem && facts.utf8Bytes > target.longestNameBytes)
+    if (!target.volume.windowsFileSystem && facts.utf8Bytes > target.longestNameBytes)
         return NameTooLong;
     if (isReservedOnWindows(level))
         return WindowsReserved;
@@ -165,11 +165,11 @@ QString shownName(const QString& line)
     return name + u'…';
 }
 
-}  // namespace
+using Reasons = std::array<QString, NoFault>;
 
-QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target)
+Reasons reasonsFor(const PreviewTarget& target)
 {
-    const std::array<QString, NoFault> reasons = {
+    return {
         texts::reasonLeavesParent,
         texts::reasonControlCharacter,
         texts::reasonNameTooLong.arg(target.longestNameBytes),
@@ -180,13 +180,61 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
         texts::reasonWindowsNameTooLong.arg(windowsLongestName),
         texts::reasonWindowsPathTooLong.arg(windowsLongestPath),
     };
+}
+
+// Refused anywhere, or refused where Windows' rules hold.
+bool refuses(Fault fault, const PreviewTarget& target)
+{
+    return fault < WindowsReserved || (fault != NoFault && target.volume.windowsFileSystem);
+}
+
+const QString& parentNameOf(const PreviewTarget& target)
+{
+    return target.parentName.isEmpty() ? texts::defaultParentName : target.parentName;
+}
+
+// The path up to the parent's own name: the base and its separator.
+qsizetype baseBytes(const PreviewTarget& target)
+{
+    return utf8Length(target.baseFolder) + (target.baseFolder.endsWith(u'/') ? 0 : 1);
+}
+
+}  // namespace
+
+LinePreview previewParentName(const PreviewTarget& target)
+{
+    const QString& name = parentNameOf(target);
+    LinePreview parent;
+    parent.folder = name;
+    if (name.contains(u'/') || name.contains(u'\\') || name == u"." || name == u"..") {
+        parent.status = LineStatus::Refused;
+        parent.reason = texts::reasonNotOneFolder;
+        return parent;
+    }
+    const LevelFacts facts = factsOf(name);
+    Fault fault = levelFault(name, facts, target);
+    if (baseBytes(target) + facts.utf8Bytes > target.longestPathBytes)
+        fault = std::min(fault, PathTooLong);
+    if (target.volume.windowsPathLength + name.size() > windowsLongestPath)
+        fault = std::min(fault, WindowsPathTooLong);
+    if (fault != NoFault) {
+        parent.status = refuses(fault, target) ? LineStatus::Refused : LineStatus::Unsafe;
+        parent.reason = reasonsFor(target)[fault];
+        return parent;
+    }
+    parent.status = LineStatus::Ok;
+    return parent;
+}
+
+QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target)
+{
+    const Reasons reasons = reasonsFor(target);
 
     // Every line's path starts with "base/parent/". The "#" that the make
     // may add to a taken parent name is not known yet and not counted.
-    const QString& parentName = target.parentName.isEmpty() ? texts::defaultParentName : target.parentName;
-    const qsizetype baseSeparator = target.baseFolder.endsWith(u'/') ? 0 : 1;
-    const qsizetype prefixBytes = utf8Length(target.baseFolder) + baseSeparator + utf8Length(parentName) + 1;
-    const qsizetype prefixUnits = target.baseFolder.size() + baseSeparator + parentName.size() + 1;
+    const QString& parentName = parentNameOf(target);
+    const qsizetype prefixBytes = baseBytes(target) + utf8Length(parentName) + 1;
+    const qsizetype prefixUnits = target.volume.windowsPathLength + parentName.size() + 1;
 
     QList<LinePreview> preview(lines.size());
     // Folder -> first line that makes it. Windows matches names in any letter
@@ -228,13 +276,13 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
         if (prefixUnits + folderUnits > windowsLongestPath)
             fault = std::min(fault, WindowsPathTooLong);
 
-        if (fault < WindowsReserved || (fault != NoFault && target.windowsFileSystem)) {
+        if (refuses(fault, target)) {
             row.status = LineStatus::Refused;
             row.reason = reasons[fault];
             continue;
         }
         row.folder = asWritten ? line : joinedLevels(line);
-        const QString key = target.windowsFileSystem ? row.folder.toCaseFolded() : row.folder;
+        const QString key = target.volume.windowsFileSystem ? row.folder.toCaseFolded() : row.folder;
         const auto earlier = firstLineOf.constFind(key);
         if (fault != NoFault) {
             row.status = LineStatus::Unsafe;
@@ -297,28 +345,32 @@ bool isWindowsFileSystemType(QStringView type)
     return std::find(windowsTypes.begin(), windowsTypes.end(), type) != windowsTypes.end();
 }
 
-QString fileSystemTypeFor(const QString& path, const QList<MountEntry>& mounts)
+VolumePlace volumePlaceOf(const QString& path, const MountTable& mounts)
 {
-    const MountEntry* best = nullptr;
-    qsizetype bestLength = -1;
-    for (const MountEntry& mount : mounts) {
+    QString real = mounts.resolvedPath(path);
+    while (real.size() > 1 && real.endsWith(u'/'))
+        real.chop(1);
+    const QList<MountEntry> entries = mounts.entries();
+    const MountEntry* holding = nullptr;
+    qsizetype holdingLength = -1;
+    for (const MountEntry& mount : entries) {
         QStringView point = mount.mountPoint;
         while (point.size() > 1 && point.endsWith(u'/'))
             point.chop(1);
-        const bool holds = point == u"/" ? path.startsWith(u'/')
-                                         : !point.isEmpty() && path.startsWith(point) &&
-                                               (path.size() == point.size() || path.at(point.size()) == u'/');
-        if (holds && point.size() >= bestLength) {
-            best = &mount;
-            bestLength = point.size();
+        const bool holds = point == u"/" ? real.startsWith(u'/')
+                                         : !point.isEmpty() && real.startsWith(point) &&
+                                               (real.size() == point.size() || real.at(point.size()) == u'/');
+        if (holds && point.size() >= holdingLength) {
+            holding = &mount;
+            holdingLength = point.size();
         }
     }
-    return best ? best->type : QString();
-}
-
-bool keepsWindowsRules(const QString& path, const MountTable& mounts)
-{
-    return isWindowsFileSystemType(fileSystemTypeFor(path, mounts.entries()));
+    VolumePlace place;
+    place.windowsFileSystem = holding != nullptr && isWindowsFileSystemType(holding->type);
+    // Below the volume's root, "/" and "\" are one character each alike.
+    const qsizetype below = holding == nullptr ? 0 : real.size() - holdingLength - (holdingLength == 1 ? 0 : 1);
+    place.windowsPathLength = 3 + (below > 0 ? below + 1 : 0);
+    return place;
 }
 
 }  // namespace kestrune

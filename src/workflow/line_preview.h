@@ -33,19 +33,31 @@ struct LinePreview {
     QString reason;
 };
 
-struct PreviewTarget {
-    QString baseFolder;  // absolute folder the new parent goes into
-    QString parentName;  // as typed, trimmed; empty means the preset name
-    // The parent lands on a file system that keeps Windows' naming rules:
-    // the Windows warnings become refusals, and a level's length is counted
-    // in UTF-16 code units (255) instead of longestNameBytes.
+// Where a folder lies, as it matters to the names made in it.
+struct VolumePlace {
+    // Its file system keeps Windows' naming rules: the Windows warnings
+    // become refusals, and a level's length is counted in UTF-16 code units
+    // (255) instead of UTF-8 bytes.
     bool windowsFileSystem = false;
+    // The length of its path as Windows names it: the drive ("X:\"), the
+    // folders below its volume's root, then a final "\".
+    qsizetype windowsPathLength = 3;
+};
+
+struct PreviewTarget {
+    QString baseFolder;                             // absolute folder the new parent goes into
+    QString parentName;                             // as typed, trimmed; empty means the preset name
+    VolumePlace volume{};                           // where the base folder lies
     int longestNameBytes = longestFolderNameBytes;  // a level's limit in UTF-8 bytes
     int longestPathBytes = 4095;                    // the OS's full path limit in bytes, less the NUL
 };
 
 // One preview a line, in order. Precedence: blank, refused, unsafe, repeat, ok.
 QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target);
+
+// The parent name checked as a line's level is: ok, unsafe on Windows, or
+// refused (also when it names no single folder: "..", "a/b").
+LinePreview previewParentName(const PreviewTarget& target);
 
 // The row's tool tip, shared by the window and any other front end.
 QString toolTipFor(const LinePreview& preview);
@@ -59,14 +71,10 @@ QString refusalMessage(const QStringList& lines, const QList<LinePreview>& previ
 // Windows' naming rules apply.
 bool isWindowsFileSystemType(QStringView type);
 
-// The type of the file system that holds the absolute `path`: the entry with
-// the longest mount point that is `path` or one of its ancestors. Empty when
-// none is. A later entry for the same mount point wins, as a later mount
-// hides an earlier one in the kernel's table.
-QString fileSystemTypeFor(const QString& path, const QList<MountEntry>& mounts);
-
-// True when the folder at the absolute `path` lies on a file system that keeps
-// Windows' naming rules, as the mount table says now.
-bool keepsWindowsRules(const QString& path, const MountTable& mounts);
+// Where the folder at the absolute `path` lies once its links are followed
+// (a link to a USB stick is judged by the stick): the mount with the longest
+// mount point that holds it, a later mount of the same point hiding an
+// earlier one as in the kernel's table.
+VolumePlace volumePlaceOf(const QString& path, const MountTable& mounts);
 
 }  // namespace kestrune

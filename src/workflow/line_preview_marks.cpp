@@ -27,18 +27,21 @@ ItemMark markFor(LineStatus status)
 
 void FolderListWorkflow::showPreview(const QString& parentName)
 {
-    state_.preview = previewLines(state_.lines, PreviewTarget{state_.baseFolder, parentName, state_.windowsFileSystem});
+    const PreviewTarget target{state_.baseFolder, parentName, state_.volume};
+    state_.preview = previewLines(state_.lines, target);
     for (qsizetype row = 0; row < state_.preview.size(); ++row) {
         const LinePreview& line = state_.preview.at(row);
         c_.namesList.setItemMark(static_cast<int>(row), markFor(line.status), toolTipFor(line));
     }
+    const LinePreview parent = previewParentName(target);
+    c_.parentNameEdit.setMark(markFor(parent.status), toolTipFor(parent));
 }
 
 void FolderListWorkflow::onParentNameEdited()
 {
     // Only a names list waiting for the press follows the name; the Readme
     // viewer and the completion line have no preview.
-    if (state_.listState != ListState::Ready || state_.preview.isEmpty())
+    if (state_.listState != ListState::Ready || isReadmePath(state_.listFilePath))
         return;
     showPreview(parentNameFrom(c_.parentNameEdit.text()));
 }

@@ -45,7 +45,7 @@ void FolderListWorkflow::readListFile()
         return;
     recentLists_.add(state_.listFilePath);
     // Every line explains itself before anything is made.
-    state_.windowsFileSystem = keepsWindowsRules(state_.baseFolder, mounts_);
+    state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
     showPreview(parentNameFrom(c_.parentNameEdit.text()));
 }
 

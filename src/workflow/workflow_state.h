@@ -32,7 +32,7 @@ struct WorkflowState {
     // The names list's lines as the create button would treat them, for the
     // parent name as last typed; empty in the Readme viewer.
     QList<LinePreview> preview;
-    bool windowsFileSystem = false;  // the list's folder keeps Windows' naming rules
+    VolumePlace volume;  // where the list's folder lies
     // What the last press that made anything made: the undo works from it.
     CreationRecord lastCreation;
     ListBeforePress beforeLastCreation;

@@ -30,6 +30,8 @@ inline const QString refusedLine = QStringLiteral("%1行目: %2（%3）");
 inline const QString moreRefusedLines = QStringLiteral("ほか%1行");
 // Why a line is refused or is a warning.
 inline const QString reasonLeavesParent = QStringLiteral("「..」は使えません");
+inline const QString reasonNotOneFolder =
+    QStringLiteral("フォルダー1つの名前にしてください（「/」「\\」「.」「..」は使えません）");
 inline const QString reasonControlCharacter = QStringLiteral("制御文字があります");
 inline const QString reasonNameTooLong = QStringLiteral("名前が長すぎます（%1バイトまで）");
 inline const QString reasonPathTooLong = QStringLiteral("パスが長すぎます（%1バイトまで）");

@@ -127,12 +127,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // parent name (trimmed, or the preset name). The fixture's mount table
     // puts the base on ext4.
     const QString parentName = parentNameFrom(typed);
-    require(!state.windowsFileSystem, "the base is not on a Windows file system");
-    const QList<LinePreview> preview = previewLines(lines, PreviewTarget{base, parentName, false});
+    require(!state.volume.windowsFileSystem, "the base is not on a Windows file system");
+    const PreviewTarget target{base, parentName, state.volume};
+    const QList<LinePreview> preview = previewLines(lines, target);
     const bool anyRefused = std::any_of(preview.begin(), preview.end(),
                                         [](const LinePreview& line) { return line.status == LineStatus::Refused; });
     if (loaded)
-        require(refused == (anyRefused || !isValidParentName(parentName)),
+        require(refused == (anyRefused || previewParentName(target).status == LineStatus::Refused),
                 "the press is refused exactly when the preview refuses a line or the parent name is bad");
     const QString madeParent = QFile::decodeName(parent.mid(5));  // past "base/"
     if (loaded && !refused) {

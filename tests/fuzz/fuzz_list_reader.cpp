@@ -144,7 +144,7 @@ void checkNameRules(const QString& name)
 
     // The same text typed as the parent name.
     const QString parentName = parentNameFrom(name);
-    if (isValidParentName(parentName)) {
+    if (previewParentName({QStringLiteral("/base/"), parentName}).status != LineStatus::Refused) {
         require(!parentName.contains(u'/') && !parentName.contains(u'\\'), "a parent name is one level");
         require(parentName != u".." && parentName != u"." && !hasControlCharacter(parentName),
                 "a parent name is a plain name");

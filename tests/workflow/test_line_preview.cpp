@@ -1,3 +1,4 @@
+#include "fake_mount_table.h"
 #include "line_preview.h"
 #include "workflow_texts.h"
 
@@ -7,8 +8,11 @@ using namespace kestrune;
 
 namespace {
 
-// "/home/user/docs/新規ディレクトリ/" is 25 UTF-16 code units and 41 bytes.
+// "/home/user/docs/新規ディレクトリ/" is 41 bytes; Windows would name it
+// "X:\home\user\docs\新規ディレクトリ\", 27 characters.
 const QString baseFolder = QStringLiteral("/home/user/docs");
+const VolumePlace onRoot{false, 18};
+const VolumePlace onWindowsRoot{true, 18};
 
 // `count` levels of `size` letters each, joined by "/".
 QString levels(int count, int size)
@@ -43,7 +47,7 @@ private slots:
         using enum LineStatus;
         const QString nameBytes = texts::reasonNameTooLong.arg(255);
         const QString pathBytes = texts::reasonPathTooLong.arg(4095);
-        const QString windowsPath = texts::reasonWindowsPathTooLong.arg(260);
+        const QString windowsPath = texts::reasonWindowsPathTooLong.arg(248);
 
         row("empty", {""}, false, Blank, "");
         row("only separators and dots", {"/.\\./"}, false, Blank, "");
@@ -81,7 +85,7 @@ private slots:
             {"colon", "a:b", texts::reasonWindowsCharacter},
             {"trailing period", "末尾.", texts::reasonWindowsTrailing},
             {"trailing space", "末尾 ", texts::reasonWindowsTrailing},
-            {"path over 260", levels(1, 236), windowsPath},
+            {"path over 248", levels(1, 222), windowsPath},
         };
         for (const auto& fault : windowsFaults) {
             row(fault.name, {fault.line}, false, Unsafe, fault.reason);
@@ -89,7 +93,7 @@ private slots:
             row(onWindows.constData(), {fault.line}, true, Refused, fault.reason);
         }
         row("256 characters on Windows", {levels(1, 256)}, true, Refused, texts::reasonWindowsNameTooLong.arg(255));
-        row("path at 260", {levels(1, 235)}, false, Ok, levels(1, 235));
+        row("path at 248", {levels(1, 221)}, false, Ok, levels(1, 221));
     }
     void eachLineGetsOneStatus()
     {
@@ -98,7 +102,8 @@ private slots:
         QFETCH(LineStatus, status);
         QFETCH(QString, detail);
         QFETCH(int, sameAs);
-        const QList<LinePreview> preview = previewLines(lines, {baseFolder, QString(), windows});
+        const QList<LinePreview> preview =
+            previewLines(lines, {baseFolder, QString(), windows ? onWindowsRoot : onRoot});
         QCOMPARE(preview.size(), lines.size());
         const LinePreview& last = preview.last();
         QCOMPARE(last.status, status);
@@ -131,7 +136,7 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(int, messageLines);
         QFETCH(QString, lastLine);
-        const QString message = refusalMessage(lines, previewLines(lines, {baseFolder, QString(), false}));
+        const QString message = refusalMessage(lines, previewLines(lines, {baseFolder, QString(), onRoot}));
         QCOMPARE(message.isEmpty(), messageLines == 0);
         if (message.isEmpty())
             return;
@@ -141,29 +146,75 @@ private slots:
         QCOMPARE(parts.last(), lastLine);
     }
 
-    void fileSystemIsFoundByMountPoint()
+    // The parent name keeps a line's rules, and names one folder.
+    void theParentNameIsCheckedAsALevel_data()
     {
-        const QList<MountEntry> mounts = {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<LineStatus>("status");
+        QTest::addColumn<QString>("reason");
+        using enum LineStatus;
+        const QString notOne = texts::reasonNotOneFolder;
+        QTest::newRow("plain") << "新規ディレクトリ#" << false << Ok << "";
+        QTest::newRow("dot") << "." << false << Refused << notOne;
+        QTest::newRow("dot dot") << ".." << false << Refused << notOne;
+        QTest::newRow("nested") << "a\\b" << false << Refused << notOne;
+        QTest::newRow("slash") << "a/b" << true << Refused << notOne;
+        QTest::newRow("tab") << "a\tb" << false << Refused << texts::reasonControlCharacter;
+        QTest::newRow("C1 next line") << QStringLiteral("a\u0085") << false << Refused << texts::reasonControlCharacter;
+        QTest::newRow("no-break space") << QStringLiteral("a\u00A0b") << false << Ok << "";
+        QTest::newRow("255 bytes") << QStringLiteral("名").repeated(85) << false << Ok << "";
+        QTest::newRow("256 bytes") << QStringLiteral("名").repeated(85) + u'a' << false << Refused
+                                   << texts::reasonNameTooLong.arg(255);
+        QTest::newRow("256 bytes are 86 characters on Windows")
+            << QStringLiteral("名").repeated(85) + u'a' << true << Ok << "";
+        QTest::newRow("device") << "CON" << false << Unsafe << texts::reasonWindowsReservedName;
+        QTest::newRow("device on Windows") << "CON" << true << Refused << texts::reasonWindowsReservedName;
+        QTest::newRow("colon on Windows") << "a:b" << true << Refused << texts::reasonWindowsCharacter;
+        QTest::newRow("trailing period") << "見積書." << false << Unsafe << texts::reasonWindowsTrailing;
+        QTest::newRow("path over 248 on Windows")
+            << levels(1, 231) << true << Refused << texts::reasonWindowsPathTooLong.arg(248);
+    }
+    void theParentNameIsCheckedAsALevel()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, windows);
+        QFETCH(LineStatus, status);
+        QFETCH(QString, reason);
+        const LinePreview parent = previewParentName({baseFolder, name, windows ? onWindowsRoot : onRoot});
+        QCOMPARE(parent.status, status);
+        QCOMPARE(parent.reason, reason);
+    }
+
+    // The file system is found where the folder really is, links followed,
+    // and Windows' path is counted from that volume's root.
+    void aFolderIsJudgedByTheVolumeThatHoldsIt_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<int>("windowsPathLength");
+        QTest::newRow("home on the root") << "/home/u" << false << 3 + 6 + 1;
+        QTest::newRow("the stick's root") << "/media/usb" << true << 3;
+        QTest::newRow("on the stick") << "/media/usb/仕事/2026" << true << 3 + 7 + 1;
+        QTest::newRow("a link to the stick") << "/home/u/usb/仕事" << true << 3 + 2 + 1;
+        QTest::newRow("a stick's neighbour") << "/media/usb2/a" << false << 3 + 12 + 1;
+        QTest::newRow("NTFS through FUSE") << "/media/disk/x" << true << 3 + 1 + 1;
+        QTest::newRow("a later mount hides an earlier") << "/mnt/share/x" << false << 3 + 1 + 1;
+    }
+    void aFolderIsJudgedByTheVolumeThatHoldsIt()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, windows);
+        QFETCH(int, windowsPathLength);
+        test::FakeMountTable mounts;
+        mounts.mounts = {
             {"/", "ext4"},          {"/media/usb/", "vfat"}, {"/media/disk", "fuseblk"},
             {"/mnt/share", "cifs"}, {"/mnt/share", "ext4"},
         };
-        const struct {
-            QString path;
-            QString type;
-            bool windows;
-        } cases[] = {
-            {"/home/u", "ext4", false},
-            {"/media/usb", "vfat", true},
-            {"/media/usb/a/b", "vfat", true},
-            {"/media/usb2/a", "ext4", false},
-            {"/media/disk/x", "fuseblk", true},
-            {"/mnt/share/x", "ext4", false},  // a later mount hides an earlier one
-            {"docs", "", false},
-        };
-        for (const auto& expected : cases) {
-            QCOMPARE(fileSystemTypeFor(expected.path, mounts), expected.type);
-            QCOMPARE(isWindowsFileSystemType(expected.type), expected.windows);
-        }
+        mounts.links.insert(QStringLiteral("/home/u/usb"), QStringLiteral("/media/usb"));
+        const VolumePlace place = volumePlaceOf(path, mounts);
+        QCOMPARE(place.windowsFileSystem, windows);
+        QCOMPARE(place.windowsPathLength, windowsPathLength);
     }
 };
 

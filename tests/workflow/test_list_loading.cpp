@@ -44,22 +44,25 @@ private slots:
         QTest::addColumn<QString>("fileSystem");
         QTest::addColumn<int>("parentLength");
         QTest::addColumn<QList<ItemMark>>("marks");
+        QTest::addColumn<ItemMark>("parentMark");
         const QList<ItemMark> onLinux{ItemMark::Ok, ItemMark::Blank, ItemMark::Repeat, ItemMark::Refused,
                                       ItemMark::Warning};
-        QTest::newRow("ext4") << "ext4" << 1 << onLinux;
+        QTest::newRow("ext4") << "ext4" << 1 << onLinux << ItemMark::Ok;
         QTest::newRow("vfat") << "vfat" << 1
                               << QList<ItemMark>{ItemMark::Ok, ItemMark::Blank, ItemMark::Repeat, ItemMark::Refused,
-                                                 ItemMark::Refused};
+                                                 ItemMark::Refused}
+                              << ItemMark::Ok;
         QList<ItemMark> longParent = onLinux;
-        longParent[0] = ItemMark::Warning;  // the full path passes 260 characters,
+        longParent[0] = ItemMark::Warning;  // the full path passes 248 characters,
         longParent[2] = ItemMark::Warning;  // which outranks being a repeat
-        QTest::newRow("long parent name") << "ext4" << 250 << longParent;
+        QTest::newRow("long parent name") << "ext4" << 250 << longParent << ItemMark::Warning;
     }
     void everyRowShowsItsStatus()
     {
         QFETCH(QString, fileSystem);
         QFETCH(int, parentLength);
         QFETCH(QList<ItemMark>, marks);
+        QFETCH(ItemMark, parentMark);
         WorkflowFixture f;
         f.mounts.mounts.append({dir_.path(), fileSystem});
         f.load(writeFile(dir_.path(), QStringLiteral("list.txt"), "a\r\n\r\na/\r\nx/../y\r\ncon\r\n"),
@@ -67,6 +70,7 @@ private slots:
         f.parentNameEdit.contents = QString(parentLength, u'p');
         f.workflow.onParentNameEdited();
         QCOMPARE(f.namesList.marks, marks);
+        QCOMPARE(f.parentNameEdit.mark, parentMark);
         QVERIFY(f.namesList.toolTips.first().contains(u'a'));
         QVERIFY(f.namesList.toolTips.at(3).contains(texts::reasonLeavesParent));
     }

@@ -167,6 +167,12 @@ QList<MountEntry> ProcMountTable::entries() const
     return mountEntriesFromMountInfo(readMountInfo());
 }
 
+QString ProcMountTable::resolvedPath(const QString& path) const
+{
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    return resolved.isEmpty() ? path : resolved;
+}
+
 qsizetype volumeHolding(const QList<MountedVolume>& volumes, const QString& path)
 {
     qsizetype best = -1;

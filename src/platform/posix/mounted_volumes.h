@@ -34,6 +34,7 @@ QList<MountEntry> mountEntriesFromMountInfo(const QString& mountInfo);
 class ProcMountTable final : public MountTable {
 public:
     QList<MountEntry> entries() const override;
+    QString resolvedPath(const QString& path) const override;
 };
 
 }  // namespace kestrune
