@@ -1,6 +1,10 @@
 #pragma once
 
+#include "value_question.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace kestrune {
 
@@ -25,6 +29,9 @@ public:
     virtual void openFolder(const QString& path) = 0;
     // A modal question answered はい (the default) or いいえ; true for はい.
     virtual bool askYesNo(const QString& prompt, const QString& title = QString()) = 0;
+    // A modal box with a field per value and, when asked, the reference
+    // date; Enter accepts, Esc leaves it (none).
+    virtual std::optional<ValueAnswer> askValues(const ValueQuestion& question) = 0;
 };
 
 // Shows the busy pointer for its lifetime, so that every way out of a

@@ -56,6 +56,13 @@ bool QtDesktop::askYesNo(const QString& prompt, const QString& title)
     return kestrune::askYesNo(parent_, title.isEmpty() ? applicationTitle_ : title, prompt);
 }
 
+std::optional<ValueAnswer> QtDesktop::askValues(const ValueQuestion& question)
+{
+    // Filled in by the values dialog.
+    Q_UNUSED(question);
+    return std::nullopt;
+}
+
 void QtDesktop::setPointerShape(PointerShape shape)
 {
     if (shape == pointer_)

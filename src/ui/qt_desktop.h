@@ -27,6 +27,7 @@ public:
     void keepResponsive() override;
     void openFolder(const QString& path) override;
     bool askYesNo(const QString& prompt, const QString& title = QString()) override;
+    std::optional<ValueAnswer> askValues(const ValueQuestion& question) override;
 
 private:
     QString applicationTitle_;

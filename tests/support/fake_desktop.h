@@ -59,6 +59,15 @@ public:
         return answers.isEmpty() ? true : answers.takeFirst();
     }
 
+    // Answered from `valueAnswers` in turn; none (Esc) when they run out.
+    std::optional<ValueAnswer> askValues(const ValueQuestion& question) override
+    {
+        valueQuestions.append(question);
+        if (valueAnswers.isEmpty())
+            return std::nullopt;
+        return valueAnswers.takeFirst();
+    }
+
     QStringList prompts() const
     {
         QStringList out;
@@ -73,6 +82,8 @@ public:
     QStringList openedFolders;
     QStringList questions;
     QList<bool> answers;
+    QList<ValueQuestion> valueQuestions;
+    QList<ValueAnswer> valueAnswers;
     QList<Box> boxes;
     int pointer = NormalPointer;
     QList<int> pointerHistory;
