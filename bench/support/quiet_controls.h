@@ -24,11 +24,16 @@ struct QuietWindow {
     test::FakeFileList fileList;
     PosixListReader lists;
     ProcMountTable mounts;  // the real one: reading it is part of a load's cost
+    test::FakeClock clock;
     test::TemporarySettings settings;
     RecentLists recentLists{settings.settings};
+    RememberedValues rememberedValues{settings.settings};
 
     WorkflowControls controls() { return {namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList}; }
-    WorkflowHost host(Folders& folders) { return {desktop, lists, folders, mounts, recentLists}; }
+    WorkflowHost host(Folders& folders)
+    {
+        return {desktop, lists, folders, mounts, recentLists, rememberedValues, clock};
+    }
 };
 
 }  // namespace kestrune::bench

@@ -21,7 +21,8 @@ inline const QString commandName = QStringLiteral("kestrune");
 // %1 is the preset parent name.
 inline const QString commandHelp = QStringLiteral(
     "使い方: kestrune [PATH]\n"
-    "        kestrune --create LIST [--parent NAME] [--into DIR] [--dry-run]\n"
+    "        kestrune --create LIST [--parent NAME] [--into DIR] [--date YYYY-MM-DD] [--set 名前=値]...\n"
+    "                 [--literal] [--dry-run]\n"
     "テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。\n"
     "\n"
     "PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。\n"
@@ -29,8 +30,11 @@ inline const QString commandHelp = QStringLiteral(
     "  --create LIST  ウィンドウを開かずに LIST のフォルダーを作ります（- は標準入力）\n"
     "  --parent NAME  新しい親フォルダーの名前（既定: %1、使用中なら # を付けます）\n"
     "  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）\n"
-    "  --dry-run      何も作らず、各行の 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
-    "                 状態: ok, blank, repeat, refused, unsafe\n"
+    "  --date DATE    記法の日付（既定: 今日）\n"
+    "  --set 名前=値  {?名前} に入れる値（繰り返し指定できます）\n"
+    "  --literal      記法を使わず、各行をそのまま使います\n"
+    "  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
+    "                 状態: ok, blank, repeat, refused, unsafe, notation\n"
     "  -h, --help     この説明を表示して終了します\n"
     "  --version      バージョンを表示して終了します\n"
     "\n"
@@ -53,6 +57,9 @@ inline const QString numberedError = QStringLiteral("エラー番号 %1: %2");
 inline const QString failedAtLine = QStringLiteral("%1行目のフォルダーを作れませんでした");
 inline const QString windowModuleMissing =
     QStringLiteral("ウィンドウの部分を読み込めないため、ウィンドウを開けません:");
+inline const QString badDate = QStringLiteral("日付が正しくありません（YYYY-MM-DD）: %1");
+inline const QString badSet = QStringLiteral("--set には 名前=値 を指定してください: %1");
+inline const QString valueNotGiven = QStringLiteral("値が指定されていません: %1（--set 名前=値 で指定してください）");
 inline const QString standardInputClosed = QStringLiteral("標準入力が閉じられています");
 inline const QString outputLost = QStringLiteral("標準出力に書き込めませんでした");
 inline const QString outputLostFoldersStay =

@@ -15,6 +15,9 @@ enum class Option {
     Parent,
     Into,
     DryRun,
+    Date,
+    Set,
+    Literal,
     Help,
     Version,
 };
@@ -25,11 +28,14 @@ struct OptionName {
     bool takesValue;
 };
 
-constexpr std::array<OptionName, 6> options = {{
+constexpr std::array<OptionName, 9> options = {{
     {u"create", Option::Create, true},
     {u"parent", Option::Parent, true},
     {u"into", Option::Into, true},
     {u"dry-run", Option::DryRun, false},
+    {u"date", Option::Date, true},
+    {u"set", Option::Set, true},
+    {u"literal", Option::Literal, false},
     {u"help", Option::Help, false},
     {u"version", Option::Version, false},
 }};
@@ -143,6 +149,21 @@ CommandLine parseCommandLine(const QStringList& arguments)
             break;
         case Option::DryRun:
             line.dryRun = true;
+            break;
+        case Option::Date:
+            line.date = QDate::fromString(*value, Qt::ISODate);
+            if (!line.date.isValid())
+                return usageError(texts::badDate.arg(*value));
+            break;
+        case Option::Set: {
+            const qsizetype nameEnd = value->indexOf(u'=');
+            if (nameEnd <= 0)
+                return usageError(texts::badSet.arg(*value));
+            line.values.insert(value->left(nameEnd), value->mid(nameEnd + 1));
+            break;
+        }
+        case Option::Literal:
+            line.literal = true;
             break;
         }
         if (option->option != Option::Create && needsCreate.isEmpty())

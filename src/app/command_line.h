@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +22,10 @@ struct CommandLine {
     QString parent;  // Create: the new parent's name as given; empty for the preset name
     QString into;    // Create: where the parent goes; empty for the list file's folder
     bool dryRun = false;
-    QString error;  // UsageError: what is wrong, in the person's words
+    QDate date;                      // Create: the notation's date; invalid for today
+    QHash<QString, QString> values;  // Create: {?名前} -> value, from --set
+    bool literal = false;            // Create: the notation is not read
+    QString error;                   // UsageError: what is wrong, in the person's words
 };
 
 // True unless an option of the program's own (two dashes) comes before any

@@ -40,6 +40,8 @@ EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderL
     bind(&window.namesList(),          &QtNamesList::rowDoubleClicked,    [&workflow](int row) { workflow.onNamesRowDoubleClicked(row); });
     bind(&window,                      &MainWindow::pathDropped,          [&workflow](const QString& path) { workflow.openPath(path); });
     bind(&window,                      &MainWindow::recentListChosen,     [&workflow](const QString& path) { workflow.openRecentList(path); });
+    bind(&window.changeValuesAction(), &QAction::triggered,               [&workflow](bool) { workflow.changeValues(); });
+    bind(&window.literalAction(),      &QAction::toggled,                 [&workflow](bool literal) { workflow.setNotationUsed(!literal); });
     // clang-format on
 }
 

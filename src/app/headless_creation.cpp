@@ -9,6 +9,7 @@
 #include "posix_list_reader.h"
 #include "posix_texts.h"
 #include "runtime_error.h"
+#include "system_clock.h"
 #include "text_file_reader.h"
 #include "workflow_texts.h"
 
@@ -39,6 +40,10 @@ QString statusWord(LineStatus status)
         return QStringLiteral("refused");
     case LineStatus::Unsafe:
         return QStringLiteral("unsafe");
+    case LineStatus::Notation:
+        return QStringLiteral("notation");
+    case LineStatus::Waiting:
+        return QStringLiteral("waiting");
     }
     return {};
 }
@@ -56,9 +61,8 @@ private:
 
 }  // namespace
 
-HeadlessCreation::HeadlessCreation(ListReader& lists, Folders& folders, const MountTable& mounts, OutputStream& out,
-                                   OutputStream& err)
-    : lists_(lists), folders_(folders), mounts_(mounts), out_(out), err_(err)
+HeadlessCreation::HeadlessCreation(const CreationHost& host, OutputStream& out, OutputStream& err)
+    : lists_(host.lists), folders_(host.folders), mounts_(host.mounts), clock_(host.clock), out_(out), err_(err)
 {
 }
 
@@ -67,14 +71,15 @@ void HeadlessCreation::tell(const QString& message)
     err_.write(texts::commandName + QStringLiteral(": ") + message + u'\n');
 }
 
-void HeadlessCreation::printDryRun(const QList<LinePreview>& preview)
+void HeadlessCreation::printDryRun(const ListPreview& preview)
 {
     QString text;
-    for (qsizetype index = 0; index < preview.size(); ++index) {
-        const LinePreview& line = preview.at(index);
-        // Number, status, then the folder (the reason for a refused line),
-        // then for a repeat or a warning the window's note on it.
-        text += QString::number(index + 1) + u'\t' + statusWord(line.status) + u'\t';
+    for (qsizetype index = 0; index < preview.entries.size(); ++index) {
+        const LinePreview& line = preview.entries.at(index);
+        // One row a folder: its line's number, the status, then the folder
+        // (the reason for a refused one), then for a repeat or a warning the
+        // window's note on it.
+        text += QString::number(preview.expanded.entries.at(index).line + 1) + u'\t' + statusWord(line.status) + u'\t';
         switch (line.status) {
         case LineStatus::Ok:
             text += line.folder;
@@ -88,7 +93,11 @@ void HeadlessCreation::printDryRun(const QList<LinePreview>& preview)
             text += line.reason;
             break;
         case LineStatus::Unsafe:
+        case LineStatus::Notation:
             text += line.folder + u'\t' + line.reason;
+            break;
+        case LineStatus::Waiting:
+            text += line.reason;
             break;
         }
         text += u'\n';
@@ -130,16 +139,23 @@ int HeadlessCreation::create(const CommandLine& request)
         return ExitUnusable;
     }
 
-    const QString parentName = parentNameFrom(request.parent);
-    const PreviewTarget target{baseFolder, parentName, volumePlaceOf(baseFolder, mounts_)};
-    if (const LinePreview parent = previewParentName(target); parent.status == LineStatus::Refused) {
-        tell(texts::badParentName + u'\n' + parent.reason);
+    const PreviewTarget target{baseFolder, parentNameFrom(request.parent), volumePlaceOf(baseFolder, mounts_)};
+    const NotationSettings notation{{request.date.isValid() ? request.date : clock_.today(), request.values},
+                                    request.literal};
+    const ListPreview preview = previewList(lines, target, notation);
+    for (const LinePreview& parent : preview.parents) {
+        if (parent.status == LineStatus::Refused) {
+            tell(texts::badParentName + u'\n' + parent.folder + u'\n' + parent.reason);
+            return ExitUnusable;
+        }
+    }
+    if (!preview.waitingFor.isEmpty()) {
+        tell(texts::valueNotGiven.arg(preview.waitingFor.join(texts::listSeparator)));
         return ExitUnusable;
     }
-    const QList<LinePreview> preview = previewLines(lines, target);
     if (request.dryRun)
         printDryRun(preview);
-    if (const QString refusal = refusalMessage(lines, preview); !refusal.isEmpty()) {
+    if (const QString refusal = preview.refusal(lines); !refusal.isEmpty()) {
         tell(refusal);
         return ExitRefused;
     }
@@ -149,7 +165,7 @@ int HeadlessCreation::create(const CommandLine& request)
     CreationRecord record;
     FailedLine failed;
     try {
-        makeFolderTree(folders_, baseFolder, parentName, preview, record, &failed);
+        makeFolderTree(folders_, baseFolder, preview.parents.first().folder, preview.entries, record, &failed);
     } catch (const RuntimeError& error) {
         madeAny_ = !record.isEmpty();
         if (failed.number != 0)
@@ -195,9 +211,10 @@ int runWithoutWindow(const CommandLine& line)
     }
     PosixFolders folders;
     const ProcMountTable mounts;
+    const SystemClock clock;
     if (line.list != QStringLiteral("-")) {
         PosixListReader lists;
-        return HeadlessCreation(lists, folders, mounts, out, err).run(line);
+        return HeadlessCreation({lists, folders, mounts, clock}, out, err).run(line);
     }
     QByteArray input;
     try {
@@ -211,7 +228,7 @@ int runWithoutWindow(const CommandLine& line)
         return finish(ExitUnusable);
     }
     StandardInputList lists(std::move(input));
-    return HeadlessCreation(lists, folders, mounts, out, err).run(line);
+    return HeadlessCreation({lists, folders, mounts, clock}, out, err).run(line);
 }
 
 QStringList argumentsOf(int argc, char* argv[])

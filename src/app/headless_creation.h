@@ -1,8 +1,9 @@
 #pragma once
 
+#include "clock.h"
 #include "command_line.h"
 #include "folders.h"
-#include "line_preview.h"
+#include "list_preview.h"
 #include "list_reader.h"
 #include "mount_table.h"
 #include "standard_streams.h"
@@ -23,22 +24,30 @@ enum ExitStatus : int {
 // preview and made by its folder-tree maker, with no window. The outcome goes
 // to `out` (the new parent, or the dry run's lines) and `err` (everything
 // else, in the window's words).
+// The host services a creation without a window reaches.
+struct CreationHost {
+    ListReader& lists;
+    Folders& folders;
+    const MountTable& mounts;
+    const Clock& clock;
+};
+
 class HeadlessCreation {
 public:
-    HeadlessCreation(ListReader& lists, Folders& folders, const MountTable& mounts, OutputStream& out,
-                     OutputStream& err);
+    HeadlessCreation(const CreationHost& host, OutputStream& out, OutputStream& err);
 
     // `request` is a Create command line; returns the exit status.
     int run(const CommandLine& request);
 
 private:
     int create(const CommandLine& request);
-    void printDryRun(const QList<LinePreview>& preview);
+    void printDryRun(const ListPreview& preview);
     void tell(const QString& message);
 
     ListReader& lists_;
     Folders& folders_;
     const MountTable& mounts_;
+    const Clock& clock_;
     OutputStream& out_;
     OutputStream& err_;
     bool madeAny_ = false;

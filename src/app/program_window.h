@@ -7,6 +7,7 @@
 #include "list_reader.h"
 #include "main_window.h"
 #include "recent_lists.h"
+#include "remembered_values.h"
 #include "window_commands.h"
 
 #include <QSettings>
@@ -22,6 +23,7 @@ struct ProgramHost {
     ListReader& lists;
     Folders& folders;
     const MountTable& mounts;
+    const Clock& clock;
     QSettings& settings;
 };
 
@@ -50,6 +52,7 @@ private:
 
     QSettings& settings_;
     RecentLists recentLists_;
+    RememberedValues rememberedValues_;
     MainWindow window_;
     EventDispatch dispatch_;
     FolderListWorkflow workflow_;

@@ -10,6 +10,7 @@
 #include "posix_list_reader.h"
 #include "program_window.h"
 #include "qt_desktop.h"
+#include "system_clock.h"
 #include "window_module.h"
 
 #include <QApplication>
@@ -40,8 +41,9 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
         kestrune::PosixListReader lists;
         kestrune::PosixFolders folders;
         const kestrune::ProcMountTable mounts;
+        const kestrune::SystemClock clock;
         QSettings settings;
-        kestrune::ProgramWindow program({desktop, lists, folders, mounts, settings});
+        kestrune::ProgramWindow program({desktop, lists, folders, mounts, clock, settings});
         desktop.setParentWindow(&program.window());
         program.start();
         if (!line.path.isEmpty()) {

@@ -29,6 +29,8 @@ enum class ItemMark {
     Repeat,    // the same folder as an earlier line
     Warning,   // will be made, but unsafe on Windows
     Refused,   // stops the press
+    Notation,  // will be made as written, but a {…} in it fits no notation
+    Waiting,   // waits for a value to be given
     Made,      // made by this press (or counted as done)
     Failed,    // making it failed
     NotTried,  // not reached after a failure
@@ -51,7 +53,8 @@ class ItemList {
 public:
     virtual ~ItemList() = default;
     virtual void clear() = 0;
-    virtual void addItem(const QString& item) = 0;
+    // `indent` 1 shows the row slightly to the right, beneath the line it belongs to.
+    virtual void addItem(const QString& item, int indent) = 0;
     // Marks row `row` (counted from 0); nothing happens outside the list.
     virtual void setItemMark(int row, ItemMark mark, const QString& toolTip) = 0;
 };

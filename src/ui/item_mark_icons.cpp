@@ -10,7 +10,7 @@ namespace kestrune {
 
 namespace {
 
-enum class Glyph { Check, Dot, Equals, Exclamation, Cross, Dash };
+enum class Glyph { Check, Dot, Equals, Exclamation, Cross, Dash, Question, Ellipsis };
 
 struct MarkLook {
     QColor colour;
@@ -31,6 +31,10 @@ MarkLook lookOf(ItemMark mark)
         return {QColor(0xef, 0x8f, 0x00), Glyph::Exclamation, true};
     case ItemMark::Refused:
         return {QColor(0xc6, 0x28, 0x28), Glyph::Cross, true};
+    case ItemMark::Notation:
+        return {QColor(0xef, 0x8f, 0x00), Glyph::Question, false};
+    case ItemMark::Waiting:
+        return {QColor(0x75, 0x75, 0x75), Glyph::Ellipsis, false};
     case ItemMark::Made:
         return {QColor(0x2e, 0x7d, 0x32), Glyph::Check, true};
     case ItemMark::Failed:
@@ -88,6 +92,21 @@ QPixmap paintMark(const MarkLook& look, int size)
     case Glyph::Dash:
         painter.drawLine(QPointF(5, 8), QPointF(11, 8));
         break;
+    case Glyph::Question: {
+        QPainterPath hook;
+        hook.moveTo(6, 6.2);
+        hook.cubicTo(6, 3.8, 10, 3.8, 10, 6.2);
+        hook.cubicTo(10, 7.8, 8, 7.8, 8, 9.4);
+        painter.drawPath(hook);
+        painter.drawPoint(QPointF(8, 11.8));
+        break;
+    }
+    case Glyph::Ellipsis:
+        painter.setBrush(ink);
+        painter.setPen(Qt::NoPen);
+        for (const qreal x : {5.0, 8.0, 11.0})
+            painter.drawEllipse(QPointF(x, 8), 1.1, 1.1);
+        break;
     }
     return pixmap;
 }
@@ -107,9 +126,10 @@ QIcon makeIcon(ItemMark mark)
 
 QIcon iconForMark(ItemMark mark)
 {
+    constexpr std::size_t markCount = static_cast<std::size_t>(ItemMark::NotTried) + 1;
     // Painted once each: a list of a thousand rows shares them.
-    static const std::array<QIcon, 9> icons = [] {
-        std::array<QIcon, 9> made;
+    static const std::array<QIcon, markCount> icons = [] {
+        std::array<QIcon, markCount> made;
         for (std::size_t i = 0; i < made.size(); ++i)
             made[i] = makeIcon(static_cast<ItemMark>(i));
         return made;

@@ -180,6 +180,15 @@ void MainWindow::buildNamesMenu()
     recentListsMenu_ = new QMenu(texts::recentListsCaption, this);
     connect(recentListsMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentListsMenu);
     namesList_->addAction(recentListsMenu_->menuAction());
+
+    auto* notation = new QAction(this);
+    notation->setSeparator(true);
+    namesList_->addAction(notation);
+    changeValuesAction_ = new QAction(texts::changeValuesCaption, this);
+    namesList_->addAction(changeValuesAction_);
+    literalAction_ = new QAction(texts::literalCaption, this);
+    literalAction_->setCheckable(true);
+    namesList_->addAction(literalAction_);
     namesList_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -57,6 +57,9 @@ public:
     // 「最近使った一覧」 in the names list's context menu; filled each time it
     // opens from `recentLists`.
     QMenu& recentListsMenu() const { return *recentListsMenu_; }
+    // 「値を変更…」 and 「記法を使わない」 (checkable) in the names list's menu.
+    QAction& changeValuesAction() const { return *changeValuesAction_; }
+    QAction& literalAction() const { return *literalAction_; }
     std::function<QStringList()> recentLists;
 
 signals:
@@ -96,6 +99,8 @@ private:
     QtReadmeViewer* readmeViewer_ = nullptr;
     QAction* undoAction_ = nullptr;
     QMenu* recentListsMenu_ = nullptr;
+    QAction* changeValuesAction_ = nullptr;
+    QAction* literalAction_ = nullptr;
 };
 
 }  // namespace kestrune

@@ -4,8 +4,31 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QStyledItemDelegate>
 
 namespace kestrune {
+
+namespace {
+
+constexpr int indentRole = Qt::UserRole + 1;
+
+// Shifts a result row right of the line it comes from.
+class IndentDelegate final : public QStyledItemDelegate {
+public:
+    IndentDelegate(int step, QObject* parent) : QStyledItemDelegate(parent), step_(step) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.setLeft(option.rect.left() + step_ * index.data(indentRole).toInt());
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+
+private:
+    int step_;
+};
+
+}  // namespace
 
 QtNamesList::QtNamesList(QWidget* parent) : QListWidget(parent)
 {
@@ -15,8 +38,16 @@ QtNamesList::QtNamesList(QWidget* parent) : QListWidget(parent)
     // Small enough that a marked row is no taller than a plain one.
     setIconSize(QSize(12, 12));
     useMenuBackground();
+    setItemDelegate(new IndentDelegate(2 * fontMetrics().averageCharWidth(), this));
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { emit rowDoubleClicked(row(item)); });
+}
+
+void QtNamesList::addItem(const QString& item, int indent)
+{
+    auto* row = new QListWidgetItem(item, this);
+    if (indent > 0)
+        row->setData(indentRole, indent);
 }
 
 void QtNamesList::setItemMark(int row, ItemMark mark, const QString& toolTip)

@@ -16,6 +16,8 @@ inline const QString folderListTip =
 inline const QString undoCaption = QStringLiteral("作成を取り消す");
 inline const QString recentListsCaption = QStringLiteral("最近使った一覧");
 inline const QString noRecentLists = QStringLiteral("（なし）");
+inline const QString changeValuesCaption = QStringLiteral("値を変更…");
+inline const QString literalCaption = QStringLiteral("記法を使わない");
 
 inline const QString volumeEntry = QStringLiteral("%1 (%2)");  // label (root path)
 inline const QString volumeRemoved = QStringLiteral("%1 は取り外されています");

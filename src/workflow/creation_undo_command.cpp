@@ -57,11 +57,10 @@ void FolderListWorkflow::restoreList(const ListBeforePress& before)
     state_.listFilePath = before.listFilePath;
     state_.baseFolder = before.baseFolder;
     state_.lines = before.lines;
-    for (const QString& line : before.lines)
-        c_.namesList.addItem(line);
+    state_.notation = before.notation;
     c_.parentNameEdit.setText(before.typedParentName);
     state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
-    showPreview(parentNameFrom(before.typedParentName));
+    showPreview();
     state_.listState = ListState::Ready;
     c_.parentNameEdit.setFocus();
 }

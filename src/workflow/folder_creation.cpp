@@ -12,38 +12,43 @@ namespace kestrune {
 
 namespace {
 
-// Marks each row as its line is made, so that the person sees the press
+// Marks each row as its folder is made, so that the person sees the press
 // advance, and keeps the window painted meanwhile.
 class RowMarks final : public CreationProgress {
 public:
-    RowMarks(ItemList& rows, Desktop& desktop, const QList<LinePreview>& preview)
-        : rows_(rows), desktop_(desktop), preview_(preview)
+    RowMarks(ItemList& rows, Desktop& desktop, const QList<LinePreview>& entries, const QList<PreviewRow>& shown)
+        : rows_(rows), desktop_(desktop), entries_(entries), rowOfEntry_(entries.size(), -1)
     {
+        for (qsizetype row = 0; row < shown.size(); ++row) {
+            if (shown.at(row).entry >= 0 && shown.at(row).entry < rowOfEntry_.size())
+                rowOfEntry_[shown.at(row).entry] = static_cast<int>(row);
+        }
     }
 
     void lineMade(int lineNumber) override
     {
-        const LinePreview& line = preview_.at(lineNumber - 1);
+        const LinePreview& line = entries_.at(lineNumber - 1);
         const QString toolTip = line.status == LineStatus::Repeat ? texts::rowRepeatDone.arg(line.sameAsLine)
                                                                   : texts::rowMade.arg(line.folder);
-        rows_.setItemMark(lineNumber - 1, ItemMark::Made, toolTip);
+        rows_.setItemMark(rowOfEntry_.at(lineNumber - 1), ItemMark::Made, toolTip);
         desktop_.keepResponsive();
     }
 
     void lineFailed(int lineNumber, const RuntimeError& error) override
     {
-        rows_.setItemMark(lineNumber - 1, ItemMark::Failed, texts::rowFailed.arg(error.description()));
+        rows_.setItemMark(rowOfEntry_.at(lineNumber - 1), ItemMark::Failed, texts::rowFailed.arg(error.description()));
         // What the press did not reach is told apart from what it made.
-        for (qsizetype row = lineNumber; row < preview_.size(); ++row) {
-            if (preview_.at(row).status != LineStatus::Blank)
-                rows_.setItemMark(static_cast<int>(row), ItemMark::NotTried, texts::rowNotTried);
+        for (qsizetype entry = lineNumber; entry < entries_.size(); ++entry) {
+            if (entries_.at(entry).status != LineStatus::Blank)
+                rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::NotTried, texts::rowNotTried);
         }
     }
 
 private:
     ItemList& rows_;
     Desktop& desktop_;
-    const QList<LinePreview>& preview_;
+    const QList<LinePreview>& entries_;
+    QList<int> rowOfEntry_;
 };
 
 }  // namespace
@@ -62,15 +67,10 @@ void FolderListWorkflow::createFolders()
     // Every check comes before the first folder is made, so that a refused
     // press leaves the disk and the window as they were.
     const QString typedName = c_.parentNameEdit.text();
-    const QString parentName = parentNameFrom(typedName);
-    const PreviewTarget target{state_.baseFolder, parentName, state_.volume};
-    if (previewParentName(target).status == LineStatus::Refused) {
-        refuse(texts::badParentName);
-        return;
-    }
+    const PreviewTarget target{state_.baseFolder, parentNameFrom(typedName), state_.volume};
     const QStringList& lines = state_.lines;
-    const QList<LinePreview> preview = previewLines(lines, target);
-    if (const QString refusal = refusalMessage(lines, preview); !refusal.isEmpty()) {
+    state_.preview = previewList(lines, target, state_.notation);
+    if (const QString refusal = state_.preview.refusal(lines); !refusal.isEmpty()) {
         refuse(refusal);
         return;
     }
@@ -82,8 +82,7 @@ void FolderListWorkflow::createFolders()
     // (and are recorded for the undo), the rows show how far the press got,
     // the list stays ready for another try, and the pointer comes back.
     const BusyPointerGuard busy(desktop_);
-    state_.preview = preview;
-    RowMarks marks(c_.namesList, desktop_, state_.preview);
+    RowMarks marks(c_.namesList, desktop_, state_.preview.entries, state_.rows);
     CreationRecord record;
     // Kept for the undo: the record of a press that made anything, and the
     // list as it stood, so that the undo can bring both back.
@@ -91,10 +90,11 @@ void FolderListWorkflow::createFolders()
         if (record.isEmpty())
             return;
         state_.lastCreation = record;
-        state_.beforeLastCreation = {state_.listFilePath, state_.baseFolder, typedName, lines};
+        state_.beforeLastCreation = {state_.listFilePath, state_.baseFolder, typedName, lines, state_.notation};
     };
     try {
-        makeFolderTree(folders_, state_.baseFolder, parentName, state_.preview, record, &marks);
+        makeFolderTree(folders_, state_.baseFolder, state_.preview.parents.first().folder, state_.preview.entries,
+                       record, &marks);
     } catch (const RuntimeError&) {
         keepForUndo();
         throw;
@@ -102,9 +102,10 @@ void FolderListWorkflow::createFolders()
     keepForUndo();
 
     state_.listState = ListState::NotReady;
-    state_.preview.clear();
+    state_.preview = ListPreview();
+    state_.rows.clear();
     c_.namesList.clear();
-    c_.namesList.addItem(texts::creationFinished);
+    c_.namesList.addItem(texts::creationFinished, 0);
     c_.namesList.setItemMark(
         0, ItemMark::None,
         texts::completionDetails.arg(record.parentPath).arg(record.subFoldersMade()).arg(record.alreadyThere));

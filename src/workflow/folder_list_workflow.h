@@ -1,11 +1,13 @@
 #pragma once
 
+#include "clock.h"
 #include "controls.h"
 #include "desktop.h"
 #include "folders.h"
 #include "list_reader.h"
 #include "mount_table.h"
 #include "recent_lists.h"
+#include "remembered_values.h"
 #include "workflow_state.h"
 
 namespace kestrune {
@@ -27,6 +29,8 @@ struct WorkflowHost {
     Folders& folders;
     const MountTable& mounts;
     RecentLists& recentLists;
+    RememberedValues& rememberedValues;
+    const Clock& clock;
 };
 
 // The window's workflow: the state and the handlers that carry one list file
@@ -64,6 +68,12 @@ public:
     // when the person edits the parent name.
     void onParentNameEdited();
 
+    // 「値を変更…」 (notation_values.cpp): asks again for the values and the
+    // reference date the list's notation is filled in with.
+    void changeValues();
+    // 「記法を使わない」: every line taken as written (or its notation read again).
+    void setNotationUsed(bool used);
+
     WorkflowState& state() { return state_; }
     const WorkflowState& state() const { return state_; }
 
@@ -73,8 +83,13 @@ private:
     void onFolderChanged();
     // No list is loaded any more: the names list is empty and the press beeps.
     void resetList();
-    // Works out the preview for `parentName` and marks every row with it.
-    void showPreview(const QString& parentName);
+    // Works out the preview for the parent name typed and shows it: the
+    // rows of the names list and the name box's status.
+    void showPreview();
+    // Asks for the values the list and the parent name use (and the date,
+    // when `always` or when dates are used); false when there is nothing to
+    // ask and `always` is false, or the person left the box.
+    bool askForValues(bool always);
     // Shows the list of `before` again, ready for another press.
     void restoreList(const ListBeforePress& before);
 
@@ -84,6 +99,8 @@ private:
     Folders& folders_;
     const MountTable& mounts_;
     RecentLists& recentLists_;
+    RememberedValues& rememberedValues_;
+    const Clock& clock_;
     WorkflowState state_;
 };
 

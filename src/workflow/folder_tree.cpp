@@ -64,7 +64,7 @@ void makeFolderTree(Folders& folders, const QString& baseFolder, const QString& 
                 progress->lineMade(lineNumber);
             continue;
         }
-        if (line.status != LineStatus::Ok && line.status != LineStatus::Unsafe)
+        if (!makesFolder(line.status))
             continue;
         try {
             bool madeAny = false;

@@ -311,21 +311,25 @@ QString toolTipFor(const LinePreview& preview)
     case LineStatus::Refused:
         return texts::previewRefused.arg(preview.reason);
     case LineStatus::Unsafe:
+    case LineStatus::Notation:
         return texts::previewMadeWithWarning.arg(preview.folder, preview.reason);
+    case LineStatus::Waiting:
+        return preview.reason;
     }
     return {};
 }
 
-QString refusalMessage(const QStringList& lines, const QList<LinePreview>& preview)
+QString refusalMessage(const QStringList& names, const QList<LinePreview>& preview, const QList<int>& lineNumbers)
 {
     QString message;
     qsizetype refused = 0;
-    const qsizetype count = std::min(lines.size(), preview.size());
+    const qsizetype count = std::min(names.size(), preview.size());
     for (qsizetype index = 0; index < count; ++index) {
         if (preview.at(index).status != LineStatus::Refused)
             continue;
+        const int lineNumber = index < lineNumbers.size() ? lineNumbers.at(index) : static_cast<int>(index + 1);
         if (++refused <= mostRefusedLinesShown)
-            message += u'\n' + texts::refusedLine.arg(QString::number(index + 1), shownName(lines.at(index)),
+            message += u'\n' + texts::refusedLine.arg(QString::number(lineNumber), shownName(names.at(index)),
                                                       preview.at(index).reason);
     }
     if (refused == 0)

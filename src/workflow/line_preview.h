@@ -15,12 +15,20 @@
 namespace kestrune {
 
 enum class LineStatus {
-    Ok,       // made as written
-    Blank,    // nothing to make
-    Repeat,   // the same folder as an earlier line: counts as done
-    Refused,  // the press refuses the whole list because of this line
-    Unsafe,   // made, but Windows cannot hold the name or changes it
+    Ok,        // made as written
+    Blank,     // nothing to make
+    Repeat,    // the same folder as an earlier line: counts as done
+    Refused,   // the press refuses the whole list because of this line
+    Unsafe,    // made, but Windows cannot hold the name or changes it
+    Notation,  // made as written, but a {…} in it fits no notation
+    Waiting,   // makes nothing until a value it asks for is given
 };
+
+// True for the statuses whose folder the press makes (or finds there).
+constexpr bool makesFolder(LineStatus status)
+{
+    return status == LineStatus::Ok || status == LineStatus::Unsafe || status == LineStatus::Notation;
+}
 
 struct LinePreview {
     LineStatus status = LineStatus::Blank;
@@ -29,7 +37,8 @@ struct LinePreview {
     QString folder;
     // Repeat: the earlier line (counted from 1) that makes the same folder.
     int sameAsLine = 0;
-    // Refused and Unsafe: a short reason for the tool tip and the refusal box.
+    // Refused, Unsafe, Notation and Waiting: a short reason for the tool tip
+    // and the refusal box.
     QString reason;
 };
 
@@ -64,8 +73,9 @@ QString toolTipFor(const LinePreview& preview);
 
 // The text of the refusal box: the heading, then "N行目: name（reason）" for
 // the first ten refused lines and "ほかN行" for the rest. Empty when no line
-// is refused.
-QString refusalMessage(const QStringList& lines, const QList<LinePreview>& preview);
+// is refused. `names[i]` is what preview `i` was worked out from; it comes
+// from line `lineNumbers[i]` (counted from 1), or line i + 1 when none are given.
+QString refusalMessage(const QStringList& names, const QList<LinePreview>& preview, const QList<int>& lineNumbers = {});
 
 // True for the file system types (as the mount table names them) on which
 // Windows' naming rules apply.

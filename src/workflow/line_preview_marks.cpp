@@ -19,22 +19,40 @@ ItemMark markFor(LineStatus status)
         return ItemMark::Refused;
     case LineStatus::Unsafe:
         return ItemMark::Warning;
+    case LineStatus::Notation:
+        return ItemMark::Notation;
+    case LineStatus::Waiting:
+        return ItemMark::Waiting;
     }
     return ItemMark::None;
 }
 
+bool sameShape(const QList<PreviewRow>& a, const QList<PreviewRow>& b)
+{
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), [](const PreviewRow& x, const PreviewRow& y) {
+        return x.indent == y.indent && x.text == y.text;
+    });
+}
+
 }  // namespace
 
-void FolderListWorkflow::showPreview(const QString& parentName)
+void FolderListWorkflow::showPreview()
 {
-    const PreviewTarget target{state_.baseFolder, parentName, state_.volume};
-    state_.preview = previewLines(state_.lines, target);
-    for (qsizetype row = 0; row < state_.preview.size(); ++row) {
-        const LinePreview& line = state_.preview.at(row);
-        c_.namesList.setItemMark(static_cast<int>(row), markFor(line.status), toolTipFor(line));
+    const PreviewTarget target{state_.baseFolder, parentNameFrom(c_.parentNameEdit.text()), state_.volume};
+    state_.preview = previewList(state_.lines, target, state_.notation);
+    QList<PreviewRow> rows = previewRows(state_.lines, state_.preview);
+    // Typing in the name box changes the statuses, not the rows: only a new
+    // value or date adds or removes rows.
+    if (!sameShape(rows, state_.rows)) {
+        c_.namesList.clear();
+        for (const PreviewRow& row : std::as_const(rows))
+            c_.namesList.addItem(row.text, row.indent);
     }
-    const LinePreview parent = previewParentName(target);
-    c_.parentNameEdit.setMark(markFor(parent.status), toolTipFor(parent));
+    for (qsizetype index = 0; index < rows.size(); ++index)
+        c_.namesList.setItemMark(static_cast<int>(index), markFor(rows.at(index).status), rows.at(index).toolTip);
+    state_.rows = std::move(rows);
+    const PreviewRow parent = parentRow(state_.preview);
+    c_.parentNameEdit.setMark(markFor(parent.status), parent.toolTip);
 }
 
 void FolderListWorkflow::onParentNameEdited()
@@ -43,7 +61,7 @@ void FolderListWorkflow::onParentNameEdited()
     // viewer and the completion line have no preview.
     if (state_.listState != ListState::Ready || isReadmePath(state_.listFilePath))
         return;
-    showPreview(parentNameFrom(c_.parentNameEdit.text()));
+    showPreview();
 }
 
 }  // namespace kestrune

@@ -13,7 +13,8 @@ bool isReadmePath(const QString& listFilePath)
 
 void FolderListWorkflow::readListFile()
 {
-    state_.preview.clear();
+    state_.preview = ListPreview();
+    state_.rows.clear();
     state_.completionShown = false;
     QStringList lines;
     try {
@@ -34,9 +35,6 @@ void FolderListWorkflow::readListFile()
         for (const QString& line : std::as_const(state_.lines))
             contents += line + QStringLiteral("\r\n");
         c_.readmeViewer.showText(contents);
-    } else {
-        for (const QString& line : std::as_const(state_.lines))
-            c_.namesList.addItem(line);
     }
     state_.listState = ListState::Ready;
     c_.parentNameEdit.setText(texts::defaultParentName);
@@ -44,9 +42,15 @@ void FolderListWorkflow::readListFile()
     if (readme)
         return;
     recentLists_.add(state_.listFilePath);
-    // Every line explains itself before anything is made.
+    // Every line explains itself before anything is made; the values its
+    // notation asks for are asked with the list in view.
     state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
-    showPreview(parentNameFrom(c_.parentNameEdit.text()));
+    state_.notation.values = NotationValues{clock_.today(), {}};
+    showPreview();
+    if (askForValues(false)) {
+        showPreview();
+        c_.parentNameEdit.selectAllAndFocus();
+    }
 }
 
 }  // namespace kestrune

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "folder_tree.h"
-#include "line_preview.h"
+#include "list_preview.h"
 
 #include <QList>
 #include <QString>
@@ -21,6 +21,7 @@ struct ListBeforePress {
     QString baseFolder;
     QString typedParentName;  // exactly as typed, spaces and all
     QStringList lines;
+    NotationSettings notation;
 };
 
 // What carries one list file from its choice to the creation of its folders.
@@ -29,9 +30,12 @@ struct WorkflowState {
     QString baseFolder;  // always ends in the path separator once set
     QStringList lines;   // the lines of the list loaded, in order
     ListState listState = ListState::NotReady;
-    // The names list's lines as the create button would treat them, for the
-    // parent name as last typed; empty in the Readme viewer.
-    QList<LinePreview> preview;
+    NotationSettings notation;  // the date and values the lines are filled in with
+    // What the create button would do with the list, for the parent name as
+    // last typed, and the names list's rows that show it; empty in the
+    // Readme viewer and after a press.
+    ListPreview preview;
+    QList<PreviewRow> rows;
     VolumePlace volume;  // where the list's folder lies
     // What the last press that made anything made: the undo works from it.
     CreationRecord lastCreation;

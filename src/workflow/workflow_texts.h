@@ -28,7 +28,19 @@ inline const QString previewRefused = QStringLiteral("作成できません: %1"
 // more are not listed.
 inline const QString refusedLine = QStringLiteral("%1行目: %2（%3）");
 inline const QString moreRefusedLines = QStringLiteral("ほか%1行");
+// A list's notation: what a line stands for, and what it still waits for.
+inline const QString lineMakesFolders = QStringLiteral("%1 個のフォルダーになります");
+inline const QString waitingForValues = QStringLiteral("値の入力を待っています: %1");
+inline const QString listSeparator = QStringLiteral("、");
+inline const QString parentsHeading = QStringLiteral("親ディレクトリ %1 個:");
+inline const QString parentWithReason = QStringLiteral("%1（%2）");
+// The press refused because of the notation.
+inline const QString valuesMissing =
+    QStringLiteral("値が入力されていません: %1\n名前の一覧のメニュー「値を変更…」で入力してください。");
+inline const QString tooManyFolders = QStringLiteral("フォルダーが多すぎます（%1 個。1 回に %2 個まで）");
 // Why a line is refused or is a warning.
+inline const QString reasonValueAddsLevel = QStringLiteral("値に「/」か「\\」があります（値で階層は増やせません）");
+inline const QString reasonUnknownNotation = QStringLiteral("記法? 当てはまらない { } はそのまま使います");
 inline const QString reasonLeavesParent = QStringLiteral("「..」は使えません");
 inline const QString reasonNotOneFolder =
     QStringLiteral("フォルダー1つの名前にしてください（「/」「\\」「.」「..」は使えません）");

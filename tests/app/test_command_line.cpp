@@ -236,7 +236,8 @@ private slots:
         request.action = CommandLine::Action::Create;
         request.list = listPath;
 
-        QCOMPARE(HeadlessCreation(lists, folders, mounts, outStream, errStream).run(request), 3);
+        const FakeClock clock;
+        QCOMPARE(HeadlessCreation({lists, folders, mounts, clock}, outStream, errStream).run(request), 3);
         QCOMPARE(readAll(out.get()), QString());
         const QString parent = temp + QStringLiteral("/新規ディレクトリ");
         QCOMPARE(readAll(err.get()), QStringLiteral("kestrune: 2行目のフォルダーを作れませんでした\n"

@@ -36,7 +36,7 @@ namespace {
 struct Running {
     explicit Running(std::function<void()> quit = {}, QSettings* sharedSettings = nullptr)
         : program(
-              ProgramHost{desktop, lists, folders, mounts, sharedSettings ? *sharedSettings : settings.settings},
+              ProgramHost{desktop, lists, folders, mounts, clock, sharedSettings ? *sharedSettings : settings.settings},
               quit ? std::move(quit) : [this] { ++quits; })
     {
         program.start();
@@ -55,6 +55,7 @@ struct Running {
     FakeListReader lists;
     FakeFolders folders;
     FakeMountTable mounts;
+    FakeClock clock;
     TemporarySettings settings;
     int quits = 0;
     ProgramWindow program;
@@ -155,7 +156,7 @@ private slots:
     void exitButtonEndsTheEventLoop()
     {
         Running run([] { QCoreApplication::exit(0); });
-        run.window().namesList().addItem(QStringLiteral("kept"));
+        run.window().namesList().addItem(QStringLiteral("kept"), 0);
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
         QTimer::singleShot(0, &run.window(), [&] { QTest::mouseClick(&run.window().exitButton(), Qt::LeftButton); });
         QTimer watchdog;

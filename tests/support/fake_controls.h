@@ -64,12 +64,14 @@ public:
     void clear() override
     {
         items.clear();
+        indents.clear();
         marks.clear();
         toolTips.clear();
     }
-    void addItem(const QString& item) override
+    void addItem(const QString& item, int indent) override
     {
         items.append(item);
+        indents.append(indent);
         marks.append(ItemMark::None);
         toolTips.append(QString());
     }
@@ -85,6 +87,7 @@ public:
     }
 
     QStringList items;
+    QList<int> indents;     // one a row
     QList<ItemMark> marks;  // one a row
     QStringList toolTips;   // one a row
 };

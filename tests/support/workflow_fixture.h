@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fake_clock.h"
 #include "fake_controls.h"
 #include "fake_desktop.h"
 #include "fake_folders.h"
@@ -7,6 +8,7 @@
 #include "fake_mount_table.h"
 #include "folder_list_workflow.h"
 #include "recent_lists.h"
+#include "remembered_values.h"
 
 #include <QByteArray>
 #include <QSettings>
@@ -46,11 +48,13 @@ struct WorkflowFixture {
     FakeListReader lists;
     FakeFolders folders;
     FakeMountTable mounts;
+    FakeClock clock;
     TemporarySettings settings;
     RecentLists recentLists{settings.settings};
+    RememberedValues rememberedValues{settings.settings};
     FolderListWorkflow workflow{
         WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, folders, mounts, recentLists}};
+        WorkflowHost{desktop, lists, folders, mounts, recentLists, rememberedValues, clock}};
 };
 
 // Writes `bytes` to `dir`/`name` and returns the full path; fails the test run

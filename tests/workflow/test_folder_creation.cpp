@@ -37,8 +37,8 @@ void ready(WorkflowFixture& f, const QString& base, const QStringList& names, co
     f.state().lines = names;
     f.state().baseFolder = base + u'/';
     f.state().listState = ListState::Ready;
-    f.namesList.items = names;
     f.parentNameEdit.contents = text;
+    f.workflow.onParentNameEdited();  // the rows, as the load shows them
 }
 
 std::optional<RuntimeError> press(WorkflowFixture& f)
@@ -143,7 +143,7 @@ private slots:
         ready(f, dir.path(), {"a", "b", "c", "", "d"}, "P");
         f.folders.faults.failOn(QStringLiteral("makeFolder"), 4);  // the parent, a, b, then c
         QVERIFY(press(f));
-        QCOMPARE(f.namesList.marks, (QList<ItemMark>{ItemMark::Made, ItemMark::Made, ItemMark::Failed, ItemMark::None,
+        QCOMPARE(f.namesList.marks, (QList<ItemMark>{ItemMark::Made, ItemMark::Made, ItemMark::Failed, ItemMark::Blank,
                                                      ItemMark::NotTried}));
         QVERIFY(f.namesList.toolTips.at(2).contains(QStringLiteral("injected failure")));
         QCOMPARE(f.state().lastCreation.made.size(), 3);  // kept for the undo

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "notation.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A list's lines with their notation filled in: the folders each line
+// stands for, before any is checked or made. Pure, like the notation.
+namespace kestrune {
+
+// The most folders one press makes, over all its parents: a list whose
+// notation makes more is refused whole, before anything is made.
+inline constexpr qint64 mostFoldersPerPress = 10000;
+
+// How the notation is read: filled in with `values`, or not at all.
+struct NotationSettings {
+    NotationValues values;
+    bool literal = false;  // 「記法を使わない」: every line taken as written
+};
+
+// One folder a line stands for.
+struct ExpandedEntry {
+    int line = 0;                 // the line it comes from, counted from 0
+    QString text;                 // read as a list line is read: levels split at "/" and "\"
+    bool valueAddsLevel = false;  // a value put in holds "/" or "\": refused
+};
+
+struct ExpandedLine {
+    qsizetype firstEntry = 0;  // its entries, in order, from here
+    qsizetype entryCount = 0;
+    qint64 count = 0;           // how many it makes, also when they are not listed
+    bool showsResults = false;  // its notation changed it: the results show beneath it
+    bool unknownGroup = false;  // a {…} that fits no notation stays as written (「記法?」)
+    QStringList missingValues;  // {?名前} with no value yet: it makes nothing until given
+};
+
+struct ExpandedList {
+    QList<ExpandedLine> lines;
+    QList<ExpandedEntry> entries;  // none at all when `count` passes the limit
+    qint64 count = 0;              // every folder the lines make (saturated)
+    QStringList missingValues;     // over all lines, in order of first appearance
+
+    // Folders made in all when every one of `parents` gets the list (saturated).
+    qint64 countFor(qint64 parents) const;
+    bool tooMany(qint64 parents = 1) const { return countFor(parents) > mostFoldersPerPress; }
+};
+
+// Fills in the notation of every line. Entries are listed only while the
+// whole list makes at most `mostEntries`; a line without notation is one
+// entry, as written.
+ExpandedList expandList(const QStringList& lines, const NotationSettings& notation,
+                        qint64 mostEntries = mostFoldersPerPress);
+
+// What a typed parent name stands for: one name, or several parents.
+Expansion expandParentName(const QString& name, const NotationSettings& notation);
+
+// Every {?名前} of the lines and then of the parent name, each once.
+QStringList askedNamesOf(const QStringList& lines, const QString& parentName);
+
+// True when the lines or the parent name use a date.
+bool usesDatesIn(const QStringList& lines, const QString& parentName);
+
+}  // namespace kestrune

@@ -1,0 +1,222 @@
+#include "list_preview.h"
+
+#include "workflow_texts.h"
+
+#include <algorithm>
+
+namespace kestrune {
+
+namespace {
+
+// Parents listed in the name box's tool tip; the rest are counted.
+constexpr qsizetype mostParentsShown = 20;
+
+// How much a status weighs when a line stands for several folders: the
+// line shows the heaviest of its results.
+int weightOf(LineStatus status)
+{
+    switch (status) {
+    case LineStatus::Blank:
+        return 0;
+    case LineStatus::Repeat:
+    case LineStatus::Ok:
+        return 1;
+    case LineStatus::Notation:
+        return 2;
+    case LineStatus::Unsafe:
+        return 3;
+    case LineStatus::Waiting:
+        return 4;
+    case LineStatus::Refused:
+        return 5;
+    }
+    return 0;
+}
+
+// The heaviest of `previews`, with its reason.
+const LinePreview* heaviest(const QList<LinePreview>& previews, qsizetype first, qsizetype count)
+{
+    const LinePreview* worst = nullptr;
+    for (qsizetype index = first; index < first + count; ++index) {
+        if (worst == nullptr || weightOf(previews.at(index).status) > weightOf(worst->status))
+            worst = &previews.at(index);
+    }
+    return worst;
+}
+
+void appendNew(QStringList& to, const QStringList& names)
+{
+    for (const QString& name : names) {
+        if (!to.contains(name))
+            to.append(name);
+    }
+}
+
+QString waitingTip(const QStringList& names)
+{
+    return texts::waitingForValues.arg(names.join(texts::listSeparator));
+}
+
+}  // namespace
+
+qint64 ListPreview::folderCount() const
+{
+    return expanded.countFor(parents.size());
+}
+
+QString ListPreview::refusal(const QStringList& lines) const
+{
+    Q_UNUSED(lines);
+    if (std::any_of(parents.cbegin(), parents.cend(),
+                    [](const LinePreview& parent) { return parent.status == LineStatus::Refused; }))
+        return texts::badParentName;
+    if (!waitingFor.isEmpty())
+        return texts::valuesMissing.arg(waitingFor.join(texts::listSeparator));
+    if (expanded.tooMany(parents.size()))
+        return texts::tooManyFolders.arg(folderCount()).arg(mostFoldersPerPress);
+    QStringList names;
+    QList<int> lineNumbers;
+    names.reserve(expanded.entries.size());
+    lineNumbers.reserve(expanded.entries.size());
+    for (const ExpandedEntry& entry : expanded.entries) {
+        names.append(entry.text);
+        lineNumbers.append(entry.line + 1);
+    }
+    return refusalMessage(names, entries, lineNumbers);
+}
+
+ListPreview previewList(const QStringList& lines, const PreviewTarget& target, const NotationSettings& notation)
+{
+    ListPreview preview;
+    const Expansion parentNames = expandParentName(target.parentName, notation);
+    preview.parentShowsResults = parentNames.usesNotation;
+    preview.parentWaitingFor = parentNames.missingValues;
+    for (const NotationResult& result : parentNames.results) {
+        LinePreview parent;
+        parent.folder = result.text;
+        if (result.text.isEmpty() || result.valueAddsLevel) {
+            // A value may neither empty the name nor add a level to it.
+            parent.status = LineStatus::Refused;
+            parent.reason = texts::reasonNotOneFolder;
+        } else {
+            parent = previewParentName(
+                {target.baseFolder, result.text, target.volume, target.longestNameBytes, target.longestPathBytes});
+            if (parentNames.unknownGroup && parent.status == LineStatus::Ok) {
+                parent.status = LineStatus::Notation;
+                parent.reason = texts::reasonUnknownNotation;
+            }
+        }
+        preview.parents.append(parent);
+    }
+
+    const auto parentCount = std::max<qint64>(preview.parents.size(), 1);
+    preview.expanded = expandList(lines, notation, mostFoldersPerPress / parentCount);
+    preview.waitingFor = preview.expanded.missingValues;
+    appendNew(preview.waitingFor, preview.parentWaitingFor);
+
+    // Checked against the longest parent: the path limits hold for every one.
+    PreviewTarget lineTarget = target;
+    for (const LinePreview& parent : std::as_const(preview.parents)) {
+        if (parent.folder.size() > lineTarget.parentName.size())
+            lineTarget.parentName = parent.folder;
+    }
+    QStringList texts;
+    texts.reserve(preview.expanded.entries.size());
+    for (const ExpandedEntry& entry : std::as_const(preview.expanded.entries))
+        texts.append(entry.text);
+    preview.entries = previewLines(texts, lineTarget);
+    for (qsizetype index = 0; index < preview.entries.size(); ++index) {
+        const ExpandedEntry& entry = preview.expanded.entries.at(index);
+        LinePreview& line = preview.entries[index];
+        if (line.status == LineStatus::Repeat)
+            line.sameAsLine = preview.expanded.entries.at(line.sameAsLine - 1).line + 1;
+        if (entry.valueAddsLevel && line.status != LineStatus::Blank) {
+            line.status = LineStatus::Refused;
+            line.reason = texts::reasonValueAddsLevel;
+        } else if (preview.expanded.lines.at(entry.line).unknownGroup && line.status == LineStatus::Ok) {
+            line.status = LineStatus::Notation;
+            line.reason = texts::reasonUnknownNotation;
+        }
+    }
+    return preview;
+}
+
+QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview)
+{
+    const ExpandedList& expanded = preview.expanded;
+    const bool tooMany = expanded.tooMany(preview.parents.size());
+    QList<PreviewRow> rows;
+    rows.reserve(lines.size() + expanded.entries.size());
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const ExpandedLine& line = expanded.lines.at(index);
+        PreviewRow row;
+        row.text = lines.at(index);
+        if (!line.missingValues.isEmpty()) {
+            row.status = LineStatus::Waiting;
+            row.toolTip = waitingTip(line.missingValues);
+            rows.append(row);
+            continue;
+        }
+        if (tooMany) {
+            row.status = line.count > 0 ? LineStatus::Refused : LineStatus::Blank;
+            row.toolTip = texts::lineMakesFolders.arg(line.count) + u'\n' +
+                          texts::tooManyFolders.arg(preview.folderCount()).arg(mostFoldersPerPress);
+            rows.append(row);
+            continue;
+        }
+        if (!line.showsResults && line.entryCount == 1) {
+            const LinePreview& entry = preview.entries.at(line.firstEntry);
+            row.status = entry.status;
+            row.toolTip = toolTipFor(entry);
+            row.entry = line.firstEntry;
+            rows.append(row);
+            continue;
+        }
+        // A line that stands for several folders: its count, and the worst of them.
+        const LinePreview* worst = heaviest(preview.entries, line.firstEntry, line.entryCount);
+        row.status = worst == nullptr ? LineStatus::Blank : worst->status;
+        if (row.status == LineStatus::Repeat)
+            row.status = LineStatus::Ok;
+        row.toolTip = texts::lineMakesFolders.arg(line.count);
+        if (worst != nullptr && weightOf(worst->status) > weightOf(LineStatus::Ok))
+            row.toolTip += u'\n' + toolTipFor(*worst);
+        rows.append(row);
+        for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
+            const LinePreview& result = preview.entries.at(entry);
+            rows.append(PreviewRow{expanded.entries.at(entry).text, 1, result.status, toolTipFor(result), entry});
+        }
+    }
+    return rows;
+}
+
+PreviewRow parentRow(const ListPreview& preview)
+{
+    PreviewRow row;
+    if (!preview.parentWaitingFor.isEmpty()) {
+        row.status = LineStatus::Waiting;
+        row.toolTip = waitingTip(preview.parentWaitingFor);
+        return row;
+    }
+    if (preview.parents.isEmpty())
+        return row;
+    if (!preview.parentShowsResults && preview.parents.size() == 1) {
+        row.status = preview.parents.first().status;
+        row.toolTip = toolTipFor(preview.parents.first());
+        return row;
+    }
+    // Several parents, or one the notation made: each is named.
+    const LinePreview* worst = heaviest(preview.parents, 0, preview.parents.size());
+    row.status = worst->status;
+    QStringList tip{texts::parentsHeading.arg(preview.parents.size())};
+    for (qsizetype index = 0; index < std::min(preview.parents.size(), mostParentsShown); ++index) {
+        const LinePreview& parent = preview.parents.at(index);
+        tip.append(parent.status == LineStatus::Ok ? parent.folder
+                                                   : texts::parentWithReason.arg(parent.folder, parent.reason));
+    }
+    if (preview.parents.size() > mostParentsShown)
+        tip.append(texts::undoMoreLines.arg(preview.parents.size() - mostParentsShown));
+    row.toolTip = tip.join(u'\n');
+    return row;
+}
+
+}  // namespace kestrune
