@@ -144,6 +144,25 @@ private slots:
         QTest::newRow("-- ends the options")
             << args({"--create", "LIST", "--", "--dry-run"}) << QByteArray("a\n") << QByteArray() << QStringList() << 2
             << QString() << QStringLiteral("余分な引数があります: --dry-run") << untouched;
+        QTest::newRow("notation: date, values, unknown group")
+            << args({"--create", "LIST", "--dry-run", "--date", "2019-04-30", "--set", "顧客=A社"})
+            << QByteArray("{ggge}/{?顧客}\n{x}\n") << QByteArray() << QStringList() << 0
+            << QStringLiteral("1\tok\t平成31/A社\n2\tnotation\t{x}\t記法? 当てはまらない { } はそのまま使います\n")
+            << QString() << untouched;
+        QTest::newRow("notation made") << args({"--create", "LIST", "--parent", "{yy}年", "--date", "2026-04-01"})
+                                       << QByteArray("{1..2}月\n") << QByteArray() << QStringList() << 0
+                                       << QStringLiteral("TEMP/26年\n") << QString()
+                                       << QStringList{QStringLiteral("26年"), QStringLiteral("26年/1月"),
+                                                      QStringLiteral("26年/2月"), QStringLiteral("into")};
+        QTest::newRow("--literal") << args({"--create", "LIST", "--literal", "--dry-run"}) << QByteArray("{1..2}\n")
+                                   << QByteArray() << QStringList() << 0 << QStringLiteral("1\tok\t{1..2}\n")
+                                   << QString() << untouched;
+        QTest::newRow("a value not given")
+            << args({"--create", "LIST", "--set", "x=1"}) << QByteArray("{?顧客}\n") << QByteArray() << QStringList()
+            << 2 << QString() << QStringLiteral("値が指定されていません: 顧客") << untouched;
+        QTest::newRow("a date that is none")
+            << args({"--create", "LIST", "--date", "2026-02-30"}) << QByteArray("a\n") << QByteArray() << QStringList()
+            << 2 << QString() << QStringLiteral("日付が正しくありません") << untouched;
         QTest::newRow("-h") << args({"-h"}) << QByteArray() << QByteArray() << QStringList() << 0
                             << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("help") << args({"--help"}) << QByteArray() << QByteArray() << QStringList() << 0

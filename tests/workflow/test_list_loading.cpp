@@ -1,6 +1,7 @@
 #include "workflow_fixture.h"
 #include "workflow_texts.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -234,6 +235,43 @@ private slots:
         QCOMPARE(f.folderList.openPath, dir_.path());
         QCOMPARE(f.fileList.chosen, QStringLiteral("list10.txt"));
         QCOMPARE(f.recentLists.paths().first(), opened.at(1));
+    }
+
+    // A list that asks for values asks once, when it is loaded, with last
+    // time's value preset; Esc leaves its lines waiting and the press
+    // refused; 「値を変更…」 asks again, with the date, and the rows follow.
+    void valuesAreAskedWhenTheListIsLoaded()
+    {
+        WorkflowFixture f;
+        f.rememberedValues.remember(QStringLiteral("顧客名"), QStringLiteral("B社"));
+        f.load(writeFile(dir_.path(), QStringLiteral("list.txt"), "{?顧客名}/見積\r\n{yyyy}{mm}\r\n"),
+               dir_.path() + u'/');
+        QCOMPARE(f.desktop.valueQuestions.size(), 1);
+        const ValueQuestion asked = f.desktop.valueQuestions.first();
+        QCOMPARE(asked.names, QStringList{QStringLiteral("顧客名")});
+        QCOMPARE(asked.current.value(QStringLiteral("顧客名")), QStringLiteral("B社"));
+        QCOMPARE(asked.recent.value(QStringLiteral("顧客名")), QStringList{QStringLiteral("B社")});
+        QVERIFY(asked.askDate);
+        QCOMPARE(asked.date, QDate(2026, 12, 7));
+        QCOMPARE(f.namesList.items, (QStringList{"{?顧客名}/見積", "{yyyy}{mm}", "202612"}));
+        QCOMPARE(f.namesList.marks.first(), ItemMark::Waiting);
+        QCOMPARE(f.namesList.indents, (QList<int>{0, 0, 1}));
+        f.workflow.createFolders();
+        QCOMPARE(f.desktop.beeps, 1);
+        QVERIFY(f.desktop.prompts().last().startsWith(texts::valuesMissing.arg(QStringLiteral("顧客名"))));
+        QVERIFY(f.folders.made.isEmpty());
+
+        f.desktop.valueAnswers = {ValueAnswer{{{QStringLiteral("顧客名"), QStringLiteral("C社")}}, QDate(2027, 1, 5)}};
+        f.workflow.changeValues();
+        QVERIFY(f.desktop.valueQuestions.last().askDate);
+        QCOMPARE(f.namesList.items, (QStringList{"{?顧客名}/見積", "C社/見積", "{yyyy}{mm}", "202701"}));
+        QCOMPARE(f.rememberedValues.valuesOf(QStringLiteral("顧客名")),
+                 (QStringList{QStringLiteral("C社"), QStringLiteral("B社")}));
+
+        // Dates and sequences alone ask nothing.
+        f.load(writeFile(dir_.path(), QStringLiteral("dates.txt"), "{yyyy}/{01..12}\r\n"), dir_.path() + u'/');
+        QCOMPARE(f.desktop.valueQuestions.size(), 2);
+        QCOMPARE(f.namesList.items.size(), 13);
     }
 
 private:
