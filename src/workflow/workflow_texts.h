@@ -14,6 +14,17 @@ inline const QString badParentName = QStringLiteral("親ディレクトリ名が
 inline const QString badFolderNames = QStringLiteral("作成できないフォルダー名があります！");
 inline const QString noBaseFolder = QStringLiteral("作成先のフォルダーが決まっていません: %1");
 
+// A pasted list, held to a list file's limits.
+inline const QString pastedTooManyLines = QStringLiteral("貼り付けた一覧が %1 行を超えています");
+inline const QString pastedLineTooLong = QStringLiteral("貼り付けた一覧に %1 文字を超える行があります");
+// Saving a list as a file.
+inline const QString saveListPrompt = QStringLiteral("一覧のファイル名（開いているフォルダーに保存します）:");
+inline const QString saveListTitle = QStringLiteral("一覧として保存");
+inline const QString savedListName = QStringLiteral("一覧.txt");
+inline const QString listFileExtension = QStringLiteral(".txt");
+inline const QString badListFileName = QStringLiteral("ファイル名が正しくありません: %1");
+inline const QString replaceListFile = QStringLiteral("「%1」は既にあります。上書きしますか？");
+
 // A list file whose path holds this (case-sensitive) is shown as text.
 inline const QString readmeMarker = QStringLiteral("Readme.txt");
 
