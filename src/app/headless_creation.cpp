@@ -146,7 +146,7 @@ int HeadlessCreation::run(const CommandLine& request)
     CreationRecord record;
     FailedLine failed;
     try {
-        makeFolderTree(folders_, baseFolder, parentName, preview, record, &failed);
+        makeFolderTree(folders_.openFolder(baseFolder), parentName, preview, record, &failed);
     } catch (const RuntimeError& error) {
         if (failed.number != 0)
             tell(texts::failedAtLine.arg(failed.number));
@@ -154,7 +154,7 @@ int HeadlessCreation::run(const CommandLine& request)
         if (!record.isEmpty()) {
             QString made = texts::foldersMadeSoFar.arg(record.made.size());
             for (const MadeFolder& folder : record.made)
-                made += u'\n' + folder.path;
+                made += u'\n' + record.pathOf(folder);
             tell(made);
         }
         return ExitFailedHalfWay;

@@ -95,7 +95,7 @@ void FolderListWorkflow::createFolders()
         state_.beforeLastCreation = {state_.listFilePath, state_.baseFolder, typedName, lines};
     };
     try {
-        makeFolderTree(folders_, state_.baseFolder, parentName, state_.preview, record, &marks);
+        makeFolderTree(folders_.openFolder(state_.baseFolder), parentName, state_.preview, record, &marks);
     } catch (const RuntimeError&) {
         keepForUndo();
         throw;
