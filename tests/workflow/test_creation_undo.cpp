@@ -103,6 +103,12 @@ private slots:
         QTest::addColumn<QStringList>("remaining");
         QTest::newRow("all made, all removed") << QStringList{} << QStringList{"a", "b/c", "b/d"} << QStringList{}
                                                << QStringList{} << QStringList{} << QStringList{};
+        QStringList levels;
+        for (int level = 1; level <= 40; ++level)
+            levels.append(QString::number(level));
+        QTest::newRow("deeper than the levels held open")
+            << QStringList{} << QStringList{levels.join(u'/'), levels.first(20).join(u'/') + "/x", "1/y"}
+            << QStringList{} << QStringList{} << QStringList{} << QStringList{};
         QTest::newRow("a file inside keeps its ancestors")
             << QStringList{} << QStringList{"a", "b/c/d"} << QStringList{"file 親/b/c/d/memo.txt"}
             << QStringList{"親 holdsKept", "親/b holdsKept", "親/b/c holdsKept", "親/b/c/d holds"}

@@ -136,6 +136,18 @@ private slots:
         QTest::newRow("blank lines and repeats") << QStringList{"x", "", "x", "y", "x/"} << QStringList{"x/", "y/"};
         QTest::newRow("empty and dot levels") << QStringList{"a//b", "./c", "."} << QStringList{"a/", "a/b/", "c/"};
         QTest::newRow("spaces kept") << QStringList{" 名前 "} << QStringList{" 名前 /"};
+        // Deeper than the levels held open at once: higher ones are opened again by name.
+        QStringList levels;
+        QStringList deep;
+        for (int level = 1; level <= 40; ++level) {
+            levels.append(QString::number(level));
+            deep.append(levels.join(u'/') + u'/');
+        }
+        const QString twenty = levels.first(20).join(u'/');
+        deep += QStringList{twenty + "/x/", "1/y/"};
+        deep.sort();
+        QTest::newRow("deeper than the levels held open")
+            << QStringList{levels.join(u'/'), twenty + "/x", "1/y"} << deep;
     }
     void namesNestAndRepeatsCountAsDone()
     {
