@@ -17,6 +17,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -48,12 +49,15 @@ void undoFolders(benchmark::State& state)
         PairedRounds rounds("undo/" + std::to_string(count));
         for (auto _ : state) {
             CreationRecord record;
-            makeFolderTree(folders, baseFolder, texts::defaultParentName, preview, record);
+            makeFolderTree(folders.openFolder(baseFolder), texts::defaultParentName, preview, record);
+            const qsizetype made = record.made.size();
+            const QString parentName = record.made.first().path;
+            const std::string parentPath = record.parentPath.toStdString();
             // The floor's tree: the same folders under its own parent, made in the same order.
             std::vector<std::string> floorFolders;
-            floorFolders.reserve(static_cast<std::size_t>(record.made.size()));
-            for (const MadeFolder& made : record.made) {
-                floorFolders.push_back(floorParent + made.path.sliced(record.parentPath.size()).toStdString());
+            floorFolders.reserve(static_cast<std::size_t>(made));
+            for (const MadeFolder& folder : record.made) {
+                floorFolders.push_back(floorParent + folder.path.sliced(parentName.size()).toStdString());
                 makeFolder(floorFolders.back());
             }
             // The makes' writes land now, not inside the timed removals.
@@ -61,8 +65,10 @@ void undoFolders(benchmark::State& state)
 
             UndoOutcome outcome;
             rounds.round(
-                state, [&] { outcome = undoCreation(folders, record); }, [&] { bareRmdirLoop(floorFolders); });
-            if (!outcome.removedAll() || outcome.removed != record.made.size() || folders.isFolder(record.parentPath)) {
+                state, [&] { outcome = undoCreation(record); }, [&] { bareRmdirLoop(floorFolders); });
+            struct stat info {};
+            if (!outcome.removedAll() || !outcome.parentRemoved || outcome.removed != made - 1 || !record.isEmpty() ||
+                ::lstat(parentPath.c_str(), &info) == 0) {
                 state.SkipWithError("the undo did not remove every folder");
                 return;
             }

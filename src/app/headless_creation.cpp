@@ -165,7 +165,8 @@ int HeadlessCreation::create(const CommandLine& request)
     CreationRecord record;
     FailedLine failed;
     try {
-        makeFolderTree(folders_, baseFolder, preview.parents.first().folder, preview.entries, record, &failed);
+        makeFolderTree(folders_.openFolder(baseFolder), preview.parents.first().folder, preview.entries, record,
+                       &failed);
     } catch (const RuntimeError& error) {
         madeAny_ = !record.isEmpty();
         if (failed.number != 0)
@@ -174,7 +175,7 @@ int HeadlessCreation::create(const CommandLine& request)
         if (!record.isEmpty()) {
             QString made = texts::foldersMadeSoFar.arg(record.made.size());
             for (const MadeFolder& folder : record.made)
-                made += u'\n' + folder.path;
+                made += u'\n' + record.pathOf(folder);
             tell(made);
         }
         return ExitFailedHalfWay;

@@ -1,38 +1,78 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
-#include <optional>
+#include <memory>
 
 namespace kestrune {
 
-// Which folder a path names: the device and inode numbers. A folder renamed,
-// moved or replaced by another of the same name no longer matches.
+// Which folder an entry is. The device and inode numbers alone are not
+// enough: a folder removed and made again at once under the same name gets
+// the same inode back on ext4, and its birth time is read from a clock that
+// moves only every few milliseconds. The file system's handle carries the
+// inode's generation, new for every folder made, where the file system gives
+// one; the birth time tells folders apart where it gives no handle.
 struct FolderId {
     quint64 device = 0;
     quint64 inode = 0;
-
-    bool operator==(const FolderId&) const = default;
+    bool hasBirth = false;  // false when the file system records no birth time
+    qint64 bornSeconds = 0;
+    quint32 bornNanoseconds = 0;
+    QByteArray handle;  // the mount and the file system's handle; empty when it gives none
 };
 
-// Making and removing folders: with saving a list (ListWriter), the program's only writes to the disk.
+// True when both name the same folder: the same handle where both have one,
+// otherwise the same device and inode, and the same birth where both record one.
+bool isSameFolder(const FolderId& first, const FolderId& second);
+
+enum class EntryKind {
+    Missing,  // no entry of that name
+    Folder,
+    Link,   // a symbolic link, whatever it leads to
+    Other,  // a file, a device, a socket...
+};
+
+struct FolderEntry {
+    EntryKind kind = EntryKind::Missing;
+    FolderId id;  // for a Folder only
+};
+
+// One open folder. Everything happens relative to it, by one name at a
+// time, and no link is followed: a folder that another program moves or
+// swaps for a link while it is open cannot send a make or a removal
+// elsewhere. `name` is always one level: no separator, not "." or "..".
+class OpenFolder {
+public:
+    virtual ~OpenFolder() = default;
+    // The path it had when opened, for messages only: it may have moved since.
+    virtual const QString& path() const = 0;
+    virtual FolderId id() const = 0;
+    // Makes the folder `name` here and says which it is. Fails with error 58
+    // when an entry of that name exists (so that a caller can choose another
+    // name without a separate look), with 75 when the name is too long for
+    // the file system, otherwise with the number mapped from the OS error.
+    virtual FolderId makeFolder(const QString& name) = 0;
+    // Opens the folder `name` here. Fails with error 76 when the entry is a
+    // symbolic link or no folder, and 53 when there is none.
+    virtual std::unique_ptr<OpenFolder> openFolder(const QString& name) = 0;
+    // What the entry `name` here is now, without following a link. Any
+    // failure but a missing entry is a RuntimeError with its real reason.
+    virtual FolderEntry entry(const QString& name) const = 0;
+    // Removes the empty folder `name` here; false, and nothing done, when it
+    // holds anything. Any other failure is a RuntimeError.
+    virtual bool removeEmptyFolder(const QString& name) = 0;
+};
+
+// Where the program's writes to the disk begin: the folder the person chose.
+// With saving a list (ListWriter), the program's only writes to the disk.
 class Folders {
 public:
     virtual ~Folders() = default;
-    // Makes one folder and says which it is. Fails with error 58 when an entry
-    // of that name exists (so that a caller can choose another name without a
-    // separate check), with 75 when the name is too long for the file
-    // system, otherwise with the number mapped from the OS error.
-    virtual FolderId makeFolder(const QString& path) = 0;
-    // True when the path is a folder itself (a symbolic link is not).
-    virtual bool isFolder(const QString& path) const = 0;
-    // The folder at `path` now; none when there is no folder there (a
-    // symbolic link is not one).
-    virtual std::optional<FolderId> folderId(const QString& path) const = 0;
-    // Removes an empty folder; false, and nothing done, when it holds
-    // anything. Any other failure is a RuntimeError.
-    virtual bool removeEmptyFolder(const QString& path) = 0;
+    // Opens the folder at `path`. Links in the path are followed: it is the
+    // folder the person sees. Fails with error 76 when it is no folder.
+    virtual std::unique_ptr<OpenFolder> openFolder(const QString& path) = 0;
 };
 
 }  // namespace kestrune

@@ -1,6 +1,7 @@
 #include "creation_undo.h"
 
 #include "folder_paths.h"
+#include "folder_walk.h"
 #include "runtime_error.h"
 #include "workflow_texts.h"
 
@@ -61,50 +62,90 @@ void appendCapped(QStringList& lines, const QString& heading, const QList<Item>&
 
 }  // namespace
 
-UndoOutcome undoCreation(Folders& folders, const CreationRecord& record)
+UndoOutcome undoCreation(CreationRecord& record)
 {
     UndoOutcome outcome;
+    if (!record.base)
+        return outcome;
+    // What is still there to remove, deepest first as met.
+    QList<MadeFolder> stillThere;
     // Folders holding one that stays: they are not empty, so not even tried,
     // and they are listed for what they hold rather than as "has contents".
     QSet<QString> holdingStayers;
-    const auto keep = [&](const QString& path, KeptBecause because) {
-        outcome.kept.append({path, because, reasonFor(because)});
+    const auto keep = [&](const MadeFolder& made, KeptBecause because) {
+        outcome.kept.append({record.pathOf(made), because, reasonFor(because)});
     };
+    const auto fail = [&](const MadeFolder& made, const RuntimeError& error) {
+        const QString path = record.pathOf(made);
+        outcome.failures.append({path, error.number(), reasonWithoutPath(error, path)});
+    };
+    const auto stays = [&](const MadeFolder& made) {
+        stillThere.append(made);
+        holdingStayers.insert(containingFolder(made.path));
+    };
+    // The containing folders of the last folder looked at stay open for the
+    // next: folders made together are undone together.
+    FolderWalk walk(record.base);
     // Deepest first: the reverse of the order made.
     for (qsizetype index = record.made.size() - 1; index >= 0; --index) {
         const MadeFolder& made = record.made.at(index);
-        const QString& path = made.path;
-        // Checked just before the removal; another program could still swap
+        const qsizetype cut = made.path.lastIndexOf(pathSeparator);
+        const QString name = made.path.sliced(cut + 1);
+        const QStringList levels = cut < 0 ? QStringList() : made.path.first(cut).split(pathSeparator);
+        walk.truncate(walk.sharedDepth(levels));
+        for (qsizetype depth = walk.depth(); depth < levels.size(); ++depth)
+            walk.descend(levels.at(depth), std::nullopt);
+        // Looked at just before the removal; another program could still swap
         // the folder in between, but only an empty one could then go.
-        const std::optional<FolderId> now = folders.folderId(path);
-        if (!now) {
-            keep(path, KeptBecause::Missing);
+        FolderEntry now;
+        try {
+            now = walk.folder(levels.size()).entry(name);
+        } catch (const RuntimeError& error) {
+            // The folder that held it is gone, or a link now: so is it, from here.
+            if (error.number() == FileNotFound || error.number() == PathNotFound) {
+                keep(made, KeptBecause::Missing);
+            } else {
+                fail(made, error);
+                stays(made);
+            }
+            continue;
+        }
+        if (now.kind != EntryKind::Folder) {
+            keep(made, KeptBecause::Missing);
             continue;
         }
         // Not ours: it stays, and its parent's removal finds it there.
-        if (*now != made.id) {
-            keep(path, KeptBecause::Replaced);
+        if (!isSameFolder(now.id, made.id)) {
+            keep(made, KeptBecause::Replaced);
             continue;
         }
-        if (holdingStayers.contains(path)) {
-            keep(path, KeptBecause::HoldsKeptFolder);
-            holdingStayers.insert(containingFolder(path));
+        if (holdingStayers.contains(made.path)) {
+            keep(made, KeptBecause::HoldsKeptFolder);
+            stays(made);
             continue;
         }
         try {
-            if (folders.removeEmptyFolder(path)) {
-                ++outcome.removed;
+            if (walk.folder(levels.size()).removeEmptyFolder(name)) {
+                if (cut < 0)
+                    outcome.parentRemoved = true;
+                else
+                    ++outcome.removed;
                 continue;
             }
-            keep(path, KeptBecause::HoldsEntries);
+            keep(made, KeptBecause::HoldsEntries);
         } catch (const RuntimeError& error) {
-            outcome.failures.append({path, error.number(), reasonWithoutPath(error, path)});
+            fail(made, error);
         }
-        holdingStayers.insert(containingFolder(path));
+        stays(made);
     }
     // Listed as the list file reads: a parent before what it holds.
     std::reverse(outcome.kept.begin(), outcome.kept.end());
     std::reverse(outcome.failures.begin(), outcome.failures.end());
+    std::reverse(stillThere.begin(), stillThere.end());
+    if (stillThere.isEmpty())
+        record = CreationRecord{};
+    else
+        record.made = stillThere;
     return outcome;
 }
 
@@ -112,12 +153,14 @@ QString undoQuestion(const CreationRecord& record)
 {
     if (record.isEmpty())
         return {};
-    return texts::undoAsk.arg(record.made.size()) + u'\n' + texts::undoAskParent.arg(record.parentPath);
+    const QString& parentLine = record.holdsParent() ? texts::undoAskParent : texts::undoAskParentStays;
+    return texts::undoAsk.arg(record.subFoldersMade()) + u'\n' + parentLine.arg(record.parentPath);
 }
 
 QString undoReport(const UndoOutcome& outcome)
 {
-    QStringList lines{texts::undoRemoved.arg(outcome.removed)};
+    const QString& removed = outcome.parentRemoved ? texts::undoRemovedWithParent : texts::undoRemoved;
+    QStringList lines{removed.arg(outcome.removed)};
     appendCapped(lines, texts::undoKeptHeading, outcome.kept,
                  [](const KeptFolder& kept) { return texts::undoKeptLine.arg(kept.path, kept.reason); });
     appendCapped(lines, texts::undoFailedHeading, outcome.failures, [](const UndoFailure& failure) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "folder_tree.h"
-#include "folders.h"
 
 #include <QList>
 #include <QString>
@@ -14,7 +13,7 @@ enum class KeptBecause {
     HoldsEntries,     // holds a file or a folder the press did not make
     HoldsKeptFolder,  // holds a folder that was itself kept (or failed)
     Replaced,         // another folder of the same name stands there now
-    Missing,          // nothing (or no folder) of that name is there now
+    Missing,          // nothing (or no folder) of that name is there now, or its folder is gone
 };
 
 struct KeptFolder {
@@ -32,8 +31,9 @@ struct UndoFailure {
 };
 
 struct UndoOutcome {
-    int removed = 0;
-    QList<KeptFolder> kept;  // in the order made, so a parent before what it holds
+    int removed = 0;             // sub-folders removed, the parent not counted
+    bool parentRemoved = false;  // the new parent went too
+    QList<KeptFolder> kept;      // in the order made, so a parent before what it holds
     QList<UndoFailure> failures;
 
     bool removedAll() const { return kept.isEmpty() && failures.isEmpty(); }
@@ -41,19 +41,25 @@ struct UndoOutcome {
 
 // Removes the folders of `record`, deepest first (the reverse of the order
 // made, since a parent is always made before what it holds), each with an
-// empty-only removal and only while it is still the folder made (the same
-// device and inode). Everything else stays and is listed with why. A failed
-// removal is listed too and the undo goes on; nothing here throws a
-// RuntimeError.
-UndoOutcome undoCreation(Folders& folders, const CreationRecord& record);
+// empty-only removal and only while it is still the folder made (see
+// isSameFolder). Each is reached from the record's open base, one level at
+// a time, following no link. Everything else stays and is listed with why.
+// A failed removal or look is listed too, with its reason, and the undo goes
+// on; nothing here throws a RuntimeError.
+// Afterwards `record` holds what is still there to remove, for another try:
+// the folders kept for what they hold and those whose removal failed. A
+// folder gone or replaced is no longer this program's and leaves it.
+UndoOutcome undoCreation(CreationRecord& record);
 
 // The question before an undo: "作成したフォルダー N 個を削除しますか？" and a
-// line naming the new parent. N counts the parent too: it is one of the
-// folders the press made and the undo removes. Empty for an empty record.
+// line naming the new parent and whether it goes too. N counts the
+// sub-folders only, as the completion line and the report do. Empty for an
+// empty record.
 QString undoQuestion(const CreationRecord& record);
 
-// The box after an undo: how many were removed, then what was kept and why
-// and what failed and why, each at most ten lines and then "ほかN件".
+// The box after an undo: how many sub-folders were removed and whether the
+// parent went too, then what was kept and why and what failed and why, each
+// at most ten lines and then "ほかN件".
 QString undoReport(const UndoOutcome& outcome);
 
 }  // namespace kestrune

@@ -21,12 +21,16 @@ void FolderListWorkflow::undoLastCreation()
         // Every folder is tried whatever happens to another; the pointer comes
         // back before the report.
         const BusyPointerGuard busy(desktop_);
-        outcome = undoCreation(folders_, state_.lastCreation);
+        outcome = undoCreation(state_.lastCreation);
     }
-    // The record is spent: what was kept is no longer this program's to remove.
-    state_.lastCreation = CreationRecord{};
+    // The record keeps what is still there to remove, for another Ctrl+Z;
+    // the list comes back with the first undo only.
     const ListBeforePress before = state_.beforeLastCreation;
     state_.beforeLastCreation = ListBeforePress{};
+    if (before.listFilePath.isEmpty()) {
+        desktop_.showMessage(undoReport(outcome), texts::undoTitle);
+        return;
+    }
 
     // The folder list shows the list's folder again, without the removed parent.
     const QString listFolder = before.baseFolder;

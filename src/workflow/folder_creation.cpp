@@ -93,8 +93,8 @@ void FolderListWorkflow::createFolders()
         state_.beforeLastCreation = {state_.listFilePath, state_.baseFolder, typedName, lines, state_.notation};
     };
     try {
-        makeFolderTree(folders_, state_.baseFolder, state_.preview.parents.first().folder, state_.preview.entries,
-                       record, &marks);
+        makeFolderTree(folders_.openFolder(state_.baseFolder), state_.preview.parents.first().folder,
+                       state_.preview.entries, record, &marks);
     } catch (const RuntimeError&) {
         keepForUndo();
         throw;

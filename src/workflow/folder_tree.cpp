@@ -1,10 +1,22 @@
 #include "folder_tree.h"
 
 #include "folder_paths.h"
+#include "folder_walk.h"
+#include "workflow_texts.h"
 
-#include <QSet>
+#include <QHash>
 
 namespace kestrune {
+
+bool CreationRecord::holdsParent() const
+{
+    return !made.isEmpty() && !made.first().path.contains(pathSeparator);
+}
+
+QString CreationRecord::pathOf(const MadeFolder& folder) const
+{
+    return base ? joinPath(base->path(), folder.path) : folder.path;
+}
 
 namespace {
 
@@ -12,15 +24,14 @@ namespace {
 // itself decides, so no other program can take the name between a look and
 // the make. The search ends when the name grows past what the file system
 // accepts: the folder maker then fails with "name too long".
-void makeParentFolder(Folders& folders, const QString& baseFolder, QString name, CreationRecord& record)
+const MadeFolder& makeParentFolder(OpenFolder& base, QString name, CreationRecord& record)
 {
     for (;;) {
-        const QString path = joinPath(baseFolder, name);
         try {
-            const FolderId id = folders.makeFolder(path);
-            record.parentPath = path;
-            record.made.append({path, id});
-            return;
+            const FolderId id = base.makeFolder(name);
+            record.parentPath = joinPath(base.path(), name);
+            record.made.append({name, id});
+            return record.made.constLast();
         } catch (const RuntimeError& error) {
             if (error.number() != FileAlreadyExists)
                 throw;
@@ -29,32 +40,53 @@ void makeParentFolder(Folders& folders, const QString& baseFolder, QString name,
     }
 }
 
-// Makes one level; true when it was made, false when a folder of that name
-// was there already. A file of that name fails.
-bool makeOrKeepFolder(Folders& folders, const QString& path, CreationRecord& record)
+// Stops the press unless `name` in `above` is still the folder `id`.
+void requireSameFolder(const OpenFolder& above, const QString& name, const FolderId& id)
+{
+    const FolderEntry now = above.entry(name);
+    if (now.kind == EntryKind::Link || now.kind == EntryKind::Other)
+        throw RuntimeError(PathNotFound, texts::levelNotAFolder.arg(joinPath(above.path(), name)));
+    if (now.kind == EntryKind::Missing || !isSameFolder(now.id, id))
+        throw RuntimeError(PathNotFound, texts::levelReplaced.arg(joinPath(above.path(), name)));
+}
+
+// Makes one level in `above`; true when it was made, false when a folder of
+// that name was there already. `id` says which folder the level is. A file
+// or a link of that name fails.
+bool makeOrKeepFolder(OpenFolder& above, const QString& name, FolderId& id)
 {
     try {
-        record.made.append({path, folders.makeFolder(path)});
+        id = above.makeFolder(name);
         return true;
     } catch (const RuntimeError& error) {
-        if (error.number() != FileAlreadyExists || !folders.isFolder(path))
+        if (error.number() != FileAlreadyExists)
             throw;
+        const FolderEntry there = above.entry(name);
+        if (there.kind == EntryKind::Missing)  // gone again at once: the make's own error says enough
+            throw;
+        if (there.kind != EntryKind::Folder)
+            throw RuntimeError(PathNotFound, texts::levelNotAFolder.arg(joinPath(above.path(), name)));
+        id = there.id;
         return false;
     }
 }
 
 }  // namespace
 
-void makeFolderTree(Folders& folders, const QString& baseFolder, const QString& parentName,
+void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName,
                     const QList<LinePreview>& preview, CreationRecord& record, CreationProgress* progress)
 {
     record = CreationRecord{};
-    makeParentFolder(folders, baseFolder, parentName, record);
+    record.base = base;
+    const MadeFolder parent = makeParentFolder(*base, parentName, record);
 
-    // Levels already made in this press: a level shared by many lines costs
-    // one call to the file system, not one per line.
-    QSet<QString> done;
-    QString path;
+    // The levels of the line before stay open for the next line; the parent
+    // is level 1. Levels made or kept in this press, relative to the base,
+    // are known by their folder: a level shared by many lines is made once,
+    // and found again only as that same folder.
+    FolderWalk walk(base);
+    walk.descend(parent.path, parent.id);
+    QHash<QString, FolderId> done;
     for (qsizetype index = 0; index < preview.size(); ++index) {
         const LinePreview& line = preview.at(index);
         const int lineNumber = static_cast<int>(index + 1);
@@ -67,21 +99,32 @@ void makeFolderTree(Folders& folders, const QString& baseFolder, const QString& 
         if (!makesFolder(line.status))
             continue;
         try {
+            QStringList levels = line.folder.split(pathSeparator);
+            levels.prepend(parent.path);
+            const qsizetype shared = walk.sharedDepth(levels);
+            walk.truncate(shared);
+            // Levels the line before left open: still where they were? Below
+            // one swapped for a link, a make would land wherever it leads.
+            for (qsizetype depth = 2; depth <= shared; ++depth)
+                requireSameFolder(walk.folder(depth - 1), walk.name(depth), *walk.expected(depth));
+            QString path = levels.first(shared).join(pathSeparator);
             bool madeAny = false;
-            path = record.parentPath;
-            qsizetype start = 0;
-            const QString& folder = line.folder;
-            while (start <= folder.size()) {
-                qsizetype end = folder.indexOf(u'/', start);
-                if (end < 0)
-                    end = folder.size();
-                path += pathSeparator;
-                path += QStringView(folder).sliced(start, end - start);
-                start = end + 1;
-                if (done.contains(path))
-                    continue;
-                madeAny = makeOrKeepFolder(folders, path, record) || madeAny;
-                done.insert(path);
+            for (qsizetype depth = shared + 1; depth <= levels.size(); ++depth) {
+                const QString& name = levels.at(depth - 1);
+                path += pathSeparator + name;
+                OpenFolder& above = walk.folder(depth - 1);
+                FolderId id;
+                if (const auto known = done.constFind(path); known != done.cend()) {
+                    id = *known;
+                    requireSameFolder(above, name, id);
+                } else {
+                    if (makeOrKeepFolder(above, name, id)) {
+                        record.made.append({path, id});
+                        madeAny = true;
+                    }
+                    done.insert(path, id);
+                }
+                walk.descend(name, id);
             }
             if (!madeAny)
                 ++record.alreadyThere;
@@ -93,6 +136,9 @@ void makeFolderTree(Folders& folders, const QString& baseFolder, const QString& 
         if (progress)
             progress->lineMade(lineNumber);
     }
+    // Everything was made through the open parent; had its name been swapped
+    // for a link meanwhile, the folders would not be where the person looks.
+    requireSameFolder(*base, parent.path, parent.id);
 }
 
 }  // namespace kestrune

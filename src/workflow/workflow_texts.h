@@ -69,9 +69,14 @@ inline const QString rowMade = QStringLiteral("作成しました: %1");
 inline const QString rowRepeatDone = QStringLiteral("%1行目と同じフォルダーです（作成済み）");
 inline const QString rowFailed = QStringLiteral("作成できませんでした: %1");
 inline const QString rowNotTried = QStringLiteral("途中で止まったため作成していません");
+// A level of the new tree that another program swapped while the press ran
+// (or that was no folder to begin with): the press stops there.
+inline const QString levelNotAFolder =
+    QStringLiteral("%1: フォルダーではないもの（リンクやファイル）になっているため中止しました");
+inline const QString levelReplaced = QStringLiteral("%1: 作成中に移動されたか置き換わったため中止しました");
 // The completion line's tool tip: where, how many made, how many were there.
 inline const QString completionDetails =
-    QStringLiteral("作成先: %1\n作成したフォルダー: %2 個\n既にあったフォルダー: %3 個\n"
+    QStringLiteral("作成先: %1\n作成したフォルダー: %2 個（ほかに親ディレクトリ）\n既にあったフォルダー: %3 個\n"
                    "ダブルクリックで開きます。Ctrl+Z で取り消せます。");
 
 // ---- Undoing a press: the question before and the report after ----
@@ -79,8 +84,11 @@ inline const QString undoTitle = QStringLiteral("作成の取り消し");
 inline const QString undoAsk = QStringLiteral("作成したフォルダー %1 個を削除しますか？");
 inline const QString listChangedSincePress =
     QStringLiteral("リストファイルが作成のあとで変更されたか、見つかりません。もう一度選んでください。\n%1");
-inline const QString undoAskParent = QStringLiteral("親ディレクトリ: %1");
+// The parent is named apart from the N sub-folders, in the question and the report alike.
+inline const QString undoAskParent = QStringLiteral("親ディレクトリ（これも削除します）: %1");
+inline const QString undoAskParentStays = QStringLiteral("親ディレクトリ（削除しません）: %1");
 inline const QString undoRemoved = QStringLiteral("作成したフォルダー %1 個を削除しました。");
+inline const QString undoRemovedWithParent = QStringLiteral("作成したフォルダー %1 個と親ディレクトリを削除しました。");
 inline const QString undoKeptHeading = QStringLiteral("削除しなかったフォルダー（%1 個）:");
 inline const QString undoKeptLine = QStringLiteral("%1（%2）");
 inline const QString undoFailedHeading = QStringLiteral("削除できなかったフォルダー（%1 個）:");

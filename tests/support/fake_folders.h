@@ -1,34 +1,75 @@
 #pragma once
 
 #include "failure_injector.h"
+#include "folder_paths.h"
 #include "posix_folders.h"
 
 #include <QStringList>
 
+#include <memory>
+
 namespace kestrune::test {
 
-// Real folder making that records every call and can fail chosen calls.
+class FakeFolders;
+
+// A real open folder whose calls are recorded by, and can be made to fail
+// through, the FakeFolders that opened it (which must outlive it).
+class FakeOpenFolder final : public OpenFolder {
+public:
+    FakeOpenFolder(std::unique_ptr<OpenFolder> real, FakeFolders& calls) : real_(std::move(real)), calls_(calls) {}
+
+    const QString& path() const override { return real_->path(); }
+    FolderId id() const override { return real_->id(); }
+    FolderId makeFolder(const QString& name) override;
+    std::unique_ptr<OpenFolder> openFolder(const QString& name) override;
+    FolderEntry entry(const QString& name) const override;
+    bool removeEmptyFolder(const QString& name) override;
+
+private:
+    std::unique_ptr<OpenFolder> real_;
+    FakeFolders& calls_;
+};
+
+// Real folder making that records every call and can fail chosen calls:
+// "openBase", "makeFolder", "openFolder", "entry", "removeEmptyFolder".
 class FakeFolders final : public Folders {
 public:
-    FolderId makeFolder(const QString& path) override
+    std::unique_ptr<OpenFolder> openFolder(const QString& path) override
     {
-        made.append(path);
-        faults.call(QStringLiteral("makeFolder"));
-        return real.makeFolder(path);
-    }
-    bool isFolder(const QString& path) const override { return real.isFolder(path); }
-    std::optional<FolderId> folderId(const QString& path) const override { return real.folderId(path); }
-    bool removeEmptyFolder(const QString& path) override
-    {
-        removed.append(path);
-        faults.call(QStringLiteral("removeEmptyFolder"));
-        return real.removeEmptyFolder(path);
+        faults.call(QStringLiteral("openBase"));
+        return std::make_unique<FakeOpenFolder>(real.openFolder(path), *this);
     }
 
-    QStringList made;     // every path asked for, in order, whether it succeeded or not
+    QStringList made;     // the full path of every make asked for, in order, whether it succeeded or not
     QStringList removed;  // likewise for removals
     PosixFolders real;
     FailureInjector faults;
 };
+
+inline FolderId FakeOpenFolder::makeFolder(const QString& name)
+{
+    calls_.made.append(joinPath(path(), name));
+    calls_.faults.call(QStringLiteral("makeFolder"));
+    return real_->makeFolder(name);
+}
+
+inline std::unique_ptr<OpenFolder> FakeOpenFolder::openFolder(const QString& name)
+{
+    calls_.faults.call(QStringLiteral("openFolder"));
+    return std::make_unique<FakeOpenFolder>(real_->openFolder(name), calls_);
+}
+
+inline FolderEntry FakeOpenFolder::entry(const QString& name) const
+{
+    calls_.faults.call(QStringLiteral("entry"));
+    return real_->entry(name);
+}
+
+inline bool FakeOpenFolder::removeEmptyFolder(const QString& name)
+{
+    calls_.removed.append(joinPath(path(), name));
+    calls_.faults.call(QStringLiteral("removeEmptyFolder"));
+    return real_->removeEmptyFolder(name);
+}
 
 }  // namespace kestrune::test

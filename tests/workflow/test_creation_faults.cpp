@@ -1,7 +1,11 @@
 // The disk fills up while folders are made: the press stops at the folder
 // that failed with a clear error, keeps what was made, gives the pointer back
-// and leaves the list ready for another try.
+// and leaves the list ready for another try. Another program swaps a level
+// for a link while the press runs: nothing is made where the link leads, and
+// the press says it failed.
 
+#include "folder_paths.h"
+#include "posix_folders.h"
 #include "raised_error.h"
 #include "small_file_system.h"
 #include "tree_snapshot.h"
@@ -14,8 +18,11 @@
 #include <QTest>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 
 using namespace kestrune;
 using namespace kestrune::test;
@@ -26,6 +33,33 @@ std::optional<RuntimeError> press(WorkflowFixture& f)
 {
     return raisedError([&] { f.workflow.createFolders(); });
 }
+
+// Once line 1 is made, swaps a level of the new tree and a link in one
+// step, as another program could (renameat2 with RENAME_EXCHANGE).
+class SwapAfterFirstLine final : public CreationProgress {
+public:
+    SwapAfterFirstLine(const CreationRecord& record, QString level, QString link)
+        : record_(record), level_(std::move(level)), link_(std::move(link))
+    {
+    }
+    void lineMade(int lineNumber) override
+    {
+        if (lineNumber != 1)
+            return;
+        swappedPath = level_.isEmpty() ? record_.parentPath : joinPath(record_.parentPath, level_);
+        swapped = ::renameat2(AT_FDCWD, QFile::encodeName(swappedPath).constData(), AT_FDCWD,
+                              QFile::encodeName(link_).constData(), RENAME_EXCHANGE) == 0;
+    }
+    void lineFailed(int, const RuntimeError&) override {}
+
+    QString swappedPath;
+    bool swapped = false;
+
+private:
+    const CreationRecord& record_;
+    QString level_;
+    QString link_;
+};
 
 }  // namespace
 
@@ -94,6 +128,54 @@ private slots:
             QCOMPARE(f.folders.made, QStringList{base + QStringLiteral("/親")});
         else
             QVERIFY(f.folders.made.size() > 2);
+    }
+
+    // `level` (below the new parent "P"; empty for the parent itself) is
+    // swapped for a link to the folder "outside" after line 1.
+    void aLevelSwappedForALinkStopsThePress_data()
+    {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("made");  // recorded, below the base
+        const QString a = QStringLiteral("a");
+        QTest::newRow("the parent") << QString() << QStringList{"a", "b", "c/d"}
+                                    << QStringList{"P", "P/a", "P/b", "P/c", "P/c/d"};
+        QTest::newRow("a level the next line goes on in")
+            << a << QStringList{"a/x", "a/y"} << QStringList{"P", "P/a", "P/a/x"};
+        QTest::newRow("above a level the next line goes on in")
+            << a << QStringList{"a/b/x", "a/b/y"} << QStringList{"P", "P/a", "P/a/b", "P/a/b/x"};
+        QTest::newRow("a level a later line comes back to")
+            << a << QStringList{"a/x", "b", "a/y"} << QStringList{"P", "P/a", "P/a/x", "P/b"};
+    }
+    void aLevelSwappedForALinkStopsThePress()
+    {
+        QFETCH(QString, level);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, made);
+        QTemporaryDir dir;
+        const QString base = dir.path();
+        QVERIFY(QDir(base).mkdir(QStringLiteral("outside")));
+        QVERIFY(::symlink("outside", QFile::encodeName(base + QStringLiteral("/link")).constData()) == 0);
+        const QList<LinePreview> preview = previewLines(lines, PreviewTarget{base + u'/', QStringLiteral("P"), false});
+        CreationRecord record;
+        SwapAfterFirstLine swap(record, level, base + QStringLiteral("/link"));
+        PosixFolders folders;
+
+        const std::optional<RuntimeError> error =
+            raisedError([&] { makeFolderTree(folders.openFolder(base), QStringLiteral("P"), preview, record, &swap); });
+
+        QVERIFY(swap.swapped);
+        QCOMPARE(
+            QDir(base + QStringLiteral("/outside")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+            QStringList());
+        QVERIFY(error);
+        QCOMPARE(error->number(), int(PathNotFound));
+        QVERIFY2(error->description().startsWith(swap.swappedPath + QStringLiteral(": ")),
+                 qPrintable(error->description()));
+        QStringList recorded;
+        for (const MadeFolder& folder : record.made)
+            recorded.append(folder.path);
+        QCOMPARE(recorded, made);
     }
 };
 

@@ -121,6 +121,18 @@ private slots:
         QTest::newRow("blank lines and repeats") << QStringList{"x", "", "x", "y", "x/"} << QStringList{"x/", "y/"};
         QTest::newRow("empty and dot levels") << QStringList{"a//b", "./c", "."} << QStringList{"a/", "a/b/", "c/"};
         QTest::newRow("spaces kept") << QStringList{" 名前 "} << QStringList{" 名前 /"};
+        // Deeper than the levels held open at once: higher ones are opened again by name.
+        QStringList levels;
+        QStringList deep;
+        for (int level = 1; level <= 40; ++level) {
+            levels.append(QString::number(level));
+            deep.append(levels.join(u'/') + u'/');
+        }
+        const QString twenty = levels.first(20).join(u'/');
+        deep += QStringList{twenty + "/x/", "1/y/"};
+        deep.sort();
+        QTest::newRow("deeper than the levels held open")
+            << QStringList{levels.join(u'/'), twenty + "/x", "1/y"} << deep;
     }
     void namesNestAndRepeatsCountAsDone()
     {
@@ -188,14 +200,19 @@ private slots:
         f.load(list, dir.path() + u'/');
         f.parentNameEdit.contents = QStringLiteral(" 見積 ");
         QVERIFY(!press(f));
-        QVERIFY(QFileInfo(dir.path() + "/見積/b/c").isDir());
+        const QString parent = dir.path() + "/見積";
+        QVERIFY(QFileInfo(parent + "/b/c").isDir());
         if (fileAfterPress.isEmpty())
             QVERIFY(QFile::remove(list));
         else
             writeFile(dir.path(), "list.txt", fileAfterPress);
 
+        // The completion line, the question and the report count the same
+        // folders (a, b and b/c) and name the parent apart.
+        QCOMPARE(f.namesList.toolTips.first(), texts::completionDetails.arg(parent).arg(3).arg(0));
         f.workflow.undoLastCreation();
-        QCOMPARE(f.desktop.questions.size(), 1);
+        QCOMPARE(f.desktop.questions, QStringList{texts::undoAsk.arg(3) + "\n" + texts::undoAskParent.arg(parent)});
+        QCOMPARE(f.desktop.prompts().first(), texts::undoRemovedWithParent.arg(3));
         QVERIFY(!QFileInfo::exists(dir.path() + "/見積"));
         QCOMPARE(f.state().listState, restored ? ListState::Ready : ListState::NotReady);
         if (restored) {
@@ -211,6 +228,45 @@ private slots:
         f.workflow.undoLastCreation();  // nothing left to undo
         QCOMPARE(f.desktop.beeps, beeps + 1);
         QCOMPARE(f.desktop.questions.size(), 1);
+    }
+
+    // What the first undo could not remove stays for a second one, which
+    // removes it once it can; the list comes back with the first only.
+    void aSecondUndoRetriesWhatTheFirstKept_data()
+    {
+        QTest::addColumn<bool>("failedRemoval");  // else a file kept b/c
+        QTest::newRow("a file deleted since") << false;
+        QTest::newRow("a removal that failed") << true;
+    }
+    void aSecondUndoRetriesWhatTheFirstKept()
+    {
+        QFETCH(bool, failedRemoval);
+        QTemporaryDir dir;
+        WorkflowFixture f;
+        f.load(writeFile(dir.path(), "list.txt", "a\r\nb/c\r\n"), dir.path() + u'/');
+        f.parentNameEdit.contents = QStringLiteral("P");
+        QVERIFY(!press(f));
+        const QString parent = dir.path() + "/P";
+        const QString memo = writeFile(parent + "/b/c", "memo.txt", "memo");
+        if (failedRemoval) {
+            QVERIFY(QFile::remove(memo));
+            f.folders.faults.failOn(QStringLiteral("removeEmptyFolder"), 1, PermissionDenied);  // b/c, deepest
+        }
+
+        f.workflow.undoLastCreation();
+        QVERIFY(f.desktop.prompts().first().startsWith(texts::undoRemoved.arg(1) + "\n"));
+        QCOMPARE(f.state().listState, ListState::Ready);
+        QVERIFY(QFileInfo(parent + "/b/c").isDir() && !QFileInfo::exists(parent + "/a"));
+        if (!failedRemoval)
+            QVERIFY(QFile::remove(memo));
+        f.parentNameEdit.contents = QStringLiteral("Q");  // typed since: a retry leaves the window alone
+
+        f.workflow.undoLastCreation();
+        QCOMPARE(f.desktop.questions.last(), texts::undoAsk.arg(2) + "\n" + texts::undoAskParent.arg(parent));
+        QCOMPARE(f.desktop.prompts().last(), texts::undoRemovedWithParent.arg(2));
+        QVERIFY(!QFileInfo::exists(parent));
+        QCOMPARE(f.parentNameEdit.contents, QStringLiteral("Q"));
+        QVERIFY(f.state().lastCreation.isEmpty());
     }
 
     void noAnswerToTheUndoQuestionKeepsEverything()

@@ -1,46 +1,176 @@
 #include "posix_folders.h"
 
+#include "folder_paths.h"
 #include "native_path.h"
 #include "os_error.h"
+#include "posix_texts.h"
 
+#include <array>
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace kestrune {
 
-FolderId PosixFolders::makeFolder(const QString& path)
+namespace {
+
+// A descriptor that names the folder without reading it: a folder that may
+// be searched but not listed can still be worked in.
+constexpr int folderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+constexpr unsigned idMask = STATX_TYPE | STATX_INO | STATX_BTIME;
+
+// The bytes of one level's name. Anything more than one level is refused, so
+// that no call here walks a path.
+QByteArray nativeName(const QString& name, const QString& fullPath)
 {
-    const QByteArray native = nativePath(path);
-    if (::mkdir(native.constData(), 0777) != 0)
+    if (name.contains(pathSeparator) || name == QLatin1String(".") || name == QLatin1String(".."))
+        throw RuntimeError(BadFileNameOrNumber, texts::notOneFolderName.arg(fullPath));
+    return nativePath(name);
+}
+
+// Reads into `id` the handle of `name` in `folder` ("" with AT_EMPTY_PATH for
+// the folder itself), behind the mount it lies on; nothing when the file
+// system gives none. 0, or the errno of a failure.
+int readHandle(int folder, const char* name, int flags, FolderId& id)
+{
+    alignas(file_handle) std::array<char, sizeof(file_handle) + MAX_HANDLE_SZ> storage{};
+    auto* handle = reinterpret_cast<file_handle*>(storage.data());
+    handle->handle_bytes = MAX_HANDLE_SZ;
+    int mount = 0;
+    if (::name_to_handle_at(folder, name, handle, &mount, flags) != 0)
+        return errno == EOPNOTSUPP || errno == ENOSYS || errno == EOVERFLOW ? 0 : errno;
+    id.handle.append(reinterpret_cast<const char*>(&mount), sizeof mount);
+    id.handle.append(reinterpret_cast<const char*>(&handle->handle_type), sizeof handle->handle_type);
+    id.handle.append(reinterpret_cast<const char*>(handle->f_handle), static_cast<qsizetype>(handle->handle_bytes));
+    return 0;
+}
+
+FolderId idFrom(const struct statx& info)
+{
+    FolderId id;
+    id.device = (quint64{info.stx_dev_major} << 32) | info.stx_dev_minor;
+    id.inode = info.stx_ino;
+    id.hasBirth = (info.stx_mask & STATX_BTIME) != 0;
+    if (id.hasBirth) {
+        id.bornSeconds = info.stx_btime.tv_sec;
+        id.bornNanoseconds = info.stx_btime.tv_nsec;
+    }
+    return id;
+}
+
+// What stands at `name` in `folder`, links not followed; `kind` is left
+// Missing for ENOENT. 0, or the errno of a failure.
+int inspect(int folder, const char* name, FolderEntry& entry)
+{
+    struct statx info {};
+    if (::statx(folder, name, AT_SYMLINK_NOFOLLOW, idMask, &info) != 0)
+        return errno == ENOENT ? 0 : errno;
+    if (S_ISLNK(info.stx_mode)) {
+        entry.kind = EntryKind::Link;
+        return 0;
+    }
+    if (!S_ISDIR(info.stx_mode)) {
+        entry.kind = EntryKind::Other;
+        return 0;
+    }
+    FolderId id = idFrom(info);
+    if (const int error = readHandle(folder, name, 0, id); error != 0)
+        return error == ENOENT ? 0 : error;
+    entry = {EntryKind::Folder, id};
+    return 0;
+}
+
+// The error for an entry that is no folder (or a link to one) where a folder
+// was wanted.
+RuntimeError notAFolder(EntryKind kind, const QString& path)
+{
+    if (kind == EntryKind::Missing)
+        return errorFromErrno(ENOENT, path);
+    return RuntimeError(PathNotFound, (kind == EntryKind::Link ? texts::aLinkEntry : texts::notAFolderEntry).arg(path));
+}
+
+}  // namespace
+
+PosixOpenFolder::PosixOpenFolder(int descriptor, QString path) : descriptor_(descriptor), path_(std::move(path))
+{
+    struct statx info {};
+    int error = ::statx(descriptor_, "", AT_EMPTY_PATH, idMask, &info) == 0 ? 0 : errno;
+    if (error == 0) {
+        id_ = idFrom(info);
+        error = readHandle(descriptor_, "", AT_EMPTY_PATH, id_);
+    }
+    if (error != 0) {
+        ::close(descriptor_);
+        throw errorFromErrno(error, path_);
+    }
+}
+
+PosixOpenFolder::~PosixOpenFolder()
+{
+    ::close(descriptor_);
+}
+
+FolderId PosixOpenFolder::makeFolder(const QString& name)
+{
+    const QString path = joinPath(path_, name);
+    const QByteArray native = nativeName(name, path);
+    if (::mkdirat(descriptor_, native.constData(), 0777) != 0)
         throw errorFromErrno(errno, path);
-    struct stat info {};
-    if (::lstat(native.constData(), &info) != 0)
-        throw errorFromErrno(errno, path);
-    return {static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
+    FolderEntry made;
+    if (const int error = inspect(descriptor_, native.constData(), made); error != 0)
+        throw errorFromErrno(error, path);
+    // Swapped for something else the moment it was made.
+    if (made.kind != EntryKind::Folder)
+        throw notAFolder(made.kind, path);
+    return made.id;
 }
 
-bool PosixFolders::isFolder(const QString& path) const
+std::unique_ptr<OpenFolder> PosixOpenFolder::openFolder(const QString& name)
 {
-    struct stat info {};
-    return ::lstat(nativePath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+    const QString path = joinPath(path_, name);
+    const QByteArray native = nativeName(name, path);
+    const int folder = ::openat(descriptor_, native.constData(), folderFlags | O_NOFOLLOW);
+    if (folder < 0) {
+        const int error = errno;
+        // A link gives ELOOP or ENOTDIR: say which it is.
+        FolderEntry there;
+        if ((error == ENOTDIR || error == ELOOP) && inspect(descriptor_, native.constData(), there) == 0 &&
+            there.kind != EntryKind::Folder)
+            throw notAFolder(there.kind, path);
+        throw errorFromErrno(error, path);
+    }
+    return std::make_unique<PosixOpenFolder>(folder, path);
 }
 
-std::optional<FolderId> PosixFolders::folderId(const QString& path) const
+FolderEntry PosixOpenFolder::entry(const QString& name) const
 {
-    struct stat info {};
-    if (::lstat(nativePath(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return std::nullopt;
-    return FolderId{static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
+    const QString path = joinPath(path_, name);
+    FolderEntry there;
+    if (const int error = inspect(descriptor_, nativeName(name, path).constData(), there); error != 0)
+        throw errorFromErrno(error, path);
+    return there;
 }
 
-bool PosixFolders::removeEmptyFolder(const QString& path)
+bool PosixOpenFolder::removeEmptyFolder(const QString& name)
 {
-    if (::rmdir(nativePath(path).constData()) == 0)
+    const QString path = joinPath(path_, name);
+    if (::unlinkat(descriptor_, nativeName(name, path).constData(), AT_REMOVEDIR) == 0)
         return true;
     if (errno == ENOTEMPTY || errno == EEXIST)
         return false;
     throw errorFromErrno(errno, path);
+}
+
+std::unique_ptr<OpenFolder> PosixFolders::openFolder(const QString& path)
+{
+    const int folder = ::open(nativePath(path).constData(), folderFlags);
+    if (folder < 0) {
+        if (errno == ENOTDIR)
+            throw RuntimeError(PathNotFound, texts::notAFolderEntry.arg(path));
+        throw errorFromErrno(errno, path);
+    }
+    return std::make_unique<PosixOpenFolder>(folder, path);
 }
 
 }  // namespace kestrune

@@ -4,13 +4,34 @@
 
 namespace kestrune {
 
-// Folders over mkdir(2), lstat(2) and rmdir(2).
+// One folder held open by a descriptor (O_PATH, O_DIRECTORY, O_NOFOLLOW,
+// O_CLOEXEC): makes, opens, inspects and removes by name relative to it with
+// mkdirat(2), openat(2), statx(2), name_to_handle_at(2) and unlinkat(2).
+class PosixOpenFolder final : public OpenFolder {
+public:
+    // Takes over `descriptor`, which must be an open folder.
+    PosixOpenFolder(int descriptor, QString path);
+    ~PosixOpenFolder() override;
+    PosixOpenFolder(const PosixOpenFolder&) = delete;
+    PosixOpenFolder& operator=(const PosixOpenFolder&) = delete;
+
+    const QString& path() const override { return path_; }
+    FolderId id() const override { return id_; }
+    FolderId makeFolder(const QString& name) override;
+    std::unique_ptr<OpenFolder> openFolder(const QString& name) override;
+    FolderEntry entry(const QString& name) const override;
+    bool removeEmptyFolder(const QString& name) override;
+
+private:
+    int descriptor_;
+    QString path_;
+    FolderId id_;
+};
+
+// Opens the folder the person chose; everything below goes through it.
 class PosixFolders final : public Folders {
 public:
-    FolderId makeFolder(const QString& path) override;
-    bool isFolder(const QString& path) const override;
-    std::optional<FolderId> folderId(const QString& path) const override;
-    bool removeEmptyFolder(const QString& path) override;
+    std::unique_ptr<OpenFolder> openFolder(const QString& path) override;
 };
 
 }  // namespace kestrune
