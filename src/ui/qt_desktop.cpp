@@ -1,5 +1,6 @@
 #include "qt_desktop.h"
 
+#include "values_dialog.h"
 #include "yes_no_box.h"
 
 #include <QApplication>
@@ -58,9 +59,7 @@ bool QtDesktop::askYesNo(const QString& prompt, const QString& title)
 
 std::optional<ValueAnswer> QtDesktop::askValues(const ValueQuestion& question)
 {
-    // Filled in by the values dialog.
-    Q_UNUSED(question);
-    return std::nullopt;
+    return kestrune::askValues(parent_, question);
 }
 
 void QtDesktop::setPointerShape(PointerShape shape)

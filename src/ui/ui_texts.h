@@ -23,5 +23,10 @@ inline const QString volumeEntry = QStringLiteral("%1 (%2)");  // label (root pa
 inline const QString volumeRemoved = QStringLiteral("%1 は取り外されています");
 inline const QString yes = QStringLiteral("はい");
 inline const QString no = QStringLiteral("いいえ");
+inline const QString cancel = QStringLiteral("キャンセル");
+// The box that asks for a list's values.
+inline const QString valuesTitle = QStringLiteral("値の入力");
+inline const QString valueLabel = QStringLiteral("%1：");  // the value's name
+inline const QString referenceDateLabel = QStringLiteral("基準日：");
 
 }  // namespace kestrune::texts
