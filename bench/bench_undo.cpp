@@ -49,10 +49,11 @@ void undoFolders(benchmark::State& state)
         PairedRounds rounds("undo/" + std::to_string(count));
         for (auto _ : state) {
             CreationRecord record;
-            makeFolderTree(folders.openFolder(baseFolder), texts::defaultParentName, preview, record);
+            makeFolderTree(folders.openFolder(baseFolder), texts::defaultParentName, ParentChoice::NewName, preview,
+                           record);
             const qsizetype made = record.made.size();
             const QString parentName = record.made.first().path;
-            const std::string parentPath = record.parentPath.toStdString();
+            const std::string parentPath = record.parentPath().toStdString();
             // The floor's tree: the same folders under its own parent, made in the same order.
             std::vector<std::string> floorFolders;
             floorFolders.reserve(static_cast<std::size_t>(made));
@@ -67,8 +68,8 @@ void undoFolders(benchmark::State& state)
             rounds.round(
                 state, [&] { outcome = undoCreation(record); }, [&] { bareRmdirLoop(floorFolders); });
             struct stat info {};
-            if (!outcome.removedAll() || !outcome.parentRemoved || outcome.removed != made - 1 || !record.isEmpty() ||
-                ::lstat(parentPath.c_str(), &info) == 0) {
+            if (!outcome.removedAll() || outcome.parentsRemoved != 1 || outcome.removed != made - 1 ||
+                !record.isEmpty() || ::lstat(parentPath.c_str(), &info) == 0) {
                 state.SkipWithError("the undo did not remove every folder");
                 return;
             }

@@ -18,6 +18,7 @@ enum class Option {
     Date,
     Set,
     Literal,
+    Existing,
     Help,
     Version,
 };
@@ -28,7 +29,7 @@ struct OptionName {
     bool takesValue;
 };
 
-constexpr std::array<OptionName, 9> options = {{
+constexpr std::array<OptionName, 10> options = {{
     {u"create", Option::Create, true},
     {u"parent", Option::Parent, true},
     {u"into", Option::Into, true},
@@ -36,6 +37,7 @@ constexpr std::array<OptionName, 9> options = {{
     {u"date", Option::Date, true},
     {u"set", Option::Set, true},
     {u"literal", Option::Literal, false},
+    {u"existing", Option::Existing, false},
     {u"help", Option::Help, false},
     {u"version", Option::Version, false},
 }};
@@ -164,6 +166,9 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
         case Option::Literal:
             line.literal = true;
+            break;
+        case Option::Existing:
+            line.existing = true;
             break;
         }
         if (option->option != Option::Create && needsCreate.isEmpty())

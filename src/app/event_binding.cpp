@@ -12,6 +12,7 @@
 #include "window_commands.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QPushButton>
 
 namespace kestrune {
@@ -40,6 +41,7 @@ EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderL
     bind(&window.namesList(),          &QtNamesList::rowDoubleClicked,    [&workflow](int row) { workflow.onNamesRowDoubleClicked(row); });
     bind(&window,                      &MainWindow::pathDropped,          [&workflow](const QString& path) { workflow.openPath(path); });
     bind(&window,                      &MainWindow::recentListChosen,     [&workflow](const QString& path) { workflow.openRecentList(path); });
+    bind(&window.fillInBox(),          &QCheckBox::toggled,               [&workflow](bool fillIn) { workflow.setFillIn(fillIn); });
     bind(&window.changeValuesAction(), &QAction::triggered,               [&workflow](bool) { workflow.changeValues(); });
     bind(&window.literalAction(),      &QAction::toggled,                 [&workflow](bool literal) { workflow.setNotationUsed(!literal); });
     // clang-format on

@@ -1,6 +1,7 @@
 #include "headless_creation.h"
 
 #include "app_texts.h"
+#include "disk_comparison.h"
 #include "folder_names.h"
 #include "folder_paths.h"
 #include "folder_tree.h"
@@ -44,6 +45,8 @@ QString statusWord(LineStatus status)
         return QStringLiteral("notation");
     case LineStatus::Waiting:
         return QStringLiteral("waiting");
+    case LineStatus::Exists:
+        return QStringLiteral("exists");
     }
     return {};
 }
@@ -71,38 +74,48 @@ void HeadlessCreation::tell(const QString& message)
     err_.write(texts::commandName + QStringLiteral(": ") + message + u'\n');
 }
 
-void HeadlessCreation::printDryRun(const ListPreview& preview)
+void HeadlessCreation::printDryRun(const ListPreview& preview, const QString& baseFolder)
 {
     QString text;
-    for (qsizetype index = 0; index < preview.entries.size(); ++index) {
-        const LinePreview& line = preview.entries.at(index);
-        // One row a folder: its line's number, the status, then the folder
-        // (the reason for a refused one), then for a repeat or a warning the
-        // window's note on it.
-        text += QString::number(preview.expanded.entries.at(index).line + 1) + u'\t' + statusWord(line.status) + u'\t';
+    // With several parents, each folder once per parent, its path in front.
+    const bool severalParents = preview.parents.size() > 1;
+    for (qsizetype parent = 0; parent < std::max<qsizetype>(preview.parents.size(), 1); ++parent) {
+        const QList<LinePreview>& entries = preview.parents.isEmpty() ? preview.entries : preview.entriesFor(parent);
+        const QString prefix =
+            severalParents ? joinPath(baseFolder, preview.parents.at(parent).folder) + u'/' : QString();
+        for (qsizetype index = 0; index < entries.size(); ++index)
+            text += dryRunRow(preview.expanded.entries.at(index).line + 1, entries.at(index), prefix);
+    }
+    out_.write(text);
+}
+
+QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix)
+{
+    // Its line's number, the status, then the folder (the reason for a
+    // refused one), then for a repeat or a warning the window's note on it.
+    QString text = QString::number(lineNumber) + u'\t' + statusWord(line.status) + u'\t';
+    {
         switch (line.status) {
         case LineStatus::Ok:
-            text += line.folder;
+        case LineStatus::Exists:
+            text += prefix + line.folder;
             break;
         case LineStatus::Blank:
             break;
         case LineStatus::Repeat:
-            text += line.folder + u'\t' + texts::previewRepeat.arg(line.sameAsLine);
+            text += prefix + line.folder + u'\t' + texts::previewRepeat.arg(line.sameAsLine);
             break;
         case LineStatus::Refused:
+        case LineStatus::Waiting:
             text += line.reason;
             break;
         case LineStatus::Unsafe:
         case LineStatus::Notation:
-            text += line.folder + u'\t' + line.reason;
-            break;
-        case LineStatus::Waiting:
-            text += line.reason;
+            text += prefix + line.folder + u'\t' + line.reason;
             break;
         }
-        text += u'\n';
     }
-    out_.write(text);
+    return text + u'\n';
 }
 
 int HeadlessCreation::run(const CommandLine& request)
@@ -139,10 +152,11 @@ int HeadlessCreation::create(const CommandLine& request)
         return ExitUnusable;
     }
 
-    const PreviewTarget target{baseFolder, parentNameFrom(request.parent), volumePlaceOf(baseFolder, mounts_)};
+    const VolumePlace volume = volumePlaceOf(baseFolder, mounts_);
+    const PreviewTarget target{baseFolder, parentNameFrom(request.parent), volume};
     const NotationSettings notation{{request.date.isValid() ? request.date : clock_.today(), request.values},
                                     request.literal};
-    const ListPreview preview = previewList(lines, target, notation);
+    ListPreview preview = previewList(lines, target, notation);
     for (const LinePreview& parent : preview.parents) {
         if (parent.status == LineStatus::Refused) {
             tell(texts::badParentName + u'\n' + parent.folder + u'\n' + parent.reason);
@@ -153,8 +167,18 @@ int HeadlessCreation::create(const CommandLine& request)
         tell(texts::valueNotGiven.arg(preview.waitingFor.join(texts::listSeparator)));
         return ExitUnusable;
     }
+    // Opened once: the disk is compared, and the folders made, through it.
+    std::shared_ptr<OpenFolder> base;
+    try {
+        base = folders_.openFolder(baseFolder);
+    } catch (const RuntimeError& error) {
+        tell(texts::numberedError.arg(error.number()).arg(error.description()));
+        return ExitUnusable;
+    }
+    if (request.existing)
+        compareWithDisk(preview, *base, volume.windowsFileSystem);
     if (request.dryRun)
-        printDryRun(preview);
+        printDryRun(preview, baseFolder);
     if (const QString refusal = preview.refusal(lines); !refusal.isEmpty()) {
         tell(refusal);
         return ExitRefused;
@@ -164,9 +188,11 @@ int HeadlessCreation::create(const CommandLine& request)
 
     CreationRecord record;
     FailedLine failed;
+    const ParentChoice choice = request.existing ? ParentChoice::FillIn : ParentChoice::NewName;
     try {
-        makeFolderTree(folders_.openFolder(baseFolder), preview.parents.first().folder, preview.entries, record,
-                       &failed);
+        for (qsizetype parent = 0; parent < preview.parents.size(); ++parent)
+            makeFolderTree(base, preview.parents.at(parent).folder, choice, preview.entriesFor(parent), record,
+                           &failed);
     } catch (const RuntimeError& error) {
         madeAny_ = !record.isEmpty();
         if (failed.number != 0)
@@ -181,7 +207,8 @@ int HeadlessCreation::create(const CommandLine& request)
         return ExitFailedHalfWay;
     }
     madeAny_ = true;
-    out_.write(record.parentPath + u'\n');
+    for (const ParentOutcome& parent : record.parents)
+        out_.write(joinPath(record.basePath, parent.name) + u'\n');
     return ExitMade;
 }
 

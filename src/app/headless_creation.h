@@ -41,7 +41,8 @@ public:
 
 private:
     int create(const CommandLine& request);
-    void printDryRun(const ListPreview& preview);
+    void printDryRun(const ListPreview& preview, const QString& baseFolder);
+    static QString dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix);
     void tell(const QString& message);
 
     ListReader& lists_;

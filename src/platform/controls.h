@@ -31,6 +31,7 @@ enum class ItemMark {
     Refused,   // stops the press
     Notation,  // will be made as written, but a {…} in it fits no notation
     Waiting,   // waits for a value to be given
+    Exists,    // there already: used as it is
     Made,      // made by this press (or counted as done)
     Failed,    // making it failed
     NotTried,  // not reached after a failure

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -39,6 +40,12 @@ struct FolderEntry {
     FolderId id;  // for a Folder only
 };
 
+// One entry of a folder's listing: its name and what it is.
+struct NamedEntry {
+    QString name;
+    EntryKind kind = EntryKind::Other;
+};
+
 // One open folder. Everything happens relative to it, by one name at a
 // time, and no link is followed: a folder that another program moves or
 // swaps for a link while it is open cannot send a make or a removal
@@ -60,6 +67,10 @@ public:
     // What the entry `name` here is now, without following a link. Any
     // failure but a missing entry is a RuntimeError with its real reason.
     virtual FolderEntry entry(const QString& name) const = 0;
+    // Every entry here but "." and "..", in no particular order, without
+    // following links. A name the file-name encoding cannot carry is left
+    // out: nothing could be made or found under it. Fails with the real reason.
+    virtual QList<NamedEntry> entries() const = 0;
     // Removes the empty folder `name` here; false, and nothing done, when it
     // holds anything. Any other failure is a RuntimeError.
     virtual bool removeEmptyFolder(const QString& name) = 0;

@@ -35,6 +35,8 @@ MarkLook lookOf(ItemMark mark)
         return {QColor(0xef, 0x8f, 0x00), Glyph::Question, false};
     case ItemMark::Waiting:
         return {QColor(0x75, 0x75, 0x75), Glyph::Ellipsis, false};
+    case ItemMark::Exists:
+        return {QColor(0x9e, 0x9e, 0x9e), Glyph::Check, true};
     case ItemMark::Made:
         return {QColor(0x2e, 0x7d, 0x32), Glyph::Check, true};
     case ItemMark::Failed:

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QEvent>
 #include <QIcon>
@@ -97,6 +98,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     parentNameLabel_->setObjectName(QStringLiteral("parentNameLabel"));
     parentNameEdit_ = new QtNameBox(this);
     parentNameEdit_->setObjectName(QStringLiteral("parentNameEdit"));
+    fillInBox_ = new QCheckBox(texts::fillInCaption, this);
+    fillInBox_->setObjectName(QStringLiteral("fillInBox"));
     readmeViewer_ = new QtReadmeViewer(this);
 
     arrangeControls();
@@ -152,7 +155,9 @@ void MainWindow::arrangeControls()
     names->addSpacing(labelGap);
     names->addWidget(parentNameLabel_);
     names->addWidget(parentNameEdit_);
-    names->addSpacing(belowNameBox);
+    // In the room under the name box: the buttons keep their place.
+    fillInBox_->setFixedHeight(belowNameBox);
+    names->addWidget(fillInBox_);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(0);
     createButton_->setFixedSize(createButtonWidth, buttonHeight);

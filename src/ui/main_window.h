@@ -8,6 +8,7 @@
 #include <functional>
 
 class QAction;
+class QCheckBox;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
@@ -51,6 +52,8 @@ public:
     QtFolderList& folderList() const { return *folderList_; }
     QtDriveList& driveList() const { return *driveList_; }
     QLabel& parentNameLabel() const { return *parentNameLabel_; }
+    // 「既存のフォルダーに追加(&A)」 under the name box: off at start.
+    QCheckBox& fillInBox() const { return *fillInBox_; }
     // Ctrl+Z anywhere in the window, and 「作成を取り消す」 in the names list's
     // context menu: takes back the last press.
     QAction& undoAction() const { return *undoAction_; }
@@ -96,6 +99,7 @@ private:
     QtFileList* fileList_ = nullptr;
     QLabel* parentNameLabel_ = nullptr;
     QtNameBox* parentNameEdit_ = nullptr;
+    QCheckBox* fillInBox_ = nullptr;
     QtReadmeViewer* readmeViewer_ = nullptr;
     QAction* undoAction_ = nullptr;
     QMenu* recentListsMenu_ = nullptr;

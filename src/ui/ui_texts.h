@@ -9,6 +9,7 @@ inline const QString parentNameCaption = QStringLiteral("親ディレクトリ�
 inline const QString createCaption = QStringLiteral("フォルダー作成");
 inline const QString exitCaption = QStringLiteral("終了");
 inline const QString ok = QStringLiteral("OK");
+inline const QString fillInCaption = QStringLiteral("既存のフォルダーに追加(&A)");
 inline const QString fileListTip = QStringLiteral("作成するフォルダー名が記述してあるファイルを選択して下さい。");
 inline const QString folderListTip =
     QStringLiteral("フォルダー名の記述してあるファイルがある、フォルダーを選択して下さい。");

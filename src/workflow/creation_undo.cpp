@@ -127,7 +127,7 @@ UndoOutcome undoCreation(CreationRecord& record)
         try {
             if (walk.folder(levels.size()).removeEmptyFolder(name)) {
                 if (cut < 0)
-                    outcome.parentRemoved = true;
+                    ++outcome.parentsRemoved;
                 else
                     ++outcome.removed;
                 continue;
@@ -153,14 +153,20 @@ QString undoQuestion(const CreationRecord& record)
 {
     if (record.isEmpty())
         return {};
-    const QString& parentLine = record.holdsParent() ? texts::undoAskParent : texts::undoAskParentStays;
-    return texts::undoAsk.arg(record.subFoldersMade()) + u'\n' + parentLine.arg(record.parentPath);
+    QString parentLine;
+    if (record.parents.size() > 1)
+        parentLine = texts::undoAskParents.arg(record.parents.size()).arg(record.parentsMade()).arg(record.basePath);
+    else
+        parentLine = (record.holdsParent() ? texts::undoAskParent : texts::undoAskParentStays).arg(record.parentPath());
+    return texts::undoAsk.arg(record.subFoldersMade()) + u'\n' + parentLine;
 }
 
 QString undoReport(const UndoOutcome& outcome)
 {
-    const QString& removed = outcome.parentRemoved ? texts::undoRemovedWithParent : texts::undoRemoved;
-    QStringList lines{removed.arg(outcome.removed)};
+    QStringList lines{outcome.parentsRemoved > 1
+                          ? texts::undoRemovedWithParents.arg(outcome.removed).arg(outcome.parentsRemoved)
+                      : outcome.parentsRemoved == 1 ? texts::undoRemovedWithParent.arg(outcome.removed)
+                                                    : texts::undoRemoved.arg(outcome.removed)};
     appendCapped(lines, texts::undoKeptHeading, outcome.kept,
                  [](const KeptFolder& kept) { return texts::undoKeptLine.arg(kept.path, kept.reason); });
     appendCapped(lines, texts::undoFailedHeading, outcome.failures, [](const UndoFailure& failure) {

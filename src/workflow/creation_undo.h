@@ -31,9 +31,9 @@ struct UndoFailure {
 };
 
 struct UndoOutcome {
-    int removed = 0;             // sub-folders removed, the parent not counted
-    bool parentRemoved = false;  // the new parent went too
-    QList<KeptFolder> kept;      // in the order made, so a parent before what it holds
+    int removed = 0;         // sub-folders removed, the parent not counted
+    int parentsRemoved = 0;  // parents made by the press that went too
+    QList<KeptFolder> kept;  // in the order made, so a parent before what it holds
     QList<UndoFailure> failures;
 
     bool removedAll() const { return kept.isEmpty() && failures.isEmpty(); }

@@ -1,3 +1,4 @@
+#include "disk_comparison.h"
 #include "folder_list_workflow.h"
 #include "folder_names.h"
 #include "folder_tree.h"
@@ -51,6 +52,24 @@ private:
     QList<int> rowOfEntry_;
 };
 
+// The completion line's tool tip: where, and per parent how many folders
+// were made and how many were there already.
+QString completionDetails(const CreationRecord& record)
+{
+    if (record.parents.size() == 1) {
+        const ParentOutcome& parent = record.parents.first();
+        const QString& details = parent.made ? texts::completionDetails : texts::completionFilledIn;
+        return details.arg(record.parentPath()).arg(parent.foldersMade).arg(parent.alreadyThere);
+    }
+    QStringList perParent;
+    for (const ParentOutcome& parent : record.parents)
+        perParent.append((parent.made ? texts::completionParent : texts::completionParentFilledIn)
+                             .arg(parent.name)
+                             .arg(parent.foldersMade)
+                             .arg(parent.alreadyThere));
+    return texts::completionParents.arg(record.basePath, perParent.join(u'\n'));
+}
+
 }  // namespace
 
 void FolderListWorkflow::createFolders()
@@ -77,6 +96,15 @@ void FolderListWorkflow::createFolders()
     // A relative base would put the folders wherever the program was started.
     if (!QDir::isAbsolutePath(state_.baseFolder))
         throw RuntimeError(PathNotFound, texts::noBaseFolder.arg(state_.baseFolder));
+    // Opened once: the disk is compared, and the folders made, through it.
+    const std::shared_ptr<OpenFolder> base = folders_.openFolder(state_.baseFolder);
+    if (state_.fillIn) {
+        compareWithDisk(state_.preview, *base, state_.volume.windowsFileSystem);
+        if (const QString refusal = state_.preview.refusal(lines); !refusal.isEmpty()) {
+            refuse(refusal);
+            return;
+        }
+    }
 
     // On a failure the error leaves from here: the folders made so far stay
     // (and are recorded for the undo), the rows show how far the press got,
@@ -90,11 +118,15 @@ void FolderListWorkflow::createFolders()
         if (record.isEmpty())
             return;
         state_.lastCreation = record;
-        state_.beforeLastCreation = {state_.listFilePath, state_.baseFolder, typedName, lines, state_.notation};
+        state_.beforeLastCreation =
+            ListBeforePress{state_.listFilePath, state_.baseFolder, typedName, lines, state_.notation};
     };
+    const ParentChoice choice = state_.fillIn ? ParentChoice::FillIn : ParentChoice::NewName;
     try {
-        makeFolderTree(folders_.openFolder(state_.baseFolder), state_.preview.parents.first().folder,
-                       state_.preview.entries, record, &marks);
+        // Each parent gets the same tree, in order.
+        for (qsizetype parent = 0; parent < state_.preview.parents.size(); ++parent)
+            makeFolderTree(base, state_.preview.parents.at(parent).folder, choice, state_.preview.entriesFor(parent),
+                           record, &marks);
     } catch (const RuntimeError&) {
         keepForUndo();
         throw;
@@ -106,9 +138,7 @@ void FolderListWorkflow::createFolders()
     state_.rows.clear();
     c_.namesList.clear();
     c_.namesList.addItem(texts::creationFinished, 0);
-    c_.namesList.setItemMark(
-        0, ItemMark::None,
-        texts::completionDetails.arg(record.parentPath).arg(record.subFoldersMade()).arg(record.alreadyThere));
+    c_.namesList.setItemMark(0, ItemMark::None, completionDetails(record));
     state_.completionShown = true;
     c_.parentNameEdit.setText(QString());
     c_.parentNameEdit.setMark(ItemMark::None, QString());
@@ -122,8 +152,11 @@ void FolderListWorkflow::createFolders()
 
 void FolderListWorkflow::onNamesRowDoubleClicked(int row)
 {
-    if (state_.completionShown && row == 0 && !state_.lastCreation.parentPath.isEmpty())
-        desktop_.openFolder(state_.lastCreation.parentPath);
+    const CreationRecord& made = state_.lastCreation;
+    if (!state_.completionShown || row != 0 || made.parents.isEmpty())
+        return;
+    // One parent opens itself; several, the folder that holds them.
+    desktop_.openFolder(made.parents.size() == 1 ? made.parentPath() : made.basePath);
 }
 
 }  // namespace kestrune

@@ -74,6 +74,11 @@ public:
     // 「記法を使わない」: every line taken as written (or its notation read again).
     void setNotationUsed(bool used);
 
+    // 「既存のフォルダーに追加」 (line_preview_marks.cpp): a parent that is
+    // there already is filled in with what it lacks, and the preview
+    // compares every folder with the disk.
+    void setFillIn(bool fillIn);
+
     WorkflowState& state() { return state_; }
     const WorkflowState& state() const { return state_; }
 

@@ -6,35 +6,53 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace kestrune {
 
-bool CreationRecord::holdsParent() const
+qsizetype CreationRecord::parentsMade() const
 {
-    return !made.isEmpty() && !made.first().path.contains(pathSeparator);
+    return std::count_if(made.cbegin(), made.cend(),
+                         [](const MadeFolder& folder) { return !folder.path.contains(pathSeparator); });
+}
+
+QString CreationRecord::parentPath() const
+{
+    return parents.isEmpty() ? QString() : joinPath(basePath, parents.first().name);
 }
 
 QString CreationRecord::pathOf(const MadeFolder& folder) const
 {
-    return base ? joinPath(base->path(), folder.path) : folder.path;
+    return joinPath(basePath, folder.path);
 }
 
 namespace {
 
-// Makes the parent, adding "#" while an entry of that name exists. The make
-// itself decides, so no other program can take the name between a look and
-// the make. The search ends when the name grows past what the file system
-// accepts: the folder maker then fails with "name too long".
-const MadeFolder& makeParentFolder(OpenFolder& base, QString name, CreationRecord& record)
+// Makes the parent, adding "#" while an entry of that name exists; or, to
+// fill one in, takes the folder that is there. The make itself decides, so
+// no other program can take the name between a look and the make. The "#"
+// search ends when the name grows past what the file system accepts: the
+// folder maker then fails with "name too long".
+MadeFolder reachParentFolder(OpenFolder& base, QString name, ParentChoice choice, CreationRecord& record)
 {
     for (;;) {
         try {
             const FolderId id = base.makeFolder(name);
-            record.parentPath = joinPath(base.path(), name);
             record.made.append({name, id});
+            record.parents.append({name, true});
             return record.made.constLast();
         } catch (const RuntimeError& error) {
             if (error.number() != FileAlreadyExists)
                 throw;
+            if (choice == ParentChoice::FillIn) {
+                const FolderEntry there = base.entry(name);
+                if (there.kind == EntryKind::Missing)  // gone again at once: the make's own error says enough
+                    throw;
+                if (there.kind != EntryKind::Folder)
+                    throw RuntimeError(PathNotFound, texts::levelNotAFolder.arg(joinPath(base.path(), name)));
+                record.parents.append({name, false});
+                return {name, there.id};
+            }
         }
         name += u'#';
     }
@@ -73,12 +91,13 @@ bool makeOrKeepFolder(OpenFolder& above, const QString& name, FolderId& id)
 
 }  // namespace
 
-void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName,
+void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
                     const QList<LinePreview>& preview, CreationRecord& record, CreationProgress* progress)
 {
-    record = CreationRecord{};
     record.base = base;
-    const MadeFolder parent = makeParentFolder(*base, parentName, record);
+    record.basePath = base->path();
+    const MadeFolder parent = reachParentFolder(*base, parentName, choice, record);
+    const qsizetype outcome = record.parents.size() - 1;
 
     // The levels of the line before stay open for the next line; the parent
     // is level 1. Levels made or kept in this press, relative to the base,
@@ -92,6 +111,7 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
         const int lineNumber = static_cast<int>(index + 1);
         if (line.status == LineStatus::Repeat) {
             ++record.alreadyThere;
+            ++record.parents[outcome].alreadyThere;
             if (progress)
                 progress->lineMade(lineNumber);
             continue;
@@ -120,14 +140,17 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
                 } else {
                     if (makeOrKeepFolder(above, name, id)) {
                         record.made.append({path, id});
+                        ++record.parents[outcome].foldersMade;
                         madeAny = true;
                     }
                     done.insert(path, id);
                 }
                 walk.descend(name, id);
             }
-            if (!madeAny)
+            if (!madeAny) {
                 ++record.alreadyThere;
+                ++record.parents[outcome].alreadyThere;
+            }
         } catch (const RuntimeError& error) {
             if (progress)
                 progress->lineFailed(lineNumber, error);

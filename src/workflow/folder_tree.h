@@ -19,20 +19,39 @@ struct MadeFolder {
     FolderId id;
 };
 
+// How the press comes by a parent.
+enum class ParentChoice {
+    NewName,  // a new folder: "#" is added while the name is taken
+    FillIn,   // the folder of that name when there is one, filled in; made otherwise
+};
+
+// What a press did with one parent.
+struct ParentOutcome {
+    QString name;          // as made ("#" added) or found
+    bool made = false;     // made by the press, not filled in
+    int foldersMade = 0;   // sub-folders made in it
+    int alreadyThere = 0;  // lines whose folder was there already (repeats included)
+};
+
 // What one press made, in the order made (so parents come before what they
 // hold); undo works from it and keeps in it what it could not remove yet.
 // Kept as far as it got when a press fails.
 struct CreationRecord {
-    std::shared_ptr<OpenFolder> base;  // the folder the parent was made in, held open
-    QString parentPath;                // the new parent's full path, once made: for messages and opening
-    QList<MadeFolder> made;            // the parent first (while it is to remove), then every sub-folder made
-    int alreadyThere = 0;              // lines whose folder was there already (repeats included)
+    std::shared_ptr<OpenFolder> base;  // the folder the parents are in, held open
+    QString basePath;                  // its path when opened, for messages
+    QList<ParentOutcome> parents;      // in the order reached
+    QList<MadeFolder> made;            // each parent made, then the sub-folders made in it
+    int alreadyThere = 0;              // lines whose folder was there already, over all parents
 
     bool isEmpty() const { return made.isEmpty(); }
-    // The parent is among the folders made (only it lies directly in the base).
-    bool holdsParent() const;
-    // Sub-folders made, the parent not counted.
-    qsizetype subFoldersMade() const { return made.size() - (holdsParent() ? 1 : 0); }
+    // Parents among the folders made (only they lie directly in the base).
+    qsizetype parentsMade() const;
+    bool holdsParent() const { return parentsMade() > 0; }
+    // Sub-folders made, the parents not counted.
+    qsizetype subFoldersMade() const { return made.size() - parentsMade(); }
+    // The full path of the first parent reached, for messages and opening;
+    // empty before one is.
+    QString parentPath() const;
     // The full path of a folder of `made`, for messages.
     QString pathOf(const MadeFolder& folder) const;
 };
@@ -48,14 +67,16 @@ public:
 };
 
 // Makes `parentName` in the open `base` (adding "#" while the name is
-// taken), then the folder of every Ok and Unsafe line of `preview` inside
-// it; Repeat lines count as done and Blank lines make nothing. The preview
-// must hold no Refused line. Every level is made and opened relative to the
-// open folder above it, never by a path from the root, and a level that
-// another program swaps for a link or another folder meanwhile stops the
-// press. A failure stops at that folder and leaves as a RuntimeError;
-// `record` then holds what was made up to there.
-void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName,
+// taken), or with FillIn takes the folder of that name when there is one,
+// then the folder of every line of `preview` that makes one inside it
+// (levels there already are kept); Repeat lines count as done and Blank lines
+// make nothing. The preview must hold no Refused line. Every level is made
+// and opened relative to the open folder above it, never by a path from the
+// root, and a level that another program swaps for a link or another folder
+// meanwhile stops the press. What is made is added to `record` (whose base
+// must be `base`), with the parent's outcome; a failure stops at that folder
+// and leaves as a RuntimeError, `record` holding what was made up to there.
+void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
                     const QList<LinePreview>& preview, CreationRecord& record, CreationProgress* progress = nullptr);
 
 }  // namespace kestrune

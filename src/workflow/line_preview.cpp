@@ -299,7 +299,9 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
     return preview;
 }
 
-QString toolTipFor(const LinePreview& preview)
+namespace {
+
+QString toolTipOf(const LinePreview& preview)
 {
     switch (preview.status) {
     case LineStatus::Ok:
@@ -315,8 +317,18 @@ QString toolTipFor(const LinePreview& preview)
         return texts::previewMadeWithWarning.arg(preview.folder, preview.reason);
     case LineStatus::Waiting:
         return preview.reason;
+    case LineStatus::Exists:
+        return texts::previewExists.arg(preview.folder);
     }
     return {};
+}
+
+}  // namespace
+
+QString toolTipFor(const LinePreview& preview)
+{
+    const QString tip = toolTipOf(preview);
+    return preview.composed ? tip + u'\n' + texts::previewComposed : tip;
 }
 
 QString refusalMessage(const QStringList& names, const QList<LinePreview>& preview, const QList<int>& lineNumbers)

@@ -22,12 +22,14 @@ enum class LineStatus {
     Unsafe,    // made, but Windows cannot hold the name or changes it
     Notation,  // made as written, but a {…} in it fits no notation
     Waiting,   // makes nothing until a value it asks for is given
+    Exists,    // filling in an existing folder: it is there already and is used as it is
 };
 
 // True for the statuses whose folder the press makes (or finds there).
 constexpr bool makesFolder(LineStatus status)
 {
-    return status == LineStatus::Ok || status == LineStatus::Unsafe || status == LineStatus::Notation;
+    return status == LineStatus::Ok || status == LineStatus::Unsafe || status == LineStatus::Notation ||
+           status == LineStatus::Exists;
 }
 
 struct LinePreview {
@@ -40,6 +42,8 @@ struct LinePreview {
     // Refused, Unsafe, Notation and Waiting: a short reason for the tool tip
     // and the refusal box.
     QString reason;
+    // The folder differs from the line as written: its names were put in NFC.
+    bool composed = false;
 };
 
 // Where a folder lies, as it matters to the names made in it.

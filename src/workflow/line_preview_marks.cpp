@@ -1,3 +1,4 @@
+#include "disk_comparison.h"
 #include "folder_list_workflow.h"
 #include "folder_names.h"
 #include "workflow_texts.h"
@@ -23,6 +24,8 @@ ItemMark markFor(LineStatus status)
         return ItemMark::Notation;
     case LineStatus::Waiting:
         return ItemMark::Waiting;
+    case LineStatus::Exists:
+        return ItemMark::Exists;
     }
     return ItemMark::None;
 }
@@ -40,6 +43,12 @@ void FolderListWorkflow::showPreview()
 {
     const PreviewTarget target{state_.baseFolder, parentNameFrom(c_.parentNameEdit.text()), state_.volume};
     state_.preview = previewList(state_.lines, target, state_.notation);
+    if (state_.fillIn) {
+        try {
+            compareWithDisk(state_.preview, *folders_.openFolder(state_.baseFolder), state_.volume.windowsFileSystem);
+        } catch (const RuntimeError&) {  // the list's folder is gone: the press will say so
+        }
+    }
     QList<PreviewRow> rows = previewRows(state_.lines, state_.preview);
     // Typing in the name box changes the statuses, not the rows: only a new
     // value or date adds or removes rows.
@@ -53,6 +62,12 @@ void FolderListWorkflow::showPreview()
     state_.rows = std::move(rows);
     const PreviewRow parent = parentRow(state_.preview);
     c_.parentNameEdit.setMark(markFor(parent.status), parent.toolTip);
+}
+
+void FolderListWorkflow::setFillIn(bool fillIn)
+{
+    state_.fillIn = fillIn;
+    onParentNameEdited();
 }
 
 void FolderListWorkflow::onParentNameEdited()

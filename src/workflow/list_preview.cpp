@@ -1,5 +1,6 @@
 #include "list_preview.h"
 
+#include "unicode_names.h"
 #include "workflow_texts.h"
 
 #include <algorithm>
@@ -18,17 +19,19 @@ int weightOf(LineStatus status)
     switch (status) {
     case LineStatus::Blank:
         return 0;
+    case LineStatus::Exists:
+        return 1;
     case LineStatus::Repeat:
     case LineStatus::Ok:
-        return 1;
-    case LineStatus::Notation:
         return 2;
-    case LineStatus::Unsafe:
+    case LineStatus::Notation:
         return 3;
-    case LineStatus::Waiting:
+    case LineStatus::Unsafe:
         return 4;
-    case LineStatus::Refused:
+    case LineStatus::Waiting:
         return 5;
+    case LineStatus::Refused:
+        return 6;
     }
     return 0;
 }
@@ -67,6 +70,8 @@ qint64 ListPreview::folderCount() const
 QString ListPreview::refusal(const QStringList& lines) const
 {
     Q_UNUSED(lines);
+    if (!parentsInTheWay.isEmpty())
+        return texts::parentsInTheWay.arg(parentsInTheWay.join(texts::listSeparator));
     if (std::any_of(parents.cbegin(), parents.cend(),
                     [](const LinePreview& parent) { return parent.status == LineStatus::Refused; }))
         return texts::badParentName;
@@ -93,8 +98,9 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
     preview.parentWaitingFor = parentNames.missingValues;
     for (const NotationResult& result : parentNames.results) {
         LinePreview parent;
-        parent.folder = result.text;
-        if (result.text.isEmpty() || result.valueAddsLevel) {
+        const QString name = composedName(result.text);
+        parent.folder = name;
+        if (name.isEmpty() || result.valueAddsLevel) {
             // A value may neither empty the name nor add a level to it.
             parent.status = LineStatus::Refused;
             parent.reason = texts::reasonNotOneFolder;
@@ -120,14 +126,16 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
         if (parent.folder.size() > lineTarget.parentName.size())
             lineTarget.parentName = parent.folder;
     }
-    QStringList texts;
-    texts.reserve(preview.expanded.entries.size());
+    // Made and compared in NFC: a decomposed twin of a line is the same folder.
+    QStringList names;
+    names.reserve(preview.expanded.entries.size());
     for (const ExpandedEntry& entry : std::as_const(preview.expanded.entries))
-        texts.append(entry.text);
-    preview.entries = previewLines(texts, lineTarget);
+        names.append(composedName(entry.text));
+    preview.entries = previewLines(names, lineTarget);
     for (qsizetype index = 0; index < preview.entries.size(); ++index) {
         const ExpandedEntry& entry = preview.expanded.entries.at(index);
         LinePreview& line = preview.entries[index];
+        line.composed = names.at(index) != entry.text;
         if (line.status == LineStatus::Repeat)
             line.sameAsLine = preview.expanded.entries.at(line.sameAsLine - 1).line + 1;
         if (entry.valueAddsLevel && line.status != LineStatus::Blank) {
@@ -199,9 +207,12 @@ PreviewRow parentRow(const ListPreview& preview)
     }
     if (preview.parents.isEmpty())
         return row;
+    const auto tipOf = [](const LinePreview& parent) {
+        return parent.status == LineStatus::Exists ? texts::parentExists.arg(parent.folder) : toolTipFor(parent);
+    };
     if (!preview.parentShowsResults && preview.parents.size() == 1) {
         row.status = preview.parents.first().status;
-        row.toolTip = toolTipFor(preview.parents.first());
+        row.toolTip = tipOf(preview.parents.first());
         return row;
     }
     // Several parents, or one the notation made: each is named.
@@ -210,8 +221,12 @@ PreviewRow parentRow(const ListPreview& preview)
     QStringList tip{texts::parentsHeading.arg(preview.parents.size())};
     for (qsizetype index = 0; index < std::min(preview.parents.size(), mostParentsShown); ++index) {
         const LinePreview& parent = preview.parents.at(index);
-        tip.append(parent.status == LineStatus::Ok ? parent.folder
-                                                   : texts::parentWithReason.arg(parent.folder, parent.reason));
+        if (parent.status == LineStatus::Ok)
+            tip.append(parent.folder);
+        else if (parent.status == LineStatus::Exists)
+            tip.append(texts::parentWithReason.arg(parent.folder, texts::parentIsThere));
+        else
+            tip.append(texts::parentWithReason.arg(parent.folder, parent.reason));
     }
     if (preview.parents.size() > mostParentsShown)
         tip.append(texts::undoMoreLines.arg(preview.parents.size() - mostParentsShown));

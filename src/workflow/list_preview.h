@@ -20,7 +20,18 @@ struct ListPreview {
     bool parentShowsResults = false;  // the parent name's notation changed it
     QStringList parentWaitingFor;     // values the parent name still lacks
     QStringList waitingFor;           // values still missing, from the lines or the parent name
+    // Compared with the disk to fill in existing parents (see
+    // compareWithDisk): then each parent's own entries, with the names found
+    // there; `entries` then says what holds for every parent.
+    bool filledIn = false;
+    QList<QList<LinePreview>> entriesByParent;
+    QStringList parentsInTheWay;  // parents that stand on the disk as a file or a link
 
+    // The entries as parent `parent` gets them.
+    const QList<LinePreview>& entriesFor(qsizetype parent) const
+    {
+        return filledIn ? entriesByParent.at(parent) : entries;
+    }
     // Folders made in all, every parent counted (saturated).
     qint64 folderCount() const;
     // What the press would say instead of making anything; empty when it may go.

@@ -31,6 +31,7 @@ struct WorkflowState {
     QStringList lines;   // the lines of the list loaded, in order
     ListState listState = ListState::NotReady;
     NotationSettings notation;  // the date and values the lines are filled in with
+    bool fillIn = false;        // 「既存のフォルダーに追加」: existing parents are filled in, not renamed
     // What the create button would do with the list, for the parent name as
     // last typed, and the names list's rows that show it; empty in the
     // Readme viewer and after a press.

@@ -35,6 +35,12 @@ inline const QString previewMadeWithWarning = QStringLiteral("作成されます
 inline const QString previewBlank = QStringLiteral("空行のため作成しません");
 inline const QString previewRepeat = QStringLiteral("%1行目と同じフォルダーです");
 inline const QString previewRefused = QStringLiteral("作成できません: %1");
+inline const QString previewExists = QStringLiteral("既にあります（そのまま使います）: %1");
+inline const QString previewComposed =
+    QStringLiteral("濁点などが分かれた文字を、ひとまとまりの文字（Unicode NFC）に直して作成します");
+inline const QString parentExists = QStringLiteral("既にあります（この中に追加します）: %1");
+inline const QString parentIsThere = QStringLiteral("既存");
+inline const QString reasonNotAFolderThere = QStringLiteral("「%1」がフォルダーではありません（ファイルかリンク）");
 // A refused line in the refusal box: "N行目: name（reason）", then how many
 // more are not listed.
 inline const QString refusedLine = QStringLiteral("%1行目: %2（%3）");
@@ -48,6 +54,8 @@ inline const QString parentWithReason = QStringLiteral("%1（%2）");
 // The press refused because of the notation.
 inline const QString valuesMissing =
     QStringLiteral("値が入力されていません: %1\n名前の一覧のメニュー「値を変更…」で入力してください。");
+inline const QString parentsInTheWay =
+    QStringLiteral("親ディレクトリの名前のファイルかリンクがあるため、追加できません: %1");
 inline const QString tooManyFolders = QStringLiteral("フォルダーが多すぎます（%1 個。1 回に %2 個まで）");
 // Why a line is refused or is a warning.
 inline const QString reasonValueAddsLevel = QStringLiteral("値に「/」か「\\」があります（値で階層は増やせません）");
@@ -79,6 +87,15 @@ inline const QString completionDetails =
     QStringLiteral("作成先: %1\n作成したフォルダー: %2 個（ほかに親ディレクトリ）\n既にあったフォルダー: %3 個\n"
                    "ダブルクリックで開きます。Ctrl+Z で取り消せます。");
 
+inline const QString completionFilledIn =
+    QStringLiteral("作成先: %1（既存のフォルダーに追加）\n作成したフォルダー: %2 個\n既にあったフォルダー: %3 個\n"
+                   "ダブルクリックで開きます。Ctrl+Z で取り消せます。");
+// Several parents: one line each.
+inline const QString completionParents =
+    QStringLiteral("作成先: %1\n%2\nダブルクリックで開きます。Ctrl+Z で取り消せます。");
+inline const QString completionParent = QStringLiteral("%1: 新規 %2／既存 %3");
+inline const QString completionParentFilledIn = QStringLiteral("%1（既存のフォルダー）: 新規 %2／既存 %3");
+
 // ---- Undoing a press: the question before and the report after ----
 inline const QString undoTitle = QStringLiteral("作成の取り消し");
 inline const QString undoAsk = QStringLiteral("作成したフォルダー %1 個を削除しますか？");
@@ -89,6 +106,9 @@ inline const QString undoAskParent = QStringLiteral("親ディレクトリ（こ
 inline const QString undoAskParentStays = QStringLiteral("親ディレクトリ（削除しません）: %1");
 inline const QString undoRemoved = QStringLiteral("作成したフォルダー %1 個を削除しました。");
 inline const QString undoRemovedWithParent = QStringLiteral("作成したフォルダー %1 個と親ディレクトリを削除しました。");
+inline const QString undoRemovedWithParents =
+    QStringLiteral("作成したフォルダー %1 個と親ディレクトリ %2 個を削除しました。");
+inline const QString undoAskParents = QStringLiteral("親ディレクトリ %1 個（作成した %2 個はこれも削除します）: %3");
 inline const QString undoKeptHeading = QStringLiteral("削除しなかったフォルダー（%1 個）:");
 inline const QString undoKeptLine = QStringLiteral("%1（%2）");
 inline const QString undoFailedHeading = QStringLiteral("削除できなかったフォルダー（%1 個）:");

@@ -23,6 +23,7 @@ public:
     FolderId makeFolder(const QString& name) override;
     std::unique_ptr<OpenFolder> openFolder(const QString& name) override;
     FolderEntry entry(const QString& name) const override;
+    QList<NamedEntry> entries() const override;
     bool removeEmptyFolder(const QString& name) override;
 
 private:
@@ -31,7 +32,7 @@ private:
 };
 
 // Real folder making that records every call and can fail chosen calls:
-// "openBase", "makeFolder", "openFolder", "entry", "removeEmptyFolder".
+// "openBase", "makeFolder", "openFolder", "entry", "entries", "removeEmptyFolder".
 class FakeFolders final : public Folders {
 public:
     std::unique_ptr<OpenFolder> openFolder(const QString& path) override
@@ -63,6 +64,12 @@ inline FolderEntry FakeOpenFolder::entry(const QString& name) const
 {
     calls_.faults.call(QStringLiteral("entry"));
     return real_->entry(name);
+}
+
+inline QList<NamedEntry> FakeOpenFolder::entries() const
+{
+    calls_.faults.call(QStringLiteral("entries"));
+    return real_->entries();
 }
 
 inline bool FakeOpenFolder::removeEmptyFolder(const QString& name)

@@ -74,6 +74,8 @@ private slots:
                                      << "mainWindow" << QRect(0, 0, 401, 297);
         QTest::newRow("parentNameLabel") << "parentNameLabel"
                                          << "mainWindow" << QRect(192, 184, 201, 16);
+        QTest::newRow("fillInBox") << "fillInBox"
+                                   << "mainWindow" << QRect(192, 218, 201, 22);
         QTest::newRow("readmeOkButton") << "readmeOkButton"
                                         << "readmePanel" << QRect(152, 272, 97, 17);
         QTest::newRow("readmeText") << "readmeText"
@@ -178,7 +180,7 @@ private slots:
         QCOMPARE(form.folderList().toolTip(),
                  QStringLiteral("フォルダー名の記述してあるファイルがある、フォルダーを選択して下さい。"));
         for (const char* name : {"readmePanel", "readmeOkButton", "readmeText", "parentNameEdit", "exitButton",
-                                 "createButton", "namesList", "driveList", "parentNameLabel"})
+                                 "createButton", "namesList", "driveList", "parentNameLabel", "fillInBox"})
             QVERIFY2(form.findChild<QWidget*>(QLatin1String(name))->toolTip().isEmpty(), name);
     }
 
@@ -198,9 +200,9 @@ private slots:
         form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QStringList expected{"driveList",  "folderList", "namesList",      "createButton",
-                                   "exitButton", "fileList",   "parentNameEdit", "driveList"};
-        QCOMPARE(tabCycle(form, &form.driveList(), 7), expected);
+        const QStringList expected{"driveList", "folderList",     "namesList", "createButton", "exitButton",
+                                   "fileList",  "parentNameEdit", "fillInBox", "driveList"};
+        QCOMPARE(tabCycle(form, &form.driveList(), 8), expected);
     }
 
     void frameCoversAndLocksEverythingWhenShown()

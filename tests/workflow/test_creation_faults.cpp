@@ -46,7 +46,7 @@ public:
     {
         if (lineNumber != 1)
             return;
-        swappedPath = level_.isEmpty() ? record_.parentPath : joinPath(record_.parentPath, level_);
+        swappedPath = level_.isEmpty() ? record_.parentPath() : joinPath(record_.parentPath(), level_);
         swapped = ::renameat2(AT_FDCWD, QFile::encodeName(swappedPath).constData(), AT_FDCWD,
                               QFile::encodeName(link_).constData(), RENAME_EXCHANGE) == 0;
     }
@@ -161,8 +161,10 @@ private slots:
         SwapAfterFirstLine swap(record, level, base + QStringLiteral("/link"));
         PosixFolders folders;
 
-        const std::optional<RuntimeError> error =
-            raisedError([&] { makeFolderTree(folders.openFolder(base), QStringLiteral("P"), preview, record, &swap); });
+        const std::optional<RuntimeError> error = raisedError([&] {
+            makeFolderTree(folders.openFolder(base), QStringLiteral("P"), ParentChoice::NewName, preview, record,
+                           &swap);
+        });
 
         QVERIFY(swap.swapped);
         QCOMPARE(

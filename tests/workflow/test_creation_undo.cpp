@@ -44,7 +44,8 @@ std::optional<RuntimeError> press(Folders& folders, const QString& base, const Q
                                   CreationRecord& record)
 {
     const QList<LinePreview> preview = previewLines(lines, PreviewTarget{base + u'/', u"親"_s});
-    return raisedError([&] { makeFolderTree(folders.openFolder(base), u"親"_s, preview, record); });
+    return raisedError(
+        [&] { makeFolderTree(folders.openFolder(base), u"親"_s, ParentChoice::NewName, preview, record); });
 }
 
 // The folders a record still holds, relative to its base.
@@ -188,8 +189,8 @@ private slots:
 
         QCOMPARE(notRemoved(outcome, base), stays);
         QCOMPARE(tree(base), after);
-        QCOMPARE(outcome.removed + int(outcome.parentRemoved), int(pressed.made.size() - stays.size()));
-        QCOMPARE(outcome.parentRemoved, !stays.join(u' ').contains(u"親 "_s) && !pressed.isEmpty());
+        QCOMPARE(outcome.removed + outcome.parentsRemoved, int(pressed.made.size() - stays.size()));
+        QCOMPARE(outcome.parentsRemoved == 1, !stays.join(u' ').contains(u"親 "_s) && !pressed.isEmpty());
         checkRemovalsFollowTheRecord(undoCalls.removed, pressed);
         QCOMPARE(recorded(record), remaining);
     }
@@ -233,7 +234,7 @@ private slots:
         if (!readOnly) {
             QVERIFY(outcome.removedAll());
             QCOMPARE(outcome.removed, int(made - 1));
-            QVERIFY(outcome.parentRemoved);
+            QCOMPARE(outcome.parentsRemoved, 1);
             QCOMPARE(tree(base), QStringList{});
             QVERIFY(record.isEmpty());
             return;
@@ -281,7 +282,7 @@ private slots:
         QFETCH(QString, report);
         UndoOutcome outcome;
         outcome.removed = 3;
-        outcome.parentRemoved = parent;
+        outcome.parentsRemoved = parent ? 1 : 0;
         for (int n = 1; n <= kept; ++n)
             outcome.kept.append({u"/t/親/%1"_s.arg(n), KeptBecause::HoldsEntries, u"中身があるため"_s});
         for (int n = 1; n <= failures; ++n)  // a "%1" in a name stays as it is
@@ -290,7 +291,8 @@ private slots:
 
         CreationRecord record;
         QCOMPARE(undoQuestion(record), QString());
-        record.parentPath = u"/t/親#"_s;
+        record.basePath = u"/t"_s;
+        record.parents.append({u"親#"_s, parent});
         if (parent)
             record.made.append({u"親#"_s, FolderId{}});
         for (int n = 1; n <= 3; ++n)

@@ -5,8 +5,11 @@
 #include "os_error.h"
 #include "posix_texts.h"
 
+#include <QFile>
+
 #include <array>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -150,6 +153,72 @@ FolderEntry PosixOpenFolder::entry(const QString& name) const
     if (const int error = inspect(descriptor_, nativeName(name, path).constData(), there); error != 0)
         throw errorFromErrno(error, path);
     return there;
+}
+
+namespace {
+
+class DirCloser {
+public:
+    explicit DirCloser(DIR* dir) : dir_(dir) {}
+    ~DirCloser() { ::closedir(dir_); }
+    DirCloser(const DirCloser&) = delete;
+    DirCloser& operator=(const DirCloser&) = delete;
+
+private:
+    DIR* dir_;
+};
+
+EntryKind kindOf(int folder, const dirent& entry)
+{
+    switch (entry.d_type) {
+    case DT_DIR:
+        return EntryKind::Folder;
+    case DT_LNK:
+        return EntryKind::Link;
+    case DT_UNKNOWN:
+        break;
+    default:
+        return EntryKind::Other;
+    }
+    struct stat info {};
+    if (::fstatat(folder, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return EntryKind::Other;
+    return S_ISDIR(info.st_mode) ? EntryKind::Folder : S_ISLNK(info.st_mode) ? EntryKind::Link : EntryKind::Other;
+}
+
+}  // namespace
+
+QList<NamedEntry> PosixOpenFolder::entries() const
+{
+    // The held descriptor names the folder without reading it; a listing
+    // needs one opened for reading, through it, so that it is the same folder.
+    const int readable = ::openat(descriptor_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (readable < 0)
+        throw errorFromErrno(errno, path_);
+    DIR* dir = ::fdopendir(readable);
+    if (dir == nullptr) {
+        const int error = errno;
+        ::close(readable);
+        throw errorFromErrno(error, path_);
+    }
+    const DirCloser closeOnExit(dir);
+    QList<NamedEntry> found;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (entry == nullptr) {
+            if (errno != 0)
+                throw errorFromErrno(errno, path_);
+            return found;
+        }
+        const QByteArray bytes(entry->d_name);
+        if (bytes == "." || bytes == "..")
+            continue;
+        QString name = QFile::decodeName(bytes);
+        if (QFile::encodeName(name) != bytes)
+            continue;
+        found.append({std::move(name), kindOf(::dirfd(dir), *entry)});
+    }
 }
 
 bool PosixOpenFolder::removeEmptyFolder(const QString& name)

@@ -6,7 +6,8 @@ namespace kestrune {
 
 // One folder held open by a descriptor (O_PATH, O_DIRECTORY, O_NOFOLLOW,
 // O_CLOEXEC): makes, opens, inspects and removes by name relative to it with
-// mkdirat(2), openat(2), statx(2), name_to_handle_at(2) and unlinkat(2).
+// mkdirat(2), openat(2), statx(2), name_to_handle_at(2) and unlinkat(2); lists
+// through a descriptor opened for reading from it.
 class PosixOpenFolder final : public OpenFolder {
 public:
     // Takes over `descriptor`, which must be an open folder.
@@ -20,6 +21,7 @@ public:
     FolderId makeFolder(const QString& name) override;
     std::unique_ptr<OpenFolder> openFolder(const QString& name) override;
     FolderEntry entry(const QString& name) const override;
+    QList<NamedEntry> entries() const override;
     bool removeEmptyFolder(const QString& name) override;
 
 private:

@@ -1,0 +1,35 @@
+#include "unicode_names.h"
+
+namespace kestrune {
+
+namespace {
+
+// Code points NFC leaves as they are, whatever follows them: Latin-1, the
+// ideographic space and punctuation, precomposed kana, unified kanji and the
+// full- and half-width forms. QString::normalized decomposes and composes
+// every string it is given; a list of Japanese names almost never needs it,
+// and the preview runs on every key typed in the name box.
+bool staysComposed(char16_t unit)
+{
+    return unit < 0x0300 || (unit >= 0x3000 && unit <= 0x3098) || (unit >= 0x309B && unit <= 0x30FF) ||
+           (unit >= 0x4E00 && unit <= 0x9FFF) || (unit >= 0xFF00 && unit <= 0xFFEF);
+}
+
+}  // namespace
+
+QString composedName(const QString& name)
+{
+    for (const QChar c : name) {
+        if (!staysComposed(c.unicode()))
+            return name.normalized(QString::NormalizationForm_C);
+    }
+    return name;
+}
+
+QString nameKey(const QString& name, bool windowsFileSystem)
+{
+    const QString composed = composedName(name);
+    return windowsFileSystem ? composed.toCaseFolded() : composed;
+}
+
+}  // namespace kestrune
