@@ -163,6 +163,18 @@ private slots:
         QTest::newRow("a date that is none")
             << args({"--create", "LIST", "--date", "2026-02-30"}) << QByteArray("a\n") << QByteArray() << QStringList()
             << 2 << QString() << QStringLiteral("日付が正しくありません") << untouched;
+        QTest::newRow("--existing fills the parent in")
+            << args({"--create", "LIST", "--parent", "P", "--existing"}) << QByteArray("a\nb\n") << QByteArray()
+            << QStringList{QStringLiteral("P"), QStringLiteral("P/a")} << 0 << QStringLiteral("TEMP/P\n") << QString()
+            << QStringList{QStringLiteral("P"), QStringLiteral("P/a"), QStringLiteral("P/b"), QStringLiteral("into")};
+        QTest::newRow("--existing, dry run")
+            << args({"--create", "LIST", "--parent", "P", "--existing", "--dry-run"}) << QByteArray("a\nb\n")
+            << QByteArray() << QStringList{QStringLiteral("P"), QStringLiteral("P/a")} << 0
+            << QStringLiteral("1\texists\ta\n2\tok\tb\n") << QString()
+            << QStringList{QStringLiteral("P"), QStringLiteral("P/a"), QStringLiteral("into")};
+        QTest::newRow("several parents, dry run")
+            << args({"--create", "LIST", "--parent", "{A,B}", "--dry-run"}) << QByteArray("x\n") << QByteArray()
+            << QStringList() << 0 << QStringLiteral("1\tok\tTEMP/A/x\n1\tok\tTEMP/B/x\n") << QString() << untouched;
         QTest::newRow("-h") << args({"-h"}) << QByteArray() << QByteArray() << QStringList() << 0
                             << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("help") << args({"--help"}) << QByteArray() << QByteArray() << QStringList() << 0
