@@ -5,6 +5,7 @@
 #include "folder_list_workflow.h"
 #include "mounted_volumes.h"
 #include "posix_list_reader.h"
+#include "posix_list_writer.h"
 #include "recent_lists.h"
 #include "workflow_fixture.h"
 
@@ -23,6 +24,7 @@ struct QuietWindow {
     test::FakeFolderList folderList;
     test::FakeFileList fileList;
     PosixListReader lists;
+    PosixListWriter writer;
     ProcMountTable mounts;  // the real one: reading it is part of a load's cost
     test::FakeClock clock;
     test::TemporarySettings settings;
@@ -32,7 +34,7 @@ struct QuietWindow {
     WorkflowControls controls() { return {namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList}; }
     WorkflowHost host(Folders& folders)
     {
-        return {desktop, lists, folders, mounts, recentLists, rememberedValues, clock};
+        return {desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock};
     }
 };
 

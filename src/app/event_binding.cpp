@@ -42,6 +42,8 @@ EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderL
     bind(&window,                      &MainWindow::pathDropped,          [&workflow](const QString& path) { workflow.openPath(path); });
     bind(&window,                      &MainWindow::recentListChosen,     [&workflow](const QString& path) { workflow.openRecentList(path); });
     bind(&window.fillInBox(),          &QCheckBox::toggled,               [&workflow](bool fillIn) { workflow.setFillIn(fillIn); });
+    bind(&window,                      &MainWindow::listTextGiven,        [&workflow](const QString& text) { workflow.pasteList(text); });
+    bind(&window.saveAction(),         &QAction::triggered,               [&workflow](bool) { workflow.saveList(); });
     bind(&window.changeValuesAction(), &QAction::triggered,               [&workflow](bool) { workflow.changeValues(); });
     bind(&window.literalAction(),      &QAction::toggled,                 [&workflow](bool literal) { workflow.setNotationUsed(!literal); });
     // clang-format on

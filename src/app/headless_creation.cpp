@@ -11,6 +11,7 @@
 #include "posix_texts.h"
 #include "runtime_error.h"
 #include "system_clock.h"
+#include "table_reading.h"
 #include "text_file_reader.h"
 #include "workflow_texts.h"
 
@@ -137,7 +138,7 @@ int HeadlessCreation::create(const CommandLine& request)
 {
     QStringList lines;
     try {
-        lines = lists_.readList(request.list);
+        lines = linesFromTable(lists_.readList(request.list));
     } catch (const RuntimeError& error) {
         tell(texts::errorOccurred);
         tell(texts::numberedError.arg(error.number()).arg(error.description()));

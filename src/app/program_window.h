@@ -21,6 +21,7 @@ namespace kestrune {
 struct ProgramHost {
     Desktop& desktop;
     ListReader& lists;
+    ListWriter& writer;
     Folders& folders;
     const MountTable& mounts;
     const Clock& clock;

@@ -8,6 +8,7 @@
 #include "mounted_volumes.h"
 #include "posix_folders.h"
 #include "posix_list_reader.h"
+#include "posix_list_writer.h"
 #include "program_window.h"
 #include "qt_desktop.h"
 #include "system_clock.h"
@@ -39,11 +40,12 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
     try {
         kestrune::QtDesktop desktop(kestrune::texts::applicationName);
         kestrune::PosixListReader lists;
+        kestrune::PosixListWriter writer;
         kestrune::PosixFolders folders;
         const kestrune::ProcMountTable mounts;
         const kestrune::SystemClock clock;
         QSettings settings;
-        kestrune::ProgramWindow program({desktop, lists, folders, mounts, clock, settings});
+        kestrune::ProgramWindow program({desktop, lists, writer, folders, mounts, clock, settings});
         desktop.setParentWindow(&program.window());
         program.start();
         if (!line.path.isEmpty()) {

@@ -32,6 +32,9 @@ public:
     // A modal box with a field per value and, when asked, the reference
     // date; Enter accepts, Esc leaves it (none).
     virtual std::optional<ValueAnswer> askValues(const ValueQuestion& question) = 0;
+    // A modal box asking for a file name, `preset` in its field and selected
+    // so that typing replaces it; none when the person leaves it.
+    virtual std::optional<QString> askFileName(const QString& prompt, const QString& preset, const QString& title) = 0;
 };
 
 // Shows the busy pointer for its lifetime, so that every way out of a

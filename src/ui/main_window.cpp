@@ -11,8 +11,10 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDropEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -182,6 +184,21 @@ void MainWindow::buildNamesMenu()
     addAction(undoAction_);
     namesList_->addAction(undoAction_);
 
+    pasteAction_ = new QAction(texts::pasteCaption, this);
+    pasteAction_->setShortcut(QKeySequence::Paste);
+    pasteAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(pasteAction_);
+    namesList_->addAction(pasteAction_);
+    connect(pasteAction_, &QAction::triggered, this, [this] {
+        const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+        emit listTextGiven(clipboard != nullptr && clipboard->hasText() ? clipboard->text() : QString());
+    });
+    saveAction_ = new QAction(texts::saveCaption, this);
+    saveAction_->setShortcut(QKeySequence::Save);
+    saveAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(saveAction_);
+    namesList_->addAction(saveAction_);
+
     recentListsMenu_ = new QMenu(texts::recentListsCaption, this);
     connect(recentListsMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentListsMenu);
     namesList_->addAction(recentListsMenu_->menuAction());
@@ -241,15 +258,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-QString MainWindow::droppedPath(const QMimeData* mime) const
+MainWindow::Dropped MainWindow::dropped(const QMimeData* mime) const
 {
     // The viewer is answered with its OK button first, as with a click.
-    if (!readmeViewer_->isHidden() || mime == nullptr || !mime->hasUrls())
+    if (!readmeViewer_->isHidden() || mime == nullptr)
         return {};
-    const QList<QUrl> urls = mime->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile())
-        return {};
-    return urls.first().toLocalFile();
+    if (mime->hasUrls()) {
+        const QList<QUrl> urls = mime->urls();
+        if (urls.isEmpty() || !urls.first().isLocalFile())
+            return {};
+        return {urls.first().toLocalFile(), {}};
+    }
+    return {{}, mime->hasText() ? mime->text() : QString()};
 }
 
 bool MainWindow::takeDrag(QEvent* event)
@@ -258,7 +278,7 @@ bool MainWindow::takeDrag(QEvent* event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (droppedPath(drag->mimeData()).isEmpty())
+        if (dropped(drag->mimeData()).isEmpty())
             drag->ignore();
         else
             drag->acceptProposedAction();
@@ -266,13 +286,16 @@ bool MainWindow::takeDrag(QEvent* event)
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        const QString path = droppedPath(drop->mimeData());
-        if (path.isEmpty()) {
+        const Dropped what = dropped(drop->mimeData());
+        if (what.isEmpty()) {
             drop->ignore();
             return true;
         }
         drop->acceptProposedAction();
-        emit pathDropped(path);
+        if (!what.path.isEmpty())
+            emit pathDropped(what.path);
+        else
+            emit listTextGiven(what.text);
         return true;
     }
     default:
@@ -303,8 +326,10 @@ void MainWindow::coverControls(bool covered)
         if (child != readmeViewer_)
             child->setEnabled(!covered);
     }
-    if (undoAction_)
-        undoAction_->setEnabled(!covered);
+    for (QAction* action : {undoAction_, pasteAction_, saveAction_}) {
+        if (action)
+            action->setEnabled(!covered);
+    }
 }
 
 }  // namespace kestrune

@@ -62,12 +62,19 @@ public:
     QMenu& recentListsMenu() const { return *recentListsMenu_; }
     // 「値を変更…」 and 「記法を使わない」 (checkable) in the names list's menu.
     QAction& changeValuesAction() const { return *changeValuesAction_; }
+    // Ctrl+V (outside the name box) and 「貼り付け」: the clipboard's text as a
+    // list; Ctrl+S and 「一覧として保存…」.
+    QAction& pasteAction() const { return *pasteAction_; }
+    QAction& saveAction() const { return *saveAction_; }
     QAction& literalAction() const { return *literalAction_; }
     std::function<QStringList()> recentLists;
 
 signals:
     // A file or folder was dropped on the window: the first item's local path.
     void pathDropped(const QString& path);
+    // Text to take as a list: pasted (empty when the clipboard holds no
+    // text), or dropped on the window.
+    void listTextGiven(const QString& text);
     // A list file was chosen in 「最近使った一覧」.
     void recentListChosen(const QString& path);
     // The window is being closed from its title bar or the desktop.
@@ -85,8 +92,15 @@ private:
     void arrangeControls();
     void buildNamesMenu();
     void fillRecentListsMenu();
-    // The path a drag carrying `mime` would open; empty when it is refused.
-    QString droppedPath(const QMimeData* mime) const;
+    // What a drag carrying `mime` brings: a path to open, or text to take as
+    // a list (a file manager's drag carries both: the path wins); neither
+    // when it is refused.
+    struct Dropped {
+        QString path;
+        QString text;
+        bool isEmpty() const { return path.isEmpty() && text.isEmpty(); }
+    };
+    Dropped dropped(const QMimeData* mime) const;
     // Answers a drag or drop event; false for any other event.
     bool takeDrag(QEvent* event);
     void coverControls(bool covered);
@@ -104,6 +118,8 @@ private:
     QAction* undoAction_ = nullptr;
     QMenu* recentListsMenu_ = nullptr;
     QAction* changeValuesAction_ = nullptr;
+    QAction* pasteAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
     QAction* literalAction_ = nullptr;
 };
 

@@ -1,11 +1,15 @@
 #include "qt_desktop.h"
 
+#include "arrow_while_shown.h"
+#include "ui_texts.h"
 #include "values_dialog.h"
 #include "yes_no_box.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -60,6 +64,23 @@ bool QtDesktop::askYesNo(const QString& prompt, const QString& title)
 std::optional<ValueAnswer> QtDesktop::askValues(const ValueQuestion& question)
 {
     return kestrune::askValues(parent_, question);
+}
+
+std::optional<QString> QtDesktop::askFileName(const QString& prompt, const QString& preset, const QString& title)
+{
+    QInputDialog box(parent_);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(preset);
+    box.setOkButtonText(texts::ok);
+    box.setCancelButtonText(texts::cancel);
+    // Selected once shown, so that typing replaces the preset name.
+    if (auto* field = box.findChild<QLineEdit*>())
+        QMetaObject::invokeMethod(field, &QLineEdit::selectAll, Qt::QueuedConnection);
+    const ArrowWhileShown arrow;
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
 }
 
 void QtDesktop::setPointerShape(PointerShape shape)

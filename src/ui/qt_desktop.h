@@ -28,6 +28,7 @@ public:
     void openFolder(const QString& path) override;
     bool askYesNo(const QString& prompt, const QString& title = QString()) override;
     std::optional<ValueAnswer> askValues(const ValueQuestion& question) override;
+    std::optional<QString> askFileName(const QString& prompt, const QString& preset, const QString& title) override;
 
 private:
     QString applicationTitle_;

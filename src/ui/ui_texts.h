@@ -15,6 +15,8 @@ inline const QString folderListTip =
     QStringLiteral("フォルダー名の記述してあるファイルがある、フォルダーを選択して下さい。");
 // The names list's context menu, and Ctrl+Z.
 inline const QString undoCaption = QStringLiteral("作成を取り消す");
+inline const QString pasteCaption = QStringLiteral("貼り付け");
+inline const QString saveCaption = QStringLiteral("一覧として保存…");
 inline const QString recentListsCaption = QStringLiteral("最近使った一覧");
 inline const QString noRecentLists = QStringLiteral("（なし）");
 inline const QString changeValuesCaption = QStringLiteral("値を変更…");

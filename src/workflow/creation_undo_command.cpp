@@ -3,7 +3,10 @@
 #include "folder_names.h"
 #include "folder_paths.h"
 #include "line_preview.h"
+#include "table_reading.h"
 #include "workflow_texts.h"
+
+#include <utility>
 
 namespace kestrune {
 
@@ -25,15 +28,14 @@ void FolderListWorkflow::undoLastCreation()
     }
     // The record keeps what is still there to remove, for another Ctrl+Z;
     // the list comes back with the first undo only.
-    const ListBeforePress before = state_.beforeLastCreation;
-    state_.beforeLastCreation = ListBeforePress{};
-    if (before.listFilePath.isEmpty()) {
+    const std::optional<ListBeforePress> before = std::exchange(state_.beforeLastCreation, std::nullopt);
+    if (!before) {
         desktop_.showMessage(undoReport(outcome), texts::undoTitle);
         return;
     }
 
     // The folder list shows the list's folder again, without the removed parent.
-    const QString listFolder = before.baseFolder;
+    const QString listFolder = before->baseFolder;
     try {
         openFolder(listFolder);
     } catch (const RuntimeError&) {  // the list's folder is gone: the check below says so
@@ -41,18 +43,19 @@ void FolderListWorkflow::undoLastCreation()
     desktop_.showMessage(undoReport(outcome), texts::undoTitle);
 
     // The list comes back only as it was: a list file changed or gone since
-    // the press is not shown as if it were the one pressed.
-    bool unchanged = false;
+    // the press is not shown as if it were the one pressed. A pasted list
+    // has no file to change.
+    bool unchanged = before->listFilePath.isEmpty();
     try {
-        unchanged = lists_.readList(before.listFilePath) == before.lines;
+        unchanged = unchanged || linesFromTable(lists_.readList(before->listFilePath)) == before->lines;
     } catch (const RuntimeError&) {
     }
     if (!unchanged) {
         resetList();
-        desktop_.showMessage(texts::listChangedSincePress.arg(before.listFilePath), texts::undoTitle);
+        desktop_.showMessage(texts::listChangedSincePress.arg(before->listFilePath), texts::undoTitle);
         return;
     }
-    restoreList(before);
+    restoreList(*before);
 }
 
 void FolderListWorkflow::restoreList(const ListBeforePress& before)

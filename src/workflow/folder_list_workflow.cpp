@@ -3,8 +3,8 @@
 namespace kestrune {
 
 FolderListWorkflow::FolderListWorkflow(const WorkflowControls& controls, const WorkflowHost& host)
-    : c_(controls), desktop_(host.desktop), lists_(host.lists), folders_(host.folders), mounts_(host.mounts),
-      recentLists_(host.recentLists), rememberedValues_(host.rememberedValues), clock_(host.clock)
+    : c_(controls), desktop_(host.desktop), lists_(host.lists), writer_(host.writer), folders_(host.folders),
+      mounts_(host.mounts), recentLists_(host.recentLists), rememberedValues_(host.rememberedValues), clock_(host.clock)
 {
 }
 

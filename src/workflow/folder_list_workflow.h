@@ -5,6 +5,7 @@
 #include "desktop.h"
 #include "folders.h"
 #include "list_reader.h"
+#include "list_writer.h"
 #include "mount_table.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
@@ -26,6 +27,7 @@ struct WorkflowControls {
 struct WorkflowHost {
     Desktop& desktop;
     ListReader& lists;
+    ListWriter& writer;
     Folders& folders;
     const MountTable& mounts;
     RecentLists& recentLists;
@@ -53,6 +55,14 @@ public:
 
     // Reading the chosen list file (list_loading.cpp).
     void readListFile();
+    // Ctrl+V, 「貼り付け」 or text dropped on the window: `text` (a range
+    // copied from a spreadsheet, say) is the list, read as a list file is,
+    // and made in the folder open in the folder list. Empty text beeps.
+    void pasteList(const QString& text);
+    // Ctrl+S and 「一覧として保存…」 (list_saving.cpp): the list loaded is
+    // written as a list file into the folder open in the folder list, and is
+    // that file from then on.
+    void saveList();
 
     // The create button (folder_creation.cpp).
     void createFolders();
@@ -88,6 +98,8 @@ private:
     void onFolderChanged();
     // No list is loaded any more: the names list is empty and the press beeps.
     void resetList();
+    // Shows `lines` as the list loaded, ready for the press.
+    void showLoadedList(QStringList lines);
     // Works out the preview for the parent name typed and shows it: the
     // rows of the names list and the name box's status.
     void showPreview();
@@ -101,6 +113,7 @@ private:
     WorkflowControls c_;
     Desktop& desktop_;
     ListReader& lists_;
+    ListWriter& writer_;
     Folders& folders_;
     const MountTable& mounts_;
     RecentLists& recentLists_;

@@ -1,5 +1,8 @@
 #include "folder_list_workflow.h"
 #include "folder_names.h"
+#include "folder_paths.h"
+#include "list_text.h"
+#include "table_reading.h"
 #include "workflow_texts.h"
 
 #include <utility>
@@ -27,21 +30,50 @@ void FolderListWorkflow::readListFile()
         desktop_.showMessage(texts::errorOccurred);
         return;
     }
-    state_.lines = std::move(lines);
-
-    const bool readme = isReadmePath(state_.listFilePath);
-    if (readme) {
+    if (isReadmePath(state_.listFilePath)) {
         QString contents;
-        for (const QString& line : std::as_const(state_.lines))
+        for (const QString& line : std::as_const(lines))
             contents += line + QStringLiteral("\r\n");
         c_.readmeViewer.showText(contents);
+        state_.lines = linesFromTable(lines);
+        state_.listState = ListState::Ready;
+        c_.parentNameEdit.setText(texts::defaultParentName);
+        c_.parentNameEdit.selectAllAndFocus();
+        return;
     }
+    recentLists_.add(state_.listFilePath);
+    showLoadedList(linesFromTable(lines));
+}
+
+void FolderListWorkflow::pasteList(const QString& text)
+{
+    if (text.isEmpty()) {
+        desktop_.beep();
+        return;
+    }
+    // A list of its own, in the folder open now: no file is chosen.
+    resetList();
+    c_.fileList.choose(QString());
+    state_.baseFolder = withTrailingSeparator(c_.folderList.path());
+    state_.listFilePath.clear();
+    QStringList lines;
+    try {
+        lines = splitListText(text);
+    } catch (const RuntimeError&) {
+        // As a list file that long: the one message.
+        desktop_.beep();
+        desktop_.showMessage(texts::errorOccurred);
+        return;
+    }
+    showLoadedList(linesFromTable(lines));
+}
+
+void FolderListWorkflow::showLoadedList(QStringList lines)
+{
+    state_.lines = std::move(lines);
     state_.listState = ListState::Ready;
     c_.parentNameEdit.setText(texts::defaultParentName);
     c_.parentNameEdit.selectAllAndFocus();
-    if (readme)
-        return;
-    recentLists_.add(state_.listFilePath);
     // Every line explains itself before anything is made; the values its
     // notation asks for are asked with the list in view.
     state_.volume = volumePlaceOf(state_.baseFolder, mounts_);

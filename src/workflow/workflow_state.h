@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace kestrune {
 
 // Whether the names shown come from a list that the create button may make.
@@ -17,7 +19,7 @@ enum class ListState {
 
 // The list as it stood before a press: an undo of that press brings it back.
 struct ListBeforePress {
-    QString listFilePath;
+    QString listFilePath;  // empty for a pasted list
     QString baseFolder;
     QString typedParentName;  // exactly as typed, spaces and all
     QStringList lines;
@@ -40,7 +42,8 @@ struct WorkflowState {
     VolumePlace volume;  // where the list's folder lies
     // What the last press that made anything made: the undo works from it.
     CreationRecord lastCreation;
-    ListBeforePress beforeLastCreation;
+    // The list as it stood then; none once an undo has brought it back.
+    std::optional<ListBeforePress> beforeLastCreation;
     bool completionShown = false;  // the names list holds the completion line
 };
 

@@ -12,9 +12,12 @@
 #include "workflow_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
@@ -36,7 +39,8 @@ namespace {
 struct Running {
     explicit Running(std::function<void()> quit = {}, QSettings* sharedSettings = nullptr)
         : program(
-              ProgramHost{desktop, lists, folders, mounts, clock, sharedSettings ? *sharedSettings : settings.settings},
+              ProgramHost{desktop, lists, writer, folders, mounts, clock,
+                          sharedSettings ? *sharedSettings : settings.settings},
               quit ? std::move(quit) : [this] { ++quits; })
     {
         program.start();
@@ -53,6 +57,7 @@ struct Running {
 
     FakeDesktop desktop;
     FakeListReader lists;
+    PosixListWriter writer;
     FakeFolders folders;
     FakeMountTable mounts;
     FakeClock clock;
@@ -419,6 +424,45 @@ private slots:
         menu.actions().at(1)->trigger();
         QCOMPARE(run.names(), QStringList{QStringLiteral("a")});
         QCOMPARE(run.window().fileList().chosenName(), QStringLiteral("first.txt"));
+    }
+
+    // A range pasted from a spreadsheet is a list: columns are levels, an
+    // empty cell takes the one above. The press and the undo work on it as
+    // on a file, and saved, it is that file from then on.
+    void aPastedTableIsAListThatCanBeKept()
+    {
+        QTemporaryDir dir;
+        Running run;
+        QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
+        run.program.open(dir.path());
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        QTest::keyClick(&run.window().namesList(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(run.desktop.beeps, 1);  // nothing to paste
+
+        clipboard->setText(QStringLiteral("顧客A\t見積\n\t請求\n顧客B\t見積\n"));
+        run.window().parentNameEdit().setFocus();  // the name box keeps its own paste
+        QTest::keyClick(&run.window().parentNameEdit(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(run.names().isEmpty());
+        QTest::keyClick(&run.window().namesList(), Qt::Key_V, Qt::ControlModifier);
+        const QStringList pasted{"顧客A/見積", "顧客A/請求", "顧客B/見積"};
+        QCOMPARE(run.names(), pasted);
+        QCOMPARE(run.window().fileList().chosenName(), QString());
+
+        run.desktop.fileNames = {QStringLiteral("月次")};
+        run.window().saveAction().trigger();
+        QCOMPARE(run.desktop.fileNamePrompts.first().section(u'|', 1), QStringLiteral("一覧.txt"));
+        QFile saved(dir.path() + QStringLiteral("/月次.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("\xEF\xBB\xBF") + pasted.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+        QCOMPARE(run.window().fileList().chosenName(), QStringLiteral("月次.txt"));
+
+        QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
+        QVERIFY(QFileInfo(dir.path() + QStringLiteral("/新規ディレクトリ/顧客A/請求")).isDir());
+        run.window().undoAction().trigger();
+        QCOMPARE(run.names(), pasted);
+        QCOMPARE(run.state().listFilePath, cleanPath(dir.path()) + QStringLiteral("/月次.txt"));
+        QVERIFY(run.desktop.boxes.size() == 1);  // the undo's report only
     }
 
     // The window comes back at the size it was left at, and Qt's own words

@@ -165,6 +165,7 @@ struct MemoryFixture {
     test::FakeFileList fileList;
     test::FakeDesktop desktop;
     fuzz::MemoryListReader lists;
+    PosixListWriter writer;
     test::FakeFolders folders;
     test::FakeMountTable mounts;
     test::FakeClock clock;
@@ -173,7 +174,7 @@ struct MemoryFixture {
     RememberedValues rememberedValues{settings};
     FolderListWorkflow workflow{
         WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, folders, mounts, recentLists, rememberedValues, clock}};
+        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock}};
 };
 
 }  // namespace

@@ -68,6 +68,15 @@ public:
         return valueAnswers.takeFirst();
     }
 
+    // Answered from `fileNames` in turn; none (Esc) when they run out.
+    std::optional<QString> askFileName(const QString& prompt, const QString& preset, const QString&) override
+    {
+        fileNamePrompts.append(prompt + u'|' + preset);
+        if (fileNames.isEmpty())
+            return std::nullopt;
+        return fileNames.takeFirst();
+    }
+
     QStringList prompts() const
     {
         QStringList out;
@@ -84,6 +93,8 @@ public:
     QList<bool> answers;
     QList<ValueQuestion> valueQuestions;
     QList<ValueAnswer> valueAnswers;
+    QStringList fileNamePrompts;
+    QStringList fileNames;
     QList<Box> boxes;
     int pointer = NormalPointer;
     QList<int> pointerHistory;

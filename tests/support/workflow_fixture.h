@@ -7,6 +7,7 @@
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
 #include "folder_list_workflow.h"
+#include "posix_list_writer.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
 
@@ -46,6 +47,7 @@ struct WorkflowFixture {
     FakeFileList fileList;
     FakeDesktop desktop;
     FakeListReader lists;
+    PosixListWriter writer;
     FakeFolders folders;
     FakeMountTable mounts;
     FakeClock clock;
@@ -54,7 +56,7 @@ struct WorkflowFixture {
     RememberedValues rememberedValues{settings.settings};
     FolderListWorkflow workflow{
         WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, folders, mounts, recentLists, rememberedValues, clock}};
+        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock}};
 };
 
 // Writes `bytes` to `dir`/`name` and returns the full path; fails the test run

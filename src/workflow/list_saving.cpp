@@ -1,0 +1,65 @@
+#include "folder_list_workflow.h"
+#include "folder_paths.h"
+#include "workflow_texts.h"
+
+namespace kestrune {
+
+namespace {
+
+// The file name the person typed, as a list file's: ".txt" added when it
+// has none. Empty when it names no single file.
+QString listFileNameFrom(const QString& typed)
+{
+    QString name = typed.trimmed();
+    const bool oneFile = !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
+                         std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20; });
+    if (!oneFile)
+        return {};
+    if (!name.endsWith(texts::listFileExtension, Qt::CaseInsensitive))
+        name += texts::listFileExtension;
+    return name;
+}
+
+}  // namespace
+
+void FolderListWorkflow::saveList()
+{
+    if (state_.listState != ListState::Ready || isReadmePath(state_.listFilePath)) {
+        desktop_.beep();
+        return;
+    }
+    const std::optional<QString> typed =
+        desktop_.askFileName(texts::saveListPrompt, texts::savedListName, texts::saveListTitle);
+    if (!typed)
+        return;
+    const QString name = listFileNameFrom(*typed);
+    if (name.isEmpty()) {
+        desktop_.beep();
+        desktop_.showMessage(texts::badListFileName.arg(*typed), texts::saveListTitle);
+        return;
+    }
+    const QString folder = c_.folderList.path();
+    const QString path = joinPath(folder, name);
+    try {
+        writer_.writeList(path, state_.lines, false);
+    } catch (const RuntimeError& error) {
+        if (error.number() != FileAlreadyExists)
+            throw;
+        if (!desktop_.askYesNo(texts::replaceListFile.arg(name), texts::saveListTitle))
+            return;
+        writer_.writeList(path, state_.lines, true);
+    }
+
+    // From now on the list is that file: the file list shows it chosen, and
+    // the press, the undo and the recent lists name it.
+    state_.listFilePath = path;
+    state_.baseFolder = withTrailingSeparator(folder);
+    recentLists_.add(path);
+    c_.folderList.setPath(folder);
+    c_.fileList.setPath(folder);
+    c_.fileList.choose(name);
+    state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
+    showPreview();
+}
+
+}  // namespace kestrune
