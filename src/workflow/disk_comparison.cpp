@@ -62,15 +62,15 @@ private:
                 chain.push_back(folder->openFolder(level));
                 folder = chain.back().get();
             }
-            for (NamedEntry& entry : folder->entries()) {
+            for (const NamedEntry& entry : folder->entries()) {
                 const QString key = nameKey(entry.name, windows_);
                 // Twins on the disk: the one already in NFC is the one meant.
                 if (!listing.contains(key) || entry.name == key)
-                    listing.insert(key, std::move(entry));
+                    listing.insert(key, entry);
             }
         } catch (const RuntimeError&) {  // unreadable: nothing is known to be there
         }
-        return *listings_.insert(path, std::move(listing));
+        return *listings_.insert(path, listing);
     }
 
     OpenFolder& base_;
