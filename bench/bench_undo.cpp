@@ -66,7 +66,7 @@ void undoFolders(benchmark::State& state)
 
             UndoOutcome outcome;
             rounds.round(
-                state, [&] { outcome = undoCreation(record); }, [&] { bareRmdirLoop(floorFolders); });
+                state, [&] { outcome = undoCreation(record, folders); }, [&] { bareRmdirLoop(floorFolders); });
             struct stat info {};
             if (!outcome.removedAll() || outcome.parentsRemoved != 1 || outcome.removed != made - 1 ||
                 !record.isEmpty() || ::lstat(parentPath.c_str(), &info) == 0) {

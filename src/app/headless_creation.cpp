@@ -21,12 +21,12 @@ namespace kestrune {
 
 namespace {
 
-// Remembers the line at which a make failed, to name it.
-class FailedLine final : public CreationProgress {
+// Remembers the folder at which a make failed, to name its line.
+class FailedFolder final : public CreationProgress {
 public:
-    void lineMade(int) override {}
-    void lineFailed(int lineNumber, const RuntimeError&) override { number = lineNumber; }
-    int number = 0;
+    void folderDone(qsizetype) override {}
+    void folderFailed(qsizetype failed, const RuntimeError&) override { entry = failed; }
+    qsizetype entry = -1;
 };
 
 QString statusWord(LineStatus status)
@@ -180,7 +180,7 @@ int HeadlessCreation::create(const CommandLine& request)
         compareWithDisk(preview, *base, volume.windowsFileSystem);
     if (request.dryRun)
         printDryRun(preview, baseFolder);
-    if (const QString refusal = preview.refusal(lines); !refusal.isEmpty()) {
+    if (const QString refusal = preview.refusal(); !refusal.isEmpty()) {
         tell(refusal);
         return ExitRefused;
     }
@@ -188,7 +188,7 @@ int HeadlessCreation::create(const CommandLine& request)
         return ExitMade;
 
     CreationRecord record;
-    FailedLine failed;
+    FailedFolder failed;
     const ParentChoice choice = request.existing ? ParentChoice::FillIn : ParentChoice::NewName;
     try {
         for (qsizetype parent = 0; parent < preview.parents.size(); ++parent)
@@ -196,8 +196,8 @@ int HeadlessCreation::create(const CommandLine& request)
                            &failed);
     } catch (const RuntimeError& error) {
         madeAny_ = !record.isEmpty();
-        if (failed.number != 0)
-            tell(texts::failedAtLine.arg(failed.number));
+        if (failed.entry >= 0)
+            tell(texts::failedAtLine.arg(preview.expanded.entries.at(failed.entry).line + 1));
         tell(texts::numberedError.arg(error.number()).arg(error.description()));
         if (!record.isEmpty()) {
             QString made = texts::foldersMadeSoFar.arg(record.made.size());

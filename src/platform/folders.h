@@ -81,6 +81,9 @@ public:
 class Folders {
 public:
     virtual ~Folders() = default;
+    // What `path` is now, links along it followed (as the person sees the
+    // path): a Folder, Other (a file), or Missing; never Link.
+    virtual EntryKind kindOf(const QString& path) const = 0;
     // Opens the folder at `path`. Links in the path are followed: it is the
     // folder the person sees. Fails with error 76 when it is no folder.
     virtual std::unique_ptr<OpenFolder> openFolder(const QString& path) = 0;

@@ -14,8 +14,6 @@ namespace kestrune {
 
 namespace {
 
-// More would turn the drop-down into a search; the newest few are what is reused.
-constexpr int maxRecentShown = 10;
 // Wide enough that a typical value is read whole without resizing the box.
 constexpr int minimumBoxWidth = 320;
 
@@ -39,13 +37,10 @@ QComboBox* makeValueField(const QString& name, const ValueQuestion& question)
     field->completer()->setCompletionMode(QCompleter::PopupCompletion);
     field->completer()->setCaseSensitivity(Qt::CaseSensitive);
 
-    QStringList recent = question.recent.value(name);
-    recent.removeDuplicates();
-    field->addItems(recent.mid(0, maxRecentShown));
-
-    QString preset = question.current.value(name);
-    if (preset.isEmpty())
-        preset = recent.value(0);
+    // The question holds the values to offer and the one to preset; the box
+    // only shows them.
+    field->addItems(question.recent.value(name));
+    const QString preset = question.current.value(name);
     field->setCurrentIndex(field->findText(preset));
     field->setEditText(preset);
     return field;
@@ -69,7 +64,7 @@ ValuesDialog::ValuesDialog(const ValueQuestion& question, QWidget* parent)
     }
 
     if (question.askDate) {
-        dateField_ = new QDateEdit(question.date.isValid() ? question.date : QDate::currentDate());
+        dateField_ = new QDateEdit(question.date);
         dateField_->setCalendarPopup(true);
         dateField_->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
         form->addRow(plainLabel(texts::referenceDateLabel), dateField_);

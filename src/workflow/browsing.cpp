@@ -2,8 +2,6 @@
 #include "folder_paths.h"
 #include "workflow_texts.h"
 
-#include <QFileInfo>
-
 namespace kestrune {
 
 void FolderListWorkflow::onDriveChanged()
@@ -49,21 +47,23 @@ void FolderListWorkflow::onListFileClicked(const QString& name)
 
 void FolderListWorkflow::openPath(const QString& path)
 {
-    const QFileInfo target(cleanFolderPath(path));
-    if (target.isDir()) {
-        openFolder(target.filePath());
+    const QString target = cleanFolderPath(path);
+    if (folders_.kindOf(target) == EntryKind::Folder) {
+        openFolder(target);
         return;
     }
     // A file is chosen as a click would choose it, even one the list does not
     // offer or one that is gone, so that it gives the messages a click gives.
-    openFolder(target.path());
-    c_.fileList.choose(target.fileName());
-    onListFileClicked(target.fileName());
+    const qsizetype slash = target.lastIndexOf(pathSeparator);
+    const QString name = target.mid(slash + 1);
+    openFolder(slash == 0 ? QString(pathSeparator) : target.left(slash));
+    c_.fileList.choose(name);
+    onListFileClicked(name);
 }
 
 void FolderListWorkflow::openRecentList(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) {
+    if (folders_.kindOf(path) != EntryKind::Other) {
         desktop_.beep();
         recentLists_.remove(path);
         return;

@@ -62,11 +62,24 @@ void appendCapped(QStringList& lines, const QString& heading, const QList<Item>&
 
 }  // namespace
 
-UndoOutcome undoCreation(CreationRecord& record)
+UndoOutcome undoCreation(CreationRecord& record, Folders& folders)
 {
     UndoOutcome outcome;
-    if (!record.base)
+    if (record.isEmpty())
         return outcome;
+    // Opened again by its path, but taken only while it is still the folder
+    // the press worked in: below it, everything goes by handle.
+    std::shared_ptr<OpenFolder> base;
+    try {
+        base = folders.openFolder(record.basePath);
+        if (!isSameFolder(base->id(), record.baseId))
+            throw RuntimeError(PathNotFound, texts::levelReplaced.arg(record.basePath));
+    } catch (const RuntimeError& error) {
+        // Nothing is reachable: every folder stays, for another try.
+        for (const MadeFolder& made : std::as_const(record.made))
+            outcome.failures.append({record.pathOf(made), error.number(), error.description()});
+        return outcome;
+    }
     // What is still there to remove, deepest first as met.
     QList<MadeFolder> stillThere;
     // Folders holding one that stays: they are not empty, so not even tried,
@@ -85,7 +98,7 @@ UndoOutcome undoCreation(CreationRecord& record)
     };
     // The containing folders of the last folder looked at stay open for the
     // next: folders made together are undone together.
-    FolderWalk walk(record.base);
+    FolderWalk walk(base);
     // Deepest first: the reverse of the order made.
     for (qsizetype index = record.made.size() - 1; index >= 0; --index) {
         const MadeFolder& made = record.made.at(index);

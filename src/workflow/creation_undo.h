@@ -42,14 +42,15 @@ struct UndoOutcome {
 // Removes the folders of `record`, deepest first (the reverse of the order
 // made, since a parent is always made before what it holds), each with an
 // empty-only removal and only while it is still the folder made (see
-// isSameFolder). Each is reached from the record's open base, one level at
-// a time, following no link. Everything else stays and is listed with why.
+// isSameFolder). Each is reached from the record's base, opened again and
+// only while it is still the folder the press worked in, one level at a
+// time, following no link. Everything else stays and is listed with why.
 // A failed removal or look is listed too, with its reason, and the undo goes
 // on; nothing here throws a RuntimeError.
 // Afterwards `record` holds what is still there to remove, for another try:
 // the folders kept for what they hold and those whose removal failed. A
 // folder gone or replaced is no longer this program's and leaves it.
-UndoOutcome undoCreation(CreationRecord& record);
+UndoOutcome undoCreation(CreationRecord& record, Folders& folders);
 
 // The question before an undo: "作成したフォルダー N 個を削除しますか？" and a
 // line naming the new parent and whether it goes too. N counts the

@@ -24,7 +24,7 @@ void FolderListWorkflow::undoLastCreation()
         // Every folder is tried whatever happens to another; the pointer comes
         // back before the report.
         const BusyPointerGuard busy(desktop_);
-        outcome = undoCreation(state_.lastCreation);
+        outcome = undoCreation(state_.lastCreation, folders_);
     }
     // The record keeps what is still there to remove, for another Ctrl+Z;
     // the list comes back with the first undo only.
@@ -64,7 +64,8 @@ void FolderListWorkflow::restoreList(const ListBeforePress& before)
     state_.listFilePath = before.listFilePath;
     state_.baseFolder = before.baseFolder;
     state_.lines = before.lines;
-    state_.notation = before.notation;
+    // Its values and date; whether the notation is read stays as the menu says.
+    state_.notation.values = before.notation.values;
     c_.parentNameEdit.setText(before.typedParentName);
     state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
     showPreview();

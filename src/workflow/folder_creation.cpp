@@ -26,20 +26,29 @@ public:
         }
     }
 
-    void lineMade(int lineNumber) override
+    void folderDone(qsizetype entry) override
     {
-        const LinePreview& line = entries_.at(lineNumber - 1);
-        const QString toolTip = line.status == LineStatus::Repeat ? texts::rowRepeatDone.arg(line.sameAsLine)
-                                                                  : texts::rowMade.arg(line.folder);
-        rows_.setItemMark(rowOfEntry_.at(lineNumber - 1), ItemMark::Made, toolTip);
+        const LinePreview& line = entries_.at(entry);
+        switch (line.status) {
+        case LineStatus::Repeat:
+            rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Made, texts::rowRepeatDone.arg(line.sameAsLine));
+            break;
+        case LineStatus::Exists:
+            // Used as it was: it keeps its grey mark.
+            rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Exists, toolTipFor(line));
+            break;
+        default:
+            rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Made, texts::rowMade.arg(line.folder));
+            break;
+        }
         desktop_.keepResponsive();
     }
 
-    void lineFailed(int lineNumber, const RuntimeError& error) override
+    void folderFailed(qsizetype failed, const RuntimeError& error) override
     {
-        rows_.setItemMark(rowOfEntry_.at(lineNumber - 1), ItemMark::Failed, texts::rowFailed.arg(error.description()));
+        rows_.setItemMark(rowOfEntry_.at(failed), ItemMark::Failed, texts::rowFailed.arg(error.description()));
         // What the press did not reach is told apart from what it made.
-        for (qsizetype entry = lineNumber; entry < entries_.size(); ++entry) {
+        for (qsizetype entry = failed + 1; entry < entries_.size(); ++entry) {
             if (entries_.at(entry).status != LineStatus::Blank)
                 rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::NotTried, texts::rowNotTried);
         }
@@ -59,7 +68,8 @@ QString completionDetails(const CreationRecord& record)
     if (record.parents.size() == 1) {
         const ParentOutcome& parent = record.parents.first();
         const QString& details = parent.made ? texts::completionDetails : texts::completionFilledIn;
-        return details.arg(record.parentPath()).arg(parent.foldersMade).arg(parent.alreadyThere);
+        return details.arg(record.parentPath()).arg(parent.foldersMade).arg(parent.alreadyThere) + u'\n' +
+               texts::completionHint;
     }
     QStringList perParent;
     for (const ParentOutcome& parent : record.parents)
@@ -67,7 +77,7 @@ QString completionDetails(const CreationRecord& record)
                              .arg(parent.name)
                              .arg(parent.foldersMade)
                              .arg(parent.alreadyThere));
-    return texts::completionParents.arg(record.basePath, perParent.join(u'\n'));
+    return texts::completionParents.arg(record.basePath, perParent.join(u'\n')) + u'\n' + texts::completionHint;
 }
 
 }  // namespace
@@ -89,7 +99,7 @@ void FolderListWorkflow::createFolders()
     const PreviewTarget target{state_.baseFolder, parentNameFrom(typedName), state_.volume};
     const QStringList& lines = state_.lines;
     state_.preview = previewList(lines, target, state_.notation);
-    if (const QString refusal = state_.preview.refusal(lines); !refusal.isEmpty()) {
+    if (const QString refusal = state_.preview.refusal(); !refusal.isEmpty()) {
         refuse(refusal);
         return;
     }
@@ -100,7 +110,7 @@ void FolderListWorkflow::createFolders()
     const std::shared_ptr<OpenFolder> base = folders_.openFolder(state_.baseFolder);
     if (state_.fillIn) {
         compareWithDisk(state_.preview, *base, state_.volume.windowsFileSystem);
-        if (const QString refusal = state_.preview.refusal(lines); !refusal.isEmpty()) {
+        if (const QString refusal = state_.preview.refusal(); !refusal.isEmpty()) {
             refuse(refusal);
             return;
         }

@@ -94,8 +94,8 @@ bool makeOrKeepFolder(OpenFolder& above, const QString& name, FolderId& id)
 void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
                     const QList<LinePreview>& preview, CreationRecord& record, CreationProgress* progress)
 {
-    record.base = base;
     record.basePath = base->path();
+    record.baseId = base->id();
     const MadeFolder parent = reachParentFolder(*base, parentName, choice, record);
     const qsizetype outcome = record.parents.size() - 1;
 
@@ -105,15 +105,18 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
     // and found again only as that same folder.
     FolderWalk walk(base);
     walk.descend(parent.path, parent.id);
-    QHash<QString, FolderId> done;
-    for (qsizetype index = 0; index < preview.size(); ++index) {
-        const LinePreview& line = preview.at(index);
-        const int lineNumber = static_cast<int>(index + 1);
+    // Each level reached, with whether this press made it: a line counts as
+    // there already only when its folder was there before the press.
+    struct Reached {
+        FolderId id;
+        bool made = false;
+    };
+    QHash<QString, Reached> done;
+    for (qsizetype entry = 0; entry < preview.size(); ++entry) {
+        const LinePreview& line = preview.at(entry);
         if (line.status == LineStatus::Repeat) {
-            ++record.alreadyThere;
-            ++record.parents[outcome].alreadyThere;
             if (progress)
-                progress->lineMade(lineNumber);
+                progress->folderDone(entry);
             continue;
         }
         if (!makesFolder(line.status))
@@ -128,36 +131,35 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
             for (qsizetype depth = 2; depth <= shared; ++depth)
                 requireSameFolder(walk.folder(depth - 1), walk.name(depth), *walk.expected(depth));
             QString path = levels.first(shared).join(pathSeparator);
-            bool madeAny = false;
             for (qsizetype depth = shared + 1; depth <= levels.size(); ++depth) {
                 const QString& name = levels.at(depth - 1);
                 path += pathSeparator + name;
                 OpenFolder& above = walk.folder(depth - 1);
                 FolderId id;
                 if (const auto known = done.constFind(path); known != done.cend()) {
-                    id = *known;
+                    id = known->id;
                     requireSameFolder(above, name, id);
                 } else {
-                    if (makeOrKeepFolder(above, name, id)) {
+                    const bool made = makeOrKeepFolder(above, name, id);
+                    if (made) {
                         record.made.append({path, id});
                         ++record.parents[outcome].foldersMade;
-                        madeAny = true;
                     }
-                    done.insert(path, id);
+                    done.insert(path, {id, made});
                 }
                 walk.descend(name, id);
             }
-            if (!madeAny) {
+            if (!done.value(levels.join(pathSeparator)).made) {
                 ++record.alreadyThere;
                 ++record.parents[outcome].alreadyThere;
             }
         } catch (const RuntimeError& error) {
             if (progress)
-                progress->lineFailed(lineNumber, error);
+                progress->folderFailed(entry, error);
             throw;
         }
         if (progress)
-            progress->lineMade(lineNumber);
+            progress->folderDone(entry);
     }
     // Everything was made through the open parent; had its name been swapped
     // for a link meanwhile, the folders would not be where the person looks.

@@ -30,18 +30,21 @@ struct ParentOutcome {
     QString name;          // as made ("#" added) or found
     bool made = false;     // made by the press, not filled in
     int foldersMade = 0;   // sub-folders made in it
-    int alreadyThere = 0;  // lines whose folder was there already (repeats included)
+    int alreadyThere = 0;  // folders of the list that were there before the press
 };
 
 // What one press made, in the order made (so parents come before what they
 // hold); undo works from it and keeps in it what it could not remove yet.
 // Kept as far as it got when a press fails.
 struct CreationRecord {
-    std::shared_ptr<OpenFolder> base;  // the folder the parents are in, held open
-    QString basePath;                  // its path when opened, for messages
-    QList<ParentOutcome> parents;      // in the order reached
-    QList<MadeFolder> made;            // each parent made, then the sub-folders made in it
-    int alreadyThere = 0;              // lines whose folder was there already, over all parents
+    // The folder the parents are in, as it was opened for the press. It is
+    // not held open afterwards: an open folder would keep a USB stick from
+    // being taken out until the program ends.
+    QString basePath;
+    FolderId baseId;
+    QList<ParentOutcome> parents;  // in the order reached
+    QList<MadeFolder> made;        // each parent made, then the sub-folders made in it
+    int alreadyThere = 0;          // folders of the list there before the press, over all parents
 
     bool isEmpty() const { return made.isEmpty(); }
     // Parents among the folders made (only they lie directly in the base).
@@ -56,14 +59,15 @@ struct CreationRecord {
     QString pathOf(const MadeFolder& folder) const;
 };
 
-// Told as each line is done, so that a window can mark its rows.
+// Told as each folder of the preview is done, so that a window can mark its
+// rows. `entry` counts the preview's folders from 0, not the list's lines.
 class CreationProgress {
 public:
     virtual ~CreationProgress() = default;
-    // Line `lineNumber` (counted from 1) is made, or counts as done.
-    virtual void lineMade(int lineNumber) = 0;
-    // Making line `lineNumber` failed; nothing after it is tried.
-    virtual void lineFailed(int lineNumber, const RuntimeError& error) = 0;
+    // Folder `entry` is made, or there already, or counts as done.
+    virtual void folderDone(qsizetype entry) = 0;
+    // Making folder `entry` failed; nothing after it is tried.
+    virtual void folderFailed(qsizetype entry, const RuntimeError& error) = 0;
 };
 
 // Makes `parentName` in the open `base` (adding "#" while the name is
@@ -74,7 +78,7 @@ public:
 // and opened relative to the open folder above it, never by a path from the
 // root, and a level that another program swaps for a link or another folder
 // meanwhile stops the press. What is made is added to `record` (whose base
-// must be `base`), with the parent's outcome; a failure stops at that folder
+// becomes `base`), with the parent's outcome; a failure stops at that folder
 // and leaves as a RuntimeError, `record` holding what was made up to there.
 void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
                     const QList<LinePreview>& preview, CreationRecord& record, CreationProgress* progress = nullptr);

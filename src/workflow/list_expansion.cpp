@@ -1,17 +1,14 @@
 #include "list_expansion.h"
 
+#include "folder_names.h"
+#include "saturated.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace kestrune {
 
 namespace {
-
-qint64 saturatedProduct(qint64 a, qint64 b)
-{
-    constexpr qint64 most = std::numeric_limits<qint64>::max();
-    return b != 0 && a > most / b ? most : a * b;
-}
 
 Expansion literally(const QString& text)
 {
@@ -26,15 +23,21 @@ Expansion expand(const QString& text, const NotationSettings& notation, qint64 m
     return notation.literal ? literally(text) : expandNotation(text, notation.values, mostResults);
 }
 
-void appendNew(QStringList& to, const QStringList& names)
+bool hasLevel(const QString& text)
+{
+    qsizetype position = 0;
+    return !nextFolderLevel(text, position).isEmpty();
+}
+
+}  // namespace
+
+void appendNewNames(QStringList& to, const QStringList& names)
 {
     for (const QString& name : names) {
         if (!to.contains(name))
             to.append(name);
     }
 }
-
-}  // namespace
 
 qint64 ExpandedList::countFor(qint64 parents) const
 {
@@ -47,17 +50,22 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
     list.lines.reserve(lines.size());
     list.entries.reserve(lines.size());
     bool listing = true;
+    qint64 listedFolders = 0;  // entries that make a folder: blank ones count for nothing
     for (qsizetype index = 0; index < lines.size(); ++index) {
-        const qint64 room = listing ? mostEntries - list.entries.size() : 0;
-        Expansion expansion = expand(lines.at(index), notation, std::max<qint64>(room, 0));
+        const qint64 room = listing ? mostEntries - listedFolders : 0;
+        // Listed even with no room left, so that a blank line still gets its row.
+        Expansion expansion = expand(lines.at(index), notation, std::max<qint64>(room, 1));
         ExpandedLine line;
-        line.count = expansion.missingValues.isEmpty() ? expansion.count : 0;
         line.showsResults = expansion.usesNotation;
         line.unknownGroup = expansion.unknownGroup;
         line.missingValues = expansion.missingValues;
-        appendNew(list.missingValues, expansion.missingValues);
-        list.count = list.count > std::numeric_limits<qint64>::max() - line.count ? std::numeric_limits<qint64>::max()
-                                                                                  : list.count + line.count;
+        appendNewNames(list.missingValues, expansion.missingValues);
+        const bool listed = !expansion.results.isEmpty();
+        line.count = !expansion.missingValues.isEmpty() ? 0
+                     : listed ? std::count_if(expansion.results.cbegin(), expansion.results.cend(),
+                                              [](const NotationResult& result) { return hasLevel(result.text); })
+                              : expansion.count;
+        list.count = saturatedSum(list.count, line.count);
         if (listing && line.count > room) {
             // Past the limit the list is refused whole: nothing of it is listed.
             listing = false;
@@ -65,6 +73,7 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
         }
         line.firstEntry = list.entries.size();
         if (listing) {
+            listedFolders += line.count;
             for (NotationResult& result : expansion.results)
                 list.entries.append({static_cast<int>(index), std::move(result.text), result.valueAddsLevel});
         }
@@ -87,8 +96,8 @@ QStringList askedNamesOf(const QStringList& lines, const QString& parentName)
 {
     QStringList names;
     for (const QString& line : lines)
-        appendNew(names, askedNames(line));
-    appendNew(names, askedNames(parentName));
+        appendNewNames(names, askedNames(line));
+    appendNewNames(names, askedNames(parentName));
     return names;
 }
 

@@ -56,6 +56,9 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
 // What a typed parent name stands for: one name, or several parents.
 Expansion expandParentName(const QString& name, const NotationSettings& notation);
 
+// Appends to `to` each of `names` not in it yet, in order.
+void appendNewNames(QStringList& to, const QStringList& names);
+
 // Every {?名前} of the lines and then of the parent name, each once.
 QStringList askedNamesOf(const QStringList& lines, const QString& parentName);
 

@@ -51,21 +51,19 @@ void FolderListWorkflow::pasteList(const QString& text)
         desktop_.beep();
         return;
     }
+    const std::optional<QStringList> lines = splitListText(text);
+    if (!lines) {
+        // As a list file that long: the one message, and the list loaded stays.
+        desktop_.beep();
+        desktop_.showMessage(texts::errorOccurred);
+        return;
+    }
     // A list of its own, in the folder open now: no file is chosen.
     resetList();
     c_.fileList.choose(QString());
     state_.baseFolder = withTrailingSeparator(c_.folderList.path());
     state_.listFilePath.clear();
-    QStringList lines;
-    try {
-        lines = splitListText(text);
-    } catch (const RuntimeError&) {
-        // As a list file that long: the one message.
-        desktop_.beep();
-        desktop_.showMessage(texts::errorOccurred);
-        return;
-    }
-    showLoadedList(linesFromTable(lines));
+    showLoadedList(linesFromTable(*lines));
 }
 
 void FolderListWorkflow::showLoadedList(QStringList lines)

@@ -47,14 +47,6 @@ const LinePreview* heaviest(const QList<LinePreview>& previews, qsizetype first,
     return worst;
 }
 
-void appendNew(QStringList& to, const QStringList& names)
-{
-    for (const QString& name : names) {
-        if (!to.contains(name))
-            to.append(name);
-    }
-}
-
 QString waitingTip(const QStringList& names)
 {
     return texts::waitingForValues.arg(names.join(texts::listSeparator));
@@ -64,12 +56,11 @@ QString waitingTip(const QStringList& names)
 
 qint64 ListPreview::folderCount() const
 {
-    return expanded.countFor(parents.size());
+    return expanded.countFor(parentCount);
 }
 
-QString ListPreview::refusal(const QStringList& lines) const
+QString ListPreview::refusal() const
 {
-    Q_UNUSED(lines);
     if (!parentsInTheWay.isEmpty())
         return texts::parentsInTheWay.arg(parentsInTheWay.join(texts::listSeparator));
     if (std::any_of(parents.cbegin(), parents.cend(),
@@ -77,8 +68,9 @@ QString ListPreview::refusal(const QStringList& lines) const
         return texts::badParentName;
     if (!waitingFor.isEmpty())
         return texts::valuesMissing.arg(waitingFor.join(texts::listSeparator));
-    if (expanded.tooMany(parents.size()))
-        return texts::tooManyFolders.arg(folderCount()).arg(mostFoldersPerPress);
+    // More parents than a press makes folders are not even listed.
+    if (expanded.tooMany(parentCount) || parentCount > mostFoldersPerPress)
+        return texts::tooManyFolders.arg(std::max(folderCount(), parentCount)).arg(mostFoldersPerPress);
     QStringList names;
     QList<int> lineNumbers;
     names.reserve(expanded.entries.size());
@@ -96,6 +88,7 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
     const Expansion parentNames = expandParentName(target.parentName, notation);
     preview.parentShowsResults = parentNames.usesNotation;
     preview.parentWaitingFor = parentNames.missingValues;
+    preview.parentCount = parentNames.missingValues.isEmpty() ? parentNames.count : 0;
     for (const NotationResult& result : parentNames.results) {
         LinePreview parent;
         const QString name = composedName(result.text);
@@ -106,7 +99,8 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
             parent.reason = texts::reasonNotOneFolder;
         } else {
             parent = previewParentName(
-                {target.baseFolder, result.text, target.volume, target.longestNameBytes, target.longestPathBytes});
+                {target.baseFolder, name, target.volume, target.longestNameBytes, target.longestPathBytes});
+            parent.composed = name != result.text;
             if (parentNames.unknownGroup && parent.status == LineStatus::Ok) {
                 parent.status = LineStatus::Notation;
                 parent.reason = texts::reasonUnknownNotation;
@@ -115,10 +109,9 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
         preview.parents.append(parent);
     }
 
-    const auto parentCount = std::max<qint64>(preview.parents.size(), 1);
-    preview.expanded = expandList(lines, notation, mostFoldersPerPress / parentCount);
+    preview.expanded = expandList(lines, notation, mostFoldersPerPress / std::max<qint64>(preview.parentCount, 1));
     preview.waitingFor = preview.expanded.missingValues;
-    appendNew(preview.waitingFor, preview.parentWaitingFor);
+    appendNewNames(preview.waitingFor, preview.parentWaitingFor);
 
     // Checked against the longest parent: the path limits hold for every one.
     PreviewTarget lineTarget = target;
@@ -152,7 +145,7 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
 QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview)
 {
     const ExpandedList& expanded = preview.expanded;
-    const bool tooMany = expanded.tooMany(preview.parents.size());
+    const bool tooMany = expanded.tooMany(preview.parentCount);
     QList<PreviewRow> rows;
     rows.reserve(lines.size() + expanded.entries.size());
     for (qsizetype index = 0; index < lines.size(); ++index) {
@@ -205,6 +198,11 @@ PreviewRow parentRow(const ListPreview& preview)
         row.toolTip = waitingTip(preview.parentWaitingFor);
         return row;
     }
+    if (preview.parentCount > mostFoldersPerPress) {
+        row.status = LineStatus::Refused;
+        row.toolTip = texts::tooManyFolders.arg(preview.parentCount).arg(mostFoldersPerPress);
+        return row;
+    }
     if (preview.parents.isEmpty())
         return row;
     const auto tipOf = [](const LinePreview& parent) {
@@ -229,7 +227,7 @@ PreviewRow parentRow(const ListPreview& preview)
             tip.append(texts::parentWithReason.arg(parent.folder, parent.reason));
     }
     if (preview.parents.size() > mostParentsShown)
-        tip.append(texts::undoMoreLines.arg(preview.parents.size() - mostParentsShown));
+        tip.append(texts::moreParents.arg(preview.parents.size() - mostParentsShown));
     row.toolTip = tip.join(u'\n');
     return row;
 }

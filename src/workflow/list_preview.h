@@ -17,6 +17,7 @@ struct ListPreview {
     ExpandedList expanded;
     QList<LinePreview> entries;       // one per expanded entry; sameAsLine counts list lines
     QList<LinePreview> parents;       // one per parent name; `folder` is the name
+    qint64 parentCount = 0;           // how many the parent name stands for, also when too many to list
     bool parentShowsResults = false;  // the parent name's notation changed it
     QStringList parentWaitingFor;     // values the parent name still lacks
     QStringList waitingFor;           // values still missing, from the lines or the parent name
@@ -35,7 +36,7 @@ struct ListPreview {
     // Folders made in all, every parent counted (saturated).
     qint64 folderCount() const;
     // What the press would say instead of making anything; empty when it may go.
-    QString refusal(const QStringList& lines) const;
+    QString refusal() const;
 };
 
 // `target.parentName` is the name as typed (trimmed, or the preset); its

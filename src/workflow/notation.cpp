@@ -2,6 +2,7 @@
 
 #include "date_codes.h"
 #include "folder_names.h"
+#include "saturated.h"
 
 #include <QStringView>
 
@@ -14,24 +15,12 @@ namespace kestrune {
 
 namespace {
 
-constexpr qint64 mostCount = std::numeric_limits<qint64>::max();
 // More digits than this could overflow a sequence's size.
 constexpr qsizetype longestSequenceNumber = 18;
 constexpr char16_t fiscalYear[] = u"年度";
 constexpr char16_t fiscalYearCodes[] = u"年度:";
 // The first month of a fiscal year.
 constexpr int fiscalYearStart = 4;
-
-// Counts saturate rather than wrap, so that a huge product is still "too many".
-qint64 saturatedProduct(qint64 a, qint64 b)
-{
-    return b != 0 && a > mostCount / b ? mostCount : a * b;
-}
-
-qint64 saturatedSum(qint64 a, qint64 b)
-{
-    return a > mostCount - b ? mostCount : a + b;
-}
 
 bool holdsLevelSeparator(QStringView text)
 {

@@ -1,5 +1,7 @@
 #include "recent_lists.h"
 
+#include "newest_first.h"
+
 namespace kestrune {
 
 namespace {
@@ -8,15 +10,12 @@ const QString settingsKey = QStringLiteral("recentLists");
 
 QStringList RecentLists::paths() const
 {
-    return settings_.value(settingsKey).toStringList().mid(0, mostKept);
+    return settings_.value(settingsKey).toStringList().mid(0, mostRemembered);
 }
 
 void RecentLists::add(const QString& path)
 {
-    QStringList kept = paths();
-    kept.removeAll(path);
-    kept.prepend(path);
-    store(kept.mid(0, mostKept));
+    store(withNewestFirst(paths(), path));
 }
 
 void RecentLists::remove(const QString& path)

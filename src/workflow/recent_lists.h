@@ -9,12 +9,10 @@ namespace kestrune {
 // list used every month is one menu entry away.
 class RecentLists {
 public:
-    static constexpr qsizetype mostKept = 10;
-
     explicit RecentLists(QSettings& settings) : settings_(settings) {}
 
     QStringList paths() const;
-    // Puts `path` first, dropping an older entry of it and the eleventh.
+    // Puts `path` first, dropping an older entry of it and the oldest past mostRemembered.
     void add(const QString& path);
     void remove(const QString& path);
 

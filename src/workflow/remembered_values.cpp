@@ -1,5 +1,7 @@
 #include "remembered_values.h"
 
+#include "newest_first.h"
+
 #include <QVariantMap>
 
 namespace kestrune {
@@ -11,16 +13,13 @@ const QString settingsKey = QStringLiteral("notationValues");
 
 QStringList RememberedValues::valuesOf(const QString& name) const
 {
-    return settings_.value(settingsKey).toMap().value(name).toStringList().mid(0, mostKept);
+    return settings_.value(settingsKey).toMap().value(name).toStringList().mid(0, mostRemembered);
 }
 
 void RememberedValues::remember(const QString& name, const QString& value)
 {
     QVariantMap all = settings_.value(settingsKey).toMap();
-    QStringList values = all.value(name).toStringList();
-    values.removeAll(value);
-    values.prepend(value);
-    all.insert(name, values.mid(0, mostKept));
+    all.insert(name, withNewestFirst(all.value(name).toStringList(), value));
     settings_.setValue(settingsKey, all);
 }
 

@@ -10,12 +10,10 @@ namespace kestrune {
 // so that next month's list offers last month's clients.
 class RememberedValues {
 public:
-    static constexpr qsizetype mostKept = 10;
-
     explicit RememberedValues(QSettings& settings) : settings_(settings) {}
 
     QStringList valuesOf(const QString& name) const;
-    // Puts `value` first for `name`, dropping an older copy and the eleventh.
+    // Puts `value` first for `name`, dropping an older copy and the oldest past mostRemembered.
     void remember(const QString& name, const QString& value);
 
 private:

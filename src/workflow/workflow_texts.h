@@ -14,9 +14,6 @@ inline const QString badParentName = QStringLiteral("親ディレクトリ名が
 inline const QString badFolderNames = QStringLiteral("作成できないフォルダー名があります！");
 inline const QString noBaseFolder = QStringLiteral("作成先のフォルダーが決まっていません: %1");
 
-// A pasted list, held to a list file's limits.
-inline const QString pastedTooManyLines = QStringLiteral("貼り付けた一覧が %1 行を超えています");
-inline const QString pastedLineTooLong = QStringLiteral("貼り付けた一覧に %1 文字を超える行があります");
 // Saving a list as a file.
 inline const QString saveListPrompt = QStringLiteral("一覧のファイル名（開いているフォルダーに保存します）:");
 inline const QString saveListTitle = QStringLiteral("一覧として保存");
@@ -35,7 +32,7 @@ inline const QString previewMadeWithWarning = QStringLiteral("作成されます
 inline const QString previewBlank = QStringLiteral("空行のため作成しません");
 inline const QString previewRepeat = QStringLiteral("%1行目と同じフォルダーです");
 inline const QString previewRefused = QStringLiteral("作成できません: %1");
-inline const QString previewExists = QStringLiteral("既にあります（そのまま使います）: %1");
+inline const QString previewExists = QStringLiteral("既にあります（そのまま使います）\n%1");
 inline const QString previewComposed =
     QStringLiteral("濁点などが分かれた文字を、ひとまとまりの文字（Unicode NFC）に直して作成します");
 inline const QString parentExists = QStringLiteral("既にあります（この中に追加します）: %1");
@@ -51,6 +48,7 @@ inline const QString waitingForValues = QStringLiteral("値の入力を待って
 inline const QString listSeparator = QStringLiteral("、");
 inline const QString parentsHeading = QStringLiteral("親ディレクトリ %1 個:");
 inline const QString parentWithReason = QStringLiteral("%1（%2）");
+inline const QString moreParents = QStringLiteral("ほか%1個");
 // The press refused because of the notation.
 inline const QString valuesMissing =
     QStringLiteral("値が入力されていません: %1\n名前の一覧のメニュー「値を変更…」で入力してください。");
@@ -84,15 +82,14 @@ inline const QString levelNotAFolder =
 inline const QString levelReplaced = QStringLiteral("%1: 作成中に移動されたか置き換わったため中止しました");
 // The completion line's tool tip: where, how many made, how many were there.
 inline const QString completionDetails =
-    QStringLiteral("作成先: %1\n作成したフォルダー: %2 個（ほかに親ディレクトリ）\n既にあったフォルダー: %3 個\n"
-                   "ダブルクリックで開きます。Ctrl+Z で取り消せます。");
+    QStringLiteral("作成先: %1\n作成したフォルダー: %2 個（ほかに親ディレクトリ）\n既にあったフォルダー: %3 個");
 
 inline const QString completionFilledIn =
-    QStringLiteral("作成先: %1（既存のフォルダーに追加）\n作成したフォルダー: %2 個\n既にあったフォルダー: %3 個\n"
-                   "ダブルクリックで開きます。Ctrl+Z で取り消せます。");
+    QStringLiteral("作成先: %1（既存のフォルダーに追加）\n作成したフォルダー: %2 個\n既にあったフォルダー: %3 個");
 // Several parents: one line each.
-inline const QString completionParents =
-    QStringLiteral("作成先: %1\n%2\nダブルクリックで開きます。Ctrl+Z で取り消せます。");
+inline const QString completionParents = QStringLiteral("作成先: %1\n%2");
+// The last line of each.
+inline const QString completionHint = QStringLiteral("ダブルクリックで開きます。Ctrl+Z で取り消せます。");
 inline const QString completionParent = QStringLiteral("%1: 新規 %2／既存 %3");
 inline const QString completionParentFilledIn = QStringLiteral("%1（既存のフォルダー）: 新規 %2／既存 %3");
 

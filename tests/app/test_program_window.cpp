@@ -448,6 +448,12 @@ private slots:
         const QStringList pasted{"顧客A/見積", "顧客A/請求", "顧客B/見積"};
         QCOMPARE(run.names(), pasted);
         QCOMPARE(run.window().fileList().chosenName(), QString());
+        // A table too long for a list is refused as a long file is, and changes nothing.
+        clipboard->setText(QStringLiteral("x\n").repeated(1001));
+        run.window().pasteAction().trigger();
+        QCOMPARE(run.desktop.prompts(), QStringList{QStringLiteral("エラーがおきました！！")});
+        QCOMPARE(run.names(), pasted);
+        run.desktop.boxes.clear();
 
         run.desktop.fileNames = {QStringLiteral("月次")};
         run.window().saveAction().trigger();

@@ -35,6 +35,7 @@ private:
 // "openBase", "makeFolder", "openFolder", "entry", "entries", "removeEmptyFolder".
 class FakeFolders final : public Folders {
 public:
+    EntryKind kindOf(const QString& path) const override { return real.kindOf(path); }
     std::unique_ptr<OpenFolder> openFolder(const QString& path) override
     {
         faults.call(QStringLiteral("openBase"));

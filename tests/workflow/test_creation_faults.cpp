@@ -42,15 +42,15 @@ public:
         : record_(record), level_(std::move(level)), link_(std::move(link))
     {
     }
-    void lineMade(int lineNumber) override
+    void folderDone(qsizetype entry) override
     {
-        if (lineNumber != 1)
+        if (entry != 0)
             return;
         swappedPath = level_.isEmpty() ? record_.parentPath() : joinPath(record_.parentPath(), level_);
         swapped = ::renameat2(AT_FDCWD, QFile::encodeName(swappedPath).constData(), AT_FDCWD,
                               QFile::encodeName(link_).constData(), RENAME_EXCHANGE) == 0;
     }
-    void lineFailed(int, const RuntimeError&) override {}
+    void folderFailed(qsizetype, const RuntimeError&) override {}
 
     QString swappedPath;
     bool swapped = false;

@@ -183,9 +183,7 @@ private slots:
             else
                 QVERIFY(QDir(base).rename(word[1], word[2]));
         }
-        record.base = undoCalls.openFolder(base);
-
-        const UndoOutcome outcome = undoCreation(record);
+        const UndoOutcome outcome = undoCreation(record, undoCalls);
 
         QCOMPARE(notRemoved(outcome, base), stays);
         QCOMPARE(tree(base), after);
@@ -228,7 +226,7 @@ private slots:
             QVERIFY(volume.makeReadOnly());
 
         const qsizetype made = record.made.size();
-        const UndoOutcome outcome = undoCreation(record);
+        const UndoOutcome outcome = undoCreation(record, folders);
 
         QCOMPARE(folders.removed.size(), made - (readOnly ? 1 : 0));  // not the parent: it holds them
         if (!readOnly) {

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +65,9 @@ private slots:
         QTest::newRow("a decomposed twin is the same folder")
             << QStringList{QStringLiteral("P/\u30AB\u3099/")} << "P" << QStringList{"+", "+"}
             << QStringList{"P/a/", "P/b/", "P/b/c/"};
+        QTest::newRow("an NFD parent name is the folder there")
+            << QStringList{QStringLiteral("\u30AC/a/")} << QStringLiteral("\u30AB\u3099") << QStringList{"=", "+"}
+            << QStringList{QStringLiteral("\u30AC/b/"), QStringLiteral("\u30AC/b/c/")};
         QTest::newRow("several parents, one there") << QStringList{"A/a/"} << "{A,B}" << QStringList{"+", "+"}
                                                     << QStringList{"A/b/", "A/b/c/", "B/", "B/a/", "B/b/", "B/b/c/"};
     }
@@ -96,6 +100,13 @@ private slots:
 
         const std::optional<RuntimeError> failure = raisedError([&] { f.workflow.createFolders(); });
         QVERIFY(!failure);
+        // Nothing is left open on the folder: a USB stick can be taken out.
+        for (const QFileInfo& descriptor : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System))
+            QVERIFY(descriptor.symLinkTarget() != QDir(dir.path()).canonicalPath());
+        if (QByteArray(QTest::currentDataTag()).startsWith("several"))
+            QVERIFY2(f.namesList.toolTips.first().contains(texts::completionParentFilledIn.arg("A").arg(2).arg(1)) &&
+                         f.namesList.toolTips.first().contains(texts::completionParent.arg("B").arg(3).arg(0)),
+                     qPrintable(f.namesList.toolTips.first()));
         QStringList expected = before + added;
         expected.sort();
         QCOMPARE(tree(dir.path()), expected);

@@ -231,6 +231,14 @@ bool PosixOpenFolder::removeEmptyFolder(const QString& name)
     throw errorFromErrno(errno, path);
 }
 
+EntryKind PosixFolders::kindOf(const QString& path) const
+{
+    struct stat info {};
+    if (path.isEmpty() || path.contains(QChar(u'\0')) || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return EntryKind::Missing;
+    return S_ISDIR(info.st_mode) ? EntryKind::Folder : EntryKind::Other;
+}
+
 std::unique_ptr<OpenFolder> PosixFolders::openFolder(const QString& path)
 {
     const int folder = ::open(nativePath(path).constData(), folderFlags);

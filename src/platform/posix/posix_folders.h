@@ -33,6 +33,7 @@ private:
 // Opens the folder the person chose; everything below goes through it.
 class PosixFolders final : public Folders {
 public:
+    EntryKind kindOf(const QString& path) const override;
     std::unique_ptr<OpenFolder> openFolder(const QString& path) override;
 };
 
