@@ -1,5 +1,7 @@
 #include "workflow_fixture.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 #include <stdexcept>
@@ -13,6 +15,19 @@ QString writeFile(const QString& dir, const QString& name, const QByteArray& byt
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write test file " + path.toStdString());
     return path;
+}
+
+QStringList entriesBelow(const QString& root)
+{
+    QStringList out;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        out.append(QDir(root).relativeFilePath(it.filePath()) + (it.fileInfo().isDir() ? "/" : ""));
+    }
+    out.sort();
+    return out;
 }
 
 QByteArray numberedLines(int count, const QByteArray& lineEnd)

@@ -63,6 +63,9 @@ struct WorkflowFixture {
 // loudly if the file cannot be written.
 QString writeFile(const QString& dir, const QString& name, const QByteArray& bytes);
 
+// Every entry below `root`, relative to it and sorted; folders end in "/".
+QStringList entriesBelow(const QString& root);
+
 // `count` lines "name1" ... joined by `lineEnd`, with a final line end.
 QByteArray numberedLines(int count, const QByteArray& lineEnd = "\r\n");
 

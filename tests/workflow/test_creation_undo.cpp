@@ -25,19 +25,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every entry below `root`, relative and sorted; folders end in "/".
-QStringList tree(const QString& root)
-{
-    QStringList out;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        out.append(QDir(root).relativeFilePath(it.filePath()) + (it.fileInfo().isDir() ? "/" : ""));
-    }
-    out.sort();
-    return out;
-}
-
 // The press: `lines` made under a new parent "親" in `base`. A failure leaves
 // the record as far as it got and is returned.
 std::optional<RuntimeError> press(Folders& folders, const QString& base, const QStringList& lines,
@@ -186,7 +173,7 @@ private slots:
         const UndoOutcome outcome = undoCreation(record, undoCalls);
 
         QCOMPARE(notRemoved(outcome, base), stays);
-        QCOMPARE(tree(base), after);
+        QCOMPARE(entriesBelow(base), after);
         QCOMPARE(outcome.removed + outcome.parentsRemoved, int(pressed.made.size() - stays.size()));
         QCOMPARE(outcome.parentsRemoved == 1, !stays.join(u' ').contains(u"親 "_s) && !pressed.isEmpty());
         checkRemovalsFollowTheRecord(undoCalls.removed, pressed);
@@ -233,7 +220,7 @@ private slots:
             QVERIFY(outcome.removedAll());
             QCOMPARE(outcome.removed, int(made - 1));
             QCOMPARE(outcome.parentsRemoved, 1);
-            QCOMPARE(tree(base), QStringList{});
+            QCOMPARE(entriesBelow(base), QStringList{});
             QVERIFY(record.isEmpty());
             return;
         }

@@ -16,19 +16,6 @@ using namespace kestrune::test;
 
 namespace {
 
-// Every entry below `root`, relative, sorted; folders end in "/".
-QStringList tree(const QString& root)
-{
-    QStringList out;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        out.append(QDir(root).relativeFilePath(it.filePath()) + (it.fileInfo().isDir() ? "/" : ""));
-    }
-    out.sort();
-    return out;
-}
-
 // Folders end in "/"; anything else is an empty file.
 void furnish(const QString& root, const QStringList& entries)
 {
@@ -83,7 +70,7 @@ private slots:
         if (QByteArray(QTest::currentDataTag()).startsWith("a decomposed"))
             lines = QStringList{QStringLiteral("\u30AC"), "a", "b/c"};  // ガ composed, the twin's name
         const QString list = writeFile(dir.path(), "list.txt", lines.join(u'\n').toUtf8());
-        const QStringList before = tree(dir.path());
+        const QStringList before = entriesBelow(dir.path());
 
         WorkflowFixture f;
         f.load(list, dir.path() + u'/');
@@ -109,7 +96,7 @@ private slots:
                      qPrintable(f.namesList.toolTips.first()));
         QStringList expected = before + added;
         expected.sort();
-        QCOMPARE(tree(dir.path()), expected);
+        QCOMPARE(entriesBelow(dir.path()), expected);
         if (added.isEmpty()) {
             QCOMPARE(f.desktop.beeps, 1);  // refused, naming what is in the way
             QVERIFY(f.desktop.prompts().last().contains(parent + (there.first().contains(u'/') ? "/b" : "")));
@@ -118,7 +105,7 @@ private slots:
 
         // The undo takes back what the press made and nothing that was there.
         f.workflow.undoLastCreation();
-        QCOMPARE(tree(dir.path()), before);
+        QCOMPARE(entriesBelow(dir.path()), before);
     }
 };
 

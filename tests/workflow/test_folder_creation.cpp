@@ -17,20 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every entry below `root`, relative, sorted; folders end in "/".
-QStringList tree(const QString& root)
-{
-    QStringList out;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        out.append(QDir(root).relativeFilePath(it.filePath()) + (it.fileInfo().isDir() ? "/" : ""));
-    }
-    out.sort();
-    return out;
-}
-
 // A list as the read leaves it, without going through a file.
 void ready(WorkflowFixture& f, const QString& base, const QStringList& names, const QString& text)
 {
@@ -92,13 +78,13 @@ private slots:
             else
                 QVERIFY(QDir(dir.path()).mkdir(entry));
         }
-        QStringList expected = tree(dir.path()) + QStringList{parent + "/", parent + "/x/"};
+        QStringList expected = entriesBelow(dir.path()) + QStringList{parent + "/", parent + "/x/"};
         expected.sort();
         WorkflowFixture f;
         ready(f, dir.path(), {"x"}, text);
 
         QVERIFY(!press(f));
-        QCOMPARE(tree(dir.path()), expected);
+        QCOMPARE(entriesBelow(dir.path()), expected);
         QCOMPARE(f.state().listState, ListState::NotReady);
         QCOMPARE(f.namesList.items, QStringList{texts::creationFinished});
         QCOMPARE(f.parentNameEdit.contents, QString());
@@ -108,7 +94,7 @@ private slots:
         QVERIFY(!press(f));
         QCOMPARE(f.desktop.beeps, 1);
         QCOMPARE(f.desktop.pointerHistory.size(), 2);
-        QCOMPARE(tree(dir.path()), expected);
+        QCOMPARE(entriesBelow(dir.path()), expected);
     }
 
     void namesNestAndRepeatsCountAsDone_data()
@@ -142,7 +128,7 @@ private slots:
         WorkflowFixture f;
         ready(f, dir.path(), names, "P");
         QVERIFY(!press(f));
-        QCOMPARE(tree(dir.path() + "/P"), made);
+        QCOMPARE(entriesBelow(dir.path() + "/P"), made);
         QCOMPARE(f.state().listState, ListState::NotReady);
     }
 
@@ -311,7 +297,7 @@ private slots:
         QCOMPARE(f.desktop.beeps, 1);
         QCOMPARE(f.desktop.prompts(), QStringList{message});
         QCOMPARE(f.desktop.boxes.first().pointerWhileShown, int(NormalPointer));
-        QVERIFY(tree(dir.path()).isEmpty());
+        QVERIFY(entriesBelow(dir.path()).isEmpty());
         QCOMPARE(f.state().listState, ListState::Ready);
         QCOMPARE(f.namesList.items, names);
         QCOMPARE(f.parentNameEdit.contents, text);
@@ -326,7 +312,7 @@ private slots:
         WorkflowFixture f;
         ready(f, dir.path(), {"x"}, "P");
         checkFailure(f, press(f), PermissionDenied, dir.path() + "/P", "P");
-        QVERIFY(tree(dir.path()).isEmpty());
+        QVERIFY(entriesBelow(dir.path()).isEmpty());
     }
 
     // The file system would refuse the name half-way; the preview refuses
@@ -340,7 +326,7 @@ private slots:
         QVERIFY(!press(f));
         QCOMPARE(f.desktop.prompts().size(), 1);
         QVERIFY(f.desktop.prompts().first().contains(QStringLiteral("3行目: ")));
-        QVERIFY(tree(dir.path()).isEmpty());
+        QVERIFY(entriesBelow(dir.path()).isEmpty());
         QCOMPARE(f.state().listState, ListState::Ready);
     }
 
@@ -352,7 +338,7 @@ private slots:
         WorkflowFixture f;
         ready(f, dir.path(), {"x"}, name);
         checkFailure(f, press(f), PathFileAccessError, dir.path() + "/" + name + "##", name);
-        QCOMPARE(tree(dir.path()).size(), 2);
+        QCOMPARE(entriesBelow(dir.path()).size(), 2);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "folder_listing.h"
 
+#include "dir_closer.h"
 #include "native_path.h"
 #include "os_error.h"
 
@@ -89,17 +90,6 @@ unsigned char* writeFoldedKey(QStringView name, unsigned char* out)
     }
     return out;
 }
-
-class DirCloser {
-public:
-    explicit DirCloser(DIR* dir) : dir_(dir) {}
-    ~DirCloser() { ::closedir(dir_); }
-    DirCloser(const DirCloser&) = delete;
-    DirCloser& operator=(const DirCloser&) = delete;
-
-private:
-    DIR* dir_;
-};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "posix_folders.h"
 
+#include "dir_closer.h"
 #include "folder_paths.h"
 #include "native_path.h"
 #include "os_error.h"
@@ -156,17 +157,6 @@ FolderEntry PosixOpenFolder::entry(const QString& name) const
 }
 
 namespace {
-
-class DirCloser {
-public:
-    explicit DirCloser(DIR* dir) : dir_(dir) {}
-    ~DirCloser() { ::closedir(dir_); }
-    DirCloser(const DirCloser&) = delete;
-    DirCloser& operator=(const DirCloser&) = delete;
-
-private:
-    DIR* dir_;
-};
 
 EntryKind kindOf(int folder, const dirent& entry)
 {
