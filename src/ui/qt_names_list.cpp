@@ -45,7 +45,15 @@ QtNamesList::QtNamesList(QWidget* parent) : QListWidget(parent)
 
 void QtNamesList::addItem(const QString& item, int indent)
 {
-    auto* row = new QListWidgetItem(item, this);
+    // A line break or a tab in a line (a spreadsheet cell may hold one) is
+    // shown as its picture: the row stays one line high, and the reason for
+    // its refusal can be seen.
+    QString shown = item;
+    for (QChar& c : shown) {
+        if (c == u'\n' || c == u'\r' || c == u'\t')
+            c = QChar(static_cast<char16_t>(0x2400 + c.unicode()));
+    }
+    auto* row = new QListWidgetItem(shown, this);
     if (indent > 0)
         row->setData(indentRole, indent);
 }
