@@ -4,6 +4,8 @@
 namespace kestrune::bench {
 
 void registerCreateFigures();
+void registerFillInFigures();
+void registerNotationFigures();
 void registerBrowseFigures();
 void registerLoadFigures();
 void registerUndoFigures();

@@ -57,6 +57,8 @@ END {
     print "| figure | kestrune | floor | ratio | target |"
     print "|---|---|---|---|---|"
     ratioRow("1 Create: parent + 1000 sub-folders", "create/1000", 1.15)
+    ratioRow("1 Create, fill-in: 1000 sub-folders, half there", "create-fill-in/1000", 1.15)
+    ratioRow("1 Create, notation: 1000 lines to 10,000 folders", "create-notation/10000", 1.15)
     ratioRow("2 Browse: 50,000 folders + 50,000 .txt, painted", "browse/100000", 1.5)
     absoluteRow("3 Load: 1000 lines, UTF-8", "load-utf8/1000", 1)
     absoluteRow("3 Load: 1000 lines, CP932", "load-cp932/1000", 1)
