@@ -8,6 +8,8 @@ void registerFillInFigures();
 void registerNotationFigures();
 void registerBrowseFigures();
 void registerLoadFigures();
+void registerPreviewFigures();
+void registerPasteFigures();
 void registerUndoFigures();
 
 }  // namespace kestrune::bench

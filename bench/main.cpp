@@ -1,5 +1,5 @@
-// The in-process figures: Create (new, filled in, from notation), Browse, Load
-// and Undo, each against its floor.
+// The in-process figures: Create (new, filled in, from notation), Browse, Load,
+// Preview, Paste and Undo, each against its floor.
 #include "figures.h"
 
 #include <QApplication>
@@ -21,6 +21,8 @@ int main(int argc, char** argv)
     kestrune::bench::registerNotationFigures();
     kestrune::bench::registerBrowseFigures();
     kestrune::bench::registerLoadFigures();
+    kestrune::bench::registerPreviewFigures();
+    kestrune::bench::registerPasteFigures();
     kestrune::bench::registerUndoFigures();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
