@@ -4,8 +4,12 @@
 namespace kestrune::bench {
 
 void registerCreateFigures();
+void registerFillInFigures();
+void registerNotationFigures();
 void registerBrowseFigures();
 void registerLoadFigures();
+void registerPreviewFigures();
+void registerPasteFigures();
 void registerUndoFigures();
 
 }  // namespace kestrune::bench

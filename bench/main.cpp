@@ -1,4 +1,5 @@
-// The in-process figures: Create, Browse, Load and Undo, each against its floor.
+// The in-process figures: Create (new, filled in, from notation), Browse, Load,
+// Preview, Paste and Undo, each against its floor.
 #include "figures.h"
 
 #include <QApplication>
@@ -16,8 +17,12 @@ int main(int argc, char** argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     kestrune::bench::registerCreateFigures();
+    kestrune::bench::registerFillInFigures();
+    kestrune::bench::registerNotationFigures();
     kestrune::bench::registerBrowseFigures();
     kestrune::bench::registerLoadFigures();
+    kestrune::bench::registerPreviewFigures();
+    kestrune::bench::registerPasteFigures();
     kestrune::bench::registerUndoFigures();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -57,9 +57,14 @@ END {
     print "| figure | kestrune | floor | ratio | target |"
     print "|---|---|---|---|---|"
     ratioRow("1 Create: parent + 1000 sub-folders", "create/1000", 1.15)
+    ratioRow("1 Create, fill-in: 1000 sub-folders, half there", "create-fill-in/1000", 1.15)
+    ratioRow("1 Create, notation: 1000 lines to 10,000 folders", "create-notation/10000", 1.15)
     ratioRow("2 Browse: 50,000 folders + 50,000 .txt, painted", "browse/100000", 1.5)
     absoluteRow("3 Load: 1000 lines, UTF-8", "load-utf8/1000", 1)
     absoluteRow("3 Load: 1000 lines, CP932", "load-cp932/1000", 1)
+    absoluteRow("3 Preview: 1000 lines to 10,000 folders, every row added", "preview/10000", 20)
+    absoluteRow("3 Preview: the same, as the parent name is typed", "preview-keystroke/10000", 20)
+    absoluteRow("3 Paste: 1000 rows × 3 columns to statuses", "paste/1000", 5)
     ratioRow("4 Start-up to first paint, offscreen", "startup-time/offscreen", 1.2)
     ratioRow("4 Peak memory, offscreen", "startup-rss/offscreen", 1.2)
     if (xcb == "none") {
