@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 
 namespace kestrune {
 
@@ -56,11 +57,13 @@ public:
     // The path it had when opened, for messages only: it may have moved since.
     virtual const QString& path() const = 0;
     virtual FolderId id() const = 0;
-    // Makes the folder `name` here and says which it is. Fails with error 58
-    // when an entry of that name exists (so that a caller can choose another
-    // name without a separate look), with 75 when the name is too long for
-    // the file system, otherwise with the number mapped from the OS error.
-    virtual FolderId makeFolder(const QString& name) = 0;
+    // Makes the folder `name` here and says which it is; none when an entry
+    // of that name exists, so that a caller can choose another name, or keep
+    // the folder there, without a separate look (and without an error: a
+    // fill-in meets one at every folder it keeps). Fails with error 75 when
+    // the name is too long for the file system, otherwise with the number
+    // mapped from the OS error.
+    virtual std::optional<FolderId> makeFolder(const QString& name) = 0;
     // Opens the folder `name` here. Fails with error 76 when the entry is a
     // symbolic link or no folder, and 53 when there is none.
     virtual std::unique_ptr<OpenFolder> openFolder(const QString& name) = 0;

@@ -1,6 +1,7 @@
 #include "qt_folder_list.h"
 
 #include "browse_list_view.h"
+#include "folder_icons.h"
 #include "folder_listing.h"
 #include "folder_paths.h"
 #include "folder_tree_model.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -54,11 +54,11 @@ private:
 
 QtFolderList::QtFolderList(QWidget* parent) : QWidget(parent)
 {
-    model_ = new FolderTreeModel(style()->standardIcon(QStyle::SP_DirOpenIcon),
-                                 style()->standardIcon(QStyle::SP_DirClosedIcon), this);
+    model_ = new FolderTreeModel(openFolderIcon(), closedFolderIcon(), this);
     auto* view = new BrowseListView(this);
     view_ = view;
     view->setModel(model_);
+    view->setIconSize(QSize(16, 16));
     view->setItemDelegate(new IndentDelegate(qMax(6, fontMetrics().averageCharWidth()), view));
     view->onEnter = [this](int row) { report(model_->index(row)); };
     view->onDoubleClick = [this](int row) { report(model_->index(row)); };

@@ -36,23 +36,19 @@ namespace {
 MadeFolder reachParentFolder(OpenFolder& base, QString name, ParentChoice choice, CreationRecord& record)
 {
     for (;;) {
-        try {
-            const FolderId id = base.makeFolder(name);
-            record.made.append({name, id});
+        if (const std::optional<FolderId> id = base.makeFolder(name)) {
+            record.made.append({name, *id});
             record.parents.append({name, true});
             return record.made.constLast();
-        } catch (const RuntimeError& error) {
-            if (error.number() != FileAlreadyExists)
-                throw;
-            if (choice == ParentChoice::FillIn) {
-                const FolderEntry there = base.entry(name);
-                if (there.kind == EntryKind::Missing)  // gone again at once: the make's own error says enough
-                    throw;
-                if (there.kind != EntryKind::Folder)
-                    throw RuntimeError(PathNotFound, texts::levelNotAFolder.arg(joinPath(base.path(), name)));
-                record.parents.append({name, false});
-                return {name, there.id};
-            }
+        }
+        if (choice == ParentChoice::FillIn) {
+            const FolderEntry there = base.entry(name);
+            if (there.kind == EntryKind::Missing)  // gone again at once
+                throw RuntimeError(PathNotFound, texts::levelReplaced.arg(joinPath(base.path(), name)));
+            if (there.kind != EntryKind::Folder)
+                throw RuntimeError(PathNotFound, texts::levelNotAFolder.arg(joinPath(base.path(), name)));
+            record.parents.append({name, false});
+            return {name, there.id};
         }
         name += u'#';
     }
@@ -73,20 +69,17 @@ void requireSameFolder(const OpenFolder& above, const QString& name, const Folde
 // or a link of that name fails.
 bool makeOrKeepFolder(OpenFolder& above, const QString& name, FolderId& id)
 {
-    try {
-        id = above.makeFolder(name);
+    if (const std::optional<FolderId> made = above.makeFolder(name)) {
+        id = *made;
         return true;
-    } catch (const RuntimeError& error) {
-        if (error.number() != FileAlreadyExists)
-            throw;
-        const FolderEntry there = above.entry(name);
-        if (there.kind == EntryKind::Missing)  // gone again at once: the make's own error says enough
-            throw;
-        if (there.kind != EntryKind::Folder)
-            throw RuntimeError(PathNotFound, texts::levelNotAFolder.arg(joinPath(above.path(), name)));
-        id = there.id;
-        return false;
     }
+    const FolderEntry there = above.entry(name);
+    if (there.kind == EntryKind::Missing)  // gone again at once
+        throw RuntimeError(PathNotFound, texts::levelReplaced.arg(joinPath(above.path(), name)));
+    if (there.kind != EntryKind::Folder)
+        throw RuntimeError(PathNotFound, texts::levelNotAFolder.arg(joinPath(above.path(), name)));
+    id = there.id;
+    return false;
 }
 
 }  // namespace

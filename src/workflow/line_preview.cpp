@@ -305,7 +305,7 @@ QString toolTipOf(const LinePreview& preview)
 {
     switch (preview.status) {
     case LineStatus::Ok:
-        return texts::previewMade.arg(preview.folder);
+        return texts::previewMade + preview.folder;
     case LineStatus::Blank:
         return texts::previewBlank;
     case LineStatus::Repeat:
@@ -314,7 +314,7 @@ QString toolTipOf(const LinePreview& preview)
         return texts::previewRefused.arg(preview.reason);
     case LineStatus::Unsafe:
     case LineStatus::Notation:
-        return texts::previewMadeWithWarning.arg(preview.folder, preview.reason);
+        return texts::previewMade + preview.folder + texts::previewWarning + preview.reason;
     case LineStatus::Waiting:
         return preview.reason;
     case LineStatus::Exists:

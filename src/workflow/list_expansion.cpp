@@ -51,20 +51,8 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
     list.entries.reserve(lines.size());
     bool listing = true;
     qint64 listedFolders = 0;  // entries that make a folder: blank ones count for nothing
-    for (qsizetype index = 0; index < lines.size(); ++index) {
-        const qint64 room = listing ? mostEntries - listedFolders : 0;
-        // Listed even with no room left, so that a blank line still gets its row.
-        Expansion expansion = expand(lines.at(index), notation, std::max<qint64>(room, 1));
-        ExpandedLine line;
-        line.showsResults = expansion.usesNotation;
-        line.unknownGroup = expansion.unknownGroup;
-        line.missingValues = expansion.missingValues;
-        appendNewNames(list.missingValues, expansion.missingValues);
-        const bool listed = !expansion.results.isEmpty();
-        line.count = !expansion.missingValues.isEmpty() ? 0
-                     : listed ? std::count_if(expansion.results.cbegin(), expansion.results.cend(),
-                                              [](const NotationResult& result) { return hasLevel(result.text); })
-                              : expansion.count;
+    // Puts `line` in the list, with its entries while the list stays within the limit.
+    const auto place = [&](ExpandedLine& line, qint64 room, const auto& appendEntries) {
         list.count = saturatedSum(list.count, line.count);
         if (listing && line.count > room) {
             // Past the limit the list is refused whole: nothing of it is listed.
@@ -74,11 +62,37 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
         line.firstEntry = list.entries.size();
         if (listing) {
             listedFolders += line.count;
-            for (NotationResult& result : expansion.results)
-                list.entries.append({static_cast<int>(index), std::move(result.text), result.valueAddsLevel});
+            appendEntries();
         }
         line.entryCount = list.entries.size() - line.firstEntry;
         list.lines.append(line);
+    };
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const QString& text = lines.at(index);
+        const int lineIndex = static_cast<int>(index);
+        const qint64 room = listing ? mostEntries - listedFolders : 0;
+        ExpandedLine line;
+        // Most lines hold no brace at all: one entry, as written.
+        if (notation.literal || (!text.contains(u'{') && !text.contains(u'}'))) {
+            line.count = hasLevel(text) ? 1 : 0;
+            place(line, room, [&] { list.entries.append({lineIndex, text, false}); });
+            continue;
+        }
+        // Listed even with no room left, so that a blank line still gets its row.
+        Expansion expansion = expandNotation(text, notation.values, std::max<qint64>(room, 1));
+        line.showsResults = expansion.usesNotation;
+        line.unknownGroup = expansion.unknownGroup;
+        line.missingValues = expansion.missingValues;
+        appendNewNames(list.missingValues, expansion.missingValues);
+        const bool listed = !expansion.results.isEmpty();
+        line.count = !expansion.missingValues.isEmpty() ? 0
+                     : listed ? std::count_if(expansion.results.cbegin(), expansion.results.cend(),
+                                              [](const NotationResult& result) { return hasLevel(result.text); })
+                              : expansion.count;
+        place(line, room, [&] {
+            for (NotationResult& result : expansion.results)
+                list.entries.append({lineIndex, std::move(result.text), result.valueAddsLevel});
+        });
     }
     if (!listing) {
         for (ExpandedLine& line : list.lines)

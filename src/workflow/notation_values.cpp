@@ -7,13 +7,13 @@ bool FolderListWorkflow::askForValues(bool always)
 {
     const QString parentName = parentNameFrom(c_.parentNameEdit.text());
     ValueQuestion question;
-    if (!state_.notation.literal) {
-        question.names = askedNamesOf(state_.lines, parentName);
-        question.askDate = always || usesDatesIn(state_.lines, parentName);
-    }
-    if (question.names.isEmpty() && !always)
+    // Unasked, only what the preview waits for: at a load no value is given
+    // yet, and most lists ask for nothing (no second pass over their lines).
+    if (!always && state_.preview.waitingFor.isEmpty())
         return false;
-    question.askDate = question.askDate || always;
+    if (!state_.notation.literal)
+        question.names = always ? askedNamesOf(state_.lines, parentName) : state_.preview.waitingFor;
+    question.askDate = always || usesDatesIn(state_.lines, parentName);
     question.date = state_.notation.values.date;
     NotationValues& values = state_.notation.values;
     for (const QString& name : std::as_const(question.names)) {

@@ -27,8 +27,10 @@ inline const QString readmeMarker = QStringLiteral("Readme.txt");
 
 // ---- The preview of a names list: each line's status and why ----
 // Tool tips of the list rows.
-inline const QString previewMade = QStringLiteral("作成されます: %1");
-inline const QString previewMadeWithWarning = QStringLiteral("作成されます: %1\n注意: %2");
+// Followed by the folder: built for every row of a long list as it loads, so
+// joined rather than formatted.
+inline const QString previewMade = QStringLiteral("作成されます: ");
+inline const QString previewWarning = QStringLiteral("\n注意: ");
 inline const QString previewBlank = QStringLiteral("空行のため作成しません");
 inline const QString previewRepeat = QStringLiteral("%1行目と同じフォルダーです");
 inline const QString previewRefused = QStringLiteral("作成できません: %1");

@@ -20,7 +20,7 @@ public:
 
     const QString& path() const override { return real_->path(); }
     FolderId id() const override { return real_->id(); }
-    FolderId makeFolder(const QString& name) override;
+    std::optional<FolderId> makeFolder(const QString& name) override;
     std::unique_ptr<OpenFolder> openFolder(const QString& name) override;
     FolderEntry entry(const QString& name) const override;
     QList<NamedEntry> entries() const override;
@@ -48,7 +48,7 @@ public:
     FailureInjector faults;
 };
 
-inline FolderId FakeOpenFolder::makeFolder(const QString& name)
+inline std::optional<FolderId> FakeOpenFolder::makeFolder(const QString& name)
 {
     calls_.made.append(joinPath(path(), name));
     calls_.faults.call(QStringLiteral("makeFolder"));

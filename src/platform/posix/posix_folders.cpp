@@ -115,18 +115,20 @@ PosixOpenFolder::~PosixOpenFolder()
     ::close(descriptor_);
 }
 
-FolderId PosixOpenFolder::makeFolder(const QString& name)
+std::optional<FolderId> PosixOpenFolder::makeFolder(const QString& name)
 {
-    const QString path = joinPath(path_, name);
-    const QByteArray native = nativeName(name, path);
-    if (::mkdirat(descriptor_, native.constData(), 0777) != 0)
-        throw errorFromErrno(errno, path);
+    const QByteArray native = nativeName(name, joinPath(path_, name));
+    if (::mkdirat(descriptor_, native.constData(), 0777) != 0) {
+        if (errno == EEXIST)
+            return std::nullopt;
+        throw errorFromErrno(errno, joinPath(path_, name));
+    }
     FolderEntry made;
     if (const int error = inspect(descriptor_, native.constData(), made); error != 0)
-        throw errorFromErrno(error, path);
+        throw errorFromErrno(error, joinPath(path_, name));
     // Swapped for something else the moment it was made.
     if (made.kind != EntryKind::Folder)
-        throw notAFolder(made.kind, path);
+        throw notAFolder(made.kind, joinPath(path_, name));
     return made.id;
 }
 

@@ -18,7 +18,7 @@ public:
 
     const QString& path() const override { return path_; }
     FolderId id() const override { return id_; }
-    FolderId makeFolder(const QString& name) override;
+    std::optional<FolderId> makeFolder(const QString& name) override;
     std::unique_ptr<OpenFolder> openFolder(const QString& name) override;
     FolderEntry entry(const QString& name) const override;
     QList<NamedEntry> entries() const override;
