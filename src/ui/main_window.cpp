@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 // The icon lives in a static library, whose resources must be registered by hand.
@@ -79,7 +80,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     initResources();
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.png")));
 
     // Created in keyboard order: Qt's focus chain follows the order of creation.
     driveList_ = new QtDriveList(this);
@@ -231,6 +231,18 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     // The viewer reaches just past the right edge, so that no border of its own shows.
     readmeViewer_->setGeometry(0, 0, width() + 2, height());
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // Set once the window has been painted: reading the first image loads
+    // Qt's image plugins, a tenth of the start-up, and the icon can come a
+    // moment later.
+    if (!iconSet_) {
+        iconSet_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.png"))); });
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -87,6 +87,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void arrangeControls();
@@ -116,6 +117,7 @@ private:
     QCheckBox* fillInBox_ = nullptr;
     QtReadmeViewer* readmeViewer_ = nullptr;
     QAction* undoAction_ = nullptr;
+    bool iconSet_ = false;
     QMenu* recentListsMenu_ = nullptr;
     QAction* changeValuesAction_ = nullptr;
     QAction* pasteAction_ = nullptr;
