@@ -233,16 +233,17 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     readmeViewer_->setGeometry(0, 0, width() + 2, height());
 }
 
-void MainWindow::paintEvent(QPaintEvent* event)
+bool MainWindow::event(QEvent* event)
 {
-    QWidget::paintEvent(event);
+    const bool handled = QWidget::event(event);
     // Set once the window has been painted: reading the first image loads
     // Qt's image plugins, a tenth of the start-up, and the icon can come a
     // moment later.
-    if (!iconSet_) {
+    if (event->type() == QEvent::UpdateRequest && !iconSet_) {
         iconSet_ = true;
         QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.png"))); });
     }
+    return handled;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

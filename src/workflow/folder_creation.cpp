@@ -38,7 +38,7 @@ public:
             rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Exists, toolTipFor(line));
             break;
         default:
-            rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Made, texts::rowMade.arg(line.folder));
+            rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Made, texts::rowMade + line.folder);
             break;
         }
         desktop_.keepResponsive();

@@ -73,7 +73,8 @@ inline const QString reasonWindowsNameTooLong = QStringLiteral("名前が Window
 inline const QString reasonWindowsPathTooLong = QStringLiteral("パスが %1 文字を超えます（Windows）");
 
 // ---- What a press did, row by row and as a whole ----
-inline const QString rowMade = QStringLiteral("作成しました: %1");
+// Followed by the folder: one for each folder a press makes.
+inline const QString rowMade = QStringLiteral("作成しました: ");
 inline const QString rowRepeatDone = QStringLiteral("%1行目と同じフォルダーです（作成済み）");
 inline const QString rowFailed = QStringLiteral("作成できませんでした: %1");
 inline const QString rowNotTried = QStringLiteral("途中で止まったため作成していません");
