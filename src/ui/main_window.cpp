@@ -233,17 +233,16 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     readmeViewer_->setGeometry(0, 0, width() + 2, height());
 }
 
-bool MainWindow::event(QEvent* event)
+void MainWindow::paintEvent(QPaintEvent* event)
 {
-    const bool handled = QWidget::event(event);
+    QWidget::paintEvent(event);
     // Set once the window has been painted: reading the first image loads
     // Qt's image plugins, a tenth of the start-up, and the icon can come a
     // moment later.
-    if (event->type() == QEvent::UpdateRequest && !iconSet_) {
+    if (!iconSet_) {
         iconSet_ = true;
         QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.png"))); });
     }
-    return handled;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -87,7 +87,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void arrangeControls();
