@@ -11,7 +11,7 @@
 
 #include "folder_names.h"
 #include "fuzz_support.h"
-#include "line_preview.h"
+#include "list_preview.h"
 #include "runtime_error.h"
 #include "tree_snapshot.h"
 #include "workflow_fixture.h"
@@ -105,16 +105,44 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(changes.changed.isEmpty(), "nothing that was there is changed");
     require(desktop.pointer == NormalPointer, "the pointer is restored");
 
-    // The one new entry of the base folder is the parent; all else is inside it.
-    QByteArray parent;
+    // The preview the button works from: the same lines, notation, base
+    // folder and parent name (trimmed, or the preset name). The fixture's
+    // mount table puts the base on ext4; its desktop leaves the values box,
+    // so a list that asks for values waits.
+    require(!state.volume.windowsFileSystem, "the base is not on a Windows file system");
+    const ListPreview preview = previewList(lines, {base, parentNameFrom(typed), state.volume}, state.notation);
+    if (loaded)
+        require(refused == !preview.refusal().isEmpty(), "the press is refused exactly when the preview refuses it");
+
+    // The new entries of the base folder are the parents, each a parent name
+    // with "#" added while taken; all else is inside one of them.
+    QList<QByteArray> parents;
     for (const QByteArray& added : changes.added) {
-        if (added.startsWith("base/") && !added.mid(5).contains('/')) {
-            require(parent.isEmpty(), "one new parent at most");
-            parent = added;
+        if (added.startsWith("base/") && !added.mid(5).contains('/'))
+            parents.append(added);
+    }
+    require(parents.size() <= preview.parents.size(), "no more parents than the parent name stands for");
+    for (const QByteArray& parent : parents) {
+        const QString made = QFile::decodeName(parent.mid(5));  // past "base/"
+        require(std::any_of(preview.parents.cbegin(), preview.parents.cend(),
+                            [&](const LinePreview& name) {
+                                return made.startsWith(name.folder) &&
+                                       made.mid(name.folder.size()).count(u'#') == made.size() - name.folder.size();
+                            }),
+                "a parent is a parent name with \"#\" added");
+    }
+    QSet<QByteArray> allowed(parents.cbegin(), parents.cend());
+    for (const QByteArray& parent : std::as_const(parents)) {
+        for (const LinePreview& entry : preview.entries) {
+            QByteArray path = parent;
+            for (const QString& level : entry.folder.split(u'/', Qt::SkipEmptyParts)) {
+                path += '/' + QFile::encodeName(level);
+                allowed.insert(path);
+            }
         }
     }
     for (const QByteArray& added : changes.added) {
-        require(added == parent || added.startsWith(parent + '/'), "every folder made lies under the new parent");
+        require(allowed.contains(added), "nothing is made but the previewed folders, under the new parents");
         require(isFolder(scratch.path() + u'/' + QFile::decodeName(added)), "only folders are made");
     }
 
@@ -122,70 +150,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(changes.added.isEmpty(), "a gated or refused press makes nothing");
         require(!failed, "a gated or refused press raises no error");
     }
-
-    // The preview the button works from: the same lines, base folder and
-    // parent name (trimmed, or the preset name). The fixture's mount table
-    // puts the base on ext4.
-    const QString parentName = parentNameFrom(typed);
-    require(!state.volume.windowsFileSystem, "the base is not on a Windows file system");
-    const PreviewTarget target{base, parentName, state.volume};
-    const QList<LinePreview> preview = previewLines(lines, target);
-    const bool anyRefused = std::any_of(preview.begin(), preview.end(),
-                                        [](const LinePreview& line) { return line.status == LineStatus::Refused; });
-    if (loaded)
-        require(refused == (anyRefused || previewParentName(target).status == LineStatus::Refused),
-                "the press is refused exactly when the preview refuses a line or the parent name is bad");
-    const QString madeParent = QFile::decodeName(parent.mid(5));  // past "base/"
-    if (loaded && !refused) {
-        // The preview counts the parent name as typed; only a "#" added to a
-        // taken name can lengthen a path past what it checked.
-        require(!failed || (!parent.isEmpty() && madeParent != parentName), "a press the preview allows does not fail");
-        const QString parentPath = scratch.path() + u'/' + QFile::decodeName(parent);
-        // A failure stops at its row: the rows before it are made, it and
-        // the rest are not.
-        qsizetype reached = preview.size();
-        if (failed) {
-            reached = namesList.marks.indexOf(ItemMark::Failed);
-            require(reached >= 0 && reached < preview.size(), "a failure marks its row");
-        }
-        QSet<QByteArray> allowed{parent};
-        const auto allow = [&](const QString& folder) {
-            QByteArray path = parent;
-            for (const QString& level : folder.split(u'/')) {
-                path += '/' + QFile::encodeName(level);
-                allowed.insert(path);
-            }
-        };
-        for (qsizetype row = 0; row < reached; ++row) {
-            const LinePreview& line = preview.at(row);
-            if (line.status == LineStatus::Blank)
-                continue;
-            require(isFolder(parentPath + u'/' + line.folder),
-                    "every line the preview calls ok, repeat or unsafe is made, as a real folder");
-            require(!failed || namesList.marks.at(row) == ItemMark::Made, "a row made shows it");
-            allow(line.folder);
-        }
-        if (failed)
-            allow(preview.at(reached).folder);  // the levels made before its failure
-        for (const QByteArray& added : changes.added)
-            require(allowed.contains(added), "nothing is made but the previewed folders");
-    }
-    if (!parent.isEmpty()) {
-        require(madeParent.startsWith(parentName) &&
-                    madeParent.mid(parentName.size()).count(u'#') == madeParent.size() - parentName.size(),
-                "the parent is the typed name with \"#\" added");
-    }
     if (failed) {
+        require(namesList.marks.contains(ItemMark::Failed), "a failure marks its row");
         require(state.listState == ListState::Ready && namesList.items == listed && parentNameEdit.contents == typed,
                 "a failure leaves the list ready");
     } else if (loaded && !refused) {
+        require(parents.size() == preview.parents.size(), "every parent is made");
         require(state.listState == ListState::NotReady, "a finished creation ends the list");
         require(namesList.items == QStringList{texts::creationFinished} && parentNameEdit.contents.isEmpty(),
                 "the completion line");
-        const QString parentPath = scratch.path() + u'/' + QFile::decodeName(parent);
-        for (const LinePreview& line : preview)
-            require(isFolder(parentPath + (line.folder.isEmpty() ? QString() : u'/' + line.folder)),
-                    "every listed name is made");
+        for (const QByteArray& parent : std::as_const(parents)) {
+            const QString parentPath = scratch.path() + u'/' + QFile::decodeName(parent);
+            for (const LinePreview& entry : preview.entries) {
+                if (makesFolder(entry.status) || entry.status == LineStatus::Repeat)
+                    require(isFolder(parentPath + u'/' + entry.folder),
+                            "every folder the preview makes is made, as a real folder, in every parent");
+            }
+        }
     }
     return 0;
 }

@@ -10,12 +10,15 @@
 #include "list_limits.h"
 #include "memory_list_reader.h"
 #include "native_path.h"
+#include "table_reading.h"
 #include "workflow_fixture.h"
 #include "workflow_texts.h"
 
 #include <QDir>
 #include <QSet>
+#include <QSettings>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstring>
@@ -153,6 +156,15 @@ void checkNameRules(const QString& name)
     }
 }
 
+// One set of settings for the whole run: a set made and dropped for each
+// input would be written to disk each time, a tenth of the rate.
+QSettings& settings()
+{
+    static QTemporaryDir folder;
+    static QSettings kept(folder.filePath(QStringLiteral("kestrune.conf")), QSettings::IniFormat);
+    return kept;
+}
+
 // The shared fixture's doubles, with a workflow that reads every file from
 // memory. Not the fixture itself: its own workflow, with a table of a
 // thousand names, would be made and torn down for nothing on every input.
@@ -169,9 +181,8 @@ struct MemoryFixture {
     test::FakeFolders folders;
     test::FakeMountTable mounts;
     test::FakeClock clock;
-    QSettings settings{QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kestrune-fuzz")};
-    RecentLists recentLists{settings};
-    RememberedValues rememberedValues{settings};
+    RecentLists recentLists{settings()};
+    RememberedValues rememberedValues{settings()};
     FolderListWorkflow workflow{
         WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
         WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock}};
@@ -211,12 +222,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (fits) {
         require(state.listState == ListState::Ready, "a list that fits loads");
         require(desktop.boxes.isEmpty() && desktop.beeps == 0, "a good load is silent");
-        require(state.lines == expected, "the lines are the file's, in order");
-        require(namesList.items == expected, "the listed names are the lines, in order");
+        require(state.lines == linesFromTable(expected),
+                "the lines are the file's, read as a table when it holds a tab");
+        QStringList shownLines;
+        for (qsizetype row = 0; row < namesList.items.size(); ++row) {
+            if (namesList.indents.at(row) == 0)
+                shownLines.append(namesList.items.at(row));
+        }
+        require(shownLines == state.lines, "each line has its row, in order, its results beneath it");
         require(parentNameEdit.contents == texts::defaultParentName && parentNameEdit.allSelected &&
                     parentNameEdit.focused,
                 "the parent name is preset and selected");
-        require(state.rows.size() >= expected.size(), "every line has its row");
+
     } else {
         require(state.listState == ListState::NotReady, "a list that does not fit is refused");
         require(desktop.boxes.size() == 1 && desktop.beeps == 1, "one message and its beep");
