@@ -1,7 +1,8 @@
 // The start-up floor: the least a Qt Widgets program does to show the same
-// window, the same eleven controls with the same texts at the same places,
+// window, the same twelve controls with the same texts at the same places,
 // built from stock widgets with nothing behind them.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -50,6 +51,8 @@ int main(int argc, char* argv[])
     parentName->setGeometry(area(2880, 3000, 3015, 270));
     auto* label = new QLabel(QStringLiteral("親ディレクトリ名"), &window);
     label->setGeometry(area(2880, 2760, 1215, 180));
+    auto* fillIn = new QCheckBox(QStringLiteral("既存のフォルダーに追加(&A)"), &window);
+    fillIn->setGeometry(area(2880, 3270, 3015, 330));
     auto* frame = new QFrame(&window);
     frame->setGeometry(area(0, 0, 6015, 4455));
     auto* viewer = new QPlainTextEdit(QStringLiteral("readmeText"), frame);
