@@ -68,10 +68,8 @@ void createFolders(benchmark::State& state)
             window.parentNameEdit.contents = texts::defaultParentName;
             rounds.round(
                 state, [&] { workflow.createFolders(); }, [&] { bareMkdirLoop(floorParent, nativeNames); });
-            struct stat info {};
-            const std::string lastMade = programParent + "/" + nativeNames.back();
             if (list.listState != ListState::NotReady || !window.desktop.boxes.isEmpty() ||
-                ::stat(lastMade.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+                !isFolder(programParent + "/" + nativeNames.back())) {
                 state.SkipWithError("the folders were not made");
                 return;
             }

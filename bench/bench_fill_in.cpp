@@ -54,12 +54,6 @@ void makeHalf(const std::string& parent, const std::vector<std::string>& names)
         makeFolder(parent + "/" + names[index]);
 }
 
-bool isFolder(const std::string& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 void fillInFolders(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));

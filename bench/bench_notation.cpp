@@ -15,7 +15,6 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 namespace kestrune::bench {
@@ -51,12 +50,6 @@ void bareMkdirTree(const std::string& parent, const std::vector<std::string>& na
             makeFolder(path);
         }
     }
-}
-
-bool isFolder(const std::string& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 void createFromNotation(benchmark::State& state)

@@ -17,7 +17,6 @@
 #include <spawn.h>
 #include <stdexcept>
 #include <string>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -58,12 +57,6 @@ double run(std::vector<std::string> argv, const std::string& folder, const std::
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error(argv.front() + " failed");
     return std::chrono::duration<double, std::milli>(end - start).count();
-}
-
-bool isFolder(const std::string& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 void script(benchmark::State& state)

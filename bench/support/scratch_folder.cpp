@@ -72,6 +72,12 @@ void makeFolder(const std::string& path)
         fail("cannot make", path);
 }
 
+bool isFolder(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 void writeFile(const std::string& path, const std::string& bytes)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -27,6 +27,9 @@ void removeTree(const std::string& path);
 // Makes one folder; throws std::runtime_error on failure.
 void makeFolder(const std::string& path);
 
+// Whether `path` names a folder (following a final link).
+bool isFolder(const std::string& path);
+
 // Writes `bytes` to a new file; throws std::runtime_error on failure.
 void writeFile(const std::string& path, const std::string& bytes);
 
