@@ -51,7 +51,7 @@ struct FolderEntry {
     EntryKind kind = EntryKind::Missing;
     FolderId id;             // for a Folder, and for a plain file (identities compare as for folders)
     bool plainFile = false;  // Other: a regular file, not a device, a socket or a FIFO
-    FileStamp stamp;         // for a plain file
+    FileStamp stamp = {};    // for a plain file
 };
 
 // One entry of a folder's listing: its name and what it is.
@@ -81,7 +81,7 @@ public:
 // What a copy made: which file it is and its stamp right after the copy.
 struct CopiedFile {
     FolderId id;
-    FileStamp stamp;
+    FileStamp stamp = {};
 };
 
 // Told the bytes of one copy written so far, as it goes. A throw from it

@@ -16,6 +16,12 @@ qsizetype CreationRecord::parentsMade() const
                          [](const MadeFolder& folder) { return !folder.path.contains(pathSeparator); });
 }
 
+qsizetype CreationRecord::filesCopied() const
+{
+    return std::count_if(made.cbegin(), made.cend(),
+                         [](const MadeFolder& entry) { return entry.kind != EntryKind::Folder; });
+}
+
 QString CreationRecord::parentPath() const
 {
     return parents.isEmpty() ? QString() : joinPath(basePath, parents.first().name);

@@ -14,9 +14,12 @@
 // window and the command line both make them.
 namespace kestrune {
 
+// One thing a press made: a folder, or a file it copied (kind Other).
 struct MadeFolder {
     QString path;  // relative to the base: the parent's name, then "parent/level/…"
     FolderId id;
+    EntryKind kind = EntryKind::Folder;
+    FileStamp stamp = {};  // a file: its size and modification time right after the copy
 };
 
 // How the press comes by a parent.
@@ -51,7 +54,9 @@ struct CreationRecord {
     qsizetype parentsMade() const;
     bool holdsParent() const { return parentsMade() > 0; }
     // Sub-folders made, the parents not counted.
-    qsizetype subFoldersMade() const { return made.size() - parentsMade(); }
+    qsizetype subFoldersMade() const { return made.size() - parentsMade() - filesCopied(); }
+    // Files copied into the folders.
+    qsizetype filesCopied() const;
     // The full path of the first parent reached, for messages and opening;
     // empty before one is.
     QString parentPath() const;

@@ -99,6 +99,8 @@ inline const QString completionParentFilledIn = QStringLiteral("%1（既存の�
 // ---- Undoing a press: the question before and the report after ----
 inline const QString undoTitle = QStringLiteral("作成の取り消し");
 inline const QString undoAsk = QStringLiteral("作成したフォルダー %1 個を削除しますか？");
+inline const QString undoAskWithFiles =
+    QStringLiteral("作成したフォルダー %1 個とコピーしたファイル %2 個を削除しますか？");
 inline const QString listChangedSincePress =
     QStringLiteral("リストファイルが作成のあとで変更されたか、見つかりません。もう一度選んでください。\n%1");
 // The parent is named apart from the N sub-folders, in the question and the report alike.
@@ -109,9 +111,12 @@ inline const QString undoRemovedWithParent = QStringLiteral("作成したフォ�
 inline const QString undoRemovedWithParents =
     QStringLiteral("作成したフォルダー %1 個と親ディレクトリ %2 個を削除しました。");
 inline const QString undoAskParents = QStringLiteral("親ディレクトリ %1 個（作成した %2 個はこれも削除します）: %3");
+inline const QString undoFilesRemoved = QStringLiteral("コピーしたファイル %1 個を削除しました。");
 inline const QString undoKeptHeading = QStringLiteral("削除しなかったフォルダー（%1 個）:");
+inline const QString undoKeptFilesHeading = QStringLiteral("削除しなかったファイル（%1 個）:");
 inline const QString undoKeptLine = QStringLiteral("%1（%2）");
 inline const QString undoFailedHeading = QStringLiteral("削除できなかったフォルダー（%1 個）:");
+inline const QString undoFailedFilesHeading = QStringLiteral("削除できなかったファイル（%1 個）:");
 inline const QString undoFailedLine = QStringLiteral("%1: %2（エラー %3）");
 inline const QString undoMoreLines = QStringLiteral("ほか%1件");
 // Why a made folder was not removed.
@@ -119,5 +124,7 @@ inline const QString keptHoldsEntries = QStringLiteral("中身があるため");
 inline const QString keptHoldsKeptFolder = QStringLiteral("削除しなかったフォルダーを含むため");
 inline const QString keptReplaced = QStringLiteral("別のフォルダーに置き換わっているため");
 inline const QString keptMissing = QStringLiteral("見つからないため");
+inline const QString keptReplacedFile = QStringLiteral("別のファイルに置き換わっているため");
+inline const QString keptChanged = QStringLiteral("コピーのあとで変更されているため");
 
 }  // namespace kestrune::texts
