@@ -34,6 +34,8 @@ struct ParentOutcome {
     bool made = false;     // made by the press, not filled in
     int foldersMade = 0;   // sub-folders made in it
     int alreadyThere = 0;  // folders of the list that were there before the press
+    int filesCopied = 0;   // template files copied into it
+    int filesKept = 0;     // template files there already, kept as they were
 };
 
 // What one press made, in the order made (so parents come before what they

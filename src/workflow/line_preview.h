@@ -72,6 +72,12 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
 // refused (also when it names no single folder: "..", "a/b").
 LinePreview previewParentName(const PreviewTarget& target);
 
+// A path below the parent that the press gives a file or a folder of its own
+// (a template's), as `levels`: each level is one name whatever it holds (a
+// "\" in it is a character Windows cannot hold) and is checked as a line's
+// level is, the whole path's length as a line's. Ok, Unsafe or Refused.
+LinePreview previewPlacedPath(const QStringList& levels, const PreviewTarget& target);
+
 // The row's tool tip, shared by the window and any other front end.
 QString toolTipFor(const LinePreview& preview);
 

@@ -40,6 +40,7 @@ inline const QString previewComposed =
 inline const QString parentExists = QStringLiteral("既にあります（この中に追加します）: %1");
 inline const QString parentIsThere = QStringLiteral("既存");
 inline const QString reasonNotAFolderThere = QStringLiteral("「%1」がフォルダーではありません（ファイルかリンク）");
+inline const QString reasonNotAFileThere = QStringLiteral("「%1」がファイルではありません（フォルダーかリンク）");
 // A refused line in the refusal box: "N行目: name（reason）", then how many
 // more are not listed.
 inline const QString refusedLine = QStringLiteral("%1行目: %2（%3）");
@@ -72,6 +73,33 @@ inline const QString reasonWindowsTrailing = QStringLiteral("末尾の空白や�
 inline const QString reasonWindowsNameTooLong = QStringLiteral("名前が Windows の上限（%1文字）を超えます");
 inline const QString reasonWindowsPathTooLong = QStringLiteral("パスが %1 文字を超えます（Windows）");
 
+// ---- Template files: the folder beside a list whose files every folder made gets ----
+inline const QString templateFolderSuffix = QStringLiteral(".ひな形");
+// Why something of a template is not copied.
+inline const QString skippedLink = QStringLiteral("シンボリックリンクはコピーしません");
+inline const QString skippedSpecialFile = QStringLiteral("通常のファイルではありません（デバイス、ソケット、FIFO）");
+inline const QString skippedLockFile = QStringLiteral("Office のロックファイルはコピーしません");
+inline const QString skippedSystemFile = QStringLiteral("システムが作るファイルはコピーしません");
+inline const QString skippedSameName = QStringLiteral("同じ名前のファイルが先にあります");
+// The summary row above the lines, and its tip.
+inline const QString templateSummary = QStringLiteral("ひな形: %1 ファイル（合計 %2 MB）");
+inline const QString templateFolderLine = QStringLiteral("ひな形フォルダー: %1");
+inline const QString templateSkippedHeading = QStringLiteral("コピーしないもの（%1 個）:");
+inline const QString templateItemLine = QStringLiteral("%1（%2）");
+inline const QString templateUnusedFolders =
+    QStringLiteral("使われないフォルダー（名前の合うフォルダーがありません）: %1");
+// A folder row's tip: the files it receives.
+inline const QString copiesHeading = QStringLiteral("ひな形から:");
+inline const QString copyExists = QStringLiteral("作成済み");
+inline const QString copyNotCopied = QStringLiteral("コピーしません: %1");
+inline const QString moreCopies = QStringLiteral("ほか%1件");
+// The press refused because of the template.
+inline const QString templateUnreadable = QStringLiteral("ひな形フォルダーを読めません:\n%1");
+inline const QString templateTooManyFiles = QStringLiteral("ひな形のファイルが多すぎます（%1 個。1 回に %2 個まで）");
+inline const QString templateTooLarge =
+    QStringLiteral("ひな形のファイルが大きすぎます（合計 %1 MB。1 回に %2 MB まで）");
+inline const QString templateCopiesRefused = QStringLiteral("ひな形のファイルやフォルダーを置けません:");
+
 // ---- What a press did, row by row and as a whole ----
 // Followed by the folder: one for each folder a press makes.
 inline const QString rowMade = QStringLiteral("作成しました: ");
@@ -82,6 +110,8 @@ inline const QString rowNotTried = QStringLiteral("途中で止まったため�
 // (or that was no folder to begin with): the press stops there.
 inline const QString levelNotAFolder =
     QStringLiteral("%1: フォルダーではないもの（リンクやファイル）になっているため中止しました");
+inline const QString levelNotAFile =
+    QStringLiteral("%1: ファイルではないもの（フォルダーやリンク）があるため中止しました");
 inline const QString levelReplaced = QStringLiteral("%1: 作成中に移動されたか置き換わったため中止しました");
 // The completion line's tool tip: where, how many made, how many were there.
 inline const QString completionDetails =
