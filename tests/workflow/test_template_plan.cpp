@@ -20,7 +20,8 @@ class TemplatePlanTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // `templ`: the template's files ("dir/" a folder); `planned`: each copy
+    // `templ`: the template's files ("dir/" a folder; "!unreadable": its
+    // listing fails); `planned`: each copy
     // of the parent as "status path", then "unused NAME" and "refused: N
     // files" for a plan over the limit.
     void copiesFollowTheRules_data()
@@ -50,6 +51,8 @@ private slots:
             << QStringList{"{a,a}.txt"} << QStringList{"x"} << false << QStringList{"file a.txt", "skipped a.txt"};
         QTest::newRow("a value holding a slash")
             << QStringList{"{?担当}.txt"} << QStringList{"x"} << false << QStringList{"refused a/b.txt"};
+        QTest::newRow("a template that cannot be read")
+            << QStringList{"a.txt", "!unreadable"} << QStringList{"x"} << false << QStringList{"refused: unreadable"};
         QTest::newRow("more files than a press copies") << QStringList{"m/{1..2000}.txt"} << QStringList{"{1..6}/m"}
                                                         << false << QStringList{"refused: 12000 files"};
     }
@@ -61,7 +64,12 @@ private slots:
         QFETCH(QStringList, planned);
         QTemporaryDir dir;
         const QString templatePath = dir.filePath(u"list.ひな形"_s);
+        FakeFolders folders;
         for (const QString& entry : templ) {
+            if (entry == u"!unreadable") {
+                folders.faults.failOn(u"sizedEntries"_s, 1, PermissionDenied);
+                continue;
+            }
             const QString folder = entry.endsWith(u'/') ? entry : entry.section(u'/', 0, -2);
             QVERIFY(QDir(templatePath).mkpath(folder.isEmpty() ? u"."_s : folder));
             if (!entry.endsWith(u'/'))
@@ -73,7 +81,6 @@ private slots:
         notation.values.date = QDate(2026, 12, 7);
         notation.values.asked.insert(u"担当"_s, u"a/b"_s);
         const ListPreview preview = previewList(lines, target, notation);
-        FakeFolders folders;
         const TemplatePlan plan = planTemplate(readTemplate(folders, templatePath), preview, target, notation, nullptr);
 
         static const char* const statuses[] = {"file", "exists", "skipped", "unsafe", "refused"};
@@ -83,6 +90,10 @@ private slots:
                          (copy.folder ? u"/"_s : QString()));
         for (const QString& unused : plan.unusedFolders)
             shown.append(u"unused "_s + unused);
+        if (plan.failure) {
+            shown.append(u"refused: unreadable"_s);
+            QVERIFY(plan.refusal().contains(plan.failure->description()));
+        }
         if (plan.tooMany())
             shown.append(u"refused: %1 files"_s.arg(plan.files));
         QCOMPARE(shown, planned);
