@@ -135,6 +135,13 @@ private slots:
         QTest::newRow("unknown option") << args({"--create", "LIST", "--bogus"}) << QByteArray("a\n") << QByteArray()
                                         << QStringList() << 2 << QString()
                                         << QStringLiteral("不明なオプションです: --bogus\n詳しくは") << untouched;
+        QTest::newRow("ambiguous shortening")
+            << args({"--create", "LIST", "--d"}) << QByteArray("a\n") << QByteArray() << QStringList() << 2 << QString()
+            << QStringLiteral("--d はあいまいです") << untouched;
+        QTest::newRow("a value is no option")
+            << args({"--create", "LIST", "--parent", "--lit"}) << QByteArray("a\n") << QByteArray() << QStringList()
+            << 0 << QStringLiteral("TEMP/--lit\n") << QString()
+            << QStringList{QStringLiteral("--lit"), QStringLiteral("--lit/a"), QStringLiteral("into")};
         QTest::newRow("flag given a value")
             << args({"--create", "LIST", "--dry-run=yes"}) << QByteArray("a\n") << QByteArray() << QStringList() << 2
             << QString() << QStringLiteral("--dry-run は値をとりません") << untouched;
@@ -179,6 +186,9 @@ private slots:
                             << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("help") << args({"--help"}) << QByteArray() << QByteArray() << QStringList() << 0
                               << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
+        QTest::newRow("help whatever follows")
+            << args({"--help", "--bogus"}) << QByteArray() << QByteArray() << QStringList() << 0
+            << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("version") << args({"--version"}) << QByteArray() << QByteArray() << QStringList() << 0
                                  << QStringLiteral("kestrune 0.03\n") << QString() << untouched;
     }
