@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "app_texts.h"
+#include "line_status.h"
 #include "workflow_texts.h"
 
 #include <QCommandLineParser>
@@ -201,7 +202,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
 
 QString helpText()
 {
-    return texts::commandHelp.arg(texts::defaultParentName);
+    return texts::commandHelp.arg(texts::defaultParentName, statusWords());
 }
 
 QString versionText()

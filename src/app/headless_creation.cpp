@@ -65,6 +65,7 @@ QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, con
     const StatusTraits& traits = traitsOf(line.status);
     QString text = QString::number(lineNumber) + u'\t' + traits.word.toString() + u'\t';
     switch (traits.dryRunField) {
+    case DryRunField::Never:
     case DryRunField::Nothing:
         break;
     case DryRunField::Folder:

@@ -71,7 +71,7 @@ constexpr std::array<StatusTraits, statusCount> table{{
     {Refused,  u"refused",   ItemMark::Refused,  ItemMark::Refused, false, 6, Field::Reason,  refused,         refused,        none},
     {Unsafe,   u"unsafe",    ItemMark::Warning,  ItemMark::Made,    true,  4, Field::Folder,  madeWithWarning, doneMade,       reason},
     {Notation, u"notation",  ItemMark::Notation, ItemMark::Made,    true,  3, Field::Folder,  madeWithWarning, doneMade,       reason},
-    {Waiting,  u"waiting",   ItemMark::Waiting,  ItemMark::Waiting, false, 5, Field::Reason,  reason,          reason,         none},
+    {Waiting,  u"waiting",   ItemMark::Waiting,  ItemMark::Waiting, false, 5, Field::Never,   reason,          reason,         none},
     {Exists,   u"exists",    ItemMark::Exists,   ItemMark::Exists,  true,  1, Field::Folder,  there,           there,          none},
 }};
 // clang-format on
@@ -97,8 +97,10 @@ const std::array<StatusTraits, statusCount>& statusTable()
 QString statusWords()
 {
     QStringList words;
-    for (const StatusTraits& row : table)
-        words.append(row.word.toString());
+    for (const StatusTraits& row : table) {
+        if (row.dryRunField != DryRunField::Never)
+            words.append(row.word.toString());
+    }
     return words.join(QStringLiteral(", "));
 }
 

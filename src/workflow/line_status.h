@@ -28,6 +28,7 @@ struct LinePreview;
 
 // What the dry run prints after the status word.
 enum class DryRunField {
+    Never,  // not printed: a dry run with a value not given ends before it prints
     Nothing,
     Folder,  // the folder it becomes, under its parent
     Reason,  // why it makes nothing
@@ -66,7 +67,7 @@ inline bool makesFolder(LineStatus status)
     return traitsOf(status).makesFolder;
 }
 
-// The statuses' words in the table's order, joined by ", " (for --help).
+// The words a dry run prints, in the table's order, joined by ", " (for --help).
 QString statusWords();
 
 }  // namespace kestrune

@@ -1,5 +1,6 @@
 #include "fake_folders.h"
 #include "headless_creation.h"
+#include "line_status.h"
 #include "mounted_volumes.h"
 #include "posix_list_reader.h"
 #include "workflow_fixture.h"
@@ -260,6 +261,24 @@ private slots:
 
     // A failure half-way cannot be had from a real disk on demand: the
     // folder maker fails at its third folder instead.
+    // --help names exactly the words a dry run can print.
+    void helpNamesEveryDryRunStatus()
+    {
+        QProcess program;
+        program.start(QStringLiteral(KESTRUNE_BINARY), {QStringLiteral("--help")});
+        QVERIFY(program.waitForFinished());
+        const QString help = QString::fromUtf8(program.readAllStandardOutput());
+        const qsizetype at = help.indexOf(QStringLiteral("状態: "));
+        QVERIFY(at >= 0);
+        const QString named = help.mid(at + 4, help.indexOf(u'\n', at) - at - 4);
+        QStringList printed;
+        for (const StatusTraits& status : statusTable()) {
+            if (status.dryRunField != DryRunField::Never)
+                printed.append(status.word.toString());
+        }
+        QCOMPARE(named.split(QStringLiteral(", ")), printed);
+    }
+
     void failureHalfWayListsWhatStays()
     {
         QTemporaryDir scratch;
