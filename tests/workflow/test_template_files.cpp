@@ -81,7 +81,7 @@ Press press(FakeFolders& folders, const QString& base, const QStringList& lines,
         return press;
     press.failure = raisedError([&] {
         makeFolderTree(open, u"P"_s, fillIn ? ParentChoice::FillIn : ParentChoice::NewName, preview.entriesFor(0),
-                       press.record);
+                       press.record, nullptr, nullptr);
         TemplateCopier copier(press.plan.folder);
         const QString parent = press.record.parents.first().name;
         copier.copy(open, parent, open->entry(parent).id, press.plan.copiesFor(0), press.record,

@@ -71,8 +71,7 @@ FileStamp stampFrom(const struct statx& info)
 {
     FileStamp stamp;
     stamp.size = static_cast<qint64>(info.stx_size);
-    stamp.modifiedSeconds = info.stx_mtime.tv_sec;
-    stamp.modifiedNanoseconds = info.stx_mtime.tv_nsec;
+    stamp.modifiedNanoseconds = info.stx_mtime.tv_sec * qint64{1000000000} + info.stx_mtime.tv_nsec;
     return stamp;
 }
 
