@@ -4,6 +4,7 @@
 #include "folders.h"
 #include "line_preview.h"
 #include "press_observers.h"
+#include "template_copying.h"
 
 #include <QList>
 #include <QString>
@@ -31,9 +32,10 @@ enum class ParentChoice {
 // meanwhile stops the press. What is made is added to `record` (whose base
 // becomes `base`), with the parent's outcome, and told to `journal` as soon as
 // it is made; a failure stops at that folder and leaves as a RuntimeError,
-// `record` holding what was made up to there.
+// `record` holding what was made up to there. With `copier`, `copies` (the
+// template's for this parent) go into each folder as soon as it is there.
 void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
                     const QList<LinePreview>& preview, CreationRecord& record, PressProgress* progress,
-                    PressJournal* journal);
+                    PressJournal* journal, TemplateCopier* copier = nullptr, const QList<TemplateCopy>& copies = {});
 
 }  // namespace kestrune

@@ -52,6 +52,11 @@ public:
         : tree_(tree), preview_(preview), target_(target), notation_(notation), base_(base),
           windows_(target.volume.windowsFileSystem)
     {
+        // Checked against the longest parent: the path limits hold for every one.
+        for (const LinePreview& parent : preview.parents) {
+            if (parent.folder.size() > target_.parentName.size())
+                target_.parentName = parent.folder;
+        }
     }
 
     TemplatePlan fit()
@@ -374,7 +379,7 @@ private:
 
     const TemplateTree& tree_;
     const ListPreview& preview_;
-    const PreviewTarget& target_;
+    PreviewTarget target_;
     const NotationSettings& notation_;
     OpenFolder* base_;
     bool windows_;

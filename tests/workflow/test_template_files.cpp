@@ -4,13 +4,9 @@
 // undo takes back only copies nobody has touched since.
 
 #include "creation_undo.h"
-#include "disk_comparison.h"
 #include "fake_folders.h"
-#include "list_preview.h"
-#include "raised_error.h"
-#include "template_copying.h"
-#include "template_plan.h"
-#include "template_reading.h"
+#include "press_plan.h"
+#include "press_run.h"
 #include "workflow_fixture.h"
 
 #include <QDir>
@@ -56,7 +52,7 @@ QByteArray contentsOf(const QString& path)
 }
 
 // One press of `lines` into the parent "P" beside the list, with the
-// template beside the list: planned, refused or made with every copy.
+// template beside the list: planned, then refused or carried out.
 struct Press {
     TemplatePlan plan;
     QString refusal;
@@ -66,27 +62,20 @@ struct Press {
 
 Press press(FakeFolders& folders, const QString& base, const QStringList& lines, bool fillIn)
 {
-    Press press;
-    const PreviewTarget target{base, u"P"_s};
-    NotationSettings notation;
-    notation.values.date = QDate(2026, 12, 7);
-    ListPreview preview = previewList(lines, target, notation);
-    const std::shared_ptr<OpenFolder> open = folders.openFolder(base);
-    if (fillIn)
-        compareWithDisk(preview, *open, false);
-    const TemplateTree tree = readTemplate(folders, templatePathFor(base + u"/list.txt"_s));
-    press.plan = planTemplate(tree, preview, target, notation, open.get());
-    press.refusal = preview.refusal() + press.plan.refusal();
+    PressRequest request;
+    request.lines = lines;
+    request.listFilePath = base + u"/list.txt"_s;
+    request.target = PressTarget{base, VolumePlace{}};
+    request.typedParentName = u"P"_s;
+    request.notation.values.date = QDate(2026, 12, 7);
+    request.fillIn = fillIn;
+    const PressPlan plan = planPress(request, folders, PlanUse::Press);
+    Press press{plan.templates, plan.refusal(), {}, std::nullopt};
     if (!press.refusal.isEmpty())
         return press;
-    press.failure = raisedError([&] {
-        makeFolderTree(open, u"P"_s, fillIn ? ParentChoice::FillIn : ParentChoice::NewName, preview.entriesFor(0),
-                       press.record, nullptr, nullptr);
-        TemplateCopier copier(press.plan.folder);
-        const QString parent = press.record.parents.first().name;
-        copier.copy(open, parent, open->entry(parent).id, press.plan.copiesFor(0), press.record,
-                    press.record.parents.first());
-    });
+    PressOutcome outcome = carryOutPress(plan);
+    press.record = std::move(outcome.record);
+    press.failure = outcome.failure;
     return press;
 }
 
@@ -99,7 +88,8 @@ private slots:
     // `templ` is the template folder's content and `there` what the base
     // holds besides; `added` what the press adds below the base ("refused"
     // when the press is refused, nothing made). `action`: "fill in";
-    // "read-only"; "full disk" (the first copy fails half-way); "change F"
+    // "read-only"; "full disk" (the first copy fails half-way, and the press
+    // stops there: the folders after it are not made); "change F"
     // (F is written to after the press, then undone twice, F removed between).
     void eachFolderGetsItsFiles_data()
     {
@@ -157,7 +147,7 @@ private slots:
             << QStringList{u"見積/控え/控え.xlsx"_s} << QStringList{u"見積"_s} << QStringList{u"P/見積/控え"_s}
             << u"fill in"_s << QStringList{"refused"} << u"0 0 0"_s;
         QTest::newRow("a disk that fills up mid-copy")
-            << QStringList{u"見積/見積書.xlsx"_s} << QStringList{u"見積"_s} << QStringList{} << u"full disk"_s
+            << QStringList{u"見積/見積書.xlsx"_s} << QStringList{u"見積"_s, "b"} << QStringList{} << u"full disk"_s
             << QStringList{"P/", u"P/見積/"_s} << u"0 0 0"_s;
     }
     void eachFolderGetsItsFiles()
