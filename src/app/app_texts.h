@@ -18,11 +18,11 @@ inline const QString internalErrorWithCause = QStringLiteral("内部エラーで
 
 // ---- The command line ----
 inline const QString commandName = QStringLiteral("kestrune");
-// %1 is the preset parent name, %2 the dry run's status words.
+// %1 is the preset parent name, %2 the dry run's status words, %3 those of template files.
 inline const QString commandHelp = QStringLiteral(
     "使い方: kestrune [PATH]\n"
     "        kestrune --create LIST [--parent NAME] [--into DIR] [--date YYYY-MM-DD] [--set 名前=値]...\n"
-    "                 [--literal] [--existing] [--dry-run]\n"
+    "                 [--literal] [--existing] [--template DIR | --no-template] [--dry-run]\n"
     "テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。\n"
     "\n"
     "PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。\n"
@@ -34,9 +34,14 @@ inline const QString commandHelp = QStringLiteral(
     "  --set 名前=値  {?名前} に入れる値（繰り返し指定できます）\n"
     "  --literal      記法を使わず、各行をそのまま使います\n"
     "  --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります\n"
+    "  --template DIR ひな形フォルダー（既定: LIST の横の「LIST の名前.ひな形」があればそれ）\n"
+    "  --no-template  ひな形フォルダーを使いません\n"
     "  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
     "                 状態: %2\n"
     "                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます\n"
+    "                 フォルダーのあとに、ひな形のファイルごとに 行番号（親フォルダーに直接置くものは -）・\n"
+    "                 状態・ファイルのパス（skipped ならそのあとに理由）を表示します\n"
+    "                 ファイルの状態: %3\n"
     "  -h, --help     この説明を表示して終了します\n"
     "  --version      バージョンを表示して終了します\n"
     "\n"
@@ -54,6 +59,7 @@ inline const QString extraArgument = QStringLiteral("余分な引数がありま
 inline const QString needsCreate = QStringLiteral("%1 は --create と一緒に使います");
 inline const QString standardInputNeedsInto = QStringLiteral("一覧を標準入力から読むときは --into が必要です");
 inline const QString notAFolder = QStringLiteral("%1: フォルダーではありません");
+inline const QString templateOptionsTogether = QStringLiteral("--template と --no-template は一緒に使えません");
 // A run-time error on the command line: its number, then its description.
 inline const QString numberedError = QStringLiteral("エラー番号 %1: %2");
 inline const QString failedAtLine = QStringLiteral("%1行目のフォルダーを作れませんでした");
@@ -67,5 +73,7 @@ inline const QString outputLost = QStringLiteral("標準出力に書き込めま
 inline const QString outputLostFoldersStay =
     QStringLiteral("標準出力に書き込めませんでした。作成したフォルダーはそのまま残っています");
 inline const QString foldersMadeSoFar = QStringLiteral("作成済みのフォルダー（%1個、残してあります）:");
+inline const QString foldersAndFilesMadeSoFar =
+    QStringLiteral("作成済みのフォルダーとコピー済みのファイル（%1個、残してあります）:");
 
 }  // namespace kestrune::texts

@@ -2,6 +2,7 @@
 
 #include "app_texts.h"
 #include "line_status.h"
+#include "template_plan.h"
 #include "workflow_texts.h"
 
 #include <QCommandLineParser>
@@ -51,7 +52,7 @@ struct Option {
 
 // Every option. Another option of --create is one row here and its field in
 // CommandLine; every option but --create itself needs --create.
-constexpr std::array<Option, 10> options = {{
+constexpr std::array<Option, 12> options = {{
     {u"create", true, &keep<&CommandLine::list>},
     {u"parent", true, &keep<&CommandLine::parent>},
     {u"into", true, &keep<&CommandLine::into>},
@@ -60,6 +61,8 @@ constexpr std::array<Option, 10> options = {{
     {u"set", true, &takeValue},
     {u"literal", false, &turnOn<&CommandLine::literal>},
     {u"existing", false, &turnOn<&CommandLine::existing>},
+    {u"template", true, &keep<&CommandLine::templateFolder>},
+    {u"no-template", false, &turnOn<&CommandLine::noTemplate>},
     {u"help", false, nullptr},
     {u"version", false, nullptr},
 }};
@@ -196,13 +199,15 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return usageError(texts::extraArgument.arg(operands.first()));
     if (line.list == QStringLiteral("-") && line.into.isEmpty())
         return usageError(texts::standardInputNeedsInto);
+    if (line.noTemplate && parser.isSet(QStringLiteral("template")))
+        return usageError(texts::templateOptionsTogether);
     line.action = CommandLine::Action::Create;
     return line;
 }
 
 QString helpText()
 {
-    return texts::commandHelp.arg(texts::defaultParentName, statusWords());
+    return texts::commandHelp.arg(texts::defaultParentName, statusWords(), copyStatusWords());
 }
 
 QString versionText()

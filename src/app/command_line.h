@@ -26,6 +26,8 @@ struct CommandLine {
     QHash<QString, QString> values;  // Create: {?名前} -> value, from --set
     bool literal = false;            // Create: the notation is not read
     bool existing = false;           // Create: a parent that is there is filled in, not renamed
+    QString templateFolder;          // Create: the template folder named; empty for the list's own
+    bool noTemplate = false;         // Create: no template, not even the list's own
     QString error;                   // UsageError: what is wrong, in the person's words
 };
 

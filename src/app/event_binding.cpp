@@ -46,6 +46,7 @@ EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderL
     bind(&window.saveAction(),         &QAction::triggered,               [&workflow](bool) { workflow.saveList(); });
     bind(&window.changeValuesAction(), &QAction::triggered,               [&workflow](bool) { workflow.changeValues(); });
     bind(&window.literalAction(),      &QAction::toggled,                 [&workflow](bool literal) { workflow.setNotationUsed(!literal); });
+    bind(&window.openTemplateAction(), &QAction::triggered,               [&workflow](bool) { workflow.openTemplateFolder(); });
     // clang-format on
 }
 

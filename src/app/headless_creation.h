@@ -7,6 +7,7 @@
 #include "list_reader.h"
 #include "mount_table.h"
 #include "standard_streams.h"
+#include "template_plan.h"
 
 #include <QStringList>
 
@@ -41,7 +42,7 @@ public:
 
 private:
     int create(const CommandLine& request);
-    void printDryRun(const ListPreview& preview, const QString& baseFolder);
+    void printDryRun(const ListPreview& preview, const TemplatePlan& templates, const QString& baseFolder);
     static QString dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix);
     void tell(const QString& message);
 

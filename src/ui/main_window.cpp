@@ -211,6 +211,12 @@ void MainWindow::buildNamesMenu()
     literalAction_ = new QAction(texts::literalCaption, this);
     literalAction_->setCheckable(true);
     namesList_->addAction(literalAction_);
+
+    auto* templates = new QAction(this);
+    templates->setSeparator(true);
+    namesList_->addAction(templates);
+    openTemplateAction_ = new QAction(texts::openTemplateCaption, this);
+    namesList_->addAction(openTemplateAction_);
     namesList_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

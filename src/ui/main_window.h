@@ -67,6 +67,8 @@ public:
     QAction& pasteAction() const { return *pasteAction_; }
     QAction& saveAction() const { return *saveAction_; }
     QAction& literalAction() const { return *literalAction_; }
+    // 「ひな形フォルダーを開く」 in the names list's menu.
+    QAction& openTemplateAction() const { return *openTemplateAction_; }
     std::function<QStringList()> recentLists;
 
 signals:
@@ -123,6 +125,7 @@ private:
     QAction* pasteAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* literalAction_ = nullptr;
+    QAction* openTemplateAction_ = nullptr;
 };
 
 }  // namespace kestrune

@@ -20,6 +20,7 @@ inline const QString saveCaption = QStringLiteral("一覧として保存…");
 inline const QString recentListsCaption = QStringLiteral("最近使った一覧");
 inline const QString noRecentLists = QStringLiteral("（なし）");
 inline const QString changeValuesCaption = QStringLiteral("値を変更…");
+inline const QString openTemplateCaption = QStringLiteral("ひな形フォルダーを開く");
 inline const QString literalCaption = QStringLiteral("記法を使わない");
 
 inline const QString volumeEntry = QStringLiteral("%1 (%2)");  // label (root path)

@@ -13,7 +13,9 @@ FolderListWorkflow::FolderListWorkflow(WorkflowState& state, const WorkflowContr
                 host.recentLists, loadedList_, loading_),
       press_(state, {controls.namesList, controls.parentNameEdit, controls.folderList}, host.desktop, host.folders,
              loadedList_),
-      undo_(state, controls.parentNameEdit, host.desktop, host.folders, host.lists, host.mounts, loadedList_, browsing_)
+      undo_(state, controls.parentNameEdit, host.desktop, host.folders, host.lists, host.mounts, loadedList_,
+            browsing_),
+      templateFolder_(state, host.desktop, host.folders, loadedList_)
 {
 }
 

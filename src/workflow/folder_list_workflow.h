@@ -15,6 +15,7 @@
 #include "press_command.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
+#include "template_folder_command.h"
 #include "undo_command.h"
 #include "workflow_state.h"
 
@@ -72,6 +73,8 @@ public:
     void createFolders() { press_.createFolders(); }
     void onNamesRowDoubleClicked(int row) { press_.onNamesRowDoubleClicked(row); }
     void undoLastCreation() { undo_.undoLastCreation(); }
+    // 「ひな形フォルダーを開く」 (template_folder_command.h).
+    void openTemplateFolder() { templateFolder_.openTemplateFolder(); }
 
 private:
     LoadedList loadedList_;
@@ -81,6 +84,7 @@ private:
     Browsing browsing_;
     PressCommand press_;
     UndoCommand undo_;
+    TemplateFolderCommand templateFolder_;
 };
 
 }  // namespace kestrune

@@ -47,6 +47,8 @@ void planTemplates(PressPlan& plan, Folders& folders, OpenFolder* base, PlanUse 
         planTemplate(readTemplate(folders, path), plan.preview,
                      {request.target.baseFolder, parentNameFrom(request.typedParentName), request.target.volume},
                      request.notation, base);
+    // Asked for with the lines' values, and missed as theirs are.
+    appendNewNames(plan.preview.waitingFor, plan.templates.waitingFor);
     if (use == PlanUse::Preview)
         plan.templates.folder.reset();  // a preview holds nothing open
 }

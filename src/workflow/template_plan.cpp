@@ -10,9 +10,9 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <optional>
-#include <type_traits>
 
 namespace kestrune {
 
@@ -98,6 +98,7 @@ private:
     {
         if (notation_.literal)
             return {{composedName(name), refusalOf(name)}};
+        appendNewNames(plan_.askedNames, askedNames(name));
         const Expansion expansion = expandNotation(name, notation_.values, mostTemplateFilesPerPress);
         if (!expansion.missingValues.isEmpty()) {
             appendNewNames(plan_.waitingFor, expansion.missingValues);
@@ -404,6 +405,23 @@ const QList<TemplateCopy>& TemplatePlan::copiesFor(qsizetype parent) const
 
 namespace {
 
+constexpr std::array<QStringView, 5> copyStatusWords_ = {u"file", u"exists", u"skipped", u"unsafe", u"refused"};
+
+}  // namespace
+
+QStringView copyStatusWord(CopyStatus status)
+{
+    return copyStatusWords_.at(static_cast<std::size_t>(status));
+}
+
+QString copyStatusWords()
+{
+    QStringList words;
+    for (const QStringView word : copyStatusWords_)
+        words.append(word.toString());
+    return words.join(QStringLiteral(", "));
+}
+
 QString megabytes(qint64 bytes)
 {
     return QString::number(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1);
@@ -418,8 +436,6 @@ QString cappedList(const QString& heading, const QStringList& lines)
         shown.append(texts::moreCopies.arg(lines.size() - mostCopiesShown));
     return shown.join(u'\n');
 }
-
-}  // namespace
 
 QString TemplatePlan::refusal() const
 {
@@ -439,54 +455,6 @@ QString TemplatePlan::refusal() const
         }
     }
     return refused.isEmpty() ? QString() : cappedList(texts::templateCopiesRefused, refused);
-}
-
-QString templateSummary(const TemplatePlan& plan)
-{
-    return texts::templateSummary.arg(plan.files).arg(megabytes(plan.bytes));
-}
-
-QString templateSummaryTip(const TemplatePlan& plan)
-{
-    QStringList tip{texts::templateFolderLine.arg(plan.path)};
-    if (const QString refusal = plan.refusal(); !refusal.isEmpty())
-        tip.append(refusal);
-    if (!plan.skipped.isEmpty()) {
-        QStringList skipped;
-        for (const TemplateItem& item : plan.skipped)
-            skipped.append(texts::templateItemLine.arg(item.levels.join(pathSeparator), item.skipReason));
-        tip.append(cappedList(texts::templateSkippedHeading.arg(plan.skipped.size()), skipped));
-    }
-    if (!plan.unusedFolders.isEmpty())
-        tip.append(texts::templateUnusedFolders.arg(plan.unusedFolders.join(texts::listSeparator)));
-    return tip.join(u'\n');
-}
-
-QString copiesTip(const TemplatePlan& plan, qsizetype entry)
-{
-    const QList<TemplateCopy>& copies = plan.copiesFor(0);
-    // In entry order: the parent's own first, then each entry's.
-    const auto [first, last] =
-        std::equal_range(copies.cbegin(), copies.cend(), entry, [](const auto& a, const auto& b) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(a)>, TemplateCopy>)
-                return a.entry < b;
-            else
-                return a < b.entry;
-        });
-    QStringList lines;
-    for (auto copy = first; copy != last; ++copy) {
-        if (copy->folder)
-            continue;
-        if (copy->status == CopyStatus::Exists)
-            lines.append(texts::templateItemLine.arg(copy->path, texts::copyExists));
-        else if (copy->status == CopyStatus::File)
-            lines.append(copy->path);
-        else
-            lines.append(texts::templateItemLine.arg(copy->path, copy->status == CopyStatus::Skipped
-                                                                     ? texts::copyNotCopied.arg(copy->reason)
-                                                                     : copy->reason));
-    }
-    return lines.isEmpty() ? QString() : cappedList(texts::copiesHeading, lines);
 }
 
 TemplatePlan planTemplate(const TemplateTree& tree, const ListPreview& preview, const PreviewTarget& target,

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <memory>
 #include <optional>
@@ -37,6 +38,10 @@ constexpr bool copiesFile(CopyStatus status)
     return status == CopyStatus::File || status == CopyStatus::Unsafe;
 }
 
+// The word a dry run prints for a copy's status, and all of them for --help.
+QStringView copyStatusWord(CopyStatus status);
+QString copyStatusWords();
+
 // One file, or folder, a template puts into the new tree.
 struct TemplateCopy {
     QString path;         // below the parent, levels joined by "/": "A社/見積/見積書.xlsx"
@@ -58,7 +63,8 @@ struct TemplatePlan {
     QList<QList<TemplateCopy>> copiesByParent;  // in the order made: the parent's own, then by entry
     QStringList unusedFolders;                  // top-level folders that match no folder of the press
     QList<TemplateItem> skipped;                // what the template holds that is never copied, and why
-    QStringList waitingFor;                     // {?名前} of the template's names with no value yet
+    QStringList askedNames;                     // every {?名前} of the template's names
+    QStringList waitingFor;                     // those with no value yet
     qint64 files = 0;                           // files copied over all parents (saturated), also when too many to list
     qint64 bytes = 0;
     qint64 kept = 0;  // files there already, kept
@@ -76,13 +82,9 @@ struct TemplatePlan {
 TemplatePlan planTemplate(const TemplateTree& tree, const ListPreview& preview, const PreviewTarget& target,
                           const NotationSettings& notation, OpenFolder* base);
 
-// The summary row above the lines: 「ひな形: N ファイル（合計 … MB）」.
-QString templateSummary(const TemplatePlan& plan);
-// Its tip: the template's path, then what is not copied and why and the
-// folders no folder of the press matches.
-QString templateSummaryTip(const TemplatePlan& plan);
-// The files the folders of preview entry `entry` receive (the first
-// parent's), for the row's tip; empty when none.
-QString copiesTip(const TemplatePlan& plan, qsizetype entry);
+// `bytes` in MB with one decimal, as the summary and the limit show them.
+QString megabytes(qint64 bytes);
+// `lines` under `heading`: the first ten, then how many more.
+QString cappedList(const QString& heading, const QStringList& lines);
 
 }  // namespace kestrune

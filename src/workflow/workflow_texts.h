@@ -76,6 +76,13 @@ inline const QString reasonWindowsPathTooLong = QStringLiteral("パスが %1 文
 
 // ---- Template files: the folder beside a list whose files every folder made gets ----
 inline const QString templateFolderSuffix = QStringLiteral(".ひな形");
+// 「ひな形フォルダーを開く」.
+inline const QString templateFolderTitle = QStringLiteral("ひな形フォルダー");
+inline const QString templateNeedsListFile = QStringLiteral(
+    "ひな形フォルダーは一覧のファイルの横に置きます。一覧のファイルを選ぶか、貼り付けた一覧を保存してください。");
+inline const QString makeTemplateFolder = QStringLiteral(
+    "ひな形フォルダーがありません。作成しますか？\n%1\n中に置いたファイルが、作成するフォルダーにコピーされます。");
+inline const QString templateNotAFolder = QStringLiteral("%1: フォルダーではないため、ひな形フォルダーにできません");
 // Why something of a template is not copied.
 inline const QString skippedLink = QStringLiteral("シンボリックリンクはコピーしません");
 inline const QString skippedSpecialFile = QStringLiteral("通常のファイルではありません（デバイス、ソケット、FIFO）");
@@ -122,6 +129,13 @@ inline const QString completionFilledIn =
     QStringLiteral("作成先: %1（既存のフォルダーに追加）\n作成したフォルダー: %2 個\n既にあったフォルダー: %3 個");
 // Several parents: one line each.
 inline const QString completionParents = QStringLiteral("作成先: %1\n%2");
+// Template files, over all parents, when any were copied or kept.
+inline const QString completionFiles =
+    QStringLiteral("ひな形からコピーしたファイル: %1 個（既にあったファイル: %2 個）");
+// How far a long press has got.
+inline const QString progressFolders = QStringLiteral("フォルダーを作成しています: %1／%2 個");
+inline const QString progressWithFiles =
+    QStringLiteral("フォルダーを作成しています: %1／%2 個\nひな形のファイルをコピーしています: %3／%4 MB");
 // The last line of each.
 inline const QString completionHint = QStringLiteral("ダブルクリックで開きます。Ctrl+Z で取り消せます。");
 inline const QString completionParent = QStringLiteral("%1: 新規 %2／既存 %3");

@@ -49,7 +49,8 @@ private slots:
     // The contract, against the real program with no display at all: the
     // arguments (TEMP, LIST and INTO stand for a scratch folder, the list in
     // it and an empty folder in it), the list, standard input (or a shell
-    // redirection of the standard streams) and folders there before; then the exit status, standard output (a final "…"
+    // redirection of the standard streams) and folders there before ("file
+    // PATH" a file); then the exit status, standard output (a final "…"
     // makes it a prefix), a piece of standard error ("" for none) and every
     // folder in the scratch folder afterwards.
     void contract_data()
@@ -183,6 +184,38 @@ private slots:
         QTest::newRow("several parents, dry run")
             << args({"--create", "LIST", "--parent", "{A,B}", "--dry-run"}) << QByteArray("x\n") << QByteArray()
             << QStringList() << 0 << QStringLiteral("1\tok\tTEMP/A/x\n1\tok\tTEMP/B/x\n") << QString() << untouched;
+        const QStringList templated{QStringLiteral("list.ひな形"), QStringLiteral("list.ひな形/見積"),
+                                    QStringLiteral("file list.ひな形/送付状.docx"),
+                                    QStringLiteral("file list.ひな形/見積/見積書.xlsx"),
+                                    QStringLiteral("file list.ひな形/見積/~$見積書.xlsx")};
+        const QStringList templateFolders{QStringLiteral("into"), QStringLiteral("list.ひな形"),
+                                          QStringLiteral("list.ひな形/見積")};
+        QTest::newRow("template files, dry run")
+            << args({"--create", "LIST", "--dry-run"}) << QByteArray("見積\nb\n") << QByteArray() << templated << 0
+            << QStringLiteral("1\tok\t見積\n2\tok\tb\n-\tfile\t送付状.docx\n"
+                              "1\tskipped\t見積/~$見積書.xlsx\tOffice のロックファイルはコピーしません\n"
+                              "1\tfile\t見積/見積書.xlsx\n")
+            << QString() << templateFolders;
+        QTest::newRow("--no-template") << args({"--create", "LIST", "--dry-run", "--no-template"})
+                                       << QByteArray("見積\n") << QByteArray() << templated << 0
+                                       << QStringLiteral("1\tok\t見積\n") << QString() << templateFolders;
+        QTest::newRow("--template copies as the button does")
+            << args({"--create", "LIST", "--template", "TEMP/t"}) << QByteArray("x\n") << QByteArray()
+            << QStringList{QStringLiteral("t"), QStringLiteral("t/x"), QStringLiteral("t/x/sub")} << 0
+            << QStringLiteral("TEMP/%1\n").arg(preset) << QString()
+            << QStringList{QStringLiteral("into"),
+                           QStringLiteral("t"),
+                           QStringLiteral("t/x"),
+                           QStringLiteral("t/x/sub"),
+                           preset,
+                           preset + QStringLiteral("/x"),
+                           preset + QStringLiteral("/x/sub")};
+        QTest::newRow("--template that is not there")
+            << args({"--create", "LIST", "--template", "TEMP/none"}) << QByteArray("x\n") << QByteArray()
+            << QStringList() << 2 << QString() << QStringLiteral("none") << untouched;
+        QTest::newRow("--template with --no-template")
+            << args({"--create", "LIST", "--template", "TEMP", "--no-template"}) << QByteArray("x\n") << QByteArray()
+            << QStringList() << 2 << QString() << QStringLiteral("--no-template") << untouched;
         QTest::newRow("-h") << args({"-h"}) << QByteArray() << QByteArray() << QStringList() << 0
                             << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("help") << args({"--help"}) << QByteArray() << QByteArray() << QStringList() << 0
@@ -209,8 +242,12 @@ private slots:
         QVERIFY(scratch.isValid());
         const QString temp = QDir(scratch.path()).canonicalPath();
         QVERIFY(QDir(temp).mkdir(QStringLiteral("into")));
-        for (const QString& folder : before)
-            QVERIFY(QDir(temp).mkdir(folder));
+        for (const QString& folder : before) {
+            if (folder.startsWith(QStringLiteral("file ")))
+                writeFile(temp, folder.mid(5), "x");
+            else
+                QVERIFY(QDir(temp).mkdir(folder));
+        }
         const QString listPath = writeFile(temp, QStringLiteral("list.txt"), list);
         for (QString& argument : arguments) {
             argument.replace(QStringLiteral("LIST"), listPath);

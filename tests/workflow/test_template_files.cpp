@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QList>
+
 #include <algorithm>
 
 #include <sys/stat.h>
@@ -218,6 +220,52 @@ private slots:
         QVERIFY2(undone.failures.isEmpty(), qPrintable(undoReport(undone)));
         QVERIFY(made.record.isEmpty());
         QCOMPARE(entriesBelow(base), before);
+    }
+
+    // 「ひな形フォルダーを開く」: the template beside the list opens in the
+    // file manager, made first after a yes; the names list shows it above
+    // the lines from then on. A pasted list has none.
+    void theTemplateFolderOpensFromTheList_data()
+    {
+        QTest::addColumn<bool>("there");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("there already") << true << false << QList<bool>{} << true;
+        QTest::newRow("missing, made after a yes") << false << false << QList<bool>{true} << true;
+        QTest::newRow("missing, left after a no") << false << false << QList<bool>{false} << false;
+        QTest::newRow("a pasted list has none") << false << true << QList<bool>{} << false;
+    }
+    void theTemplateFolderOpensFromTheList()
+    {
+        QFETCH(bool, there);
+        QFETCH(bool, pasted);
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, opened);
+        QTemporaryDir dir;
+        const QString templatePath = dir.filePath(u"list.ひな形"_s);
+        if (there)
+            QVERIFY(QDir().mkdir(templatePath));
+        WorkflowFixture f;
+        if (pasted) {
+            f.state().baseFolder = dir.path() + u'/';
+            f.workflow.pasteList(u"a\nb"_s);
+        } else {
+            f.load(writeFile(dir.path(), u"list.txt"_s, "a\nb\n"), dir.path() + u'/');
+        }
+        const qsizetype rowsBefore = f.namesList.items.size();
+        f.desktop.answers = answers;
+
+        f.workflow.openTemplateFolder();
+
+        QCOMPARE(f.desktop.openedFolders, opened ? QStringList{templatePath} : QStringList());
+        QCOMPARE(QFileInfo(templatePath).isDir(), opened);
+        QCOMPARE(f.desktop.questions.size(), answers.size());
+        QCOMPARE(f.desktop.beeps, pasted ? 1 : 0);
+        // The summary row above the lines, its tip naming the template.
+        QCOMPARE(f.namesList.items.size(), rowsBefore + (opened && !there ? 1 : 0));
+        if (opened)
+            QVERIFY(f.namesList.toolTips.first().contains(templatePath));
     }
 };
 
