@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace kestrune {
@@ -323,37 +324,53 @@ CopiedFile PosixOpenFolder::copyFile(SourceFile& source, const QString& name, co
         ::openat(descriptor_, native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (to < 0)
         throw errorFromErrno(errno, path);
-    struct stat made {};
-    const bool known = ::fstat(to, &made) == 0;
-    // Only the file this copy made goes, never one put in its place.
-    const auto removePartial = [&] {
+    // Only the file this copy made goes, never one put in its place; it is
+    // known by its device and inode, read from the descriptor.
+    const auto removePartial = [&](dev_t device, ino_t inode) {
         struct stat now {};
-        if (known && ::fstatat(descriptor_, native.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
-            now.st_dev == made.st_dev && now.st_ino == made.st_ino)
+        if (::fstatat(descriptor_, native.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && now.st_dev == device &&
+            now.st_ino == inode)
             ::unlinkat(descriptor_, native.constData(), 0);
+    };
+    const auto removeOpenPartial = [&] {
+        struct stat made {};
+        if (::fstat(to, &made) == 0)
+            removePartial(made.st_dev, made.st_ino);
     };
     int error = 0;
     try {
         error = copyFileBytes(from->descriptor(), to, progress);
     } catch (...) {
+        removeOpenPartial();
         ::close(to);
-        removePartial();
         throw;
     }
-    // A network share may report a failed write only now.
-    if (::close(to) != 0 && error == 0)
+    // Which file it is and its stamp, from the descriptor: the file this copy
+    // made, whatever another program has put at its name since. (A share
+    // whose server stamps the time again at the close makes an undo keep the
+    // copy as changed: kept, never lost.)
+    CopiedFile copied;
+    struct statx info {};
+    if (error == 0 && ::statx(to, "", AT_EMPTY_PATH, entryMask, &info) != 0)
         error = errno;
+    if (error == 0) {
+        copied.id = idFrom(info);
+        copied.stamp = stampFrom(info);
+        error = readHandle(to, "", AT_EMPTY_PATH, copied.id);
+    }
     if (error != 0) {
-        removePartial();
+        removeOpenPartial();
+        ::close(to);
         throw errorFromErrno(error, path);
     }
-    // Read after the close, which on a share may still move the time.
-    FolderEntry copied;
-    if (const int lookError = inspect(descriptor_, native.constData(), copied); lookError != 0)
-        throw errorFromErrno(lookError, path);
-    if (!copied.plainFile || (known && (copied.id.inode != made.st_ino)))
-        throw RuntimeError(PathNotFound, texts::replacedAfterCopy.arg(path));
-    return {copied.id, copied.stamp};
+    // A network share may report a failed write only now.
+    if (::close(to) != 0) {
+        const int closeError = errno;
+        removePartial(static_cast<dev_t>(makedev(info.stx_dev_major, info.stx_dev_minor)),
+                      static_cast<ino_t>(info.stx_ino));
+        throw errorFromErrno(closeError, path);
+    }
+    return copied;
 }
 
 bool PosixOpenFolder::removeEmptyFolder(const QString& name)

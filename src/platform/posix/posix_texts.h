@@ -17,7 +17,6 @@ inline const QString isAFolder = QStringLiteral("%1: フォルダーです");
 inline const QString notAPlainFile = QStringLiteral("%1: 通常のファイルではありません");
 inline const QString notAFolderEntry = QStringLiteral("%1: フォルダーではありません");
 inline const QString aLinkFile = QStringLiteral("%1: ファイルではなくシンボリックリンクです");
-inline const QString replacedAfterCopy = QStringLiteral("%1: コピーの直後に置き換わりました");
 inline const QString aLinkEntry = QStringLiteral("%1: フォルダーではなくシンボリックリンクです");
 inline const QString notOneFolderName = QStringLiteral("%1: 一つのフォルダー名ではありません");
 inline const QString noShiftJisDecoder = QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません");
