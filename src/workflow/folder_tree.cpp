@@ -103,7 +103,7 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
     };
     // The parent's own files go in first; a failure there is the parent's.
     if (copier)
-        copier->startParent(base, parent, copies, record);
+        copier->startParent(walk, parent, copies, record);
     for (qsizetype entry = 0; entry < preview.size(); ++entry) {
         const LinePreview& line = preview.at(entry);
         if (line.status == LineStatus::Repeat) {

@@ -41,11 +41,10 @@ SourceFile& TemplateCopier::sourceOf(const QStringList& levels)
     return **open_.insert(path, std::move(file));
 }
 
-void TemplateCopier::startParent(const std::shared_ptr<OpenFolder>& base, const MadeEntry& parent,
-                                 const QList<TemplateCopy>& copies, CreationRecord& record)
+void TemplateCopier::startParent(FolderWalk& walk, const MadeEntry& parent, const QList<TemplateCopy>& copies,
+                                 CreationRecord& record)
 {
-    walk_.emplace(base);
-    walk_->descend(parent.path, parent.id);
+    walk_ = &walk;
     parentName_ = parent.path;
     copies_ = &copies;
     next_ = 0;
@@ -66,8 +65,10 @@ void TemplateCopier::copyThrough(qsizetype entry, const KnownFolder& known)
 void TemplateCopier::copyOne(const TemplateCopy& copy, const KnownFolder& known)
 {
     ParentOutcome& outcome = record_->parents[outcome_];
-    if (!copiesFile(copy.status)) {
-        if (copy.status == CopyStatus::Exists && !copy.folder)
+    // A folder there already is looked at all the same: what goes into it
+    // goes in through it, known by its identity.
+    if (!copiesFile(copy.status) && !(copy.folder && copy.status == CopyStatus::Exists)) {
+        if (copy.status == CopyStatus::Exists)
             ++outcome.filesKept;
         return;
     }
@@ -83,6 +84,15 @@ void TemplateCopier::copyOne(const TemplateCopy& copy, const KnownFolder& known)
             expected = *ours;
         else if (known)
             expected = known(path);
+        // Every level the walk holds is known by its folder: the press checks
+        // them again before it goes on below them.
+        if (!expected) {
+            const FolderEntry there = walk_->folder(depth).entry(folders.at(depth));
+            if (there.kind != EntryKind::Folder)
+                throw RuntimeError(
+                    PathNotFound, texts::levelNotAFolder.arg(joinPath(walk_->folder(depth).path(), folders.at(depth))));
+            expected = there.id;
+        }
         walk_->descend(folders.at(depth), expected);
     }
     OpenFolder& into = walk_->folder(walk_->depth());

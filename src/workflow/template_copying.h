@@ -30,16 +30,19 @@ public:
     // none when it does not know it.
     using KnownFolder = std::function<std::optional<FolderId>(const QString& path)>;
 
-    // The parent `parent` is reached in the open `base` (it is the last of
-    // `record.parents`); `copies` are its copies in the plan's order, which
-    // must outlive the parent's copying. Its own copies go in at once.
-    void startParent(const std::shared_ptr<OpenFolder>& base, const MadeEntry& parent,
-                     const QList<TemplateCopy>& copies, CreationRecord& record);
-    // The folders of preview entry `entry` are there: its copies go in.
-    // Each folder made and file copied is added to the record (relative to
-    // the base) and told to the journal as soon as it is. A failure stops at
-    // that copy and leaves as a RuntimeError, a partial file removed; a
-    // level that is not the folder `known` says stops it too.
+    // The parent `parent` is reached (it is the last of `record.parents`),
+    // and `walk` goes down from the base to it (level 1) and on as the press
+    // goes; `copies` are the parent's copies in the plan's order. Both must
+    // outlive the parent's copying. Its own copies go in at once.
+    void startParent(FolderWalk& walk, const MadeEntry& parent, const QList<TemplateCopy>& copies,
+                     CreationRecord& record);
+    // The folders of preview entry `entry` are there: its copies go in,
+    // through the folders the walk holds open where it can. Each folder made
+    // and file copied is added to the record (relative to the base) and told
+    // to the journal as soon as it is. A failure stops at that copy and
+    // leaves as a RuntimeError, a partial file removed; a level that is not
+    // the folder `known` says stops it too. The walk is left in the folder
+    // of the last copy, each level it went down known by its folder.
     void copyThrough(qsizetype entry, const KnownFolder& known);
 
     qint64 bytesCopied() const { return bytes_; }
@@ -53,7 +56,7 @@ private:
     PressProgress* progress_;
     PressJournal* journal_;
     // The parent being filled.
-    std::optional<FolderWalk> walk_;
+    FolderWalk* walk_ = nullptr;
     QString parentName_;
     const QList<TemplateCopy>* copies_ = nullptr;
     qsizetype next_ = 0;
