@@ -83,11 +83,11 @@ inline const QString templateNeedsListFile = QStringLiteral(
 inline const QString makeTemplateFolder = QStringLiteral(
     "ひな形フォルダーがありません。作成しますか？\n%1\n中に置いたファイルが、作成するフォルダーにコピーされます。");
 inline const QString templateNotAFolder = QStringLiteral("%1: フォルダーではないため、ひな形フォルダーにできません");
-// Why something of a template is not copied.
-inline const QString skippedLink = QStringLiteral("シンボリックリンクはコピーしません");
+// Why something of a template is not copied (after 「コピーしません: 」 in a tip).
+inline const QString skippedLink = QStringLiteral("シンボリックリンク");
 inline const QString skippedSpecialFile = QStringLiteral("通常のファイルではありません（デバイス、ソケット、FIFO）");
-inline const QString skippedLockFile = QStringLiteral("Office のロックファイルはコピーしません");
-inline const QString skippedSystemFile = QStringLiteral("システムが作るファイルはコピーしません");
+inline const QString skippedLockFile = QStringLiteral("Office のロックファイル");
+inline const QString skippedSystemFile = QStringLiteral("システムが作るファイル");
 inline const QString skippedSameName = QStringLiteral("同じ名前のファイルが先にあります");
 // The summary row above the lines, and its tip.
 inline const QString templateSummary = QStringLiteral("ひな形: %1 ファイル（合計 %2 MB）");

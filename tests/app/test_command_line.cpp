@@ -193,7 +193,7 @@ private slots:
         QTest::newRow("template files, dry run")
             << args({"--create", "LIST", "--dry-run"}) << QByteArray("見積\nb\n") << QByteArray() << templated << 0
             << QStringLiteral("1\tok\t見積\n2\tok\tb\n-\tfile\t送付状.docx\n"
-                              "1\tskipped\t見積/~$見積書.xlsx\tOffice のロックファイルはコピーしません\n"
+                              "1\tskipped\t見積/~$見積書.xlsx\tOffice のロックファイル\n"
                               "1\tfile\t見積/見積書.xlsx\n")
             << QString() << templateFolders;
         QTest::newRow("--no-template") << args({"--create", "LIST", "--dry-run", "--no-template"})
