@@ -17,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
@@ -67,7 +68,7 @@ void copyTemplateFiles(benchmark::State& state)
         press();
         if (::rename(programParent.c_str(), source.c_str()) != 0)
             throw std::runtime_error("cannot keep the tree for cp");
-        const std::string lastFile = "/" + lines.constLast().toStdString() + "/見積/見積書.xlsx";
+        const std::string lastFile = "/" + lines.constLast().toStdString() + "/見積書.xlsx";
         syncFileSystem(base);
 
         PairedRounds rounds("template-copy/" + std::to_string(count));
