@@ -1,6 +1,7 @@
 #include "line_preview.h"
 
 #include "folder_names.h"
+#include "text.h"
 #include "workflow_texts.h"
 
 #include <QHash>
@@ -51,9 +52,9 @@ LevelFacts factsOf(QStringView level)
     const qsizetype size = level.size();
     for (qsizetype at = 0; at < size; ++at) {
         const char16_t unit = level[at].unicode();
+        facts.control = facts.control || isControlCharacter(unit);
         if (unit < 0x80) {
             facts.utf8Bytes += 1;
-            facts.control = facts.control || unit <= 0x1F || unit == 0x7F;
             switch (unit) {
             case u'<':
             case u'>':
@@ -69,7 +70,6 @@ LevelFacts factsOf(QStringView level)
             }
         } else if (unit < 0x800) {
             facts.utf8Bytes += 2;
-            facts.control = facts.control || unit <= 0x9F;
         } else if (QChar::isHighSurrogate(unit) && at + 1 < size && QChar::isLowSurrogate(level[at + 1].unicode())) {
             facts.utf8Bytes += 4;
             ++at;
@@ -206,7 +206,8 @@ LinePreview previewParentName(const PreviewTarget& target)
     const QString& name = parentNameOf(target);
     LinePreview parent;
     parent.folder = name;
-    if (name.contains(u'/') || name.contains(u'\\') || name == u"." || name == u"..") {
+    // A "\" separates levels in every name a person gives, as in a list's lines.
+    if (name.contains(u'\\') || entryNameFault(name) == EntryNameFault::NotOne) {
         parent.status = LineStatus::Refused;
         parent.reason = texts::reasonNotOneFolder;
         return parent;
