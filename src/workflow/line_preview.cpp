@@ -364,29 +364,11 @@ bool isWindowsFileSystemType(QStringView type)
 
 VolumePlace volumePlaceOf(const QString& path, const MountTable& mounts)
 {
-    QString real = mounts.resolvedPath(path);
-    while (real.size() > 1 && real.endsWith(u'/'))
-        real.chop(1);
-    const QList<MountEntry> entries = mounts.entries();
-    const MountEntry* holding = nullptr;
-    qsizetype holdingLength = -1;
-    for (const MountEntry& mount : entries) {
-        QStringView point = mount.mountPoint;
-        while (point.size() > 1 && point.endsWith(u'/'))
-            point.chop(1);
-        const bool holds = point == u"/" ? real.startsWith(u'/')
-                                         : !point.isEmpty() && real.startsWith(point) &&
-                                               (real.size() == point.size() || real.at(point.size()) == u'/');
-        if (holds && point.size() >= holdingLength) {
-            holding = &mount;
-            holdingLength = point.size();
-        }
-    }
+    const MountPlace where = mountPlaceOf(path, mounts);
     VolumePlace place;
-    place.windowsFileSystem = holding != nullptr && isWindowsFileSystemType(holding->type);
+    place.windowsFileSystem = isWindowsFileSystemType(where.mount.type);
     // Below the volume's root, "/" and "\" are one character each alike.
-    const qsizetype below = holding == nullptr ? 0 : real.size() - holdingLength - (holdingLength == 1 ? 0 : 1);
-    place.windowsPathLength = 3 + (below > 0 ? below + 1 : 0);
+    place.windowsPathLength = 3 + (where.belowRoot.isEmpty() ? 0 : where.belowRoot.size() + 1);
     return place;
 }
 

@@ -175,18 +175,9 @@ QString ProcMountTable::resolvedPath(const QString& path) const
 
 qsizetype volumeHolding(const QList<MountedVolume>& volumes, const QString& path)
 {
-    qsizetype best = -1;
-    qsizetype bestLength = -1;
-    for (qsizetype i = 0; i < volumes.size(); ++i) {
-        const QString& root = volumes[i].rootPath;
-        const bool holds =
-            root == RootPath || path == root || path.startsWith(root.endsWith(u'/') ? root : root + u'/');
-        if (holds && root.size() > bestLength) {
-            best = i;
-            bestLength = root.size();
-        }
-    }
-    return best < 0 ? 0 : best;
+    const qsizetype found =
+        indexOfRootHolding(volumes, path, [](const MountedVolume& volume) { return QStringView(volume.rootPath); });
+    return found < 0 ? 0 : found;
 }
 
 }  // namespace kestrune
