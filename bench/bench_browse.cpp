@@ -6,6 +6,7 @@
 #include "folder_list_workflow.h"
 #include "paired_rounds.h"
 #include "posix_folders.h"
+#include "posix_listing_source.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
 #include "quiet_controls.h"
@@ -100,7 +101,7 @@ public:
 class BrowseWindow {
 public:
     BrowseWindow()
-        : dirList_(new QtFolderList(&window_)), fileList_(new QtFileList(&window_)),
+        : dirList_(new QtFolderList(listings_, &window_)), fileList_(new QtFileList(listings_, &window_)),
           workflow_(WorkflowControls{quiet_.namesList, quiet_.parentNameEdit, quiet_.readmeViewer, quiet_.driveList,
                                      *dirList_, *fileList_},
                     quiet_.host(folders_)),
@@ -141,6 +142,7 @@ public:
 private:
     QuietWindow quiet_;
     PosixFolders folders_;
+    PosixListingSource listings_;
     QWidget window_;
     QtFolderList* dirList_;
     QtFileList* fileList_;

@@ -27,7 +27,8 @@ WorkflowControls workflowControlsOf(const MainWindow& window)
 }  // namespace
 
 ProgramWindow::ProgramWindow(const ProgramHost& host, std::function<void()> quit)
-    : settings_(host.settings), recentLists_(host.settings), rememberedValues_(host.settings), dispatch_(host.desktop),
+    : settings_(host.settings), recentLists_(host.settings), rememberedValues_(host.settings), window_(host.listings),
+      dispatch_(host.desktop),
       workflow_(workflowControlsOf(window_), WorkflowHost{host.desktop, host.lists, host.writer, host.folders,
                                                           host.mounts, recentLists_, rememberedValues_, host.clock}),
       commands_(WindowCommandControls{window_, window_.readmeViewer(), window_.namesList(), window_.parentNameEdit()},

@@ -5,6 +5,7 @@
 #include "folder_list_workflow.h"
 #include "folders.h"
 #include "list_reader.h"
+#include "listing_source.h"
 #include "main_window.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
@@ -24,6 +25,7 @@ struct ProgramHost {
     ListWriter& writer;
     Folders& folders;
     const MountTable& mounts;
+    const ListingSource& listings;
     const Clock& clock;
     QSettings& settings;
 };

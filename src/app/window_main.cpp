@@ -9,6 +9,7 @@
 #include "posix_folders.h"
 #include "posix_list_reader.h"
 #include "posix_list_writer.h"
+#include "posix_listing_source.h"
 #include "program_window.h"
 #include "qt_desktop.h"
 #include "system_clock.h"
@@ -43,9 +44,10 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
         kestrune::PosixListWriter writer;
         kestrune::PosixFolders folders;
         const kestrune::ProcMountTable mounts;
+        const kestrune::PosixListingSource listings;
         const kestrune::SystemClock clock;
         QSettings settings;
-        kestrune::ProgramWindow program({desktop, lists, writer, folders, mounts, clock, settings});
+        kestrune::ProgramWindow program({desktop, lists, writer, folders, mounts, listings, clock, settings});
         desktop.setParentWindow(&program.window());
         program.start();
         if (!line.path.isEmpty()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "listing_source.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -36,7 +37,8 @@ class QtReadmeViewer;
 class MainWindow final : public QWidget, public WindowTitle {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The browsing lists read the host through `listings`, which must outlive the window.
+    explicit MainWindow(const ListingSource& listings, QWidget* parent = nullptr);
 
     // The size the window opens at when none is remembered; also its least.
     static QSize defaultSize();

@@ -2,7 +2,6 @@
 
 #include "browse_list_view.h"
 #include "file_name_model.h"
-#include "folder_listing.h"
 #include "folder_paths.h"
 #include "qt_folder_list.h"
 #include "runtime_error.h"
@@ -32,7 +31,7 @@ QStringList listFilesOf(const QStringList& files)
 
 }  // namespace
 
-QtFileList::QtFileList(QWidget* parent) : QWidget(parent)
+QtFileList::QtFileList(const ListingSource& listings, QWidget* parent) : QWidget(parent), listings_(listings)
 {
     model_ = new FileNameModel(this);
     auto* view = new BrowseListView(this);
@@ -51,7 +50,7 @@ QtFileList::QtFileList(QWidget* parent) : QWidget(parent)
 
     const QString start = cleanFolderPath(QDir::currentPath());
     try {
-        fill(start, listFolder(start).files);
+        fill(start, listings_.listFolder(start).files);
     } catch (const RuntimeError&) {
         // The current folder may be unreadable; it is still where we are.
         fill(start, QStringList());
@@ -64,7 +63,7 @@ void QtFileList::setPath(const QString& path)
 {
     const QString folder = cleanFolderPath(path);
     std::optional<QStringList> files = folders_ ? folders_->takeFilesOf(folder) : std::nullopt;
-    fill(folder, files ? *files : listFolder(folder).files);
+    fill(folder, files ? *files : listings_.listFolder(folder).files);
 }
 
 void QtFileList::choose(const QString& name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "listing_source.h"
 
 #include <QPointer>
 #include <QString>
@@ -19,8 +20,9 @@ class QtFileList : public QWidget, public FileList {
     Q_OBJECT
 
 public:
-    // Starts on the current folder of the process.
-    explicit QtFileList(QWidget* parent = nullptr);
+    // Starts on the current folder of the process; reads folders through
+    // `listings`, which must outlive it.
+    explicit QtFileList(const ListingSource& listings, QWidget* parent = nullptr);
     ~QtFileList() override;
 
     QString path() const { return path_; }
@@ -46,6 +48,7 @@ signals:
 private:
     void fill(const QString& folder, const QStringList& files);
 
+    const ListingSource& listings_;
     FileNameModel* model_;
     QListView* view_;
     QString path_;

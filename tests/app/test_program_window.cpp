@@ -3,6 +3,7 @@
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
 #include "japanese_qt_words.h"
+#include "posix_listing_source.h"
 #include "program_window.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
@@ -39,7 +40,7 @@ namespace {
 struct Running {
     explicit Running(std::function<void()> quit = {}, QSettings* sharedSettings = nullptr)
         : program(
-              ProgramHost{desktop, lists, writer, folders, mounts, clock,
+              ProgramHost{desktop, lists, writer, folders, mounts, listings, clock,
                           sharedSettings ? *sharedSettings : settings.settings},
               quit ? std::move(quit) : [this] { ++quits; })
     {
@@ -60,6 +61,7 @@ struct Running {
     PosixListWriter writer;
     FakeFolders folders;
     FakeMountTable mounts;
+    PosixListingSource listings;
     FakeClock clock;
     TemporarySettings settings;
     int quits = 0;

@@ -1,3 +1,4 @@
+#include "fake_listing_source.h"
 #include "folder_tree_model.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
@@ -80,7 +81,7 @@ private slots:
 
     void theFolderListShowsTheChainThenTheSortedVisibleSubFolders()
     {
-        QtFolderList box;
+        QtFolderList box(listings_);
         box.setPath(root_ + QStringLiteral("/"));  // a trailing separator is dropped
         QCOMPARE(box.path(), root_);
         // Each folder from the root down to the open one, then its sub-folders.
@@ -99,8 +100,8 @@ private slots:
     {
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(root_));
-        QtFolderList folders;
-        QtFileList files;
+        QtFolderList folders(listings_);
+        QtFileList files(listings_);
         QVERIFY(QDir::setCurrent(before));
         QCOMPARE(folders.path(), root_);
         QCOMPARE(rowPaths(folders).last(), root_ + QStringLiteral("/Zeta"));
@@ -110,7 +111,7 @@ private slots:
 
     void theFileListOffersOnlyListFilesInAnyCase()
     {
-        QtFileList box;
+        QtFileList box(listings_);
         box.setPath(root_);
         QCOMPARE(box.names(), (QStringList{QStringLiteral("A.TXT"), QStringLiteral("b.txt"), QStringLiteral("c.Txt")}));
         QCOMPARE(box.chosenName(), QString());
@@ -128,9 +129,9 @@ private slots:
 
     void aClickReportsTheEntryAndOpensNothing()
     {
-        QtFolderList folders;
+        QtFolderList folders(listings_);
         folders.setPath(root_);
-        QtFileList files;
+        QtFileList files(listings_);
         files.setPath(root_);
         QWidget window;
         folders.setParent(&window);
@@ -162,7 +163,7 @@ private slots:
     // click of a double-click must not open whatever now lies under the pointer.
     void aDoubleClickOpensTheFolderOnce()
     {
-        QtFolderList box;
+        QtFolderList box(listings_);
         box.setPath(root_);
         box.resize(200, 400);
         box.show();
@@ -190,8 +191,8 @@ private slots:
 
     void aChangeOfFolderReadsTheFolderOnce()
     {
-        QtFolderList folders;
-        QtFileList files;
+        QtFolderList folders(listings_);
+        QtFileList files(listings_);
         files.useListingsOf(&folders);
         folders.setPath(root_);
         // Made after the folder list read the folder: the refill that follows does not see it.
@@ -205,8 +206,9 @@ private slots:
 
     void theDriveListStartsOnTheVolumeOfTheCurrentFolder()
     {
-        QList<MountedVolume> volumes{{QStringLiteral("ルート"), QStringLiteral("/")}, {QStringLiteral("STICK"), root_}};
-        QtDriveList drives([&] { return volumes; }, root_ + QStringLiteral("/alpha"));
+        FakeListingSource listings;
+        listings.mounted.append({QStringLiteral("STICK"), root_});
+        QtDriveList drives(listings, root_ + QStringLiteral("/alpha"));
         QCOMPARE(drives.rootPath(), root_);
         QCOMPARE(drives.currentText(), QStringLiteral("STICK (%1)").arg(root_));
 
@@ -218,7 +220,7 @@ private slots:
         // Unplugged while chosen: the choice stays, and reading it fails as an
         // unavailable device.
         drives.setCurrentIndex(1);
-        volumes.removeLast();
+        listings.mounted.removeLast();
         drives.refresh();
         QCOMPARE(changes.count(), 2);
         QCOMPARE(drives.currentData().toString(), root_);
@@ -226,6 +228,7 @@ private slots:
     }
 
 private:
+    const PosixListingSource listings_;
     QTemporaryDir tmp_;
     QString root_;
 };

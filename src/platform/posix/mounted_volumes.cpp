@@ -173,11 +173,4 @@ QString ProcMountTable::resolvedPath(const QString& path) const
     return resolved.isEmpty() ? path : resolved;
 }
 
-qsizetype volumeHolding(const QList<MountedVolume>& volumes, const QString& path)
-{
-    const qsizetype found =
-        indexOfRootHolding(volumes, path, [](const MountedVolume& volume) { return QStringView(volume.rootPath); });
-    return found < 0 ? 0 : found;
-}
-
 }  // namespace kestrune

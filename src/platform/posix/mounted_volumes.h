@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listing_source.h"
 #include "mount_table.h"
 
 #include <QList>
@@ -7,25 +8,12 @@
 
 namespace kestrune {
 
-// A volume a person would pick to browse: the file-system root, home, removable
-// media and network shares.
-struct MountedVolume {
-    QString label;     // how a person recognises it, e.g. "USBメモリ" or "//server/share"
-    QString rootPath;  // where it is mounted; "/" for the root
-
-    bool operator==(const MountedVolume&) const = default;
-};
-
 // The volumes of a /proc/self/mountinfo text, "/" first and the rest sorted by
 // root path. Pseudo file systems and system mounts are left out.
 QList<MountedVolume> volumesFromMountInfo(const QString& mountInfo);
 
 // The volumes mounted now; "/" alone when the mount table cannot be read.
 QList<MountedVolume> mountedVolumes();
-
-// Index of the volume whose root holds `path` most closely; the root volume
-// (or 0) when none does.
-qsizetype volumeHolding(const QList<MountedVolume>& volumes, const QString& path);
 
 // Every mount of a /proc/self/mountinfo text, in its order.
 QList<MountEntry> mountEntriesFromMountInfo(const QString& mountInfo);
