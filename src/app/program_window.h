@@ -45,9 +45,6 @@ public:
     void open(const QString& path);
 
     MainWindow& window() { return window_; }
-    FolderListWorkflow& workflow() { return workflow_; }
-    EventDispatch& dispatch() { return dispatch_; }
-    bool ended() const { return dispatch_.stopped(); }
 
 private:
     void endProgram();

@@ -50,10 +50,9 @@ QtFileList::QtFileList(const ListingSource& listings, QWidget* parent) : QWidget
 
     const QString start = cleanFolderPath(QDir::currentPath());
     try {
-        fill(start, listings_.listFolder(start).files);
+        fill(listings_.listFolder(start).files);
     } catch (const RuntimeError&) {
-        // The current folder may be unreadable; it is still where we are.
-        fill(start, QStringList());
+        fill(QStringList());  // the current folder may be unreadable
     }
 }
 
@@ -63,7 +62,7 @@ void QtFileList::setPath(const QString& path)
 {
     const QString folder = cleanFolderPath(path);
     std::optional<QStringList> files = folders_ ? folders_->takeFilesOf(folder) : std::nullopt;
-    fill(folder, files ? *files : listings_.listFolder(folder).files);
+    fill(files ? *files : listings_.listFolder(folder).files);
 }
 
 void QtFileList::choose(const QString& name)
@@ -90,22 +89,8 @@ void QtFileList::useListingsOf(QtFolderList* folders)
     folders_ = folders;
 }
 
-const QStringList& QtFileList::names() const
+void QtFileList::fill(const QStringList& files)
 {
-    return model_->names();
-}
-
-QString QtFileList::chosenName() const
-{
-    const QModelIndex current = view_->currentIndex();
-    if (!current.isValid() || !view_->selectionModel()->isSelected(current))
-        return QString();
-    return model_->names().value(current.row());
-}
-
-void QtFileList::fill(const QString& folder, const QStringList& files)
-{
-    path_ = folder;
     model_->reset(listFilesOf(files));
     view_->scrollToTop();
 }

@@ -32,8 +32,6 @@ public:
     QString path() const override;
     void setPath(const QString& path) override;
 
-    QListView* view() const { return view_; }
-
     // The files of `folder` as its last reading found them, handed over once,
     // so that a file list refilled for a change of folder does not read the
     // folder again; none when another folder was read since.
