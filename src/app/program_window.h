@@ -39,8 +39,10 @@ public:
     ProgramWindow(const ProgramWindow&) = delete;
     ProgramWindow& operator=(const ProgramWindow&) = delete;
 
-    // Runs the window's start, then shows it at the size it last had.
-    void start();
+    // Runs the window's start, then shows it at the size it last had. A
+    // `path` given is opened once the window is where the window manager put
+    // it, so that a box its list asks (the values) sits on the window.
+    void start(const QString& path = {});
     // Opens a file or folder as if the person had reached it by hand.
     void open(const QString& path);
 

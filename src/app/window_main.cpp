@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QSettings>
-#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -49,11 +48,7 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
         QSettings settings;
         kestrune::ProgramWindow program({desktop, lists, writer, folders, mounts, listings, clock, settings});
         desktop.setParentWindow(&program.window());
-        program.start();
-        if (!line.path.isEmpty()) {
-            // Once the window is up, so that any message box has it to sit on.
-            QTimer::singleShot(0, &program.window(), [&program, &line] { program.open(line.path); });
-        }
+        program.start(line.path);
         return QApplication::exec();
     } catch (const std::exception& error) {
         // Only the start-up can get here; every handler's failure is caught where it runs.

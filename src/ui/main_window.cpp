@@ -240,9 +240,10 @@ void MainWindow::paintEvent(QPaintEvent* event)
     // Set once the window has been painted: reading the first image loads
     // Qt's image plugins, a tenth of the start-up, and the icon can come a
     // moment later.
-    if (!iconSet_) {
-        iconSet_ = true;
+    if (!painted_) {
+        painted_ = true;
         QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.png"))); });
+        emit firstPainted();
     }
 }
 

@@ -78,6 +78,9 @@ signals:
     void recentListChosen(const QString& path);
     // The window is being closed from its title bar or the desktop.
     void closing();
+    // The window has been painted for the first time: it is on the screen,
+    // where the window manager placed it.
+    void firstPainted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -116,7 +119,7 @@ private:
     QCheckBox* fillInBox_ = nullptr;
     QtReadmeViewer* readmeViewer_ = nullptr;
     QAction* undoAction_ = nullptr;
-    bool iconSet_ = false;
+    bool painted_ = false;
     QMenu* recentListsMenu_ = nullptr;
     QAction* changeValuesAction_ = nullptr;
     QAction* pasteAction_ = nullptr;

@@ -6,6 +6,7 @@
 #include "list_views.h"
 #include "posix_listing_source.h"
 #include "program_window.h"
+#include "qt_desktop.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
 #include "qt_name_box.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -471,6 +473,41 @@ private slots:
         run.window().undoAction().trigger();
         QCOMPARE(run.names(), pasted);
         QVERIFY(run.desktop.boxes.size() == 1);  // the undo's report only
+    }
+
+    // A list given at start-up that asks for values asks once the window is
+    // on the screen, in a box on the window.
+    void theValuesBoxOfAListGivenAtStartUpSitsOnTheWindow()
+    {
+        QTemporaryDir dir;
+        const QString list = writeFile(dir.path(), QStringLiteral("月次.txt"), "{?顧客}/見積\n");
+        QtDesktop desktop(QStringLiteral("Kestrune"));
+        FakeListReader lists;
+        PosixListWriter writer;
+        FakeFolders folders;
+        FakeMountTable mounts;
+        PosixListingSource listings;
+        FakeClock clock;
+        TemporarySettings settings;
+        ProgramWindow program({desktop, lists, writer, folders, mounts, listings, clock, settings.settings}, [] {});
+        desktop.setParentWindow(&program.window());
+        // Where a window manager might put it: clear of the screen's corner and centre.
+        program.window().move(300, 200);
+
+        QRect box;
+        QRect window;
+        QTimer answer;
+        answer.callOnTimeout([&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                box = dialog->frameGeometry();
+                window = program.window().isVisible() ? program.window().frameGeometry() : QRect();
+                dialog->reject();
+            }
+        });
+        answer.start(10);
+        program.start(list);
+        QTRY_VERIFY(!box.isNull());
+        QVERIFY(window.contains(box));
     }
 
     // The window comes back at the size it was left at, and Qt's own words
