@@ -27,7 +27,8 @@ WorkflowControls workflowControlsOf(const MainWindow& window)
 }  // namespace
 
 ProgramWindow::ProgramWindow(const ProgramHost& host, std::function<void()> quit)
-    : settings_(host.settings), recentLists_(host.settings), rememberedValues_(host.settings), dispatch_(host.desktop),
+    : settings_(host.settings), recentLists_(host.settings), rememberedValues_(host.settings), window_(host.listings),
+      dispatch_(host.desktop),
       workflow_(state_, workflowControlsOf(window_),
                 WorkflowHost{host.desktop, host.lists, host.writer, host.folders, host.mounts, recentLists_,
                              rememberedValues_, host.clock}),
@@ -46,13 +47,19 @@ ProgramWindow::~ProgramWindow()
     dispatch_.stop();
 }
 
-void ProgramWindow::start()
+void ProgramWindow::start(const QString& path)
 {
     dispatch_.run([this] { commands_.start(); });
     // The size it had, not the folder: it starts where it was started.
     const QSize size = settings_.value(windowSizeKey).toSize();
     if (size.isValid())
         window_.resize(size.expandedTo(MainWindow::defaultSize()));
+    if (!path.isEmpty()) {
+        // Queued: a box asked from within the paint would open a loop inside it.
+        QObject::connect(
+            &window_, &MainWindow::firstPainted, &window_, [this, path] { open(path); },
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
     if (settings_.value(windowMaximisedKey).toBool())
         window_.showMaximized();
     else

@@ -12,6 +12,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QEvent>
 #include <QGuiApplication>
@@ -76,15 +77,15 @@ void growFrom(QWidget* widget, int width, int height)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+MainWindow::MainWindow(const ListingSource& listings, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     initResources();
     setObjectName(QStringLiteral("mainWindow"));
 
     // Created in keyboard order: Qt's focus chain follows the order of creation.
-    driveList_ = new QtDriveList(this);
+    driveList_ = new QtDriveList(listings, QDir::currentPath(), this);
     driveList_->setObjectName(QStringLiteral("driveList"));
-    folderList_ = new QtFolderList(this);
+    folderList_ = new QtFolderList(listings, this);
     folderList_->setObjectName(QStringLiteral("folderList"));
     folderList_->setToolTip(texts::folderListTip);
     namesList_ = new QtNamesList(this);
@@ -93,7 +94,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     createButton_->setObjectName(QStringLiteral("createButton"));
     exitButton_ = commandButton(texts::exitCaption, this);
     exitButton_->setObjectName(QStringLiteral("exitButton"));
-    fileList_ = new QtFileList(this);
+    fileList_ = new QtFileList(listings, this);
     fileList_->setObjectName(QStringLiteral("fileList"));
     fileList_->setToolTip(texts::fileListTip);
     parentNameLabel_ = new QLabel(texts::parentNameCaption, this);
@@ -239,9 +240,10 @@ void MainWindow::paintEvent(QPaintEvent* event)
     // Set once the window has been painted: reading the first image loads
     // Qt's image plugins, a tenth of the start-up, and the icon can come a
     // moment later.
-    if (!iconSet_) {
-        iconSet_ = true;
+    if (!painted_) {
+        painted_ = true;
         QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.png"))); });
+        emit firstPainted();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "listing_source.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -36,7 +37,8 @@ class QtReadmeViewer;
 class MainWindow final : public QWidget, public WindowTitle {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The browsing lists read the host through `listings`, which must outlive the window.
+    explicit MainWindow(const ListingSource& listings, QWidget* parent = nullptr);
 
     // The size the window opens at when none is remembered; also its least.
     static QSize defaultSize();
@@ -51,22 +53,19 @@ public:
     QtNamesList& namesList() const { return *namesList_; }
     QtFolderList& folderList() const { return *folderList_; }
     QtDriveList& driveList() const { return *driveList_; }
-    QLabel& parentNameLabel() const { return *parentNameLabel_; }
     // 「既存のフォルダーに追加(&A)」 under the name box: off at start.
     QCheckBox& fillInBox() const { return *fillInBox_; }
     // Ctrl+Z anywhere in the window, and 「作成を取り消す」 in the names list's
     // context menu: takes back the last press.
     QAction& undoAction() const { return *undoAction_; }
-    // 「最近使った一覧」 in the names list's context menu; filled each time it
-    // opens from `recentLists`.
-    QMenu& recentListsMenu() const { return *recentListsMenu_; }
     // 「値を変更…」 and 「記法を使わない」 (checkable) in the names list's menu.
     QAction& changeValuesAction() const { return *changeValuesAction_; }
-    // Ctrl+V (outside the name box) and 「貼り付け」: the clipboard's text as a
-    // list; Ctrl+S and 「一覧として保存…」.
-    QAction& pasteAction() const { return *pasteAction_; }
+    // Ctrl+S and 「一覧として保存…」. (Ctrl+V outside the name box and
+    // 「貼り付け」 give the clipboard's text as listTextGiven.)
     QAction& saveAction() const { return *saveAction_; }
     QAction& literalAction() const { return *literalAction_; }
+    // The lists 「最近使った一覧」 in the names list's menu offers, asked
+    // each time it opens.
     std::function<QStringList()> recentLists;
 
 signals:
@@ -79,6 +78,9 @@ signals:
     void recentListChosen(const QString& path);
     // The window is being closed from its title bar or the desktop.
     void closing();
+    // The window has been painted for the first time: it is on the screen,
+    // where the window manager placed it.
+    void firstPainted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,7 +119,7 @@ private:
     QCheckBox* fillInBox_ = nullptr;
     QtReadmeViewer* readmeViewer_ = nullptr;
     QAction* undoAction_ = nullptr;
-    bool iconSet_ = false;
+    bool painted_ = false;
     QMenu* recentListsMenu_ = nullptr;
     QAction* changeValuesAction_ = nullptr;
     QAction* pasteAction_ = nullptr;
