@@ -8,6 +8,9 @@
 #include "main_window.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
+#include "shelf_commands.h"
+#include "shelf_reader.h"
+#include "shelf_settings.h"
 #include "window_commands.h"
 
 #include <QSettings>
@@ -25,7 +28,9 @@ struct ProgramHost {
     Folders& folders;
     const MountTable& mounts;
     const Clock& clock;
-    QSettings& settings;
+    QSettings& settings;        // the person's own
+    QSettings& systemSettings;  // the administrator's, only read
+    ShelfReader& shelfReader;
 };
 
 // The running program: the window, its workflow and the binding between them.
@@ -54,7 +59,9 @@ private:
     QSettings& settings_;
     RecentLists recentLists_;
     RememberedValues rememberedValues_;
+    ShelfSettings shelfSettings_;
     MainWindow window_;
+    ShelfCommands shelfCommands_;
     EventDispatch dispatch_;
     FolderListWorkflow workflow_;
     WindowCommands commands_;

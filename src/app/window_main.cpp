@@ -12,6 +12,7 @@
 #include "program_window.h"
 #include "qt_desktop.h"
 #include "system_clock.h"
+#include "threaded_shelf_reader.h"
 #include "window_module.h"
 
 #include <QApplication>
@@ -45,7 +46,11 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
         const kestrune::ProcMountTable mounts;
         const kestrune::SystemClock clock;
         QSettings settings;
-        kestrune::ProgramWindow program({desktop, lists, writer, folders, mounts, clock, settings});
+        QSettings systemSettings(QSettings::SystemScope, kestrune::texts::applicationName,
+                                 kestrune::texts::applicationName);
+        kestrune::ThreadedShelfReader shelfReader;
+        kestrune::ProgramWindow program(
+            {desktop, lists, writer, folders, mounts, clock, settings, systemSettings, shelfReader});
         desktop.setParentWindow(&program.window());
         program.start();
         if (!line.path.isEmpty()) {

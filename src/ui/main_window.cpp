@@ -6,6 +6,7 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "shelf_menu.h"
 #include "ui_texts.h"
 
 #include <QAction>
@@ -76,7 +77,7 @@ void growFrom(QWidget* widget, int width, int height)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+MainWindow::MainWindow(ShelfReader& shelfReader, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     initResources();
     setObjectName(QStringLiteral("mainWindow"));
@@ -107,7 +108,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     arrangeControls();
     // Both lists start on the current folder; a change of folder is read once.
     fileList_->useListingsOf(folderList_);
-    buildNamesMenu();
+    buildNamesMenu(shelfReader);
 
     readmeViewer_->installEventFilter(this);
     parentNameEdit_->installEventFilter(this);
@@ -174,7 +175,7 @@ void MainWindow::arrangeControls()
     resize(defaultSize());
 }
 
-void MainWindow::buildNamesMenu()
+void MainWindow::buildNamesMenu(ShelfReader& shelfReader)
 {
     // One action for the shortcut and the menu. The name box keeps Ctrl+Z
     // for its own typing while it has any to take back (see eventFilter).
@@ -202,6 +203,8 @@ void MainWindow::buildNamesMenu()
     recentListsMenu_ = new QMenu(texts::recentListsCaption, this);
     connect(recentListsMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentListsMenu);
     namesList_->addAction(recentListsMenu_->menuAction());
+    shelfMenu_ = new ShelfMenu(shelfReader, shelfAnswerLimit, this);
+    namesList_->addAction(shelfMenu_->menuAction());
 
     auto* notation = new QAction(this);
     notation->setSeparator(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "shelf_reader.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -25,6 +26,7 @@ class QtFolderList;
 class QtNameBox;
 class QtNamesList;
 class QtReadmeViewer;
+class ShelfMenu;
 
 // The main window. At its default (and least) size every control sits where
 // the person knows it; it grows with the names list taking the extra width
@@ -36,7 +38,8 @@ class QtReadmeViewer;
 class MainWindow final : public QWidget, public WindowTitle {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // `shelfReader` reads the shelves' folders for the 「棚」 menu.
+    explicit MainWindow(ShelfReader& shelfReader, QWidget* parent = nullptr);
 
     // The size the window opens at when none is remembered; also its least.
     static QSize defaultSize();
@@ -60,6 +63,8 @@ public:
     // 「最近使った一覧」 in the names list's context menu; filled each time it
     // opens from `recentLists`.
     QMenu& recentListsMenu() const { return *recentListsMenu_; }
+    // 「棚」 in the names list's context menu; its shelves come from its `shelves`.
+    ShelfMenu& shelfMenu() const { return *shelfMenu_; }
     // 「値を変更…」 and 「記法を使わない」 (checkable) in the names list's menu.
     QAction& changeValuesAction() const { return *changeValuesAction_; }
     // Ctrl+V (outside the name box) and 「貼り付け」: the clipboard's text as a
@@ -91,7 +96,7 @@ protected:
 
 private:
     void arrangeControls();
-    void buildNamesMenu();
+    void buildNamesMenu(ShelfReader& shelfReader);
     void fillRecentListsMenu();
     // What a drag carrying `mime` brings: a path to open, or text to take as
     // a list (a file manager's drag carries both: the path wins); neither
@@ -119,6 +124,7 @@ private:
     QAction* undoAction_ = nullptr;
     bool iconSet_ = false;
     QMenu* recentListsMenu_ = nullptr;
+    ShelfMenu* shelfMenu_ = nullptr;
     QAction* changeValuesAction_ = nullptr;
     QAction* pasteAction_ = nullptr;
     QAction* saveAction_ = nullptr;

@@ -2,6 +2,7 @@
 #include "fake_folders.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
+#include "fake_shelf_reader.h"
 #include "japanese_qt_words.h"
 #include "program_window.h"
 #include "qt_file_list.h"
@@ -9,6 +10,7 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "shelf_menu.h"
 #include "workflow_fixture.h"
 
 #include <QApplication>
@@ -40,7 +42,7 @@ struct Running {
     explicit Running(std::function<void()> quit = {}, QSettings* sharedSettings = nullptr)
         : program(
               ProgramHost{desktop, lists, writer, folders, mounts, clock,
-                          sharedSettings ? *sharedSettings : settings.settings},
+                          sharedSettings ? *sharedSettings : settings.settings, systemSettings.settings, shelves},
               quit ? std::move(quit) : [this] { ++quits; })
     {
         program.start();
@@ -62,6 +64,8 @@ struct Running {
     FakeMountTable mounts;
     FakeClock clock;
     TemporarySettings settings;
+    TemporarySettings systemSettings;
+    FakeShelfReader shelves;
     int quits = 0;
     ProgramWindow program;
 };
@@ -424,6 +428,26 @@ private slots:
         menu.actions().at(1)->trigger();
         QCOMPARE(run.names(), QStringList{QStringLiteral("a")});
         QCOMPARE(run.window().fileList().chosenName(), QStringLiteral("first.txt"));
+    }
+
+    // The folder open becomes a shelf of the person's own, offered by the
+    // 「棚」 menu from then on, until they take it off again.
+    void theOpenFolderBecomesAShelf()
+    {
+        QTemporaryDir dir;
+        Running run;
+        run.program.open(dir.path());
+        run.desktop.fileNames = {QStringLiteral("案件")};
+        run.shelves.lists.insert(cleanPath(dir.path()), {QStringLiteral("月次.txt")});
+        ShelfMenu& menu = run.window().shelfMenu();
+        menu.addFolderAction().trigger();
+        emit menu.aboutToShow();
+        QVERIFY(menu.shelfMenu(QStringLiteral("案件")));
+        QCOMPARE(menu.shelfMenu(QStringLiteral("案件"))->actions().value(0)->text(), QStringLiteral("月次.txt"));
+
+        menu.removeMenu().actions().value(0)->trigger();
+        emit menu.aboutToShow();
+        QVERIFY(!menu.shelfMenu(QStringLiteral("案件")));
     }
 
     // A range pasted from a spreadsheet is a list: columns are levels, an

@@ -1,3 +1,4 @@
+#include "fake_shelf_reader.h"
 #include "main_window.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
@@ -49,7 +50,7 @@ class MainWindowTest : public QObject {
 private slots:
     void iconOnceShownAndNoCaptionBeforeStart()
     {
-        MainWindow form;
+        MainWindow form(shelfReader_);
         QVERIFY(form.windowTitle().isEmpty());  // the caption is set at start-up
         form.readmeViewer().close();            // as at start-up
         form.show();                            // the icon follows the first paint
@@ -59,7 +60,7 @@ private slots:
 
     void opensAtItsLeastSizeAndGrows()
     {
-        MainWindow form;
+        MainWindow form(shelfReader_);
         QCOMPARE(form.size(), QSize(399, 297));
         QCOMPARE(form.minimumSize(), QSize(399, 297));
         QVERIFY(form.maximumWidth() > 2000);
@@ -102,7 +103,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, container);
         QFETCH(QRect, pixels);
-        MainWindow form;
+        MainWindow form(shelfReader_);
         form.show();  // laid out as the person sees it
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* control = form.findChild<QWidget*>(name);
@@ -116,7 +117,7 @@ private slots:
     // and its distance from the edges it sits by; the viewer still covers all.
     void growingGivesTheRoomToTheLists()
     {
-        MainWindow form;
+        MainWindow form(shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.resize(399 + 300, 297 + 200);
@@ -136,7 +137,7 @@ private slots:
     void labelStaysBetweenListAndTextBox()
     {
         // The label must neither be cut off nor run into the name box.
-        MainWindow form;
+        MainWindow form(shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const QRect label = form.parentNameLabel().geometry();
@@ -163,7 +164,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        MainWindow form;
+        MainWindow form(shelfReader_);
         auto* widget = form.findChild<QWidget*>(name);
         QVERIFY(widget);
         if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -176,7 +177,7 @@ private slots:
 
     void toolTipsOnlyOnTheFolderAndFileLists()
     {
-        MainWindow form;
+        MainWindow form(shelfReader_);
         QCOMPARE(form.fileList().toolTip(),
                  QStringLiteral("作成するフォルダー名が記述してあるファイルを選択して下さい。"));
         QCOMPARE(form.folderList().toolTip(),
@@ -191,14 +192,14 @@ private slots:
         QTemporaryDir dir;
         for (const char* name : {"names.txt", "notes.md", "table.csv", "list.txt.bak", "other.txt"})
             test::writeFile(dir.path(), QLatin1String(name), "x\n");
-        MainWindow form;
+        MainWindow form(shelfReader_);
         form.fileList().setPath(dir.path());
         QCOMPARE(form.fileList().names(), (QStringList{QStringLiteral("names.txt"), QStringLiteral("other.txt")}));
     }
 
     void focusFollowsTabIndex()
     {
-        MainWindow form;
+        MainWindow form(shelfReader_);
         form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -209,7 +210,7 @@ private slots:
 
     void frameCoversAndLocksEverythingWhenShown()
     {
-        MainWindow form;
+        MainWindow form(shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.readmeViewer().isVisibleTo(&form));
@@ -235,7 +236,7 @@ private slots:
 
     void noButtonAnswersEnterOrEscape()
     {
-        MainWindow form;
+        MainWindow form(shelfReader_);
         form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -250,10 +251,13 @@ private slots:
 
     void nameListUsesTheMenuBackground()
     {
-        MainWindow form;
+        MainWindow form(shelfReader_);
         QCOMPARE(form.namesList().palette().color(QPalette::Base),
                  QApplication::palette("QMenu").color(QPalette::Window));
     }
+
+private:
+    test::FakeShelfReader shelfReader_;
 };
 
 QTEST_MAIN(MainWindowTest)
