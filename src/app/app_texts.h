@@ -68,4 +68,8 @@ inline const QString outputLostFoldersStay =
     QStringLiteral("標準出力に書き込めませんでした。作成したフォルダーはそのまま残っています");
 inline const QString foldersMadeSoFar = QStringLiteral("作成済みのフォルダー（%1個、残してあります）:");
 
+// `kestrune --shelves`: a shelf left out of the rows, and why.
+inline const QString shelfNotAnswering = QStringLiteral("棚「%1」が %2 秒以内に応答しません: %3");
+inline const QString shelfUnreadable = QStringLiteral("棚「%1」を読めません: エラー番号 %2: %3");
+
 }  // namespace kestrune::texts

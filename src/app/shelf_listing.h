@@ -1,0 +1,22 @@
+#pragma once
+
+#include "shelf_reader.h"
+#include "standard_streams.h"
+
+#include <QList>
+
+#include <chrono>
+
+namespace kestrune {
+
+// `kestrune --shelves`: one tab-separated row per list on every shelf (the
+// shelf, the list, the list's path), shelf by shelf in their order. The
+// shelves are read all at once and share one `limit`: a shelf that has not
+// answered by then, or answers with a failure, is named on `err`, and the
+// others are printed all the same. Returns ExitMade when every shelf
+// answered, ExitUnusable when one did not, and ExitFailedHalfWay when the
+// rows could not be written.
+int listShelves(const QList<Shelf>& shelves, ShelfReader& reader, OutputStream& out, OutputStream& err,
+                std::chrono::milliseconds limit = shelfAnswerLimit);
+
+}  // namespace kestrune
