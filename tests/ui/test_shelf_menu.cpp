@@ -51,13 +51,17 @@ private slots:
         reader.lists.insert(empty.path, {});
         reader.failures.insert(broken.path, RuntimeError(FileNotFound, QStringLiteral("/mnt/broken: なし")));
         QWidget window;
-        ShelfMenu menu(reader, 300ms, &window);
+        ShelfMenu menu(reader, 500ms, &window);
         menu.shelves = [] { return QList<Shelf>{office, away, broken, empty}; };
         QSignalSpy chosen(&menu, &ShelfMenu::listChosen);
 
-        int ticks = 0;
+        // A timer of the window's that fires while a shelf is still being read.
+        int ticksWhileWaiting = 0;
         QTimer ticking;
-        connect(&ticking, &QTimer::timeout, [&ticks] { ++ticks; });
+        connect(&ticking, &QTimer::timeout, [&] {
+            if (entries(menu.shelfMenu(away.name)) == off(texts::shelfReading))
+                ++ticksWhileWaiting;
+        });
         ticking.start(10);
         menu.popup({0, 0});
         QVERIFY(menu.isVisible());
@@ -69,7 +73,7 @@ private slots:
         QCOMPARE(entries(&menu.removeMenu()), (QStringList{"自宅 && 外", "壊れ"}));
 
         QTRY_COMPARE(entries(menu.shelfMenu(away.name)), off(texts::shelfNotAnswering));
-        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+        QVERIFY(ticksWhileWaiting > 0);
 
         menu.shelfMenu(office.name)->actions().at(1)->trigger();
         QCOMPARE(chosen.size(), 1);
