@@ -31,8 +31,9 @@ ProgramWindow::ProgramWindow(const ProgramHost& host, std::function<void()> quit
     : settings_(host.settings), recentLists_(host.settings), rememberedValues_(host.settings),
       shelfSettings_(host.settings, host.systemSettings), window_(host.shelfReader),
       shelfCommands_(shelfSettings_, window_.folderList(), host.desktop), dispatch_(host.desktop),
-      workflow_(workflowControlsOf(window_), WorkflowHost{host.desktop, host.lists, host.writer, host.folders,
-                                                          host.mounts, recentLists_, rememberedValues_, host.clock}),
+      workflow_(state_, workflowControlsOf(window_),
+                WorkflowHost{host.desktop, host.lists, host.writer, host.folders, host.mounts, recentLists_,
+                             rememberedValues_, host.clock}),
       commands_(WindowCommandControls{window_, window_.readmeViewer(), window_.namesList(), window_.parentNameEdit()},
                 [this] { endProgram(); }),
       binding_(window_, commands_, workflow_, shelfCommands_, dispatch_), quit_(std::move(quit))

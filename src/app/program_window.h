@@ -49,6 +49,7 @@ public:
 
     MainWindow& window() { return window_; }
     FolderListWorkflow& workflow() { return workflow_; }
+    const WorkflowState& state() const { return state_; }
     EventDispatch& dispatch() { return dispatch_; }
     bool ended() const { return dispatch_.stopped(); }
 
@@ -63,6 +64,7 @@ private:
     MainWindow window_;
     ShelfCommands shelfCommands_;
     EventDispatch dispatch_;
+    WorkflowState state_;
     FolderListWorkflow workflow_;
     WindowCommands commands_;
     EventBinding binding_;
