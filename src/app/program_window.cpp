@@ -30,10 +30,12 @@ WorkflowControls workflowControlsOf(const MainWindow& window)
 ProgramWindow::ProgramWindow(const ProgramHost& host, std::function<void()> quit)
     : settings_(host.settings), recentLists_(host.settings), rememberedValues_(host.settings),
       shelfSettings_(host.settings, host.systemSettings), window_(host.shelfReader),
-      shelfCommands_(shelfSettings_, window_.folderList(), host.desktop), dispatch_(host.desktop),
+      shelfCommands_(shelfSettings_, window_.folderList(), host.desktop),
+      shelfLists_(host.shelfReader, shelfAnswerLimit, [&desktop = host.desktop] { desktop.keepResponsive(); }),
+      dispatch_(host.desktop),
       workflow_(state_, workflowControlsOf(window_),
                 WorkflowHost{host.desktop, host.lists, host.writer, host.folders, host.mounts, recentLists_,
-                             rememberedValues_, host.clock}),
+                             rememberedValues_, host.clock, shelfSettings_, shelfLists_}),
       commands_(WindowCommandControls{window_, window_.readmeViewer(), window_.namesList(), window_.parentNameEdit()},
                 [this] { endProgram(); }),
       binding_(window_, commands_, workflow_, shelfCommands_, dispatch_), quit_(std::move(quit))
@@ -41,6 +43,7 @@ ProgramWindow::ProgramWindow(const ProgramHost& host, std::function<void()> quit
     if (!quit_)
         quit_ = [] { QCoreApplication::exit(0); };
     window_.recentLists = [this] { return recentLists_.paths(); };
+    window_.recentListTitle = recentEntryTitle;
     window_.shelfMenu().shelves = [this] { return shelfSettings_.shelves(); };
     QObject::connect(&window_, &MainWindow::closing, &window_, [this] { rememberSize(); });
 }

@@ -9,6 +9,7 @@
 #include "recent_lists.h"
 #include "remembered_values.h"
 #include "shelf_commands.h"
+#include "shelf_list_reader.h"
 #include "shelf_reader.h"
 #include "shelf_settings.h"
 #include "window_commands.h"
@@ -63,6 +64,7 @@ private:
     ShelfSettings shelfSettings_;
     MainWindow window_;
     ShelfCommands shelfCommands_;
+    ShelfListReader shelfLists_;
     EventDispatch dispatch_;
     WorkflowState state_;
     FolderListWorkflow workflow_;

@@ -222,7 +222,7 @@ void MainWindow::fillRecentListsMenu()
     recentListsMenu_->clear();
     const QStringList paths = recentLists ? recentLists() : QStringList();
     for (const QString& path : paths) {
-        QAction* entry = recentListsMenu_->addAction(path);
+        QAction* entry = recentListsMenu_->addAction(recentListTitle ? recentListTitle(path) : path);
         connect(entry, &QAction::triggered, this, [this, path] { emit recentListChosen(path); });
     }
     if (paths.isEmpty())

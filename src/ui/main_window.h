@@ -73,6 +73,8 @@ public:
     QAction& saveAction() const { return *saveAction_; }
     QAction& literalAction() const { return *literalAction_; }
     std::function<QStringList()> recentLists;
+    // How 「最近使った一覧」 shows one of `recentLists`; as it stands when unset.
+    std::function<QString(const QString&)> recentListTitle;
 
 signals:
     // A file or folder was dropped on the window: the first item's local path.
@@ -80,8 +82,8 @@ signals:
     // Text to take as a list: pasted (empty when the clipboard holds no
     // text), or dropped on the window.
     void listTextGiven(const QString& text);
-    // A list file was chosen in 「最近使った一覧」.
-    void recentListChosen(const QString& path);
+    // An entry of `recentLists` was chosen in 「最近使った一覧」.
+    void recentListChosen(const QString& entry);
     // The window is being closed from its title bar or the desktop.
     void closing();
 

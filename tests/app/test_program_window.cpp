@@ -12,6 +12,7 @@
 #include "qt_readme_viewer.h"
 #include "shelf_menu.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -431,7 +432,8 @@ private slots:
     }
 
     // The folder open becomes a shelf of the person's own, offered by the
-    // 「棚」 menu from then on, until they take it off again.
+    // 「棚」 menu from then on, until they take it off again; a list chosen
+    // there is loaded, and remembered among the recent lists as a shelf's.
     void theOpenFolderBecomesAShelf()
     {
         QTemporaryDir dir;
@@ -444,6 +446,12 @@ private slots:
         emit menu.aboutToShow();
         QVERIFY(menu.shelfMenu(QStringLiteral("案件")));
         QCOMPARE(menu.shelfMenu(QStringLiteral("案件"))->actions().value(0)->text(), QStringLiteral("月次.txt"));
+        run.shelves.lines.insert(cleanPath(dir.path()) + QStringLiteral("/月次.txt"), {QStringLiteral("見積")});
+        menu.shelfMenu(QStringLiteral("案件"))->actions().value(0)->trigger();
+        QCOMPARE(run.names(), QStringList{QStringLiteral("見積")});
+        emit run.window().recentListsMenu().aboutToShow();
+        QCOMPARE(run.window().recentListsMenu().actions().value(0)->text(),
+                 texts::shelfListTitle.arg(QStringLiteral("案件"), QStringLiteral("月次.txt")));
 
         menu.removeMenu().actions().value(0)->trigger();
         emit menu.aboutToShow();
