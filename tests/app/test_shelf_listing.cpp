@@ -1,7 +1,13 @@
+#include "fake_clock.h"
+#include "fake_folders.h"
+#include "fake_mount_table.h"
 #include "fake_shelf_reader.h"
 #include "headless_creation.h"
+#include "shelf_list_reader.h"
 #include "shelf_listing.h"
+#include "workflow_fixture.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -81,6 +87,36 @@ private slots:
         QCOMPARE(errorLines.size(), named.size());
         for (qsizetype line = 0; line < named.size(); ++line)
             QVERIFY2(errorLines.at(line).contains(named.at(line)), qPrintable(errorLines.at(line)));
+    }
+
+    // `--create LIST --shelf NAME --into DIR` with a shelf whose list never
+    // answers: the run ends when the limit is up, says so, and makes nothing.
+    void aShelfListThatNeverAnswersEndsTheRun()
+    {
+        QTemporaryDir into;
+        CommandLine request;
+        request.action = CommandLine::Action::Create;
+        request.list = QStringLiteral("月次.txt");
+        request.shelf = QStringLiteral("事務所");
+        request.into = into.path();
+        CapturedStream out;
+        CapturedStream err;
+        const std::optional<CommandLine> onTheShelf =
+            onShelf(request, {{QStringLiteral("事務所"), QStringLiteral("/srv/nas/一覧"), false}}, err.stream);
+        QVERIFY(onTheShelf);
+        QCOMPARE(onTheShelf->list, QStringLiteral("/srv/nas/一覧/月次.txt"));
+
+        FakeShelfReader reader;
+        ShelfListReader lists(reader, 50ms);
+        FakeFolders folders;
+        FakeMountTable mounts;
+        FakeClock clock;
+        QCOMPARE(HeadlessCreation({lists, folders, mounts, clock}, out.stream, err.stream).run(*onTheShelf),
+                 int(ExitUnusable));
+        QVERIFY2(err.text().contains(QString::number(DeviceUnavailable)) && err.text().contains(onTheShelf->list),
+                 qPrintable(err.text()));
+        QCOMPARE(out.text(), QString());
+        QCOMPARE(entriesBelow(into.path()), QStringList());
     }
 };
 
