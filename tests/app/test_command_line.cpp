@@ -293,15 +293,10 @@ private slots:
                                    << QStringLiteral("事務所\t月次.txt\tTEMP/shelf/月次.txt\n"
                                                      "自分\ta.txt\tTEMP/own/a.txt\n")
                                    << QStringLiteral("棚「消えた」を読めません") << QStringList();
-        QTest::newRow("--shelves alone") << args("--shelves --parent P") << 2 << QString()
-                                         << QStringLiteral("--shelves は --parent と") << QStringList();
         QTest::newRow("made in --into") << args("--create 月次.txt --shelf 事務所 --into INTO") << 0
                                         << QStringLiteral("TEMP/into/%1\n").arg(preset) << QString()
                                         << QStringList{preset + u'/', preset + QStringLiteral("/見積/"),
                                                        preset + QStringLiteral("/請求/")};
-        QTest::newRow("the person's own shelf")
-            << args("--create a.txt --shelf 自分 --into INTO --parent P") << 0 << QStringLiteral("TEMP/into/P\n")
-            << QString() << QStringList{QStringLiteral("P/"), QStringLiteral("P/a/")};
         QTest::newRow("no such list") << args("--create 無い.txt --shelf 事務所 --into INTO") << 2 << QString()
                                       << QStringLiteral("エラー番号 53") << QStringList();
         QTest::newRow("no such shelf") << args("--create 月次.txt --shelf 他 --into INTO") << 2 << QString()
