@@ -9,9 +9,12 @@
 #include "press_plan.h"
 #include "press_run.h"
 #include "runtime_error.h"
+#include "shelf_list_reader.h"
+#include "shelf_listing.h"
 #include "system_clock.h"
 #include "table_reading.h"
 #include "text_file_reader.h"
+#include "threaded_shelf_reader.h"
 #include "workflow_texts.h"
 
 #include <QFileInfo>
@@ -181,12 +184,25 @@ int runWithoutWindow(const CommandLine& line)
     case CommandLine::Action::OpenWindow:
         err.write(usageErrorText(line.error));
         return finish(ExitUnusable);
+    case CommandLine::Action::ListShelves: {
+        ThreadedShelfReader shelves;
+        return finish(listShelves(shelvesInSettings(), shelves, out, err));
+    }
     case CommandLine::Action::Create:
         break;
     }
     PosixFolders folders;
     const ProcMountTable mounts;
     const SystemClock clock;
+    if (!line.shelf.isEmpty()) {
+        const std::optional<CommandLine> onTheShelf = onShelf(line, shelvesInSettings(), err);
+        if (!onTheShelf)
+            return finish(ExitUnusable);
+        // A read that never answers is left behind on its thread when the program ends.
+        ThreadedShelfReader shelves;
+        ShelfListReader lists(shelves, shelfAnswerLimit);
+        return HeadlessCreation({lists, folders, mounts, clock}, out, err).run(*onTheShelf);
+    }
     if (line.list != QStringLiteral("-")) {
         PosixListReader lists;
         return HeadlessCreation({lists, folders, mounts, clock}, out, err).run(line);

@@ -55,7 +55,7 @@ private:
 };
 
 // Runs what a command line asks that needs no window: --help, --version, a
-// usage error or --create. Returns the exit status.
+// usage error, --shelves or --create. Returns the exit status.
 int runWithoutWindow(const CommandLine& line);
 
 // The program's arguments after its name, decoded as Qt decodes them.

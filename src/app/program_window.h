@@ -9,6 +9,10 @@
 #include "main_window.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
+#include "shelf_commands.h"
+#include "shelf_list_reader.h"
+#include "shelf_reader.h"
+#include "shelf_settings.h"
 #include "window_commands.h"
 
 #include <QSettings>
@@ -27,7 +31,9 @@ struct ProgramHost {
     const MountTable& mounts;
     const ListingSource& listings;
     const Clock& clock;
-    QSettings& settings;
+    QSettings& settings;        // the person's own
+    QSettings& systemSettings;  // the administrator's, only read
+    ShelfReader& shelfReader;
 };
 
 // The running program: the window, its workflow and the binding between them.
@@ -55,7 +61,10 @@ private:
     QSettings& settings_;
     RecentLists recentLists_;
     RememberedValues rememberedValues_;
+    ShelfSettings shelfSettings_;
     MainWindow window_;
+    ShelfCommands shelfCommands_;
+    ShelfListReader shelfLists_;
     EventDispatch dispatch_;
     WorkflowState state_;
     FolderListWorkflow workflow_;

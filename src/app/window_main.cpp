@@ -13,6 +13,7 @@
 #include "program_window.h"
 #include "qt_desktop.h"
 #include "system_clock.h"
+#include "threaded_shelf_reader.h"
 #include "window_module.h"
 
 #include <QApplication>
@@ -46,7 +47,11 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
         const kestrune::PosixListingSource listings;
         const kestrune::SystemClock clock;
         QSettings settings;
-        kestrune::ProgramWindow program({desktop, lists, writer, folders, mounts, listings, clock, settings});
+        QSettings systemSettings(QSettings::SystemScope, kestrune::texts::applicationName,
+                                 kestrune::texts::applicationName);
+        kestrune::ThreadedShelfReader shelfReader;
+        kestrune::ProgramWindow program(
+            {desktop, lists, writer, folders, mounts, listings, clock, settings, systemSettings, shelfReader});
         desktop.setParentWindow(&program.window());
         program.start(line.path);
         return QApplication::exec();

@@ -6,6 +6,7 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "shelf_menu.h"
 #include "ui_texts.h"
 
 #include <QAction>
@@ -77,7 +78,8 @@ void growFrom(QWidget* widget, int width, int height)
 
 }  // namespace
 
-MainWindow::MainWindow(const ListingSource& listings, QWidget* parent) : QWidget(parent, Qt::Window)
+MainWindow::MainWindow(const ListingSource& listings, ShelfReader& shelfReader, QWidget* parent)
+    : QWidget(parent, Qt::Window)
 {
     initResources();
     setObjectName(QStringLiteral("mainWindow"));
@@ -108,7 +110,7 @@ MainWindow::MainWindow(const ListingSource& listings, QWidget* parent) : QWidget
     arrangeControls();
     // Both lists start on the current folder; a change of folder is read once.
     fileList_->useListingsOf(folderList_);
-    buildNamesMenu();
+    buildNamesMenu(shelfReader);
 
     readmeViewer_->installEventFilter(this);
     parentNameEdit_->installEventFilter(this);
@@ -175,7 +177,7 @@ void MainWindow::arrangeControls()
     resize(defaultSize());
 }
 
-void MainWindow::buildNamesMenu()
+void MainWindow::buildNamesMenu(ShelfReader& shelfReader)
 {
     // One action for the shortcut and the menu. The name box keeps Ctrl+Z
     // for its own typing while it has any to take back (see eventFilter).
@@ -203,6 +205,8 @@ void MainWindow::buildNamesMenu()
     recentListsMenu_ = new QMenu(texts::recentListsCaption, this);
     connect(recentListsMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentListsMenu);
     namesList_->addAction(recentListsMenu_->menuAction());
+    shelfMenu_ = new ShelfMenu(shelfReader, shelfAnswerLimit, this);
+    namesList_->addAction(shelfMenu_->menuAction());
 
     auto* notation = new QAction(this);
     notation->setSeparator(true);
@@ -220,7 +224,7 @@ void MainWindow::fillRecentListsMenu()
     recentListsMenu_->clear();
     const QStringList paths = recentLists ? recentLists() : QStringList();
     for (const QString& path : paths) {
-        QAction* entry = recentListsMenu_->addAction(path);
+        QAction* entry = recentListsMenu_->addAction(recentListTitle ? recentListTitle(path) : path);
         connect(entry, &QAction::triggered, this, [this, path] { emit recentListChosen(path); });
     }
     if (paths.isEmpty())

@@ -44,6 +44,7 @@ void ListSaving::saveList()
     // From now on the list is that file: the file list shows it chosen, and
     // the press, the undo and the recent lists name it.
     state_.listFilePath = path;
+    state_.shelfList.reset();
     state_.baseFolder = withTrailingSeparator(folder);
     recentLists_.add(path);
     folderList_.setPath(folder);

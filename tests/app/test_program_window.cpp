@@ -2,6 +2,7 @@
 #include "fake_folders.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
+#include "fake_shelf_reader.h"
 #include "japanese_qt_words.h"
 #include "list_views.h"
 #include "posix_listing_source.h"
@@ -12,7 +13,10 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "shelf_menu.h"
+#include "ui_texts.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -45,7 +49,7 @@ struct Running {
     explicit Running(std::function<void()> quit = {}, QSettings* sharedSettings = nullptr)
         : program(
               ProgramHost{desktop, lists, writer, folders, mounts, listings, clock,
-                          sharedSettings ? *sharedSettings : settings.settings},
+                          sharedSettings ? *sharedSettings : settings.settings, systemSettings.settings, shelves},
               quit ? std::move(quit) : [this] { ++quits; })
     {
         program.start();
@@ -58,10 +62,18 @@ struct Running {
             out.append(window().namesList().item(i)->text());
         return out;
     }
+    QMenu* recentListsMenu()
+    {
+        for (QMenu* menu : window().findChildren<QMenu*>()) {
+            if (menu->title() == texts::recentListsCaption)
+                return menu;
+        }
+        return nullptr;
+    }
     // The lists 「最近使った一覧」 offers, newest first.
     QStringList recentLists()
     {
-        auto* menu = window().findChild<QMenu*>();
+        QMenu* menu = recentListsMenu();
         emit menu->aboutToShow();
         QStringList shown;
         for (QAction* action : menu->actions())
@@ -78,6 +90,8 @@ struct Running {
     PosixListingSource listings;
     FakeClock clock;
     TemporarySettings settings;
+    TemporarySettings systemSettings;
+    FakeShelfReader shelves;
     int quits = 0;
     ProgramWindow program;
 };
@@ -426,9 +440,35 @@ private slots:
         run.program.open(first);
         run.program.open(second);
         QCOMPARE(run.recentLists(), (QStringList{cleanPath(second), cleanPath(first)}));
-        run.window().findChild<QMenu*>()->actions().at(1)->trigger();
+        run.recentListsMenu()->actions().at(1)->trigger();
         QCOMPARE(run.names(), QStringList{QStringLiteral("a")});
         QCOMPARE(chosenEntry(run.window().fileList()), QStringLiteral("first.txt"));
+    }
+
+    // The folder open becomes a shelf of the person's own, offered by the
+    // 「棚」 menu from then on, until they take it off again; a list chosen
+    // there is loaded, and remembered among the recent lists as a shelf's.
+    void theOpenFolderBecomesAShelf()
+    {
+        QTemporaryDir dir;
+        Running run;
+        run.program.open(dir.path());
+        run.desktop.fileNames = {QStringLiteral("案件")};
+        run.shelves.lists.insert(cleanPath(dir.path()), {QStringLiteral("月次.txt")});
+        ShelfMenu& menu = run.window().shelfMenu();
+        menu.addFolderAction().trigger();
+        emit menu.aboutToShow();
+        QVERIFY(menu.shelfMenu(QStringLiteral("案件")));
+        QCOMPARE(menu.shelfMenu(QStringLiteral("案件"))->actions().value(0)->text(), QStringLiteral("月次.txt"));
+        run.shelves.lines.insert(cleanPath(dir.path()) + QStringLiteral("/月次.txt"), {QStringLiteral("見積")});
+        menu.shelfMenu(QStringLiteral("案件"))->actions().value(0)->trigger();
+        QCOMPARE(run.names(), QStringList{QStringLiteral("見積")});
+        QCOMPARE(run.recentLists().value(0),
+                 texts::shelfListTitle.arg(QStringLiteral("案件"), QStringLiteral("月次.txt")));
+
+        menu.removeMenu().actions().value(0)->trigger();
+        emit menu.aboutToShow();
+        QVERIFY(!menu.shelfMenu(QStringLiteral("案件")));
     }
 
     // A range pasted from a spreadsheet is a list: columns are levels, an
@@ -489,7 +529,11 @@ private slots:
         PosixListingSource listings;
         FakeClock clock;
         TemporarySettings settings;
-        ProgramWindow program({desktop, lists, writer, folders, mounts, listings, clock, settings.settings}, [] {});
+        TemporarySettings systemSettings;
+        FakeShelfReader shelves;
+        ProgramWindow program({desktop, lists, writer, folders, mounts, listings, clock, settings.settings,
+                               systemSettings.settings, shelves},
+                              [] {});
         desktop.setParentWindow(&program.window());
         // Where a window manager might put it: clear of the screen's corner and centre.
         program.window().move(300, 200);

@@ -1,4 +1,5 @@
 #include "list_views.h"
+#include "fake_shelf_reader.h"
 #include "main_window.h"
 #include "posix_listing_source.h"
 #include "qt_drive_list.h"
@@ -51,7 +52,7 @@ class MainWindowTest : public QObject {
 private slots:
     void iconOnceShownAndNoCaptionBeforeStart()
     {
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         QVERIFY(form.windowTitle().isEmpty());  // the caption is set at start-up
         form.readmeViewer().close();            // as at start-up
         form.show();                            // the icon follows the first paint
@@ -61,7 +62,7 @@ private slots:
 
     void opensAtItsLeastSizeAndGrows()
     {
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         QCOMPARE(form.size(), QSize(399, 297));
         QCOMPARE(form.minimumSize(), QSize(399, 297));
         QVERIFY(form.maximumWidth() > 2000);
@@ -104,7 +105,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, container);
         QFETCH(QRect, pixels);
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         form.show();  // laid out as the person sees it
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* control = form.findChild<QWidget*>(name);
@@ -118,7 +119,7 @@ private slots:
     // and its distance from the edges it sits by; the viewer still covers all.
     void growingGivesTheRoomToTheLists()
     {
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.resize(399 + 300, 297 + 200);
@@ -138,7 +139,7 @@ private slots:
     void labelStaysBetweenListAndTextBox()
     {
         // The label must neither be cut off nor run into the name box.
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const auto* label = form.findChild<QLabel*>(QStringLiteral("parentNameLabel"));
@@ -166,7 +167,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         auto* widget = form.findChild<QWidget*>(name);
         QVERIFY(widget);
         if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -179,7 +180,7 @@ private slots:
 
     void toolTipsOnlyOnTheFolderAndFileLists()
     {
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         QCOMPARE(form.fileList().toolTip(),
                  QStringLiteral("作成するフォルダー名が記述してあるファイルを選択して下さい。"));
         QCOMPARE(form.folderList().toolTip(),
@@ -194,7 +195,7 @@ private slots:
         QTemporaryDir dir;
         for (const char* name : {"names.txt", "notes.md", "table.csv", "list.txt.bak", "other.txt"})
             test::writeFile(dir.path(), QLatin1String(name), "x\n");
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         form.fileList().setPath(dir.path());
         QCOMPARE(test::shownEntries(form.fileList()),
                  (QStringList{QStringLiteral("names.txt"), QStringLiteral("other.txt")}));
@@ -202,7 +203,7 @@ private slots:
 
     void focusFollowsTabIndex()
     {
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -213,7 +214,7 @@ private slots:
 
     void frameCoversAndLocksEverythingWhenShown()
     {
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.readmeViewer().isVisibleTo(&form));
@@ -239,7 +240,7 @@ private slots:
 
     void noButtonAnswersEnterOrEscape()
     {
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -254,13 +255,14 @@ private slots:
 
     void nameListUsesTheMenuBackground()
     {
-        MainWindow form(listings_);
+        MainWindow form(listings_, shelfReader_);
         QCOMPARE(form.namesList().palette().color(QPalette::Base),
                  QApplication::palette("QMenu").color(QPalette::Window));
     }
 
 private:
     const PosixListingSource listings_;
+    test::FakeShelfReader shelfReader_;
 };
 
 QTEST_MAIN(MainWindowTest)
