@@ -1,5 +1,6 @@
 #include "program_window.h"
 
+#include "program_language.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
@@ -37,6 +38,10 @@ ProgramWindow::ProgramWindow(const ProgramHost& host, std::function<void()> quit
     if (!quit_)
         quit_ = [] { QCoreApplication::exit(0); };
     window_.recentLists = [this] { return recentLists_.paths(); };
+    // Kept for the next start: the texts of this one are read already.
+    window_.showLanguageChoice(languageChoiceIn(settings_));
+    QObject::connect(&window_, &MainWindow::languageChosen, &window_,
+                     [this](LanguageChoice choice) { keepLanguageChoice(settings_, choice); });
     QObject::connect(&window_, &MainWindow::closing, &window_, [this] { rememberSize(); });
 }
 

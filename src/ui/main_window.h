@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "language.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -8,6 +9,7 @@
 #include <functional>
 
 class QAction;
+class QActionGroup;
 class QCheckBox;
 class QDragEnterEvent;
 class QDragMoveEvent;
@@ -67,6 +69,11 @@ public:
     QAction& pasteAction() const { return *pasteAction_; }
     QAction& saveAction() const { return *saveAction_; }
     QAction& literalAction() const { return *literalAction_; }
+    // 「表示言語」 in the names list's menu: Automatic, 日本語 or English, each
+    // named in its own language, and a line saying the choice waits for the
+    // next start. showLanguageChoice checks the one kept.
+    QMenu& languageMenu() const { return *languageMenu_; }
+    void showLanguageChoice(LanguageChoice choice);
     std::function<QStringList()> recentLists;
 
 signals:
@@ -79,6 +86,8 @@ signals:
     void recentListChosen(const QString& path);
     // The window is being closed from its title bar or the desktop.
     void closing();
+    // A language was picked in 「表示言語」.
+    void languageChosen(LanguageChoice choice);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,6 +101,7 @@ protected:
 private:
     void arrangeControls();
     void buildNamesMenu();
+    void buildLanguageMenu();
     void fillRecentListsMenu();
     // What a drag carrying `mime` brings: a path to open, or text to take as
     // a list (a file manager's drag carries both: the path wins); neither
@@ -123,6 +133,8 @@ private:
     QAction* pasteAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* literalAction_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    QActionGroup* languageChoices_ = nullptr;
 };
 
 }  // namespace kestrune

@@ -35,7 +35,7 @@ public:
             break;
         case LineStatus::Exists:
             // Used as it was: it keeps its grey mark.
-            rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Exists, toolTipFor(line));
+            rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Exists, toolTipFor(line, words_));
             break;
         default:
             rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Made, texts::rowMade + line.folder);
@@ -59,6 +59,7 @@ private:
     Desktop& desktop_;
     const QList<LinePreview>& entries_;
     QList<int> rowOfEntry_;
+    const ToolTipWords words_;
 };
 
 // The completion line's tool tip: where, and per parent how many folders

@@ -299,36 +299,48 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
     return preview;
 }
 
+ToolTipWords::ToolTipWords()
+    : made(texts::previewMade), warning(texts::previewWarning), blank(texts::previewBlank),
+      repeat(texts::previewRepeat), refused(texts::previewRefused), exists(texts::previewExists),
+      composed(texts::previewComposed)
+{
+}
+
 namespace {
 
-QString toolTipOf(const LinePreview& preview)
+QString toolTipOf(const LinePreview& preview, const ToolTipWords& words)
 {
     switch (preview.status) {
     case LineStatus::Ok:
-        return texts::previewMade + preview.folder;
+        return words.made + preview.folder;
     case LineStatus::Blank:
-        return texts::previewBlank;
+        return words.blank;
     case LineStatus::Repeat:
-        return texts::previewRepeat.arg(preview.sameAsLine);
+        return words.repeat.arg(preview.sameAsLine);
     case LineStatus::Refused:
-        return texts::previewRefused.arg(preview.reason);
+        return words.refused.arg(preview.reason);
     case LineStatus::Unsafe:
     case LineStatus::Notation:
-        return texts::previewMade + preview.folder + texts::previewWarning + preview.reason;
+        return words.made + preview.folder + words.warning + preview.reason;
     case LineStatus::Waiting:
         return preview.reason;
     case LineStatus::Exists:
-        return texts::previewExists.arg(preview.folder);
+        return words.exists.arg(preview.folder);
     }
     return {};
 }
 
 }  // namespace
 
+QString toolTipFor(const LinePreview& preview, const ToolTipWords& words)
+{
+    const QString tip = toolTipOf(preview, words);
+    return preview.composed ? tip + u'\n' + words.composed : tip;
+}
+
 QString toolTipFor(const LinePreview& preview)
 {
-    const QString tip = toolTipOf(preview);
-    return preview.composed ? tip + u'\n' + texts::previewComposed : tip;
+    return toolTipFor(preview, ToolTipWords());
 }
 
 QString refusalMessage(const QStringList& names, const QList<LinePreview>& preview, const QList<int>& lineNumbers)

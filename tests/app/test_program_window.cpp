@@ -2,13 +2,14 @@
 #include "fake_folders.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
-#include "japanese_qt_words.h"
+#include "program_language.h"
 #include "program_window.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "qt_words.h"
 #include "workflow_fixture.h"
 
 #include <QApplication>
@@ -79,6 +80,16 @@ bool clickEntry(QListView* view, const QString& text)
         }
     }
     return false;
+}
+
+// Which of the language menu's entries is checked; -1 for none.
+int checkedEntry(const QList<QAction*>& entries)
+{
+    for (int index = 0; index < entries.size(); ++index) {
+        if (entries.at(index)->isChecked())
+            return index;
+    }
+    return -1;
 }
 
 QString cleanPath(const QString& path)
@@ -471,6 +482,24 @@ private slots:
         QVERIFY(run.desktop.boxes.size() == 1);  // the undo's report only
     }
 
+    // 「表示言語」 keeps the choice in the settings for the next start, and
+    // the next start shows it checked; the window's words stay as they are.
+    void languageChoiceIsKeptForTheNextStart()
+    {
+        TemporarySettings settings;
+        {
+            Running run({}, &settings.settings);
+            const QList<QAction*> entries = run.window().languageMenu().actions();
+            QCOMPARE(checkedEntry(entries), 0);  // automatic until chosen
+            const QString caption = run.window().createButton().text();
+            entries.at(2)->trigger();
+            QCOMPARE(languageChoiceIn(settings.settings), LanguageChoice::English);
+            QCOMPARE(run.window().createButton().text(), caption);
+        }
+        Running again({}, &settings.settings);
+        QCOMPARE(checkedEntry(again.window().languageMenu().actions()), 2);
+    }
+
     // The window comes back at the size it was left at, and Qt's own words
     // (the text boxes' menus) are Japanese like the rest.
     void sizeIsRememberedAndQtSpeaksJapanese()
@@ -486,7 +515,7 @@ private slots:
         QCOMPARE(again.window().size(), QSize(640, 480));
 
         QTranslator words;
-        if (!installJapaneseQtWords(words))
+        if (!installQtWords(words, Language::Japanese))
             QSKIP("Qt's Japanese translations are not installed (qt6-translations-l10n)");
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("元に戻す(&U)"));
         QCoreApplication::removeTranslator(&words);
