@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>詳しくは「kestrune --help」を実行してください。</source>
-        <translation>Try 'kestrune --help' for more information.</translation>
+        <translation>Try &apos;kestrune --help&apos; for more information.</translation>
     </message>
     <message>
         <source>不明なオプションです: %1</source>
@@ -213,6 +213,13 @@ Warning: </translation>
     <message>
         <source>基準日：</source>
         <translation>Reference date:</translation>
+    </message>
+</context>
+<context>
+    <name>Workflow</name>
+    <message>
+        <source>新規ディレクトリ</source>
+        <translation>New Folder</translation>
     </message>
 </context>
 </TS>

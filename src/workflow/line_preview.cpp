@@ -188,7 +188,7 @@ bool refuses(Fault fault, const PreviewTarget& target)
     return fault < WindowsReserved || (fault != NoFault && target.volume.windowsFileSystem);
 }
 
-const QString& parentNameOf(const PreviewTarget& target)
+QString parentNameOf(const PreviewTarget& target)
 {
     return target.parentName.isEmpty() ? texts::defaultParentName : target.parentName;
 }
@@ -203,7 +203,7 @@ qsizetype baseBytes(const PreviewTarget& target)
 
 LinePreview previewParentName(const PreviewTarget& target)
 {
-    const QString& name = parentNameOf(target);
+    const QString name = parentNameOf(target);
     LinePreview parent;
     parent.folder = name;
     if (name.contains(u'/') || name.contains(u'\\') || name == u"." || name == u"..") {
@@ -232,7 +232,7 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
 
     // Every line's path starts with "base/parent/". The "#" that the make
     // may add to a taken parent name is not known yet and not counted.
-    const QString& parentName = parentNameOf(target);
+    const QString parentName = parentNameOf(target);
     const qsizetype prefixBytes = baseBytes(target) + utf8Length(parentName) + 1;
     const qsizetype prefixUnits = target.volume.windowsPathLength + parentName.size() + 1;
 

@@ -9,7 +9,8 @@
 namespace kestrune::texts {
 
 inline const QString errorOccurred = QStringLiteral("エラーがおきました！！");
-inline const QString defaultParentName = QStringLiteral("新規ディレクトリ");
+// The new parent's preset name, in the window and on the command line.
+inline constexpr Text defaultParentName = KESTRUNE_TEXT("Workflow", "新規ディレクトリ");
 inline const QString creationFinished = QStringLiteral("　　・・・作成終了しました・・・");
 inline const QString insertDisk = QStringLiteral("ＦＤをセットしてください！");
 inline const QString badParentName = QStringLiteral("親ディレクトリ名が正しくありません！");
