@@ -9,9 +9,12 @@
 #include "press_plan.h"
 #include "press_run.h"
 #include "runtime_error.h"
+#include "shelf_list_reader.h"
+#include "shelf_listing.h"
 #include "system_clock.h"
 #include "table_reading.h"
 #include "text_file_reader.h"
+#include "threaded_shelf_reader.h"
 #include "workflow_texts.h"
 
 #include <QFileInfo>
@@ -62,6 +65,7 @@ QString copyRow(const ListPreview& preview, const TemplateCopy& copy, const QStr
 void HeadlessCreation::printDryRun(const ListPreview& preview, const TemplatePlan& templates, const QString& baseFolder)
 {
     QString text;
+    const ToolTipWords words;
     // With several parents, each folder once per parent, its path in front.
     const bool severalParents = preview.parents.size() > 1;
     for (qsizetype parent = 0; parent < std::max<qsizetype>(preview.parents.size(), 1); ++parent) {
@@ -69,7 +73,7 @@ void HeadlessCreation::printDryRun(const ListPreview& preview, const TemplatePla
         const QString prefix =
             severalParents ? joinPath(baseFolder, preview.parents.at(parent).folder) + u'/' : QString();
         for (qsizetype index = 0; index < entries.size(); ++index)
-            text += dryRunRow(preview.expanded.entries.at(index).line + 1, entries.at(index), prefix);
+            text += dryRunRow(preview.expanded.entries.at(index).line + 1, entries.at(index), prefix, words);
     }
     // The template's files after the folders, each parent's in turn.
     for (qsizetype parent = 0; parent < preview.parents.size(); ++parent) {
@@ -83,7 +87,8 @@ void HeadlessCreation::printDryRun(const ListPreview& preview, const TemplatePla
     out_.write(text);
 }
 
-QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix)
+QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix,
+                                    const ToolTipWords& words)
 {
     // Its line's number, the status, then the folder (the reason for one that
     // makes nothing), then for a repeat or a warning the window's note on it.
@@ -100,7 +105,7 @@ QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, con
         text += line.reason;
         break;
     }
-    if (const QString note = traits.note(line); !note.isEmpty())
+    if (const QString note = traits.note(line, words); !note.isEmpty())
         text += u'\t' + note;
     return text + u'\n';
 }
@@ -180,8 +185,8 @@ int HeadlessCreation::create(const CommandLine& request)
             tell(texts::failedAtLine.arg(plan.preview.expanded.entries.at(outcome.failedEntry).line + 1));
         tell(texts::numberedError.arg(outcome.failure->number()).arg(outcome.failure->description()));
         if (!record.isEmpty()) {
-            QString made = (record.filesMade() > 0 ? texts::foldersAndFilesMadeSoFar : texts::foldersMadeSoFar)
-                               .arg(record.made.size());
+            QString made = record.filesMade() > 0 ? texts::foldersAndFilesMadeSoFar.arg(record.made.size())
+                                                  : texts::foldersMadeSoFar.arg(record.made.size());
             for (const MadeEntry& entry : record.made)
                 made += u'\n' + record.pathOf(entry);
             tell(made);
@@ -215,12 +220,25 @@ int runWithoutWindow(const CommandLine& line)
     case CommandLine::Action::OpenWindow:
         err.write(usageErrorText(line.error));
         return finish(ExitUnusable);
+    case CommandLine::Action::ListShelves: {
+        ThreadedShelfReader shelves;
+        return finish(listShelves(shelvesInSettings(), shelves, out, err));
+    }
     case CommandLine::Action::Create:
         break;
     }
     PosixFolders folders;
     const ProcMountTable mounts;
     const SystemClock clock;
+    if (!line.shelf.isEmpty()) {
+        const std::optional<CommandLine> onTheShelf = onShelf(line, shelvesInSettings(), err);
+        if (!onTheShelf)
+            return finish(ExitUnusable);
+        // A read that never answers is left behind on its thread when the program ends.
+        ThreadedShelfReader shelves;
+        ShelfListReader lists(shelves, shelfAnswerLimit);
+        return HeadlessCreation({lists, folders, mounts, clock}, out, err).run(*onTheShelf);
+    }
     if (line.list != QStringLiteral("-")) {
         PosixListReader lists;
         return HeadlessCreation({lists, folders, mounts, clock}, out, err).run(line);

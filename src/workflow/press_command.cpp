@@ -28,7 +28,7 @@ public:
     {
         const LinePreview& line = entries_.at(entry);
         const StatusTraits& traits = traitsOf(line.status);
-        rows_.setItemMark(rowOfEntry_.at(entry), traits.doneMark, traits.doneToolTip(line));
+        rows_.setItemMark(rowOfEntry_.at(entry), traits.doneMark, traits.doneToolTip(line, words_));
         ++foldersDone_;
         tellProgress();
         desktop_.keepResponsive();
@@ -82,6 +82,7 @@ private:
     qint64 bytesCopied_ = 0;
     qint64 bytesInAll_ = 0;
     QElapsedTimer sinceTold_;
+    const ToolTipWords words_;
 };
 
 // Ends the progress on every way out of the press, an exception included.
@@ -188,6 +189,7 @@ void PressCommand::createFolders()
         state_.lastCreation = outcome.record;
         state_.beforeLastCreation = ListBeforePress{request.listFilePath, state_.baseFolder, request.typedParentName,
                                                     request.lines, request.notation};
+        state_.beforeLastCreation->shelfList = state_.shelfList;
     }
     if (outcome.failure)
         throw *outcome.failure;

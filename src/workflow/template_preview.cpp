@@ -43,7 +43,7 @@ LineStatus statusOf(CopyStatus status)
 
 QString templateSummary(const TemplatePlan& plan)
 {
-    return texts::templateSummary.arg(plan.files).arg(megabytes(plan.bytes));
+    return texts::templateSummary.withCount(plan.files).arg(megabytes(plan.bytes));
 }
 
 QString templateSummaryTip(const TemplatePlan& plan)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable_text.h"
+
 #include <QString>
 
 // Every word the workflow shows a person, kept together so that each stays
@@ -7,7 +9,8 @@
 namespace kestrune::texts {
 
 inline const QString errorOccurred = QStringLiteral("エラーがおきました！！");
-inline const QString defaultParentName = QStringLiteral("新規ディレクトリ");
+// The new parent's preset name, in the window and on the command line.
+inline constexpr Text defaultParentName = KESTRUNE_TEXT("Workflow", "新規ディレクトリ");
 inline const QString creationFinished = QStringLiteral("　　・・・作成終了しました・・・");
 inline const QString insertDisk = QStringLiteral("ＦＤをセットしてください！");
 inline const QString badParentName = QStringLiteral("親ディレクトリ名が正しくありません！");
@@ -27,27 +30,28 @@ inline const QString replaceListFile = QStringLiteral("「%1」は既にあり�
 inline const QString readmeMarker = QStringLiteral("Readme.txt");
 
 // ---- The preview of a names list: each line's status and why ----
-// Tool tips of the list rows.
+// Tool tips of the list rows (read once a preview: ToolTipWords).
 // Followed by the folder: built for every row of a long list as it loads, so
 // joined rather than formatted.
-inline const QString previewMade = QStringLiteral("作成されます: ");
-inline const QString previewWarning = QStringLiteral("\n注意: ");
-inline const QString previewBlank = QStringLiteral("空行のため作成しません");
-inline const QString previewRepeat = QStringLiteral("%1行目と同じフォルダーです");
-inline const QString previewRefused = QStringLiteral("作成できません: %1");
-inline const QString previewExists = QStringLiteral("既にあります（そのまま使います）\n%1");
-inline const QString previewComposed =
-    QStringLiteral("濁点などが分かれた文字を、ひとまとまりの文字（Unicode NFC）に直して作成します");
+inline constexpr Text previewMade = KESTRUNE_TEXT("Preview", "作成されます: ");
+inline constexpr Text previewWarning = KESTRUNE_TEXT("Preview", "\n注意: ");
+inline constexpr Text previewBlank = KESTRUNE_TEXT("Preview", "空行のため作成しません");
+inline constexpr Text previewRepeat = KESTRUNE_TEXT("Preview", "%1行目と同じフォルダーです");
+inline constexpr Text previewRefused = KESTRUNE_TEXT("Preview", "作成できません: %1");
+inline constexpr Text previewExists = KESTRUNE_TEXT("Preview", "既にあります（そのまま使います）\n%1");
+inline constexpr Text previewComposed =
+    KESTRUNE_TEXT("Preview", "濁点などが分かれた文字を、ひとまとまりの文字（Unicode NFC）に直して作成します");
 inline const QString parentExists = QStringLiteral("既にあります（この中に追加します）: %1");
 inline const QString parentIsThere = QStringLiteral("既存");
 inline const QString reasonNotAFolderThere = QStringLiteral("「%1」がフォルダーではありません（ファイルかリンク）");
-inline const QString reasonNotAFileThere = QStringLiteral("「%1」がファイルではありません（フォルダーかリンク）");
+inline constexpr Text reasonNotAFileThere =
+    KESTRUNE_TEXT("Templates", "「%1」がファイルではありません（フォルダーかリンク）");
 // A refused line in the refusal box: "N行目: name（reason）", then how many
 // more are not listed.
 inline const QString refusedLine = QStringLiteral("%1行目: %2（%3）");
 inline const QString moreRefusedLines = QStringLiteral("ほか%1行");
 // A list's notation: what a line stands for, and what it still waits for.
-inline const QString lineMakesFolders = QStringLiteral("%1 個のフォルダーになります");
+inline constexpr CountedText lineMakesFolders = KESTRUNE_COUNTED_TEXT("Preview", "%n 個のフォルダーになります");
 inline const QString waitingForValues = QStringLiteral("値の入力を待っています: %1");
 inline const QString listSeparator = QStringLiteral("、");
 inline const QString parentsHeading = QStringLiteral("親ディレクトリ %1 個:");
@@ -75,38 +79,47 @@ inline const QString reasonWindowsNameTooLong = QStringLiteral("名前が Window
 inline const QString reasonWindowsPathTooLong = QStringLiteral("パスが %1 文字を超えます（Windows）");
 
 // ---- Template files: the folder beside a list whose files every folder made gets ----
+// A name on disk, not words: the same whatever language the program speaks,
+// so that a list keeps its template for everyone who opens it.
 inline const QString templateFolderSuffix = QStringLiteral(".ひな形");
 // 「ひな形フォルダーを開く」.
-inline const QString templateFolderTitle = QStringLiteral("ひな形フォルダー");
-inline const QString templateNeedsListFile = QStringLiteral(
+inline constexpr Text templateFolderTitle = KESTRUNE_TEXT("Templates", "ひな形フォルダー");
+inline constexpr Text templateNeedsListFile = KESTRUNE_TEXT(
+    "Templates",
     "ひな形フォルダーは一覧のファイルの横に置きます。一覧のファイルを選ぶか、貼り付けた一覧を保存してください。");
-inline const QString makeTemplateFolder = QStringLiteral(
+inline constexpr Text makeTemplateFolder = KESTRUNE_TEXT(
+    "Templates",
     "ひな形フォルダーがありません。作成しますか？\n%1\n中に置いたファイルが、作成するフォルダーにコピーされます。");
-inline const QString templateNotAFolder = QStringLiteral("%1: フォルダーではないため、ひな形フォルダーにできません");
+inline constexpr Text templateNotAFolder =
+    KESTRUNE_TEXT("Templates", "%1: フォルダーではないため、ひな形フォルダーにできません");
 // Why something of a template is not copied (after 「コピーしません: 」 in a tip).
-inline const QString skippedLink = QStringLiteral("シンボリックリンク");
-inline const QString skippedSpecialFile = QStringLiteral("通常のファイルではありません（デバイス、ソケット、FIFO）");
-inline const QString skippedLockFile = QStringLiteral("Office のロックファイル");
-inline const QString skippedSystemFile = QStringLiteral("システムが作るファイル");
-inline const QString skippedSameName = QStringLiteral("同じ名前のファイルが先にあります");
+inline constexpr Text skippedLink = KESTRUNE_TEXT("Templates", "シンボリックリンク");
+inline constexpr Text skippedSpecialFile =
+    KESTRUNE_TEXT("Templates", "通常のファイルではありません（デバイス、ソケット、FIFO）");
+inline constexpr Text skippedLockFile = KESTRUNE_TEXT("Templates", "Office のロックファイル");
+inline constexpr Text skippedSystemFile = KESTRUNE_TEXT("Templates", "システムが作るファイル");
+inline constexpr Text skippedSameName = KESTRUNE_TEXT("Templates", "同じ名前のファイルが先にあります");
 // The summary row above the lines, and its tip.
-inline const QString templateSummary = QStringLiteral("ひな形: %1 ファイル（合計 %2 MB）");
-inline const QString templateFolderLine = QStringLiteral("ひな形フォルダー: %1");
-inline const QString templateSkippedHeading = QStringLiteral("コピーしないもの（%1 個）:");
-inline const QString templateItemLine = QStringLiteral("%1（%2）");
-inline const QString templateUnusedFolders =
-    QStringLiteral("使われないフォルダー（名前の合うフォルダーがありません）: %1");
+//: %n files in all, then their size.
+inline constexpr CountedText templateSummary = KESTRUNE_COUNTED_TEXT("Templates", "ひな形: %n ファイル（合計 %1 MB）");
+inline constexpr Text templateFolderLine = KESTRUNE_TEXT("Templates", "ひな形フォルダー: %1");
+inline constexpr Text templateSkippedHeading = KESTRUNE_TEXT("Templates", "コピーしないもの（%1 個）:");
+//: A file of the template, then what becomes of it or why.
+inline constexpr Text templateItemLine = KESTRUNE_TEXT("Templates", "%1（%2）");
+inline constexpr Text templateUnusedFolders =
+    KESTRUNE_TEXT("Templates", "使われないフォルダー（名前の合うフォルダーがありません）: %1");
 // A folder row's tip: the files it receives.
-inline const QString copiesHeading = QStringLiteral("ひな形から:");
-inline const QString copyExists = QStringLiteral("作成済み");
-inline const QString copyNotCopied = QStringLiteral("コピーしません: %1");
-inline const QString moreCopies = QStringLiteral("ほか%1件");
+inline constexpr Text copiesHeading = KESTRUNE_TEXT("Templates", "ひな形から:");
+inline constexpr Text copyExists = KESTRUNE_TEXT("Templates", "作成済み");
+inline constexpr Text copyNotCopied = KESTRUNE_TEXT("Templates", "コピーしません: %1");
+inline constexpr Text moreCopies = KESTRUNE_TEXT("Templates", "ほか%1件");
 // The press refused because of the template.
-inline const QString templateUnreadable = QStringLiteral("ひな形フォルダーを読めません:\n%1");
-inline const QString templateTooManyFiles = QStringLiteral("ひな形のファイルが多すぎます（%1 個。1 回に %2 個まで）");
-inline const QString templateTooLarge =
-    QStringLiteral("ひな形のファイルが大きすぎます（合計 %1 MB。1 回に %2 MB まで）");
-inline const QString templateCopiesRefused = QStringLiteral("ひな形のファイルやフォルダーを置けません:");
+inline constexpr Text templateUnreadable = KESTRUNE_TEXT("Templates", "ひな形フォルダーを読めません:\n%1");
+inline constexpr Text templateTooManyFiles =
+    KESTRUNE_TEXT("Templates", "ひな形のファイルが多すぎます（%1 個。1 回に %2 個まで）");
+inline constexpr Text templateTooLarge =
+    KESTRUNE_TEXT("Templates", "ひな形のファイルが大きすぎます（合計 %1 MB。1 回に %2 MB まで）");
+inline constexpr Text templateCopiesRefused = KESTRUNE_TEXT("Templates", "ひな形のファイルやフォルダーを置けません:");
 
 // ---- What a press did, row by row and as a whole ----
 // Followed by the folder: one for each folder a press makes.
@@ -118,8 +131,8 @@ inline const QString rowNotTried = QStringLiteral("途中で止まったため�
 // (or that was no folder to begin with): the press stops there.
 inline const QString levelNotAFolder =
     QStringLiteral("%1: フォルダーではないもの（リンクやファイル）になっているため中止しました");
-inline const QString levelNotAFile =
-    QStringLiteral("%1: ファイルではないもの（フォルダーやリンク）があるため中止しました");
+inline constexpr Text levelNotAFile =
+    KESTRUNE_TEXT("Templates", "%1: ファイルではないもの（フォルダーやリンク）があるため中止しました");
 inline const QString levelReplaced = QStringLiteral("%1: 作成中に移動されたか置き換わったため中止しました");
 // The completion line's tool tip: where, how many made, how many were there.
 inline const QString completionDetails =
@@ -130,12 +143,13 @@ inline const QString completionFilledIn =
 // Several parents: one line each.
 inline const QString completionParents = QStringLiteral("作成先: %1\n%2");
 // Template files, over all parents, when any were copied or kept.
-inline const QString completionFiles =
-    QStringLiteral("ひな形からコピーしたファイル: %1 個（既にあったファイル: %2 個）");
+inline constexpr Text completionFiles =
+    KESTRUNE_TEXT("Templates", "ひな形からコピーしたファイル: %1 個（既にあったファイル: %2 個）");
 // How far a long press has got.
-inline const QString progressFolders = QStringLiteral("フォルダーを作成しています: %1／%2 個");
-inline const QString progressWithFiles =
-    QStringLiteral("フォルダーを作成しています: %1／%2 個\nひな形のファイルをコピーしています: %3／%4 MB");
+inline constexpr Text progressFolders = KESTRUNE_TEXT("Workflow", "フォルダーを作成しています: %1／%2 個");
+//: Folders made of all, then megabytes copied of all.
+inline constexpr Text progressWithFiles =
+    KESTRUNE_TEXT("Templates", "フォルダーを作成しています: %1／%2 個\nひな形のファイルをコピーしています: %3／%4 MB");
 // The last line of each.
 inline const QString completionHint = QStringLiteral("ダブルクリックで開きます。Ctrl+Z で取り消せます。");
 inline const QString completionParent = QStringLiteral("%1: 新規 %2／既存 %3");
@@ -144,8 +158,8 @@ inline const QString completionParentFilledIn = QStringLiteral("%1（既存の�
 // ---- Undoing a press: the question before and the report after ----
 inline const QString undoTitle = QStringLiteral("作成の取り消し");
 inline const QString undoAsk = QStringLiteral("作成したフォルダー %1 個を削除しますか？");
-inline const QString undoAskWithFiles =
-    QStringLiteral("作成したフォルダー %1 個とコピーしたファイル %2 個を削除しますか？");
+inline constexpr Text undoAskWithFiles =
+    KESTRUNE_TEXT("Templates", "作成したフォルダー %1 個とコピーしたファイル %2 個を削除しますか？");
 inline const QString listChangedSincePress =
     QStringLiteral("リストファイルが作成のあとで変更されたか、見つかりません。もう一度選んでください。\n%1");
 // The parent is named apart from the N sub-folders, in the question and the report alike.
@@ -156,12 +170,12 @@ inline const QString undoRemovedWithParent = QStringLiteral("作成したフォ�
 inline const QString undoRemovedWithParents =
     QStringLiteral("作成したフォルダー %1 個と親ディレクトリ %2 個を削除しました。");
 inline const QString undoAskParents = QStringLiteral("親ディレクトリ %1 個（作成した %2 個はこれも削除します）: %3");
-inline const QString undoFilesRemoved = QStringLiteral("コピーしたファイル %1 個を削除しました。");
+inline constexpr Text undoFilesRemoved = KESTRUNE_TEXT("Templates", "コピーしたファイル %1 個を削除しました。");
 inline const QString undoKeptHeading = QStringLiteral("削除しなかったフォルダー（%1 個）:");
-inline const QString undoKeptFilesHeading = QStringLiteral("削除しなかったファイル（%1 個）:");
+inline constexpr Text undoKeptFilesHeading = KESTRUNE_TEXT("Templates", "削除しなかったファイル（%1 個）:");
 inline const QString undoKeptLine = QStringLiteral("%1（%2）");
 inline const QString undoFailedHeading = QStringLiteral("削除できなかったフォルダー（%1 個）:");
-inline const QString undoFailedFilesHeading = QStringLiteral("削除できなかったファイル（%1 個）:");
+inline constexpr Text undoFailedFilesHeading = KESTRUNE_TEXT("Templates", "削除できなかったファイル（%1 個）:");
 inline const QString undoFailedLine = QStringLiteral("%1: %2（エラー %3）");
 inline const QString undoMoreLines = QStringLiteral("ほか%1件");
 // Why a made folder was not removed.
@@ -169,7 +183,19 @@ inline const QString keptHoldsEntries = QStringLiteral("中身があるため");
 inline const QString keptHoldsKeptFolder = QStringLiteral("削除しなかったフォルダーを含むため");
 inline const QString keptReplaced = QStringLiteral("別のフォルダーに置き換わっているため");
 inline const QString keptMissing = QStringLiteral("見つからないため");
-inline const QString keptReplacedFile = QStringLiteral("別のファイルに置き換わっているため");
-inline const QString keptChanged = QStringLiteral("コピーのあとで変更されているため");
+inline constexpr Text keptReplacedFile = KESTRUNE_TEXT("Templates", "別のファイルに置き換わっているため");
+inline constexpr Text keptChanged = KESTRUNE_TEXT("Templates", "コピーのあとで変更されているため");
+
+// ---- Shelves: adding the open folder as one of the person's own ----
+inline const QString addShelfTitle = QStringLiteral("棚に追加");
+inline const QString shelfNamePrompt = QStringLiteral("棚の名前：");
+inline const QString badShelfName = QStringLiteral("棚の名前に使えない文字が含まれています。");
+inline const QString shelfNameTaken = QStringLiteral("「%1」という名前の棚は既にあります。");
+inline const QString folderIsShelf = QStringLiteral("このフォルダーは既に棚「%1」です。");
+// ---- A list taken from a shelf ----
+// Its title: the shelf's name, then the list's file name.
+inline const QString shelfListTitle = QStringLiteral("棚: %1 / %2");
+// The name box's tip: the title, then the folder its parents go into.
+inline const QString shelfListTarget = QStringLiteral("%1 → %2");
 
 }  // namespace kestrune::texts

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable_text.h"
+
 #include <QString>
 
 // Every word the POSIX host shows a person: the descriptions of its errors
@@ -16,7 +18,7 @@ inline const QString listTooLarge = QStringLiteral("%1: 一覧として長すぎ
 inline const QString isAFolder = QStringLiteral("%1: フォルダーです");
 inline const QString notAPlainFile = QStringLiteral("%1: 通常のファイルではありません");
 inline const QString notAFolderEntry = QStringLiteral("%1: フォルダーではありません");
-inline const QString aLinkFile = QStringLiteral("%1: ファイルではなくシンボリックリンクです");
+inline constexpr Text aLinkFile = KESTRUNE_TEXT("Host", "%1: ファイルではなくシンボリックリンクです");
 inline const QString aLinkEntry = QStringLiteral("%1: フォルダーではなくシンボリックリンクです");
 inline const QString notOneFolderName = QStringLiteral("%1: 一つのフォルダー名ではありません");
 inline const QString noShiftJisDecoder = QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません");
@@ -24,7 +26,7 @@ inline const QString lineTooLong = QStringLiteral("%1: %2 文字を超える行�
 inline const QString brokenUtf16 = QStringLiteral("%1: UTF-16 の文字が壊れている行があります");
 inline const QString lineEndInListLine = QStringLiteral("%1: 改行を含む行は一覧に書けません");
 
-inline const QString homeVolume = QStringLiteral("ホーム");
-inline const QString rootVolume = QStringLiteral("ルート");
+inline constexpr Text homeVolume = KESTRUNE_TEXT("Host", "ホーム");
+inline constexpr Text rootVolume = KESTRUNE_TEXT("Host", "ルート");
 
 }  // namespace kestrune::texts
