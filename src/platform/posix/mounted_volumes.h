@@ -30,11 +30,24 @@ qsizetype volumeHolding(const QList<MountedVolume>& volumes, const QString& path
 // Every mount of a /proc/self/mountinfo text, in its order.
 QList<MountEntry> mountEntriesFromMountInfo(const QString& mountInfo);
 
-// The kernel's mount table of this process, read afresh at each call.
+// The kernel's mount table of this process, as it is at each call. Kept
+// open and read again only when the kernel reports a change (a mount or an
+// unmount), since every list loaded looks its folder up in it. For one
+// thread at a time.
 class ProcMountTable final : public MountTable {
 public:
+    ProcMountTable();
+    ~ProcMountTable() override;
+    ProcMountTable(const ProcMountTable&) = delete;
+    ProcMountTable& operator=(const ProcMountTable&) = delete;
+
     QList<MountEntry> entries() const override;
     QString resolvedPath(const QString& path) const override;
+
+private:
+    int descriptor_ = -1;  // none when the table cannot be opened: then read at each call
+    mutable bool current_ = false;
+    mutable QList<MountEntry> entries_;
 };
 
 }  // namespace kestrune
