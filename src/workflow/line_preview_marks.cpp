@@ -57,8 +57,14 @@ void FolderListWorkflow::showPreview()
         for (const PreviewRow& row : std::as_const(rows))
             c_.namesList.addItem(row.text, row.indent);
     }
-    for (qsizetype index = 0; index < rows.size(); ++index)
-        c_.namesList.setItemMark(static_cast<int>(index), markFor(rows.at(index).status), rows.at(index).toolTip);
+    QList<ItemMark> marks;
+    marks.reserve(rows.size());
+    for (const PreviewRow& row : std::as_const(rows))
+        marks.append(markFor(row.status));
+    // The tips come from these rows and entries, whatever is shown later.
+    c_.namesList.setItemMarks(marks, [rows, entries = state_.preview.entries](int row) {
+        return row >= 0 && row < rows.size() ? rowToolTip(rows.at(row), entries) : QString();
+    });
     state_.rows = std::move(rows);
     const PreviewRow parent = parentRow(state_.preview);
     c_.parentNameEdit.setMark(markFor(parent.status), parent.toolTip);
