@@ -283,18 +283,18 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
         }
         row.folder = asWritten ? line : joinedLevels(line);
         const QString key = target.volume.windowsFileSystem ? row.folder.toCaseFolded() : row.folder;
-        const auto earlier = firstLineOf.constFind(key);
+        int& earlier = firstLineOf[key];  // one look-up; 0 for a folder not met before
         if (fault != NoFault) {
             row.status = LineStatus::Unsafe;
             row.reason = reasons[fault];
-        } else if (earlier != firstLineOf.constEnd()) {
+        } else if (earlier != 0) {
             row.status = LineStatus::Repeat;
-            row.sameAsLine = earlier.value();
+            row.sameAsLine = earlier;
         } else {
             row.status = LineStatus::Ok;
         }
-        if (earlier == firstLineOf.constEnd())
-            firstLineOf.insert(key, static_cast<int>(index + 1));
+        if (earlier == 0)
+            earlier = static_cast<int>(index + 1);
     }
     return preview;
 }

@@ -90,16 +90,20 @@ std::optional<QString> wellFormedUtf8(const char* data, qsizetype size)
             ++at;
             continue;
         }
-        const Utf8Start start = utf8Start(byte);
-        if (start.following < 0 || end - at <= start.following || at[1] < start.lower || at[1] > start.upper)
-            return std::nullopt;
-        if (start.following == 2) {  // kana and kanji: most of a Japanese list
-            if ((at[2] & 0xC0) != 0x80)
+        // Kana and kanji, most of a Japanese list, take three bytes. Above
+        // U+07FF and outside the surrogates is what the table's range of the
+        // second byte allows.
+        if ((byte & 0xF0) == 0xE0 && end - at >= 3 && (at[1] & 0xC0) == 0x80 && (at[2] & 0xC0) == 0x80) {
+            const auto code = static_cast<char16_t>(((byte & 0x0F) << 12) | ((at[1] & 0x3F) << 6) | (at[2] & 0x3F));
+            if (code < 0x800 || QChar::isSurrogate(code))
                 return std::nullopt;
-            *out++ = static_cast<char16_t>(((byte & 0x0F) << 12) | ((at[1] & 0x3F) << 6) | (at[2] & 0x3F));
+            *out++ = code;
             at += 3;
             continue;
         }
+        const Utf8Start start = utf8Start(byte);
+        if (start.following < 0 || end - at <= start.following || at[1] < start.lower || at[1] > start.upper)
+            return std::nullopt;
         char32_t code = byte & (0x3F >> start.following);
         for (int k = 1; k <= start.following; ++k) {
             if (k > 1 && (at[k] & 0xC0) != 0x80)
