@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace kestrune {
 
@@ -228,7 +229,13 @@ LinePreview previewParentName(const PreviewTarget& target)
 
 QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target)
 {
-    const Reasons reasons = reasonsFor(target);
+    // Worded at the first fault only: most lists have none.
+    std::optional<Reasons> reasons;
+    const auto reasonOf = [&](Fault fault) -> const QString& {
+        if (!reasons)
+            reasons = reasonsFor(target);
+        return (*reasons)[fault];
+    };
 
     // Every line's path starts with "base/parent/". The "#" that the make
     // may add to a taken parent name is not known yet and not counted.
@@ -278,7 +285,7 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
 
         if (refuses(fault, target)) {
             row.status = LineStatus::Refused;
-            row.reason = reasons[fault];
+            row.reason = reasonOf(fault);
             continue;
         }
         row.folder = asWritten ? line : joinedLevels(line);
@@ -286,7 +293,7 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
         int& earlier = firstLineOf[key];  // one look-up; 0 for a folder not met before
         if (fault != NoFault) {
             row.status = LineStatus::Unsafe;
-            row.reason = reasons[fault];
+            row.reason = reasonOf(fault);
         } else if (earlier != 0) {
             row.status = LineStatus::Repeat;
             row.sameAsLine = earlier;
