@@ -16,6 +16,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <memory>
+
 namespace kestrune::test {
 
 // Settings in a file of their own, gone with the object: a test never
@@ -28,6 +30,11 @@ struct TemporarySettings {
 // The workflow over recording doubles of every control and host service, with
 // real files and folders underneath.
 struct WorkflowFixture {
+    WorkflowFixture() = default;
+    // Over settings kept elsewhere: a fuzz run keeps one set for every
+    // input, since a set made and dropped is written to disk each time.
+    explicit WorkflowFixture(QSettings& shared) : ownSettings(nullptr), settings(shared) {}
+
     // Reads `path` as the file click would have prepared it.
     void load(const QString& path, const QString& baseFolder = QString())
     {
@@ -51,9 +58,10 @@ struct WorkflowFixture {
     FakeFolders folders;
     FakeMountTable mounts;
     FakeClock clock;
-    TemporarySettings settings;
-    RecentLists recentLists{settings.settings};
-    RememberedValues rememberedValues{settings.settings};
+    std::unique_ptr<TemporarySettings> ownSettings = std::make_unique<TemporarySettings>();
+    QSettings& settings = ownSettings->settings;
+    RecentLists recentLists{settings};
+    RememberedValues rememberedValues{settings};
     FolderListWorkflow workflow{
         WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
         WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock}};
