@@ -81,7 +81,7 @@ QString copiesTip(const TemplatePlan& plan, qsizetype entry)
     return lines.isEmpty() ? QString() : cappedList(texts::copiesHeading, lines);
 }
 
-void addTemplateRows(QList<PreviewRow>& rows, const TemplatePlan& plan)
+void addTemplateRows(QList<PreviewRow>& rows, const TemplatePlan& plan, const QList<LinePreview>& entries)
 {
     if (plan.isEmpty())
         return;
@@ -93,7 +93,8 @@ void addTemplateRows(QList<PreviewRow>& rows, const TemplatePlan& plan)
         const QString tip = copiesTip(plan, row.entry);
         if (tip.isEmpty())
             continue;
-        row.toolTip += u'\n' + tip;
+        // The row's own tip is no longer built only when shown: it goes first.
+        row.toolTip = rowToolTip(row, entries) + u'\n' + tip;
         const auto [first, last] = copiesOf(copies, row.entry);
         const auto worst = std::max_element(first, last, [](const TemplateCopy& a, const TemplateCopy& b) {
             return traitsOf(statusOf(a.status)).weight < traitsOf(statusOf(b.status)).weight;

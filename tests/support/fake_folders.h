@@ -35,6 +35,7 @@ public:
     std::optional<FolderId> makeFolder(const QString& name) override;
     std::unique_ptr<OpenFolder> openFolder(const QString& name) override;
     FolderEntry entry(const QString& name) const override;
+    bool holdsFolder(const QString& name, const FolderId& id) const override;
     QList<NamedEntry> entries() const override;
     QList<SizedEntry> sizedEntries() const override;
     std::unique_ptr<SourceFile> openFile(const QString& name) override;
@@ -48,10 +49,10 @@ private:
 };
 
 // Real folder making that records every call and can fail chosen calls:
-// "openBase", "makeFolder", "openFolder", "entry", "entries", "sizedEntries",
-// "openFile", "copyFile" (before anything is made), "copyStep" (each report
-// of bytes written, so after some are: a disk that fills up mid-copy),
-// "removeEmptyFolder", "removeFile".
+// "openBase", "makeFolder", "openFolder", "entry" (any look at one entry,
+// holdsFolder too), "entries", "sizedEntries", "openFile", "copyFile" (before
+// anything is made), "copyStep" (each report of bytes written, so after some
+// are: a disk that fills up mid-copy), "removeEmptyFolder", "removeFile".
 class FakeFolders final : public Folders {
 public:
     EntryKind kindOf(const QString& path) const override { return real.kindOf(path); }
@@ -85,6 +86,12 @@ inline FolderEntry FakeOpenFolder::entry(const QString& name) const
 {
     calls_.faults.call(QStringLiteral("entry"));
     return real_->entry(name);
+}
+
+inline bool FakeOpenFolder::holdsFolder(const QString& name, const FolderId& id) const
+{
+    calls_.faults.call(QStringLiteral("entry"));
+    return real_->holdsFolder(name, id);
 }
 
 inline QList<NamedEntry> FakeOpenFolder::entries() const

@@ -267,6 +267,22 @@ private slots:
         if (opened)
             QVERIFY(f.namesList.toolTips.first().contains(templatePath));
     }
+
+    // A folder's row tells both what the folder is and the files it receives.
+    void aFolderRowNamesItsFiles()
+    {
+        QTemporaryDir dir;
+        furnish(dir.filePath(u"list.ひな形"_s), {u"見積/見積書.xlsx"_s});
+        WorkflowFixture f;
+        f.load(writeFile(dir.path(), u"list.txt"_s, "見積\nb\n"), dir.path() + u'/');
+
+        // Row 0 is the template's summary; row 1 the line 見積.
+        QCOMPARE(f.namesList.items.size(), 3);
+        const QString tip = f.namesList.toolTips.at(1);
+        QVERIFY2(tip.contains(toolTipFor(f.state().preview.entries.at(0))), qPrintable(tip));
+        QVERIFY2(tip.contains(u"見積書.xlsx"_s), qPrintable(tip));
+        QVERIFY(!f.namesList.toolTips.at(2).contains(u"見積書.xlsx"_s));
+    }
 };
 
 QTEST_GUILESS_MAIN(TemplateFilesTest)
