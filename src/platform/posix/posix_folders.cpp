@@ -44,7 +44,7 @@ int readHandle(int folder, const char* name, int flags, FolderId& id)
     int mount = 0;
     if (::name_to_handle_at(folder, name, handle, &mount, flags) != 0)
         return errno == EOPNOTSUPP || errno == ENOSYS || errno == EOVERFLOW ? 0 : errno;
-    id.handle.append(reinterpret_cast<const char*>(&mount), sizeof mount);
+    id.mount = mount;
     id.handle.append(reinterpret_cast<const char*>(&handle->handle_type), sizeof handle->handle_type);
     id.handle.append(reinterpret_cast<const char*>(handle->f_handle), static_cast<qsizetype>(handle->handle_bytes));
     return 0;
