@@ -21,6 +21,7 @@ inline const QString recentListsCaption = QStringLiteral("最近使った一覧"
 inline const QString noRecentLists = QStringLiteral("（なし）");
 inline const QString changeValuesCaption = QStringLiteral("値を変更…");
 inline const QString literalCaption = QStringLiteral("記法を使わない");
+inline const QString historyCaption = QStringLiteral("作成履歴…");
 
 inline const QString volumeEntry = QStringLiteral("%1 (%2)");  // label (root path)
 inline const QString volumeRemoved = QStringLiteral("%1 は取り外されています");
@@ -31,5 +32,16 @@ inline const QString cancel = QStringLiteral("キャンセル");
 inline const QString valuesTitle = QStringLiteral("値の入力");
 inline const QString valueLabel = QStringLiteral("%1：");  // the value's name
 inline const QString referenceDateLabel = QStringLiteral("基準日：");
+// The box of the presses made.
+inline const QString historyTitle = QStringLiteral("作成履歴");
+inline const QString historyWhen = QStringLiteral("日時");
+inline const QString historyList = QStringLiteral("一覧");
+inline const QString historyWhere = QStringLiteral("作成先");
+inline const QString historyFolders = QStringLiteral("フォルダー");
+inline const QString historyFiles = QStringLiteral("ファイル");
+inline const QString historyState = QStringLiteral("状態");
+inline const QString historyUndo = QStringLiteral("取り消す(&U)");
+inline const QString historyOpenFolder = QStringLiteral("フォルダーを開く(&O)");
+inline const QString close = QStringLiteral("閉じる");
 
 }  // namespace kestrune::texts

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Every word `kestrune --history` and `kestrune --undo` show a person, and
+// the words they print for a script.
+namespace kestrune::texts {
+
+// The states --history prints, for scripts: never translated.
+inline const QString doneWord = QStringLiteral("done");
+inline const QString undoneWord = QStringLiteral("undone");
+inline const QString partlyUndoneWord = QStringLiteral("partly-undone");
+inline const QString interruptedWord = QStringLiteral("interrupted");
+// Between the parents' paths of one press.
+inline const QString parentsJoiner = QStringLiteral(" | ");
+// What --undo takes for the newest press something is left to undo of.
+inline const QString lastPress = QStringLiteral("last");
+
+inline const QString unknownPress = QStringLiteral("作成履歴にない番号です: %1");
+inline const QString nothingToUndo = QStringLiteral("取り消せる作成が作成履歴にありません");
+inline const QString alreadyUndone = QStringLiteral("%1 番の作成は既に取り消されています");
+inline const QString pressNotRead = QStringLiteral("%1 番の作成履歴の記録を読めません: %2");
+
+}  // namespace kestrune::texts
