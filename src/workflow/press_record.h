@@ -17,10 +17,11 @@ struct RecordedItem {
     QString path;  // relative to the base: "parent", "parent/level/…", "parent/level/file.xlsx"
     FolderId id;
     bool isFile = false;
-    // A file's size and modification time (nanoseconds since the epoch)
-    // right after it was made: an undo keeps a file changed since.
+    // A file's size and modification time right after it was made: an undo
+    // keeps a file changed since.
     qint64 fileSize = 0;
-    qint64 fileModified = 0;
+    qint64 modifiedSeconds = 0;
+    quint32 modifiedNanoseconds = 0;
 };
 
 enum class PressState {

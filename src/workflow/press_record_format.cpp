@@ -128,15 +128,38 @@ QByteArray timeField(const QDateTime& at)
     return at.toUTC().toString(Qt::ISODateWithMs).toLatin1();
 }
 
+// Only the form timeField writes: an edited time reads back as it was meant
+// or not at all.
 std::optional<QDateTime> timeFrom(const QByteArray& field)
 {
     const QDateTime at = QDateTime::fromString(QString::fromLatin1(field), Qt::ISODateWithMs);
-    if (!at.isValid())
+    if (!at.isValid() || timeField(at) != field)
         return std::nullopt;
     return at;
 }
 
-// Device, inode, birth ("seconds.nanoseconds"), mount and handle (hex).
+// A moment of the file system as "seconds.nanoseconds", the nanoseconds in
+// nine digits so that it reads as the decimal it is.
+void appendStamp(QByteArray& line, qint64 seconds, quint32 nanoseconds)
+{
+    line += QByteArray::number(seconds);
+    line += '.';
+    line += QByteArray::number(nanoseconds).rightJustified(9, '0');
+}
+
+bool stampFrom(const QByteArray& field, qint64& seconds, quint32& nanoseconds)
+{
+    const qsizetype dot = field.indexOf('.');
+    if (dot < 0 || field.size() - dot - 1 != 9)
+        return false;
+    bool secondsOk = false;
+    bool nanosecondsOk = false;
+    seconds = field.left(dot).toLongLong(&secondsOk);
+    nanoseconds = field.mid(dot + 1).toUInt(&nanosecondsOk);
+    return secondsOk && nanosecondsOk && nanoseconds < 1000000000;
+}
+
+// Device, inode, birth, mount and handle (hex).
 void appendId(QByteArray& line, const FolderId& id)
 {
     line += '\t';
@@ -144,13 +167,10 @@ void appendId(QByteArray& line, const FolderId& id)
     line += '\t';
     line += QByteArray::number(id.inode);
     line += '\t';
-    if (id.hasBirth) {
-        line += QByteArray::number(id.bornSeconds);
-        line += '.';
-        line += QByteArray::number(id.bornNanoseconds);
-    } else {
+    if (id.hasBirth)
+        appendStamp(line, id.bornSeconds, id.bornNanoseconds);
+    else
         line += noneField;
-    }
     line += '\t';
     line += QByteArray::number(id.mount);
     line += '\t';
@@ -173,12 +193,7 @@ std::optional<FolderId> idFrom(const QList<QByteArray>& fields, qsizetype first)
         return std::nullopt;
     const QByteArray& birth = fields.at(first + 2);
     if (birth != noneField) {
-        const qsizetype dot = birth.indexOf('.');
-        bool secondsOk = false;
-        bool nanosecondsOk = false;
-        id.bornSeconds = dot < 0 ? 0 : birth.left(dot).toLongLong(&secondsOk);
-        id.bornNanoseconds = dot < 0 ? 0 : birth.mid(dot + 1).toUInt(&nanosecondsOk);
-        if (!secondsOk || !nanosecondsOk)
+        if (!stampFrom(birth, id.bornSeconds, id.bornNanoseconds))
             return std::nullopt;
         id.hasBirth = true;
     }
@@ -351,10 +366,9 @@ private:
         item.id = *id;
         if (item.isFile) {
             bool sizeOk = false;
-            bool modifiedOk = false;
             item.fileSize = fields.at(2 + idFields).toLongLong(&sizeOk);
-            item.fileModified = fields.at(3 + idFields).toLongLong(&modifiedOk);
-            if (!sizeOk || !modifiedOk)
+            if (!sizeOk || item.fileSize < 0 ||
+                !stampFrom(fields.at(3 + idFields), item.modifiedSeconds, item.modifiedNanoseconds))
                 return bad();
         }
         press_.made.append(item);
@@ -430,7 +444,7 @@ QByteArray itemLine(const RecordedItem& item)
         out += '\t';
         out += QByteArray::number(item.fileSize);
         out += '\t';
-        out += QByteArray::number(item.fileModified);
+        appendStamp(out, item.modifiedSeconds, item.modifiedNanoseconds);
     }
     out += '\n';
     return out;

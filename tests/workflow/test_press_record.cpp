@@ -45,7 +45,7 @@ PressRecord pressMaking(const QString& name)
     press.parents = {{u"新規ディレクトリ#"_s, true}, {name, false}};
     press.made = {{u"新規ディレクトリ#"_s, someId(10, true, true)},
                   {u"新規ディレクトリ#/"_s + name, someId(11, false, true)},
-                  {name + u"/見積.xlsx"_s, someId(12, true, false), true, 40960, 1796634000123456789}};
+                  {name + u"/見積.xlsx"_s, someId(12, true, false), true, 40960, 1796634000, 123456789}};
     return press;
 }
 
@@ -114,7 +114,8 @@ private slots:
             QVERIFY(sameId(item.id, press.made.at(index).id));
             QCOMPARE(item.isFile, press.made.at(index).isFile);
             QCOMPARE(item.fileSize, press.made.at(index).fileSize);
-            QCOMPARE(item.fileModified, press.made.at(index).fileModified);
+            QCOMPARE(item.modifiedSeconds, press.made.at(index).modifiedSeconds);
+            QCOMPARE(item.modifiedNanoseconds, press.made.at(index).modifiedNanoseconds);
         }
         QCOMPARE(back.ending, PressRecord::Ending::Completed);
         QCOMPARE(back.gone, (QList<bool>{true, false, true}));
@@ -171,7 +172,7 @@ private slots:
         QTest::newRow("a field too many") << replacingFirstItem("folder\ta\t1\t2\t-\t3\t-\t4\n");
         QTest::newRow("an empty path") << replacingFirstItem("folder\t\t1\t2\t-\t3\t-\n");
         QTest::newRow("a word for a number") << replacingFirstItem("folder\ta\tone\t2\t-\t3\t-\n");
-        QTest::newRow("a birth without nanoseconds") << replacingFirstItem("folder\ta\t1\t2\t17\t3\t-\n");
+        QTest::newRow("a birth not in nine-digit nanoseconds") << replacingFirstItem("folder\ta\t1\t2\t17.5\t3\t-\n");
         QTest::newRow("a handle not in hex") << replacingFirstItem("folder\ta\t1\t2\t-\t3\tzz\n");
         QTest::newRow("a handle of half a byte") << replacingFirstItem("folder\ta\t1\t2\t-\t3\tabc\n");
         QTest::newRow("an undo of items never made") << good + "undo\t2026-12-08T00:00:00.000Z\tu\t2-3\n";
