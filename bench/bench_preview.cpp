@@ -55,8 +55,8 @@ void previewNotation(benchmark::State& state, Shown shown)
 
         QuietWindow window;
         PosixFolders folders;
-        FolderListWorkflow workflow(window.controls(), window.host(folders));
-        WorkflowState& list = workflow.state();
+        WorkflowState list;
+        FolderListWorkflow workflow(list, window.controls(), window.host(folders));
         list.baseFolder = QString::fromStdString(scratch.path()) + pathSeparator;
         list.lines = lines;
         list.listState = ListState::Ready;

@@ -44,6 +44,15 @@ bool isSameFolderRemounted(const FolderId& recorded, const FolderId& now);
 // would be on the mount `now` was read on.
 FolderId remounted(FolderId id, const FolderId& recorded, const FolderId& now);
 
+// What a copied file was right after the copy, so that an undo can tell a
+// file the person has since changed from the copy it made.
+struct FileStamp {
+    qint64 size = -1;
+    qint64 modifiedNanoseconds = 0;  // since the epoch
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 enum class EntryKind {
     Missing,  // no entry of that name
     Folder,

@@ -29,7 +29,7 @@ void followRemount(CreationRecord& left, Folders& folders)
     }
     if (isSameFolder(left.baseId, now) || !isSameFolderRemounted(left.baseId, now))
         return;
-    for (MadeFolder& made : left.made)
+    for (MadeEntry& made : left.made)
         made.id = remounted(made.id, left.baseId, now);
     left.baseId = now;
 }
@@ -133,7 +133,7 @@ HistoryUndo PressHistory::undo(PressRecord& press)
         return undo;
     QHash<QString, qsizetype> places;
     for (qsizetype index = 0; index < press.made.size(); ++index) {
-        if (!press.gone.value(index) && !press.made.at(index).isFile)
+        if (!press.gone.value(index))
             places.insert(press.made.at(index).path, index);
     }
     followRemount(left, folders_);
@@ -141,7 +141,7 @@ HistoryUndo PressHistory::undo(PressRecord& press)
 
     // What the undo leaves in the record is what is still there to remove;
     // everything else went, or is no longer this program's.
-    for (const MadeFolder& stays : std::as_const(left.made))
+    for (const MadeEntry& stays : std::as_const(left.made))
         places.remove(stays.path);
     QList<qsizetype> gone = places.values();
     std::sort(gone.begin(), gone.end());

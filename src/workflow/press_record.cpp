@@ -24,13 +24,15 @@ bool PressRecord::hasUndoLeft() const
 
 qsizetype PressRecord::foldersMade() const
 {
-    return std::count_if(made.cbegin(), made.cend(),
-                         [](const RecordedItem& item) { return !item.isFile && item.path.contains(pathSeparator); });
+    return std::count_if(made.cbegin(), made.cend(), [](const MadeEntry& entry) {
+        return entry.kind == EntryKind::Folder && entry.path.contains(pathSeparator);
+    });
 }
 
 qsizetype PressRecord::filesMade() const
 {
-    return std::count_if(made.cbegin(), made.cend(), [](const RecordedItem& item) { return item.isFile; });
+    return std::count_if(made.cbegin(), made.cend(),
+                         [](const MadeEntry& entry) { return entry.kind != EntryKind::Folder; });
 }
 
 QStringList PressRecord::parentPaths() const
@@ -52,10 +54,8 @@ CreationRecord PressRecord::leftToUndo() const
     record.baseId = baseId;
     record.parents = parents;
     for (qsizetype index = 0; index < made.size(); ++index) {
-        // Files wait for the undo that removes them; until then the folder
-        // holding one stays for what it holds.
-        if (!gone.value(index) && !made.at(index).isFile)
-            record.made.append({made.at(index).path, made.at(index).id});
+        if (!gone.value(index))
+            record.made.append(made.at(index));
     }
     return record;
 }

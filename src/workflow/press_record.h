@@ -1,6 +1,6 @@
 #pragma once
 
-#include "folder_tree.h"
+#include "creation_record.h"
 #include "folders.h"
 
 #include <QDateTime>
@@ -11,18 +11,6 @@
 // What the history keeps of one press: when and by whom, from which list,
 // where, and everything it made, with what undos have taken back since.
 namespace kestrune {
-
-// One thing a press made, in the order made.
-struct RecordedItem {
-    QString path;  // relative to the base: "parent", "parent/level/…", "parent/level/file.xlsx"
-    FolderId id;
-    bool isFile = false;
-    // A file's size and modification time right after it was made: an undo
-    // keeps a file changed since.
-    qint64 fileSize = 0;
-    qint64 modifiedSeconds = 0;
-    quint32 modifiedNanoseconds = 0;
-};
 
 enum class PressState {
     Done,          // finished, nothing undone
@@ -46,7 +34,7 @@ struct PressRecord {
     FolderId baseId;
     QStringList plannedParents;    // the parents' names as planned, before any "#"
     QList<ParentOutcome> parents;  // as reached, in that order
-    QList<RecordedItem> made;
+    QList<MadeEntry> made;
     Ending ending = Ending::None;
     // Per item of `made`: an undo removed it, or found it no longer this
     // program's (gone, or another folder in its place).

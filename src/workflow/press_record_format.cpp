@@ -355,23 +355,25 @@ private:
 
     QString readItem(const QList<QByteArray>& fields)
     {
-        RecordedItem item;
-        item.isFile = fields.first() == fileTag;
-        const qsizetype expected = 2 + idFields + (item.isFile ? 2 : 0);
+        MadeEntry entry;
+        const bool isFile = fields.first() == fileTag;
+        entry.kind = isFile ? EntryKind::Other : EntryKind::Folder;
+        const qsizetype expected = 2 + idFields + (isFile ? 2 : 0);
         const std::optional<QString> path = fields.size() == expected ? unescaped(fields.at(1)) : std::nullopt;
         const std::optional<FolderId> id = idFrom(fields, 2);
         if (!path || path->isEmpty() || !id)
             return bad();
-        item.path = *path;
-        item.id = *id;
-        if (item.isFile) {
+        entry.path = *path;
+        entry.id = *id;
+        if (isFile) {
             bool sizeOk = false;
-            item.fileSize = fields.at(2 + idFields).toLongLong(&sizeOk);
-            if (!sizeOk || item.fileSize < 0 ||
-                !stampFrom(fields.at(3 + idFields), item.modifiedSeconds, item.modifiedNanoseconds))
+            bool modifiedOk = false;
+            entry.stamp.size = fields.at(2 + idFields).toLongLong(&sizeOk);
+            entry.stamp.modifiedNanoseconds = fields.at(3 + idFields).toLongLong(&modifiedOk);
+            if (!sizeOk || !modifiedOk || entry.stamp.size < 0)
                 return bad();
         }
-        press_.made.append(item);
+        press_.made.append(entry);
         return {};
     }
 
@@ -431,20 +433,21 @@ QByteArray parentLine(const ParentOutcome& parent)
     return line(parentTag, {escaped(parent.name), parent.made ? QByteArray("1") : QByteArray("0")});
 }
 
-QByteArray itemLine(const RecordedItem& item)
+QByteArray itemLine(const MadeEntry& entry)
 {
     // One for every folder a press makes: built in one buffer.
+    const bool isFile = entry.kind != EntryKind::Folder;
     QByteArray out;
-    out.reserve(item.path.size() * 3 + 96 + item.id.handle.size() * 2);
-    out += item.isFile ? fileTag : folderTag;
+    out.reserve(entry.path.size() * 3 + 96 + entry.id.handle.size() * 2);
+    out += isFile ? fileTag : folderTag;
     out += '\t';
-    out += escaped(item.path);
-    appendId(out, item.id);
-    if (item.isFile) {
+    out += escaped(entry.path);
+    appendId(out, entry.id);
+    if (isFile) {
         out += '\t';
-        out += QByteArray::number(item.fileSize);
+        out += QByteArray::number(entry.stamp.size);
         out += '\t';
-        appendStamp(out, item.modifiedSeconds, item.modifiedNanoseconds);
+        out += QByteArray::number(entry.stamp.modifiedNanoseconds);
     }
     out += '\n';
     return out;

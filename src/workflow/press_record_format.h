@@ -20,7 +20,7 @@ namespace kestrune::pressrecord {
 // parents planned.
 QByteArray beginning(const PressRecord& press);
 QByteArray parentLine(const ParentOutcome& parent);
-QByteArray itemLine(const RecordedItem& item);
+QByteArray itemLine(const MadeEntry& entry);
 QByteArray endLine(bool completed, const QDateTime& at);
 // An undo at `at` by `user` that took away the items numbered `gone` (their
 // places in `made`, rising).

@@ -1,5 +1,6 @@
 #include "press_record_writer.h"
 
+#include "press_plan.h"
 #include "press_record_format.h"
 #include "record_names.h"
 #include "runtime_error.h"
@@ -20,16 +21,16 @@ PressRecordWriter::PressRecordWriter(HistoryFolder& folder, const Clock& clock, 
 {
 }
 
-void PressRecordWriter::begin(const QString& listFilePath, const QString& basePath, const FolderId& baseId,
-                              const QStringList& plannedParents)
+void PressRecordWriter::begin(const PressPlan& plan, const CreationRecord& record)
 {
     PressRecord press;
     press.startedAt = clock_.now();
     press.user = user_;
-    press.listFilePath = listFilePath;
-    press.basePath = basePath;
-    press.baseId = baseId;
-    press.plannedParents = plannedParents;
+    press.listFilePath = plan.request.listFilePath;
+    press.basePath = record.basePath;
+    press.baseId = record.baseId;
+    for (const LinePreview& parent : plan.preview.parents)
+        press.plannedParents.append(parent.folder);
     try {
         qint64 number = newestRecordNumber(folder_.names()) + 1;
         for (int tries = 0; !file_ && tries < mostNumberTries; ++tries, ++number) {
@@ -51,9 +52,9 @@ void PressRecordWriter::parentReached(const ParentOutcome& parent)
     add(pressrecord::parentLine(parent));
 }
 
-void PressRecordWriter::made(const RecordedItem& item)
+void PressRecordWriter::made(const MadeEntry& entry)
 {
-    add(pressrecord::itemLine(item));
+    add(pressrecord::itemLine(entry));
 }
 
 void PressRecordWriter::end(bool completed)

@@ -2,6 +2,7 @@
 
 #include "clock.h"
 #include "history_folder.h"
+#include "press_observers.h"
 #include "press_record.h"
 
 #include <QString>
@@ -16,22 +17,21 @@ namespace kestrune {
 // moment leaves a record of all it made but at most the one thing being made
 // then. Never throws: when the record cannot be written (a full disk, a
 // read-only home) the press goes on, and kept() says the history lacks it.
-class PressRecordWriter {
+class PressRecordWriter final : public PressJournal {
 public:
     PressRecordWriter(HistoryFolder& folder, const Clock& clock, QString user);
 
     // Makes the record, under the next free number, with when, by whom, the
-    // list (empty for a pasted one), the base and the parents planned.
-    void begin(const QString& listFilePath, const QString& basePath, const FolderId& baseId,
-               const QStringList& plannedParents);
-    void parentReached(const ParentOutcome& parent);
-    void made(const RecordedItem& item);
+    // list (none for a pasted one), the base and the parents planned.
+    void begin(const PressPlan& plan, const CreationRecord& record) override;
+    void parentReached(const ParentOutcome& parent) override;
+    void made(const MadeEntry& entry) override;
     // The press is over (stopped at a failure unless `completed`): the
     // record says so and is put on the disk.
-    void end(bool completed);
-
+    void end(bool completed) override;
     // Everything so far is in the record.
-    bool kept() const { return kept_; }
+    bool kept() const override { return kept_; }
+
     // The record's number in the history; 0 when it could not be made.
     qint64 number() const { return number_; }
 

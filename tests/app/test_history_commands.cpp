@@ -77,7 +77,7 @@ private slots:
         const QStringList newest = rows.first().split(u'\t');
         QCOMPARE(newest.size(), 6);
         QCOMPARE(newest.mid(0, 1) + newest.mid(2),
-                 (QStringList{u"2"_s, u"done"_s, u"1"_s, u"0"_s, scene.base + u"/{A社,B社}"_s}));
+                 (QStringList{u"2"_s, u"done"_s, u"2"_s, u"0"_s, scene.base + u"/A社 | "_s + scene.base + u"/B社"_s}));
         QCOMPARE(QDateTime::fromString(newest.at(1), Qt::ISODate), scene.clock.moment);
         QCOMPARE(rows.last().split(u'\t').mid(2, 3), (QStringList{u"undone"_s, u"3"_s, u"0"_s}));
         QVERIFY(err.text().contains(recordFileName(3)));

@@ -144,13 +144,13 @@ private slots:
             return id;
         };
         record.baseId = moved(record.baseId);
-        for (RecordedItem& item : record.made)
-            item.id = moved(item.id);
+        for (MadeEntry& entry : record.made)
+            entry.id = moved(entry.id);
         QByteArray contents = pressrecord::beginning(record);
         for (const ParentOutcome& parent : std::as_const(record.parents))
             contents += pressrecord::parentLine(parent);
-        for (const RecordedItem& item : std::as_const(record.made))
-            contents += pressrecord::itemLine(item);
+        for (const MadeEntry& entry : std::as_const(record.made))
+            contents += pressrecord::itemLine(entry);
         writeFile(records_, recordFileName(99), contents);
 
         std::optional<PressRecord> old = Start(records_).history.find(99);

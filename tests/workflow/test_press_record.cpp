@@ -43,9 +43,9 @@ PressRecord pressMaking(const QString& name)
     press.baseId = someId(2, true, true);
     press.plannedParents = {u"新規ディレクトリ"_s, name};
     press.parents = {{u"新規ディレクトリ#"_s, true}, {name, false}};
-    press.made = {{u"新規ディレクトリ#"_s, someId(10, true, true)},
-                  {u"新規ディレクトリ#/"_s + name, someId(11, false, true)},
-                  {name + u"/見積.xlsx"_s, someId(12, true, false), true, 40960, 1796634000, 123456789}};
+    press.made = {{u"新規ディレクトリ#"_s, someId(10, true, true), EntryKind::Folder, {}},
+                  {u"新規ディレクトリ#/"_s + name, someId(11, false, true), EntryKind::Folder, {}},
+                  {name + u"/見積.xlsx"_s, someId(12, true, false), EntryKind::Other, {40960, 1796634000123456789}}};
     return press;
 }
 
@@ -54,8 +54,8 @@ QByteArray written(const PressRecord& press, bool withEnd)
     QByteArray out = pressrecord::beginning(press);
     for (const ParentOutcome& parent : press.parents)
         out += pressrecord::parentLine(parent);
-    for (const RecordedItem& item : press.made)
-        out += pressrecord::itemLine(item);
+    for (const MadeEntry& entry : press.made)
+        out += pressrecord::itemLine(entry);
     if (withEnd)
         out += pressrecord::endLine(true, press.startedAt.addSecs(2));
     return out;
@@ -109,13 +109,12 @@ private slots:
         }
         QCOMPARE(back.made.size(), press.made.size());
         for (qsizetype index = 0; index < press.made.size(); ++index) {
-            const RecordedItem& item = back.made.at(index);
-            QCOMPARE(item.path, press.made.at(index).path);
-            QVERIFY(sameId(item.id, press.made.at(index).id));
-            QCOMPARE(item.isFile, press.made.at(index).isFile);
-            QCOMPARE(item.fileSize, press.made.at(index).fileSize);
-            QCOMPARE(item.modifiedSeconds, press.made.at(index).modifiedSeconds);
-            QCOMPARE(item.modifiedNanoseconds, press.made.at(index).modifiedNanoseconds);
+            const MadeEntry& entry = back.made.at(index);
+            QCOMPARE(entry.path, press.made.at(index).path);
+            QVERIFY(sameId(entry.id, press.made.at(index).id));
+            QCOMPARE(entry.kind, press.made.at(index).kind);
+            if (entry.kind != EntryKind::Folder)
+                QCOMPARE(entry.stamp, press.made.at(index).stamp);
         }
         QCOMPARE(back.ending, PressRecord::Ending::Completed);
         QCOMPARE(back.gone, (QList<bool>{true, false, true}));
