@@ -4,6 +4,7 @@
 #include "fake_desktop.h"
 #include "folder_list_workflow.h"
 #include "mounted_volumes.h"
+#include "posix_folders.h"
 #include "posix_list_reader.h"
 #include "posix_list_writer.h"
 #include "recent_lists.h"
@@ -30,11 +31,17 @@ struct QuietWindow {
     test::TemporarySettings settings;
     RecentLists recentLists{settings.settings};
     RememberedValues rememberedValues{settings.settings};
+    // Every press is recorded, as the program records it, in a folder of the
+    // run's own.
+    PosixFolders historyFolders;
+    test::TemporaryHistory history{historyFolders, clock};
+    test::FakeHistoryBox historyBox;
 
     WorkflowControls controls() { return {namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList}; }
     WorkflowHost host(Folders& folders)
     {
-        return {desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock};
+        return {desktop,          lists, writer,          folders,   mounts, recentLists,
+                rememberedValues, clock, history.history, historyBox};
     }
 };
 

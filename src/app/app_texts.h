@@ -23,6 +23,8 @@ inline const QString commandHelp = QStringLiteral(
     "使い方: kestrune [PATH]\n"
     "        kestrune --create LIST [--parent NAME] [--into DIR] [--date YYYY-MM-DD] [--set 名前=値]...\n"
     "                 [--literal] [--existing] [--dry-run]\n"
+    "        kestrune --history\n"
+    "        kestrune --undo ID|last\n"
     "テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。\n"
     "\n"
     "PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。\n"
@@ -37,6 +39,11 @@ inline const QString commandHelp = QStringLiteral(
     "  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
     "                 状態: %2\n"
     "                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます\n"
+    "  --history      作成履歴を新しい順に1行ずつ、タブ区切りで表示します:\n"
+    "                 番号・日時（ISO 8601）・状態（done, undone, partly-undone, interrupted）・\n"
+    "                 フォルダー数・ファイル数・親フォルダーのパス（複数なら \" | \" 区切り）\n"
+    "  --undo ID      番号 ID の作成を、確認せずに取り消します（last は、取り消していない最新の作成）。\n"
+    "                 作成したものだけを、変わらず空のときだけ削除し、残したものを標準エラーに表示します\n"
     "  -h, --help     この説明を表示して終了します\n"
     "  --version      バージョンを表示して終了します\n"
     "\n"
@@ -44,7 +51,9 @@ inline const QString commandHelp = QStringLiteral(
     "  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）\n"
     "  1  作成できない行があります。何も作っていません\n"
     "  2  使い方の誤り、または一覧を読めません\n"
-    "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n");
+    "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n"
+    "     --undo では、残したものがあります\n"
+    "  --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です\n");
 inline const QString usageHint = QStringLiteral("詳しくは「kestrune --help」を実行してください。");
 inline const QString unknownOption = QStringLiteral("不明なオプションです: %1");
 inline const QString ambiguousOption = QStringLiteral("オプション %1 はあいまいです（%2）");
@@ -52,6 +61,7 @@ inline const QString optionNeedsValue = QStringLiteral("オプション %1 に�
 inline const QString optionTakesNoValue = QStringLiteral("オプション %1 は値をとりません");
 inline const QString extraArgument = QStringLiteral("余分な引数があります: %1");
 inline const QString needsCreate = QStringLiteral("%1 は --create と一緒に使います");
+inline const QString optionAlone = QStringLiteral("%1 はほかのオプションと一緒に使えません");
 inline const QString standardInputNeedsInto = QStringLiteral("一覧を標準入力から読むときは --into が必要です");
 inline const QString notAFolder = QStringLiteral("%1: フォルダーではありません");
 // A run-time error on the command line: its number, then its description.

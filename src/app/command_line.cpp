@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 
 #include <array>
+#include <utility>
 
 namespace kestrune {
 
@@ -50,8 +51,9 @@ struct Option {
 };
 
 // Every option. Another option of --create is one row here and its field in
-// CommandLine; every option but --create itself needs --create.
-constexpr std::array<Option, 10> options = {{
+// CommandLine; every option but --create itself needs --create, but for
+// --history and --undo, which stand alone.
+constexpr std::array<Option, 12> options = {{
     {u"create", true, &keep<&CommandLine::list>},
     {u"parent", true, &keep<&CommandLine::parent>},
     {u"into", true, &keep<&CommandLine::into>},
@@ -60,6 +62,8 @@ constexpr std::array<Option, 10> options = {{
     {u"set", true, &takeValue},
     {u"literal", false, &turnOn<&CommandLine::literal>},
     {u"existing", false, &turnOn<&CommandLine::existing>},
+    {u"history", false, &turnOn<&CommandLine::history>},
+    {u"undo", true, &keep<&CommandLine::undo>},
     {u"help", false, nullptr},
     {u"version", false, nullptr},
 }};
@@ -184,6 +188,19 @@ CommandLine parseCommandLine(const QStringList& arguments)
     }
 
     const QStringList operands = parser.positionalArguments();
+    for (const auto& [name, action] : {std::pair{QStringLiteral("history"), CommandLine::Action::ShowHistory},
+                                       std::pair{QStringLiteral("undo"), CommandLine::Action::Undo}}) {
+        if (!parser.isSet(name))
+            continue;
+        for (const QString& other : parser.optionNames()) {
+            if (other != name)
+                return usageError(texts::optionAlone.arg(dashed(name)));
+        }
+        if (!operands.isEmpty())
+            return usageError(texts::extraArgument.arg(operands.first()));
+        line.action = action;
+        return line;
+    }
     if (!parser.isSet(QStringLiteral("create"))) {
         if (!parser.optionNames().isEmpty())
             return usageError(texts::needsCreate.arg(dashed(parser.optionNames().first())));

@@ -16,6 +16,8 @@ inline const QString parentsJoiner = QStringLiteral(" | ");
 // What --undo takes for the newest press something is left to undo of.
 inline const QString lastPress = QStringLiteral("last");
 
+inline const QString historyNotRecorded =
+    QStringLiteral("作成履歴に記録できませんでした（%1）。作成したフォルダーはそのまま残っています");
 inline const QString unknownPress = QStringLiteral("作成履歴にない番号です: %1");
 inline const QString nothingToUndo = QStringLiteral("取り消せる作成が作成履歴にありません");
 inline const QString alreadyUndone = QStringLiteral("%1 番の作成は既に取り消されています");

@@ -1,9 +1,11 @@
 #include "command_line.h"
 #include "headless_creation.h"
+#include "program_identity.h"
 #include "window_module.h"
 
 int main(int argc, char* argv[])
 {
+    kestrune::nameProgram();
     const QStringList arguments = kestrune::argumentsOf(argc, argv);
     if (!kestrune::opensWindow(arguments)) {
         // No widget, no display and no event loop: the command line needs

@@ -4,8 +4,10 @@
 #include "event_dispatch.h"
 #include "folder_list_workflow.h"
 #include "folders.h"
+#include "history_box.h"
 #include "list_reader.h"
 #include "main_window.h"
+#include "press_history.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
 #include "window_commands.h"
@@ -26,6 +28,8 @@ struct ProgramHost {
     const MountTable& mounts;
     const Clock& clock;
     QSettings& settings;
+    PressHistory& history;
+    HistoryBox& historyBox;
 };
 
 // The running program: the window, its workflow and the binding between them.

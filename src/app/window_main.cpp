@@ -7,11 +7,15 @@
 #include "japanese_qt_words.h"
 #include "mounted_volumes.h"
 #include "posix_folders.h"
+#include "posix_history_folder.h"
 #include "posix_list_reader.h"
 #include "posix_list_writer.h"
+#include "press_history_dialog.h"
+#include "program_identity.h"
 #include "program_window.h"
 #include "qt_desktop.h"
 #include "system_clock.h"
+#include "user_name.h"
 #include "window_module.h"
 
 #include <QApplication>
@@ -26,8 +30,7 @@
 extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(kestrune::texts::applicationName);
-    QApplication::setApplicationName(kestrune::texts::applicationName);
+    kestrune::nameProgram();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrune.Kestrune"));
     // Qt has taken its own options (-style, ...); what is left is ours.
     const kestrune::CommandLine line = kestrune::parseCommandLine(QCoreApplication::arguments().mid(1));
@@ -45,8 +48,14 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
         const kestrune::ProcMountTable mounts;
         const kestrune::SystemClock clock;
         QSettings settings;
-        kestrune::ProgramWindow program({desktop, lists, writer, folders, mounts, clock, settings});
+        kestrune::PosixHistoryFolder records(kestrune::pressHistoryFolder());
+        kestrune::PressHistory history(records, folders, clock, kestrune::currentUserName());
+        history.removeOldest();
+        kestrune::QtHistoryBox historyBox;
+        kestrune::ProgramWindow program(
+            {desktop, lists, writer, folders, mounts, clock, settings, history, historyBox});
         desktop.setParentWindow(&program.window());
+        historyBox.setParentWindow(&program.window());
         program.start();
         if (!line.path.isEmpty()) {
             // Once the window is up, so that any message box has it to sit on.

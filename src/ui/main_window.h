@@ -57,6 +57,9 @@ public:
     // Ctrl+Z anywhere in the window, and 「作成を取り消す」 in the names list's
     // context menu: takes back the last press.
     QAction& undoAction() const { return *undoAction_; }
+    // Ctrl+H and 「作成履歴…」 in the names list's context menu: the box of
+    // every press recorded.
+    QAction& historyAction() const { return *historyAction_; }
     // 「最近使った一覧」 in the names list's context menu; filled each time it
     // opens from `recentLists`.
     QMenu& recentListsMenu() const { return *recentListsMenu_; }
@@ -117,6 +120,7 @@ private:
     QCheckBox* fillInBox_ = nullptr;
     QtReadmeViewer* readmeViewer_ = nullptr;
     QAction* undoAction_ = nullptr;
+    QAction* historyAction_ = nullptr;
     bool iconSet_ = false;
     QMenu* recentListsMenu_ = nullptr;
     QAction* changeValuesAction_ = nullptr;

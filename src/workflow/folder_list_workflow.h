@@ -5,6 +5,8 @@
 #include "controls.h"
 #include "desktop.h"
 #include "folders.h"
+#include "history_box.h"
+#include "history_command.h"
 #include "list_loading.h"
 #include "list_reader.h"
 #include "list_saving.h"
@@ -13,6 +15,7 @@
 #include "loaded_list.h"
 #include "mount_table.h"
 #include "press_command.h"
+#include "press_history.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
 #include "undo_command.h"
@@ -40,6 +43,8 @@ struct WorkflowHost {
     RecentLists& recentLists;
     RememberedValues& rememberedValues;
     const Clock& clock;
+    PressHistory& history;
+    HistoryBox& historyBox;
 };
 
 // The window's workflow: the handlers that carry one list from its choice to
@@ -72,6 +77,8 @@ public:
     void createFolders() { press_.createFolders(); }
     void onNamesRowDoubleClicked(int row) { press_.onNamesRowDoubleClicked(row); }
     void undoLastCreation() { undo_.undoLastCreation(); }
+    // Ctrl+H and 「作成履歴…」 (history_command.h).
+    void showHistory() { history_.showHistory(); }
 
 private:
     LoadedList loadedList_;
@@ -81,6 +88,7 @@ private:
     Browsing browsing_;
     PressCommand press_;
     UndoCommand undo_;
+    HistoryCommand history_;
 };
 
 }  // namespace kestrune

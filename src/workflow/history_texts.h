@@ -14,6 +14,10 @@ inline const QString pastedList = QStringLiteral("貼り付け");
 // How the box and the questions show when a press started.
 inline const QString pressTimeFormat = QStringLiteral("yyyy/MM/dd HH:mm");
 
+// The completion line's tip when the press's record could not be written.
+inline const QString historyNotKept =
+    QStringLiteral("作成履歴に記録できませんでした（ディスクがいっぱいか、書き込めません）。"
+                   "取り消せるのは、このウィンドウを閉じるまでです。");
 // The undo of a press from the history: its time before Ctrl+Z's question.
 inline const QString undoAskPressAt = QStringLiteral("%1 の作成を取り消します。");
 inline const QString undoNotRecorded = QStringLiteral("取り消したことを作成履歴に記録できませんでした。");

@@ -5,7 +5,7 @@
 #include "record_names.h"
 #include "runtime_error.h"
 
-#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <functional>
@@ -128,39 +128,55 @@ std::optional<PressRecord> PressHistory::newestToUndo() const
 HistoryUndo PressHistory::undo(PressRecord& press)
 {
     HistoryUndo undo;
-    CreationRecord left = press.leftToUndo();
-    if (left.isEmpty())
+    const CreationRecord before = press.leftToUndo();
+    if (before.isEmpty())
         return undo;
-    QHash<QString, qsizetype> places;
-    for (qsizetype index = 0; index < press.made.size(); ++index) {
-        if (!press.gone.value(index))
-            places.insert(press.made.at(index).path, index);
-    }
+    CreationRecord left = before;
     followRemount(left, folders_);
     undo.outcome = undoCreation(left, folders_);
-
-    // What the undo leaves in the record is what is still there to remove;
-    // everything else went, or is no longer this program's.
-    for (const MadeEntry& stays : std::as_const(left.made))
-        places.remove(stays.path);
-    QList<qsizetype> gone = places.values();
-    std::sort(gone.begin(), gone.end());
+    const QList<qsizetype> gone = goneBetween(press, before, left);
     press.gone.resize(press.made.size());
-    for (const qsizetype index : std::as_const(gone))
+    for (const qsizetype index : gone)
         press.gone[index] = true;
     ++press.undos;
-    if (press.number <= 0) {
-        undo.recorded = false;
-        return undo;
+    undo.recorded = press.number > 0 && addUndo(press.number, gone);
+    return undo;
+}
+
+bool PressHistory::noteUndo(qint64 number, const CreationRecord& before, const CreationRecord& after)
+{
+    QString problem;
+    const std::optional<PressRecord> press = number > 0 ? read(number, problem) : std::nullopt;
+    return press && addUndo(number, goneBetween(*press, before, after));
+}
+
+QList<qsizetype> PressHistory::goneBetween(const PressRecord& press, const CreationRecord& before,
+                                           const CreationRecord& after)
+{
+    // By path: each thing a press makes has a path of its own.
+    QSet<QString> gone;
+    for (const MadeEntry& entry : before.made)
+        gone.insert(entry.path);
+    for (const MadeEntry& entry : after.made)
+        gone.remove(entry.path);
+    QList<qsizetype> places;
+    for (qsizetype index = 0; index < press.made.size(); ++index) {
+        if (!press.gone.value(index) && gone.contains(press.made.at(index).path))
+            places.append(index);
     }
+    return places;
+}
+
+bool PressHistory::addUndo(qint64 number, const QList<qsizetype>& gone)
+{
     try {
-        const std::unique_ptr<AppendedFile> file = records_.openToAppend(recordFileName(press.number));
+        const std::unique_ptr<AppendedFile> file = records_.openToAppend(recordFileName(number));
         file->append(pressrecord::undoLine(clock_.now(), user_, gone));
         file->sync();
     } catch (const RuntimeError&) {
-        undo.recorded = false;
+        return false;
     }
-    return undo;
+    return true;
 }
 
 }  // namespace kestrune

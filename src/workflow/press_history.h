@@ -58,14 +58,25 @@ public:
     // made, only what is still the same and empty), then adds to its record
     // what went; `press` follows.
     HistoryUndo undo(PressRecord& press);
+    // Adds to the record `number` that an undo made elsewhere (the window's,
+    // of its own press) took away what `before` held and `after` no longer
+    // does. False when the record could not be read or added to.
+    bool noteUndo(qint64 number, const CreationRecord& before, const CreationRecord& after);
 
     const QString& user() const { return user_; }
+    // Where the records lie, for messages.
+    QString location() const { return records_.path(); }
 
 private:
     // The records' numbers, newest first; none when the folder cannot be read.
     QList<qint64> numbers(QStringList* unreadable = nullptr) const;
     // The record `number`, or why not.
     std::optional<PressRecord> read(qint64 number, QString& problem) const;
+    // The places in `press` of what `before` held and `after` does not.
+    static QList<qsizetype> goneBetween(const PressRecord& press, const CreationRecord& before,
+                                        const CreationRecord& after);
+    // Adds an undo that took away the things at `gone` to the record `number`.
+    bool addUndo(qint64 number, const QList<qsizetype>& gone);
 
     HistoryFolder& records_;
     Folders& folders_;

@@ -297,7 +297,9 @@ private slots:
         request.list = listPath;
 
         const FakeClock clock;
-        QCOMPARE(HeadlessCreation({lists, folders, mounts, clock}, outStream, errStream).run(request), 3);
+        TemporaryHistory history(folders, clock);
+        QCOMPARE(HeadlessCreation({lists, folders, mounts, clock, history.history}, outStream, errStream).run(request),
+                 3);
         QCOMPARE(readAll(out.get()), QString());
         const QString parent = temp + QStringLiteral("/新規ディレクトリ");
         // The third make is b, of line 1.

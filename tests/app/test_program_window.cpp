@@ -1,5 +1,6 @@
 #include "fake_desktop.h"
 #include "fake_folders.h"
+#include "fake_history_box.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
 #include "japanese_qt_words.h"
@@ -9,6 +10,7 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "temporary_history.h"
 #include "workflow_fixture.h"
 
 #include <QApplication>
@@ -40,7 +42,7 @@ struct Running {
     explicit Running(std::function<void()> quit = {}, QSettings* sharedSettings = nullptr)
         : program(
               ProgramHost{desktop, lists, writer, folders, mounts, clock,
-                          sharedSettings ? *sharedSettings : settings.settings},
+                          sharedSettings ? *sharedSettings : settings.settings, history.history, historyBox},
               quit ? std::move(quit) : [this] { ++quits; })
     {
         program.start();
@@ -62,6 +64,8 @@ struct Running {
     FakeMountTable mounts;
     FakeClock clock;
     TemporarySettings settings;
+    TemporaryHistory history{folders, clock};
+    FakeHistoryBox historyBox;
     int quits = 0;
     ProgramWindow program;
 };

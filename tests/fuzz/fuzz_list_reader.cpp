@@ -183,10 +183,15 @@ struct MemoryFixture {
     test::FakeClock clock;
     RecentLists recentLists{settings()};
     RememberedValues rememberedValues{settings()};
+    // Nothing is pressed here: the history is never written.
+    PosixHistoryFolder records{QStringLiteral("/nonexistent/kestrune-history")};
+    PressHistory history{records, folders, clock, QStringLiteral("fuzz")};
+    test::FakeHistoryBox historyBox;
     WorkflowState state;
     FolderListWorkflow workflow{
         state, WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock}};
+        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, history,
+                     historyBox}};
 };
 
 }  // namespace

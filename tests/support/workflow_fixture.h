@@ -4,12 +4,14 @@
 #include "fake_controls.h"
 #include "fake_desktop.h"
 #include "fake_folders.h"
+#include "fake_history_box.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
 #include "folder_list_workflow.h"
 #include "posix_list_writer.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
+#include "temporary_history.h"
 
 #include <QByteArray>
 #include <QSettings>
@@ -54,10 +56,13 @@ struct WorkflowFixture {
     TemporarySettings settings;
     RecentLists recentLists{settings.settings};
     RememberedValues rememberedValues{settings.settings};
+    TemporaryHistory history{folders, clock};
+    FakeHistoryBox historyBox;
     WorkflowState workflowState;
     FolderListWorkflow workflow{
         workflowState, WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock}};
+        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, history.history,
+                     historyBox}};
 };
 
 // Writes `bytes` to `dir`/`name` and returns the full path; fails the test run

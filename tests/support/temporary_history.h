@@ -1,0 +1,23 @@
+#pragma once
+
+#include "clock.h"
+#include "folders.h"
+#include "posix_history_folder.h"
+#include "press_history.h"
+
+#include <QTemporaryDir>
+
+namespace kestrune::test {
+
+// A history of the presses in a folder of its own, gone with the object: a
+// test never touches the person's real one.
+struct TemporaryHistory {
+    TemporaryHistory(Folders& folders, const Clock& clock) : history(records, folders, clock, QStringLiteral("tester"))
+    {
+    }
+    QTemporaryDir dir;
+    PosixHistoryFolder records{dir.filePath(QStringLiteral("history"))};
+    PressHistory history;
+};
+
+}  // namespace kestrune::test
