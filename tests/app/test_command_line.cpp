@@ -183,6 +183,15 @@ private slots:
         QTest::newRow("several parents, dry run")
             << args({"--create", "LIST", "--parent", "{A,B}", "--dry-run"}) << QByteArray("x\n") << QByteArray()
             << QStringList() << 0 << QStringLiteral("1\tok\tTEMP/A/x\n1\tok\tTEMP/B/x\n") << QString() << untouched;
+        QTest::newRow("--history alone") << args({"--history", "--parent", "P"}) << QByteArray() << QByteArray()
+                                         << QStringList() << 2 << QString()
+                                         << QStringLiteral("--history はほかのオプションと一緒に使えません")
+                                         << untouched;
+        QTest::newRow("--undo needs a press") << args({"--undo"}) << QByteArray() << QByteArray() << QStringList() << 2
+                                              << QString() << QStringLiteral("--undo には値が必要です") << untouched;
+        QTest::newRow("--undo of no press")
+            << args({"--undo", "12"}) << QByteArray() << QByteArray() << QStringList() << 2 << QString()
+            << QStringLiteral("作成履歴にない番号です: 12") << untouched;
         QTest::newRow("-h") << args({"-h"}) << QByteArray() << QByteArray() << QStringList() << 0
                             << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("help") << args({"--help"}) << QByteArray() << QByteArray() << QStringList() << 0
@@ -222,6 +231,9 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
+        // The history of its presses in a data folder of its own.
+        const QTemporaryDir data;
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
         environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
         QProcess program;
         program.setProcessEnvironment(environment);

@@ -11,8 +11,10 @@
 #include "workflow_fixture.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <cstdio>
 #include <memory>
@@ -122,6 +124,41 @@ private slots:
             QCOMPARE(undoFromHistory(scene.history, which, out.stream, err.stream), 0);
             QCOMPARE(entriesBelow(scene.base), QStringList());
         }
+    }
+
+    // The program itself, killed half-way through a press of 10,000
+    // folders: its record holds all it made but at most the folder being
+    // made at that moment, so the undo leaves at most that one in the parent.
+    void aKilledPressIsUndoneButForOneFolderAtMost()
+    {
+        QTemporaryDir scratch;
+        QTemporaryDir data;
+        QVERIFY(scratch.isValid() && data.isValid());
+        const QString temp = QDir(scratch.path()).canonicalPath();
+        const QString list = writeFile(temp, u"一覧.txt"_s, "{00001..10000}\n");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_DATA_HOME"_s, data.path());
+        const auto run = [&](const QStringList& arguments, QProcess& program) {
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(KESTRUNE_BINARY), arguments);
+            QVERIFY(program.waitForStarted());
+        };
+
+        QProcess press;
+        run({u"--create"_s, list, u"--parent"_s, u"親"_s}, press);
+        QThread::msleep(200);
+        press.kill();
+        QVERIFY(press.waitForFinished(30000));
+        if (press.exitStatus() == QProcess::NormalExit)
+            qWarning("the press finished within 0.2 s: the undo of a whole press is checked instead");
+
+        QProcess undo;
+        run({u"--undo"_s, u"last"_s}, undo);
+        QVERIFY(undo.waitForFinished(60000));
+        QVERIFY2(undo.exitCode() == 0 || undo.exitCode() == 3, undo.readAllStandardError().constData());
+        const QStringList left = QDir(temp + u"/親"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QVERIFY2(left.size() <= 1, qPrintable(left.mid(0, 5).join(u' ')));
+        QCOMPARE(QDir(temp + u"/親"_s).exists(), undo.exitCode() == 3);
     }
 };
 

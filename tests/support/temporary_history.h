@@ -9,14 +9,17 @@
 
 namespace kestrune::test {
 
-// A history of the presses in a folder of its own, gone with the object: a
+// A history of the presses in a folder of its own, gone with the object, or
+// in `folder` when given (as the program finds it again after a restart): a
 // test never touches the person's real one.
 struct TemporaryHistory {
-    TemporaryHistory(Folders& folders, const Clock& clock) : history(records, folders, clock, QStringLiteral("tester"))
+    TemporaryHistory(Folders& folders, const Clock& clock, const QString& folder = QString())
+        : records(folder.isEmpty() ? dir.filePath(QStringLiteral("history")) : folder),
+          history(records, folders, clock, QStringLiteral("tester"))
     {
     }
     QTemporaryDir dir;
-    PosixHistoryFolder records{dir.filePath(QStringLiteral("history"))};
+    PosixHistoryFolder records;
     PressHistory history;
 };
 

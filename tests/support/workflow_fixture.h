@@ -18,6 +18,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <utility>
+
 namespace kestrune::test {
 
 // Settings in a file of their own, gone with the object: a test never
@@ -30,6 +32,10 @@ struct TemporarySettings {
 // The workflow over recording doubles of every control and host service, with
 // real files and folders underneath.
 struct WorkflowFixture {
+    // `historyAt`: the history a window started before left, or none for
+    // a history of its own.
+    explicit WorkflowFixture(QString historyAt = QString()) : historyFolder(std::move(historyAt)) {}
+
     // Reads `path` as the file click would have prepared it.
     void load(const QString& path, const QString& baseFolder = QString())
     {
@@ -56,7 +62,8 @@ struct WorkflowFixture {
     TemporarySettings settings;
     RecentLists recentLists{settings.settings};
     RememberedValues rememberedValues{settings.settings};
-    TemporaryHistory history{folders, clock};
+    QString historyFolder;
+    TemporaryHistory history{folders, clock, historyFolder};
     FakeHistoryBox historyBox;
     WorkflowState workflowState;
     FolderListWorkflow workflow{

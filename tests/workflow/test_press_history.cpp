@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace kestrune;
 using namespace kestrune::test;
 using namespace Qt::StringLiterals;
@@ -49,12 +51,13 @@ class PressHistoryTest : public QObject {
 private slots:
     void init()
     {
-        QVERIFY(scratch_.isValid());
-        base_ = scratch_.filePath(u"base"_s);
-        records_ = scratch_.filePath(u"history"_s);
+        scratch_.emplace();
+        QVERIFY(scratch_->isValid());
+        base_ = scratch_->filePath(u"base"_s);
+        records_ = scratch_->filePath(u"history"_s);
         QVERIFY(QDir().mkpath(base_));
     }
-    void cleanup() { QVERIFY(QDir(scratch_.path()).removeRecursively()); }
+    void cleanup() { scratch_.reset(); }
 
     // Stopped after n things made (the n+1th make fails), the record holds
     // those n, the press reads as interrupted, and its undo takes them back.
@@ -205,7 +208,7 @@ private slots:
         QString folder = records_;
         std::optional<SmallFileSystem> disk;
         if (fault == u"file in the way"_s) {
-            writeFile(scratch_.path(), u"history"_s, "");
+            writeFile(scratch_->path(), u"history"_s, "");
         } else {
             QVERIFY(QDir().mkpath(records_));
             disk.emplace(records_, fault == u"full"_s ? "size=4k" : "size=64k");
@@ -230,7 +233,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir scratch_;
+    std::optional<QTemporaryDir> scratch_;  // a fresh one for each test
     QString base_;
     QString records_;
 };
