@@ -3,6 +3,7 @@
 #include "fake_history_box.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
+#include "history_texts.h"
 #include "japanese_qt_words.h"
 #include "program_window.h"
 #include "qt_file_list.h"
@@ -253,6 +254,13 @@ private slots:
         QCOMPARE(run.window().parentNameEdit().text(), QStringLiteral("Projects"));
         QCOMPARE(run.state().listState, ListState::Ready);
         QVERIFY(run.window().namesList().actions().contains(&run.window().undoAction()));
+
+        // Ctrl+H shows the press in the history, undone.
+        QTest::keyClick(&run.window().namesList(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(run.historyBox.views.size(), 1);
+        QCOMPARE(run.historyBox.views.first().rows.size(), 1);
+        QCOMPARE(run.historyBox.views.first().rows.first().state, texts::pressUndone);
+        QVERIFY(run.window().namesList().actions().contains(&run.window().historyAction()));
     }
     // A path given on the command line ends as a click on that file would:
     // the same rows, viewer, boxes and state, even for a file that is gone.
