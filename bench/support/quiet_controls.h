@@ -31,6 +31,7 @@ struct QuietWindow {
     test::TemporarySettings settings;
     RecentLists recentLists{settings.settings};
     RememberedValues rememberedValues{settings.settings};
+    ShelfSettings shelves{settings.settings, settings.settings};  // none: no shelf list is read
     // Every press is recorded, as the program records it, in a folder of the
     // run's own.
     PosixFolders historyFolders;
@@ -40,8 +41,8 @@ struct QuietWindow {
     WorkflowControls controls() { return {namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList}; }
     WorkflowHost host(Folders& folders)
     {
-        return {desktop,          lists, writer,          folders,   mounts, recentLists,
-                rememberedValues, clock, history.history, historyBox};
+        return {desktop,          lists, writer,  folders, mounts,          recentLists,
+                rememberedValues, clock, shelves, lists,   history.history, historyBox};
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable_text.h"
+
 #include <QString>
 
 // Every word the program's start-up, its error dispatch and its command line
@@ -10,19 +12,21 @@ inline const QString applicationName = QStringLiteral("Kestrune");
 // The caption is this title, then the version: "Kestrune　0.03".
 inline const QString captionTitle = QStringLiteral("Kestrune　");
 
-inline const QString runtimeErrorTitle = QStringLiteral("実行時エラー");
-inline const QString runtimeErrorPrompt = QStringLiteral("エラー番号: %1\n\n%2");
-inline const QString outOfMemory = QStringLiteral("メモリが不足しています。");
-inline const QString internalError = QStringLiteral("内部エラーです。");
-inline const QString internalErrorWithCause = QStringLiteral("内部エラーです。(%1)");
+inline constexpr Text runtimeErrorTitle = KESTRUNE_TEXT("Program", "実行時エラー");
+//: The error's number, then what failed.
+inline constexpr Text runtimeErrorPrompt = KESTRUNE_TEXT("Program", "エラー番号: %1\n\n%2");
+inline constexpr Text outOfMemory = KESTRUNE_TEXT("Program", "メモリが不足しています。");
+inline constexpr Text internalError = KESTRUNE_TEXT("Program", "内部エラーです。");
+inline constexpr Text internalErrorWithCause = KESTRUNE_TEXT("Program", "内部エラーです。(%1)");
 
 // ---- The command line ----
 inline const QString commandName = QStringLiteral("kestrune");
 // %1 is the preset parent name, %2 the dry run's status words.
 inline const QString commandHelp = QStringLiteral(
     "使い方: kestrune [PATH]\n"
-    "        kestrune --create LIST [--parent NAME] [--into DIR] [--date YYYY-MM-DD] [--set 名前=値]...\n"
-    "                 [--literal] [--existing] [--dry-run]\n"
+    "        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]\n"
+    "                 [--set 名前=値]... [--literal] [--existing] [--dry-run]\n"
+    "        kestrune --shelves\n"
     "        kestrune --history\n"
     "        kestrune --undo ID|last\n"
     "テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。\n"
@@ -30,6 +34,7 @@ inline const QString commandHelp = QStringLiteral(
     "PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。\n"
     "\n"
     "  --create LIST  ウィンドウを開かずに LIST のフォルダーを作ります（- は標準入力）\n"
+    "  --shelf NAME   LIST（ファイル名）を棚 NAME から取ります（--into が必要です）\n"
     "  --parent NAME  新しい親フォルダーの名前（既定: %1、使用中なら # を付けます）\n"
     "  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）\n"
     "  --date DATE    記法の日付（既定: 今日）\n"
@@ -39,6 +44,7 @@ inline const QString commandHelp = QStringLiteral(
     "  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
     "                 状態: %2\n"
     "                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます\n"
+    "  --shelves      棚ごとに一覧を 棚・一覧・パス のタブ区切りで表示して終了します\n"
     "  --history      作成履歴を新しい順に1行ずつ、タブ区切りで表示します:\n"
     "                 番号・日時（ISO 8601）・状態（done, undone, partly-undone, interrupted）・\n"
     "                 フォルダー数・ファイル数・親フォルダーのパス（複数なら \" | \" 区切り）\n"
@@ -50,19 +56,23 @@ inline const QString commandHelp = QStringLiteral(
     "終了ステータス:\n"
     "  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）\n"
     "  1  作成できない行があります。何も作っていません\n"
-    "  2  使い方の誤り、または一覧を読めません\n"
+    "  2  使い方の誤り、または一覧を読めません（--shelves では、応答しない棚があります）\n"
     "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n"
     "     --undo では、残したものがあります\n"
     "  --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です\n");
-inline const QString usageHint = QStringLiteral("詳しくは「kestrune --help」を実行してください。");
-inline const QString unknownOption = QStringLiteral("不明なオプションです: %1");
-inline const QString ambiguousOption = QStringLiteral("オプション %1 はあいまいです（%2）");
-inline const QString optionNeedsValue = QStringLiteral("オプション %1 には値が必要です");
-inline const QString optionTakesNoValue = QStringLiteral("オプション %1 は値をとりません");
-inline const QString extraArgument = QStringLiteral("余分な引数があります: %1");
+inline constexpr Text usageHint = KESTRUNE_TEXT("CommandLine", "詳しくは「kestrune --help」を実行してください。");
+inline constexpr Text unknownOption = KESTRUNE_TEXT("CommandLine", "不明なオプションです: %1");
+//: The option as typed, then the options it may stand for.
+inline constexpr Text ambiguousOption = KESTRUNE_TEXT("CommandLine", "オプション %1 はあいまいです（%2）");
+inline constexpr Text optionNeedsValue = KESTRUNE_TEXT("CommandLine", "オプション %1 には値が必要です");
+inline constexpr Text optionTakesNoValue = KESTRUNE_TEXT("CommandLine", "オプション %1 は値をとりません");
+inline constexpr Text extraArgument = KESTRUNE_TEXT("CommandLine", "余分な引数があります: %1");
 inline const QString needsCreate = QStringLiteral("%1 は --create と一緒に使います");
-inline const QString optionAlone = QStringLiteral("%1 はほかのオプションと一緒に使えません");
 inline const QString standardInputNeedsInto = QStringLiteral("一覧を標準入力から読むときは --into が必要です");
+inline const QString shelfNeedsInto = QStringLiteral("一覧を棚から取るときは --into が必要です");
+inline const QString shelfListNotAFileName = QStringLiteral("--shelf と使う LIST は棚にある一覧のファイル名です: %1");
+//: An option that stands alone, then another given with it.
+inline constexpr Text optionAlone = KESTRUNE_TEXT("CommandLine", "%1 は %2 と一緒に使えません");
 inline const QString notAFolder = QStringLiteral("%1: フォルダーではありません");
 // A run-time error on the command line: its number, then its description.
 inline const QString numberedError = QStringLiteral("エラー番号 %1: %2");
@@ -77,5 +87,11 @@ inline const QString outputLost = QStringLiteral("標準出力に書き込めま
 inline const QString outputLostFoldersStay =
     QStringLiteral("標準出力に書き込めませんでした。作成したフォルダーはそのまま残っています");
 inline const QString foldersMadeSoFar = QStringLiteral("作成済みのフォルダー（%1個、残してあります）:");
+
+// `kestrune --shelves`: a shelf left out of the rows, and why.
+inline const QString shelfNotAnswering = QStringLiteral("棚「%1」が %2 秒以内に応答しません: %3");
+inline const QString shelfUnreadable = QStringLiteral("棚「%1」を読めません: エラー番号 %2: %3");
+// `kestrune --create LIST --shelf NAME` with a name the settings do not hold.
+inline const QString unknownShelf = QStringLiteral("棚「%1」は設定にありません（kestrune --shelves で一覧できます）");
 
 }  // namespace kestrune::texts

@@ -44,6 +44,12 @@ QString takeValue(CommandLine& line, const QString& assignment)
     return {};
 }
 
+// An option answered alone, before any other is read.
+QString answeredAlone(CommandLine&, const QString&)
+{
+    return {};
+}
+
 struct Option {
     QStringView name;
     bool takesValue;
@@ -51,10 +57,11 @@ struct Option {
 };
 
 // Every option. Another option of --create is one row here and its field in
-// CommandLine; every option but --create itself needs --create, but for
-// --history and --undo, which stand alone.
-constexpr std::array<Option, 12> options = {{
+// CommandLine; every option but --create itself and those answered alone
+// (--shelves, --history, --undo) needs --create.
+constexpr std::array<Option, 14> options = {{
     {u"create", true, &keep<&CommandLine::list>},
+    {u"shelf", true, &keep<&CommandLine::shelf>},
     {u"parent", true, &keep<&CommandLine::parent>},
     {u"into", true, &keep<&CommandLine::into>},
     {u"dry-run", false, &turnOn<&CommandLine::dryRun>},
@@ -62,10 +69,11 @@ constexpr std::array<Option, 12> options = {{
     {u"set", true, &takeValue},
     {u"literal", false, &turnOn<&CommandLine::literal>},
     {u"existing", false, &turnOn<&CommandLine::existing>},
-    {u"history", false, &turnOn<&CommandLine::history>},
-    {u"undo", true, &keep<&CommandLine::undo>},
+    {u"history", false, &answeredAlone},
+    {u"undo", true, &answeredAlone},
     {u"help", false, nullptr},
     {u"version", false, nullptr},
+    {u"shelves", false, &answeredAlone},
 }};
 
 // The one short option, as every program answers it.
@@ -177,6 +185,22 @@ CommandLine parseCommandLine(const QStringList& arguments)
         line.action = CommandLine::Action::ShowVersion;
         return line;
     }
+    const QStringList operands = parser.positionalArguments();
+    for (const auto& [name, action] : {std::pair{QStringLiteral("shelves"), CommandLine::Action::ListShelves},
+                                       std::pair{QStringLiteral("history"), CommandLine::Action::ShowHistory},
+                                       std::pair{QStringLiteral("undo"), CommandLine::Action::Undo}}) {
+        if (!parser.isSet(name))
+            continue;
+        for (const QString& other : parser.optionNames()) {
+            if (other != name)
+                return usageError(texts::optionAlone.arg(dashed(name), dashed(other)));
+        }
+        if (!operands.isEmpty())
+            return usageError(texts::extraArgument.arg(operands.first()));
+        line.action = action;
+        line.undo = parser.value(QStringLiteral("undo"));
+        return line;
+    }
     for (const Option& option : options) {
         const QString name = option.name.toString();
         if (!parser.isSet(name))
@@ -187,20 +211,6 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
     }
 
-    const QStringList operands = parser.positionalArguments();
-    for (const auto& [name, action] : {std::pair{QStringLiteral("history"), CommandLine::Action::ShowHistory},
-                                       std::pair{QStringLiteral("undo"), CommandLine::Action::Undo}}) {
-        if (!parser.isSet(name))
-            continue;
-        for (const QString& other : parser.optionNames()) {
-            if (other != name)
-                return usageError(texts::optionAlone.arg(dashed(name)));
-        }
-        if (!operands.isEmpty())
-            return usageError(texts::extraArgument.arg(operands.first()));
-        line.action = action;
-        return line;
-    }
     if (!parser.isSet(QStringLiteral("create"))) {
         if (!parser.optionNames().isEmpty())
             return usageError(texts::needsCreate.arg(dashed(parser.optionNames().first())));
@@ -213,6 +223,15 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return usageError(texts::extraArgument.arg(operands.first()));
     if (line.list == QStringLiteral("-") && line.into.isEmpty())
         return usageError(texts::standardInputNeedsInto);
+    if (!line.shelf.isEmpty()) {
+        // The list is a file on the shelf, and the shelf is no place to make folders in.
+        const bool oneFileName = !line.list.contains(u'/') && line.list != QStringLiteral("-") &&
+                                 line.list != QStringLiteral(".") && line.list != QStringLiteral("..");
+        if (!oneFileName)
+            return usageError(texts::shelfListNotAFileName.arg(line.list));
+        if (line.into.isEmpty())
+            return usageError(texts::shelfNeedsInto);
+    }
     line.action = CommandLine::Action::Create;
     return line;
 }

@@ -16,11 +16,13 @@ struct CommandLine {
         Undo,
         ShowHelp,
         ShowVersion,
+        ListShelves,
         UsageError,
     };
     Action action = Action::OpenWindow;
     QString path;    // OpenWindow: a file to load or a folder to browse to; empty for neither
-    QString list;    // Create: the list file, "-" for standard input
+    QString list;    // Create: the list file, "-" for standard input; with a shelf, its file name there
+    QString shelf;   // Create: the shelf LIST is taken from; empty for none
     QString parent;  // Create: the new parent's name as given; empty for the preset name
     QString into;    // Create: where the parent goes; empty for the list file's folder
     bool dryRun = false;
@@ -28,7 +30,6 @@ struct CommandLine {
     QHash<QString, QString> values;  // Create: {?名前} -> value, from --set
     bool literal = false;            // Create: the notation is not read
     bool existing = false;           // Create: a parent that is there is filled in, not renamed
-    bool history = false;            // ShowHistory
     QString undo;                    // Undo: the press's number, or "last"
     QString error;                   // UsageError: what is wrong, in the person's words
 };

@@ -13,9 +13,12 @@
 #include "press_run.h"
 #include "program_identity.h"
 #include "runtime_error.h"
+#include "shelf_list_reader.h"
+#include "shelf_listing.h"
 #include "system_clock.h"
 #include "table_reading.h"
 #include "text_file_reader.h"
+#include "threaded_shelf_reader.h"
 #include "user_name.h"
 #include "workflow_texts.h"
 
@@ -52,6 +55,7 @@ void HeadlessCreation::tell(const QString& message)
 void HeadlessCreation::printDryRun(const ListPreview& preview, const QString& baseFolder)
 {
     QString text;
+    const ToolTipWords words;
     // With several parents, each folder once per parent, its path in front.
     const bool severalParents = preview.parents.size() > 1;
     for (qsizetype parent = 0; parent < std::max<qsizetype>(preview.parents.size(), 1); ++parent) {
@@ -59,12 +63,13 @@ void HeadlessCreation::printDryRun(const ListPreview& preview, const QString& ba
         const QString prefix =
             severalParents ? joinPath(baseFolder, preview.parents.at(parent).folder) + u'/' : QString();
         for (qsizetype index = 0; index < entries.size(); ++index)
-            text += dryRunRow(preview.expanded.entries.at(index).line + 1, entries.at(index), prefix);
+            text += dryRunRow(preview.expanded.entries.at(index).line + 1, entries.at(index), prefix, words);
     }
     out_.write(text);
 }
 
-QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix)
+QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix,
+                                    const ToolTipWords& words)
 {
     // Its line's number, the status, then the folder (the reason for one that
     // makes nothing), then for a repeat or a warning the window's note on it.
@@ -81,7 +86,7 @@ QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, con
         text += line.reason;
         break;
     }
-    if (const QString note = traits.note(line); !note.isEmpty())
+    if (const QString note = traits.note(line, words); !note.isEmpty())
         text += u'\t' + note;
     return text + u'\n';
 }
@@ -191,6 +196,10 @@ int runWithoutWindow(const CommandLine& line)
     case CommandLine::Action::OpenWindow:
         err.write(usageErrorText(line.error));
         return finish(ExitUnusable);
+    case CommandLine::Action::ListShelves: {
+        ThreadedShelfReader shelves;
+        return finish(listShelves(shelvesInSettings(), shelves, out, err));
+    }
     case CommandLine::Action::Create:
     case CommandLine::Action::ShowHistory:
     case CommandLine::Action::Undo:
@@ -206,6 +215,15 @@ int runWithoutWindow(const CommandLine& line)
     if (line.action == CommandLine::Action::Undo)
         return finish(undoFromHistory(history, line.undo, out, err));
     const ProcMountTable mounts;
+    if (!line.shelf.isEmpty()) {
+        const std::optional<CommandLine> onTheShelf = onShelf(line, shelvesInSettings(), err);
+        if (!onTheShelf)
+            return finish(ExitUnusable);
+        // A read that never answers is left behind on its thread when the program ends.
+        ThreadedShelfReader shelves;
+        ShelfListReader lists(shelves, shelfAnswerLimit);
+        return HeadlessCreation({lists, folders, mounts, clock, history}, out, err).run(*onTheShelf);
+    }
     if (line.list != QStringLiteral("-")) {
         PosixListReader lists;
         return HeadlessCreation({lists, folders, mounts, clock, history}, out, err).run(line);

@@ -44,7 +44,7 @@ public:
 private:
     int create(const CommandLine& request);
     void printDryRun(const ListPreview& preview, const QString& baseFolder);
-    static QString dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix);
+    static QString dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix, const ToolTipWords& words);
     void tell(const QString& message);
 
     ListReader& lists_;
@@ -58,7 +58,7 @@ private:
 };
 
 // Runs what a command line asks that needs no window: --help, --version, a
-// usage error, --create, --history or --undo. Returns the exit status.
+// usage error, --shelves, --create, --history or --undo. Returns the exit status.
 int runWithoutWindow(const CommandLine& line);
 
 // The program's arguments after its name, decoded as Qt decodes them.

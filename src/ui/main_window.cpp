@@ -6,12 +6,15 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "shelf_menu.h"
 #include "ui_texts.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QEvent>
 #include <QGuiApplication>
@@ -23,6 +26,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+
+#include <utility>
 
 // The icon lives in a static library, whose resources must be registered by hand.
 static void initResources()
@@ -76,15 +81,16 @@ void growFrom(QWidget* widget, int width, int height)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+MainWindow::MainWindow(const ListingSource& listings, ShelfReader& shelfReader, QWidget* parent)
+    : QWidget(parent, Qt::Window)
 {
     initResources();
     setObjectName(QStringLiteral("mainWindow"));
 
     // Created in keyboard order: Qt's focus chain follows the order of creation.
-    driveList_ = new QtDriveList(this);
+    driveList_ = new QtDriveList(listings, QDir::currentPath(), this);
     driveList_->setObjectName(QStringLiteral("driveList"));
-    folderList_ = new QtFolderList(this);
+    folderList_ = new QtFolderList(listings, this);
     folderList_->setObjectName(QStringLiteral("folderList"));
     folderList_->setToolTip(texts::folderListTip);
     namesList_ = new QtNamesList(this);
@@ -93,7 +99,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     createButton_->setObjectName(QStringLiteral("createButton"));
     exitButton_ = commandButton(texts::exitCaption, this);
     exitButton_->setObjectName(QStringLiteral("exitButton"));
-    fileList_ = new QtFileList(this);
+    fileList_ = new QtFileList(listings, this);
     fileList_->setObjectName(QStringLiteral("fileList"));
     fileList_->setToolTip(texts::fileListTip);
     parentNameLabel_ = new QLabel(texts::parentNameCaption, this);
@@ -107,7 +113,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     arrangeControls();
     // Both lists start on the current folder; a change of folder is read once.
     fileList_->useListingsOf(folderList_);
-    buildNamesMenu();
+    buildNamesMenu(shelfReader);
 
     readmeViewer_->installEventFilter(this);
     parentNameEdit_->installEventFilter(this);
@@ -174,7 +180,7 @@ void MainWindow::arrangeControls()
     resize(defaultSize());
 }
 
-void MainWindow::buildNamesMenu()
+void MainWindow::buildNamesMenu(ShelfReader& shelfReader)
 {
     // One action for the shortcut and the menu. The name box keeps Ctrl+Z
     // for its own typing while it has any to take back (see eventFilter).
@@ -207,6 +213,8 @@ void MainWindow::buildNamesMenu()
     recentListsMenu_ = new QMenu(texts::recentListsCaption, this);
     connect(recentListsMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentListsMenu);
     namesList_->addAction(recentListsMenu_->menuAction());
+    shelfMenu_ = new ShelfMenu(shelfReader, shelfAnswerLimit, this);
+    namesList_->addAction(shelfMenu_->menuAction());
 
     auto* notation = new QAction(this);
     notation->setSeparator(true);
@@ -216,7 +224,40 @@ void MainWindow::buildNamesMenu()
     literalAction_ = new QAction(texts::literalCaption, this);
     literalAction_->setCheckable(true);
     namesList_->addAction(literalAction_);
+
+    auto* language = new QAction(this);
+    language->setSeparator(true);
+    namesList_->addAction(language);
+    buildLanguageMenu();
     namesList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::buildLanguageMenu()
+{
+    languageMenu_ = new QMenu(texts::languageCaption, this);
+    languageChoices_ = new QActionGroup(this);
+    const std::pair<LanguageChoice, QString> choices[] = {
+        {LanguageChoice::Automatic, texts::automaticLanguage},
+        {LanguageChoice::Japanese, texts::japaneseName},
+        {LanguageChoice::English, texts::englishName},
+    };
+    for (const auto& [choice, name] : choices) {
+        QAction* entry = languageMenu_->addAction(name);
+        entry->setCheckable(true);
+        entry->setData(static_cast<int>(choice));
+        languageChoices_->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, choice = choice] { emit languageChosen(choice); });
+    }
+    languageMenu_->addSeparator();
+    languageMenu_->addAction(texts::languageFromNextStart)->setEnabled(false);
+    showLanguageChoice(LanguageChoice::Automatic);
+    namesList_->addAction(languageMenu_->menuAction());
+}
+
+void MainWindow::showLanguageChoice(LanguageChoice choice)
+{
+    for (QAction* entry : languageChoices_->actions())
+        entry->setChecked(entry->data().toInt() == static_cast<int>(choice));
 }
 
 void MainWindow::fillRecentListsMenu()
@@ -224,7 +265,7 @@ void MainWindow::fillRecentListsMenu()
     recentListsMenu_->clear();
     const QStringList paths = recentLists ? recentLists() : QStringList();
     for (const QString& path : paths) {
-        QAction* entry = recentListsMenu_->addAction(path);
+        QAction* entry = recentListsMenu_->addAction(recentListTitle ? recentListTitle(path) : path);
         connect(entry, &QAction::triggered, this, [this, path] { emit recentListChosen(path); });
     }
     if (paths.isEmpty())
@@ -244,9 +285,10 @@ void MainWindow::paintEvent(QPaintEvent* event)
     // Set once the window has been painted: reading the first image loads
     // Qt's image plugins, a tenth of the start-up, and the icon can come a
     // moment later.
-    if (!iconSet_) {
-        iconSet_ = true;
+    if (!painted_) {
+        painted_ = true;
         QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.png"))); });
+        emit firstPainted();
     }
 }
 

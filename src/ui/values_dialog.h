@@ -20,17 +20,13 @@ class ValuesDialog final : public QDialog {
 public:
     explicit ValuesDialog(const ValueQuestion& question, QWidget* parent = nullptr);
 
-    // What the fields hold now.
-    ValueAnswer answer() const;
     // The answer once accepted; none while open or after leaving.
     std::optional<ValueAnswer> outcome() const;
 
-    // The field of names[index]; null beyond the names.
-    QComboBox* valueField(int index) const { return fields_.value(index); }
-    // Null when the date is not asked.
-    QDateEdit* dateField() const { return dateField_; }
-
 private:
+    // What the fields hold now.
+    ValueAnswer answer() const;
+
     QStringList names_;
     QList<QComboBox*> fields_;
     QDateEdit* dateField_ = nullptr;

@@ -18,6 +18,8 @@
 #include "press_history.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
+#include "shelf_list.h"
+#include "shelf_settings.h"
 #include "undo_command.h"
 #include "workflow_state.h"
 
@@ -43,6 +45,9 @@ struct WorkflowHost {
     RecentLists& recentLists;
     RememberedValues& rememberedValues;
     const Clock& clock;
+    // The shelves, and the reader of the lists on them (which answers within a limit).
+    const ShelfSettings& shelves;
+    ListReader& shelfLists;
     PressHistory& history;
     HistoryBox& historyBox;
 };
@@ -60,7 +65,9 @@ public:
     void onFolderClicked(const QString& path) { browsing_.onFolderClicked(path); }
     void onListFileClicked(const QString& name) { browsing_.onListFileClicked(name); }
     void openPath(const QString& path) { browsing_.openPath(path); }
-    void openRecentList(const QString& path) { browsing_.openRecentList(path); }
+    void openRecentList(const QString& entry) { browsing_.openRecentList(entry); }
+    // A list chosen in the 「棚」 menu (list_loading.h).
+    void openShelfList(const Shelf& shelf, const QString& listName) { loading_.openShelfList({shelf, listName}); }
 
     // Reading a list (list_loading.h), and keeping it as a file (list_saving.h).
     void readListFile() { loading_.readListFile(); }

@@ -1,6 +1,7 @@
 #include "line_preview.h"
 
 #include "folder_names.h"
+#include "text.h"
 #include "workflow_texts.h"
 
 #include <QHash>
@@ -51,9 +52,9 @@ LevelFacts factsOf(QStringView level)
     const qsizetype size = level.size();
     for (qsizetype at = 0; at < size; ++at) {
         const char16_t unit = level[at].unicode();
+        facts.control = facts.control || isControlCharacter(unit);
         if (unit < 0x80) {
             facts.utf8Bytes += 1;
-            facts.control = facts.control || unit <= 0x1F || unit == 0x7F;
             switch (unit) {
             case u'<':
             case u'>':
@@ -69,7 +70,6 @@ LevelFacts factsOf(QStringView level)
             }
         } else if (unit < 0x800) {
             facts.utf8Bytes += 2;
-            facts.control = facts.control || unit <= 0x9F;
         } else if (QChar::isHighSurrogate(unit) && at + 1 < size && QChar::isLowSurrogate(level[at + 1].unicode())) {
             facts.utf8Bytes += 4;
             ++at;
@@ -188,7 +188,7 @@ bool refuses(Fault fault, const PreviewTarget& target)
     return fault < WindowsReserved || (fault != NoFault && target.volume.windowsFileSystem);
 }
 
-const QString& parentNameOf(const PreviewTarget& target)
+QString parentNameOf(const PreviewTarget& target)
 {
     return target.parentName.isEmpty() ? texts::defaultParentName : target.parentName;
 }
@@ -203,10 +203,11 @@ qsizetype baseBytes(const PreviewTarget& target)
 
 LinePreview previewParentName(const PreviewTarget& target)
 {
-    const QString& name = parentNameOf(target);
+    const QString name = parentNameOf(target);
     LinePreview parent;
     parent.folder = name;
-    if (name.contains(u'/') || name.contains(u'\\') || name == u"." || name == u"..") {
+    // A "\" separates levels in every name a person gives, as in a list's lines.
+    if (name.contains(u'\\') || entryNameFault(name) == EntryNameFault::NotOne) {
         parent.status = LineStatus::Refused;
         parent.reason = texts::reasonNotOneFolder;
         return parent;
@@ -232,7 +233,7 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
 
     // Every line's path starts with "base/parent/". The "#" that the make
     // may add to a taken parent name is not known yet and not counted.
-    const QString& parentName = parentNameOf(target);
+    const QString parentName = parentNameOf(target);
     const qsizetype prefixBytes = baseBytes(target) + utf8Length(parentName) + 1;
     const qsizetype prefixUnits = target.volume.windowsPathLength + parentName.size() + 1;
 
@@ -299,10 +300,22 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
     return preview;
 }
 
+ToolTipWords::ToolTipWords()
+    : made(texts::previewMade), warning(texts::previewWarning), blank(texts::previewBlank),
+      repeat(texts::previewRepeat), refused(texts::previewRefused), exists(texts::previewExists),
+      composed(texts::previewComposed), done(texts::rowMade), doneRepeat(texts::rowRepeatDone)
+{
+}
+
+QString toolTipFor(const LinePreview& preview, const ToolTipWords& words)
+{
+    const QString tip = traitsOf(preview.status).toolTip(preview, words);
+    return preview.composed ? tip + u'\n' + words.composed : tip;
+}
+
 QString toolTipFor(const LinePreview& preview)
 {
-    const QString tip = traitsOf(preview.status).toolTip(preview);
-    return preview.composed ? tip + u'\n' + texts::previewComposed : tip;
+    return toolTipFor(preview, ToolTipWords());
 }
 
 QString refusalMessage(const QStringList& names, const QList<LinePreview>& preview, const QList<int>& lineNumbers)
@@ -337,29 +350,11 @@ bool isWindowsFileSystemType(QStringView type)
 
 VolumePlace volumePlaceOf(const QString& path, const MountTable& mounts)
 {
-    QString real = mounts.resolvedPath(path);
-    while (real.size() > 1 && real.endsWith(u'/'))
-        real.chop(1);
-    const QList<MountEntry> entries = mounts.entries();
-    const MountEntry* holding = nullptr;
-    qsizetype holdingLength = -1;
-    for (const MountEntry& mount : entries) {
-        QStringView point = mount.mountPoint;
-        while (point.size() > 1 && point.endsWith(u'/'))
-            point.chop(1);
-        const bool holds = point == u"/" ? real.startsWith(u'/')
-                                         : !point.isEmpty() && real.startsWith(point) &&
-                                               (real.size() == point.size() || real.at(point.size()) == u'/');
-        if (holds && point.size() >= holdingLength) {
-            holding = &mount;
-            holdingLength = point.size();
-        }
-    }
+    const MountPlace where = mountPlaceOf(path, mounts);
     VolumePlace place;
-    place.windowsFileSystem = holding != nullptr && isWindowsFileSystemType(holding->type);
+    place.windowsFileSystem = isWindowsFileSystemType(where.mount.type);
     // Below the volume's root, "/" and "\" are one character each alike.
-    const qsizetype below = holding == nullptr ? 0 : real.size() - holdingLength - (holdingLength == 1 ? 0 : 1);
-    place.windowsPathLength = 3 + (below > 0 ? below + 1 : 0);
+    place.windowsPathLength = 3 + (where.belowRoot.isEmpty() ? 0 : where.belowRoot.size() + 1);
     return place;
 }
 

@@ -41,11 +41,11 @@ struct VolumePlace {
 };
 
 struct PreviewTarget {
-    QString baseFolder;                             // absolute folder the new parent goes into
-    QString parentName;                             // as typed, trimmed; empty means the preset name
-    VolumePlace volume{};                           // where the base folder lies
-    int longestNameBytes = longestFolderNameBytes;  // a level's limit in UTF-8 bytes
-    int longestPathBytes = 4095;                    // the OS's full path limit in bytes, less the NUL
+    QString baseFolder;                            // absolute folder the new parent goes into
+    QString parentName;                            // as typed, trimmed; empty means the preset name
+    VolumePlace volume{};                          // where the base folder lies
+    int longestNameBytes = longestEntryNameBytes;  // a level's limit in UTF-8 bytes
+    int longestPathBytes = 4095;                   // the OS's full path limit in bytes, less the NUL
 };
 
 // One preview a line, in order. Precedence: blank, refused, unsafe, repeat, ok.
@@ -55,7 +55,11 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
 // refused (also when it names no single folder: "..", "a/b").
 LinePreview previewParentName(const PreviewTarget& target);
 
+// The words of the rows' tool tips in the language in use, read once for a
+// whole preview or press rather than once a row: a list may make 10,000 rows.
 // The row's tool tip, shared by the window and any other front end.
+QString toolTipFor(const LinePreview& preview, const ToolTipWords& words);
+// The same for a single row.
 QString toolTipFor(const LinePreview& preview);
 
 // The text of the refusal box: the heading, then "N行目: name（reason）" for

@@ -122,6 +122,7 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
 {
     const ExpandedList& expanded = preview.expanded;
     const bool tooMany = expanded.tooMany(preview.parentCount);
+    const ToolTipWords words;
     QList<PreviewRow> rows;
     rows.reserve(lines.size() + expanded.entries.size());
     for (qsizetype index = 0; index < lines.size(); ++index) {
@@ -136,7 +137,7 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
         }
         if (tooMany) {
             row.status = line.count > 0 ? LineStatus::Refused : LineStatus::Blank;
-            row.toolTip = texts::lineMakesFolders.arg(line.count) + u'\n' +
+            row.toolTip = texts::lineMakesFolders.withCount(line.count) + u'\n' +
                           texts::tooManyFolders.arg(preview.folderCount()).arg(mostFoldersPerPress);
             rows.append(row);
             continue;
@@ -144,7 +145,7 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
         if (!line.showsResults && line.entryCount == 1) {
             const LinePreview& entry = preview.entries.at(line.firstEntry);
             row.status = entry.status;
-            row.toolTip = toolTipFor(entry);
+            row.toolTip = toolTipFor(entry, words);
             row.entry = line.firstEntry;
             rows.append(row);
             continue;
@@ -154,13 +155,14 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
         row.status = worst == nullptr ? LineStatus::Blank : worst->status;
         if (row.status == LineStatus::Repeat)
             row.status = LineStatus::Ok;
-        row.toolTip = texts::lineMakesFolders.arg(line.count);
+        row.toolTip = texts::lineMakesFolders.withCount(line.count);
         if (worst != nullptr && traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
-            row.toolTip += u'\n' + toolTipFor(*worst);
+            row.toolTip += u'\n' + toolTipFor(*worst, words);
         rows.append(row);
         for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
             const LinePreview& result = preview.entries.at(entry);
-            rows.append(PreviewRow{expanded.entries.at(entry).text, 1, result.status, toolTipFor(result), entry});
+            rows.append(
+                PreviewRow{expanded.entries.at(entry).text, 1, result.status, toolTipFor(result, words), entry});
         }
     }
     return rows;

@@ -25,7 +25,7 @@ public:
     {
         const LinePreview& line = entries_.at(entry);
         const StatusTraits& traits = traitsOf(line.status);
-        rows_.setItemMark(rowOfEntry_.at(entry), traits.doneMark, traits.doneToolTip(line));
+        rows_.setItemMark(rowOfEntry_.at(entry), traits.doneMark, traits.doneToolTip(line, words_));
         desktop_.keepResponsive();
     }
 
@@ -44,6 +44,7 @@ private:
     Desktop& desktop_;
     const QList<LinePreview>& entries_;
     QList<int> rowOfEntry_;
+    const ToolTipWords words_;
 };
 
 // The completion line's tool tip: where, and per parent how many folders
@@ -111,6 +112,7 @@ void PressCommand::createFolders()
         state_.lastPressNumber = journal->number();
         state_.beforeLastCreation = ListBeforePress{request.listFilePath, state_.baseFolder, request.typedParentName,
                                                     request.lines, request.notation};
+        state_.beforeLastCreation->shelfList = state_.shelfList;
     }
     if (outcome.failure)
         throw *outcome.failure;

@@ -77,7 +77,7 @@ HistoryView PressHistoryBrowser::view()
             view.selected = int(view.rows.size() - 1);
     }
     if (!listing.unreadable.isEmpty())
-        view.note = texts::recordsNotRead.arg(listing.unreadable.size()) + u'\n' + listing.unreadable.join(u'\n');
+        view.note = texts::recordsNotRead.withCount(listing.unreadable.size()) + u'\n' + listing.unreadable.join(u'\n');
     return view;
 }
 

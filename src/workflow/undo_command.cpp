@@ -11,10 +11,10 @@
 namespace kestrune {
 
 UndoCommand::UndoCommand(WorkflowState& state, NameBox& parentNameEdit, Desktop& desktop, Folders& folders,
-                         ListReader& lists, const MountTable& mounts, PressHistory& history, LoadedList& loadedList,
-                         Browsing& browsing)
+                         ListReader& lists, ListReader& shelfLists, const MountTable& mounts, PressHistory& history,
+                         LoadedList& loadedList, Browsing& browsing)
     : state_(state), parentNameEdit_(parentNameEdit), desktop_(desktop), folders_(folders), lists_(lists),
-      mounts_(mounts), history_(history), loadedList_(loadedList), browsing_(browsing)
+      shelfLists_(shelfLists), mounts_(mounts), history_(history), loadedList_(loadedList), browsing_(browsing)
 {
 }
 
@@ -62,8 +62,10 @@ void UndoCommand::undoLastCreation()
     // the press is not shown as if it were the one pressed. A pasted list
     // has no file to change.
     bool unchanged = before->listFilePath.isEmpty();
+    // A shelf that does not answer in time counts as a change.
+    ListReader& reader = before->shelfList ? shelfLists_ : lists_;
     try {
-        unchanged = unchanged || linesFromTable(lists_.readList(before->listFilePath)) == before->lines;
+        unchanged = unchanged || linesFromTable(reader.readList(before->listFilePath)) == before->lines;
     } catch (const RuntimeError&) {
     }
     if (!unchanged) {
@@ -102,6 +104,7 @@ void UndoCommand::restoreList(const ListBeforePress& before)
 {
     loadedList_.reset();
     state_.listFilePath = before.listFilePath;
+    state_.shelfList = before.shelfList;
     state_.baseFolder = before.baseFolder;
     state_.lines = before.lines;
     // Its values and date; whether the notation is read stays as the menu says.

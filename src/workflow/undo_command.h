@@ -19,8 +19,10 @@ namespace kestrune {
 // the window or the command line made it.
 class UndoCommand {
 public:
+    // `shelfLists` reads again a list taken from a shelf.
     UndoCommand(WorkflowState& state, NameBox& parentNameEdit, Desktop& desktop, Folders& folders, ListReader& lists,
-                const MountTable& mounts, PressHistory& history, LoadedList& loadedList, Browsing& browsing);
+                ListReader& shelfLists, const MountTable& mounts, PressHistory& history, LoadedList& loadedList,
+                Browsing& browsing);
 
     void undoLastCreation();
 
@@ -35,6 +37,7 @@ private:
     Desktop& desktop_;
     Folders& folders_;
     ListReader& lists_;
+    ListReader& shelfLists_;
     const MountTable& mounts_;
     PressHistory& history_;
     LoadedList& loadedList_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable_text.h"
+
 #include <QString>
 
 // Every word the workflow shows a person, kept together so that each stays
@@ -7,7 +9,8 @@
 namespace kestrune::texts {
 
 inline const QString errorOccurred = QStringLiteral("エラーがおきました！！");
-inline const QString defaultParentName = QStringLiteral("新規ディレクトリ");
+// The new parent's preset name, in the window and on the command line.
+inline constexpr Text defaultParentName = KESTRUNE_TEXT("Workflow", "新規ディレクトリ");
 inline const QString creationFinished = QStringLiteral("　　・・・作成終了しました・・・");
 inline const QString insertDisk = QStringLiteral("ＦＤをセットしてください！");
 inline const QString badParentName = QStringLiteral("親ディレクトリ名が正しくありません！");
@@ -27,17 +30,17 @@ inline const QString replaceListFile = QStringLiteral("「%1」は既にあり�
 inline const QString readmeMarker = QStringLiteral("Readme.txt");
 
 // ---- The preview of a names list: each line's status and why ----
-// Tool tips of the list rows.
+// Tool tips of the list rows (read once a preview: ToolTipWords).
 // Followed by the folder: built for every row of a long list as it loads, so
 // joined rather than formatted.
-inline const QString previewMade = QStringLiteral("作成されます: ");
-inline const QString previewWarning = QStringLiteral("\n注意: ");
-inline const QString previewBlank = QStringLiteral("空行のため作成しません");
-inline const QString previewRepeat = QStringLiteral("%1行目と同じフォルダーです");
-inline const QString previewRefused = QStringLiteral("作成できません: %1");
-inline const QString previewExists = QStringLiteral("既にあります（そのまま使います）\n%1");
-inline const QString previewComposed =
-    QStringLiteral("濁点などが分かれた文字を、ひとまとまりの文字（Unicode NFC）に直して作成します");
+inline constexpr Text previewMade = KESTRUNE_TEXT("Preview", "作成されます: ");
+inline constexpr Text previewWarning = KESTRUNE_TEXT("Preview", "\n注意: ");
+inline constexpr Text previewBlank = KESTRUNE_TEXT("Preview", "空行のため作成しません");
+inline constexpr Text previewRepeat = KESTRUNE_TEXT("Preview", "%1行目と同じフォルダーです");
+inline constexpr Text previewRefused = KESTRUNE_TEXT("Preview", "作成できません: %1");
+inline constexpr Text previewExists = KESTRUNE_TEXT("Preview", "既にあります（そのまま使います）\n%1");
+inline constexpr Text previewComposed =
+    KESTRUNE_TEXT("Preview", "濁点などが分かれた文字を、ひとまとまりの文字（Unicode NFC）に直して作成します");
 inline const QString parentExists = QStringLiteral("既にあります（この中に追加します）: %1");
 inline const QString parentIsThere = QStringLiteral("既存");
 inline const QString reasonNotAFolderThere = QStringLiteral("「%1」がフォルダーではありません（ファイルかリンク）");
@@ -46,7 +49,7 @@ inline const QString reasonNotAFolderThere = QStringLiteral("「%1」がフォ�
 inline const QString refusedLine = QStringLiteral("%1行目: %2（%3）");
 inline const QString moreRefusedLines = QStringLiteral("ほか%1行");
 // A list's notation: what a line stands for, and what it still waits for.
-inline const QString lineMakesFolders = QStringLiteral("%1 個のフォルダーになります");
+inline constexpr CountedText lineMakesFolders = KESTRUNE_COUNTED_TEXT("Preview", "%n 個のフォルダーになります");
 inline const QString waitingForValues = QStringLiteral("値の入力を待っています: %1");
 inline const QString listSeparator = QStringLiteral("、");
 inline const QString parentsHeading = QStringLiteral("親ディレクトリ %1 個:");
@@ -120,5 +123,17 @@ inline const QString keptHoldsEntries = QStringLiteral("中身があるため");
 inline const QString keptHoldsKeptFolder = QStringLiteral("削除しなかったフォルダーを含むため");
 inline const QString keptReplaced = QStringLiteral("別のフォルダーに置き換わっているため");
 inline const QString keptMissing = QStringLiteral("見つからないため");
+
+// ---- Shelves: adding the open folder as one of the person's own ----
+inline const QString addShelfTitle = QStringLiteral("棚に追加");
+inline const QString shelfNamePrompt = QStringLiteral("棚の名前：");
+inline const QString badShelfName = QStringLiteral("棚の名前に使えない文字が含まれています。");
+inline const QString shelfNameTaken = QStringLiteral("「%1」という名前の棚は既にあります。");
+inline const QString folderIsShelf = QStringLiteral("このフォルダーは既に棚「%1」です。");
+// ---- A list taken from a shelf ----
+// Its title: the shelf's name, then the list's file name.
+inline const QString shelfListTitle = QStringLiteral("棚: %1 / %2");
+// The name box's tip: the title, then the folder its parents go into.
+inline const QString shelfListTarget = QStringLiteral("%1 → %2");
 
 }  // namespace kestrune::texts

@@ -183,6 +183,7 @@ struct MemoryFixture {
     test::FakeClock clock;
     RecentLists recentLists{settings()};
     RememberedValues rememberedValues{settings()};
+    ShelfSettings shelves{settings(), settings()};  // none: no shelf list is read
     // Nothing is pressed here: the history is never written.
     PosixHistoryFolder records{QStringLiteral("/nonexistent/kestrune-history")};
     PressHistory history{records, folders, clock, QStringLiteral("fuzz")};
@@ -190,8 +191,8 @@ struct MemoryFixture {
     WorkflowState state;
     FolderListWorkflow workflow{
         state, WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, history,
-                     historyBox}};
+        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, shelves, lists,
+                     history, historyBox}};
 };
 
 }  // namespace

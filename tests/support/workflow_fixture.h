@@ -7,10 +7,13 @@
 #include "fake_history_box.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
+#include "fake_shelf_reader.h"
 #include "folder_list_workflow.h"
 #include "posix_list_writer.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
+#include "shelf_list_reader.h"
+#include "shelf_settings.h"
 #include "temporary_history.h"
 
 #include <QByteArray>
@@ -62,14 +65,20 @@ struct WorkflowFixture {
     TemporarySettings settings;
     RecentLists recentLists{settings.settings};
     RememberedValues rememberedValues{settings.settings};
+    TemporarySettings systemSettings;  // the administrator's
+    ShelfSettings shelves{settings.settings, systemSettings.settings};
+    // Lists on shelves: from the fake's tables, or never (given a moment, the
+    // window's events running meanwhile as the desktop's keepResponsive runs them).
+    FakeShelfReader shelfReader;
+    ShelfListReader shelfLists{shelfReader, std::chrono::milliseconds(100), [this] { desktop.keepResponsive(); }};
     QString historyFolder;
     TemporaryHistory history{folders, clock, historyFolder};
     FakeHistoryBox historyBox;
     WorkflowState workflowState;
     FolderListWorkflow workflow{
         workflowState, WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, history.history,
-                     historyBox}};
+        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, shelves, shelfLists,
+                     history.history, historyBox}};
 };
 
 // Writes `bytes` to `dir`/`name` and returns the full path; fails the test run

@@ -1,14 +1,24 @@
+#include "fake_shelf_reader.h"
+#include "japanese_script.h"
+#include "list_views.h"
 #include "main_window.h"
+#include "posix_listing_source.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "text_language.h"
+#include "ui_texts.h"
+#include "values_dialog.h"
 #include "workflow_fixture.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -41,6 +51,48 @@ QStringList tabCycle(MainWindow& form, QWidget* first, int presses)
     return visited;
 }
 
+// Every word `top` shows a person, in a fixed order: each widget's caption,
+// text and tool tip, and its actions' and their menus' texts and tool tips.
+void collectShownTexts(QWidget* top, QStringList& shown)
+{
+    const auto addAction = [&shown](QAction* action, const auto& self) -> void {
+        shown << action->text() << action->toolTip();
+        if (QMenu* menu = action->menu()) {
+            emit menu->aboutToShow();  // menus filled as they open
+            shown << menu->title();
+            for (QAction* inner : menu->actions())
+                self(inner, self);
+        }
+    };
+    QList<QWidget*> widgets{top};
+    widgets += top->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        shown << widget->windowTitle() << widget->toolTip();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            shown << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            shown << label->text();
+        for (QAction* action : widget->actions())
+            addAction(action, addAction);
+    }
+}
+
+QStringList shownTexts()
+{
+    QStringList shown;
+    const PosixListingSource listings;
+    test::FakeShelfReader shelves;
+    MainWindow form(listings, shelves);
+    collectShownTexts(&form, shown);
+    ValueQuestion question;
+    question.names = QStringList{QStringLiteral("client")};
+    question.askDate = true;
+    question.date = QDate(2026, 4, 1);
+    ValuesDialog values(question);
+    collectShownTexts(&values, shown);
+    return shown;
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -49,7 +101,7 @@ class MainWindowTest : public QObject {
 private slots:
     void iconOnceShownAndNoCaptionBeforeStart()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         QVERIFY(form.windowTitle().isEmpty());  // the caption is set at start-up
         form.readmeViewer().close();            // as at start-up
         form.show();                            // the icon follows the first paint
@@ -59,7 +111,7 @@ private slots:
 
     void opensAtItsLeastSizeAndGrows()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         QCOMPARE(form.size(), QSize(399, 297));
         QCOMPARE(form.minimumSize(), QSize(399, 297));
         QVERIFY(form.maximumWidth() > 2000);
@@ -102,7 +154,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, container);
         QFETCH(QRect, pixels);
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.show();  // laid out as the person sees it
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* control = form.findChild<QWidget*>(name);
@@ -116,7 +168,7 @@ private slots:
     // and its distance from the edges it sits by; the viewer still covers all.
     void growingGivesTheRoomToTheLists()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.resize(399 + 300, 297 + 200);
@@ -136,15 +188,16 @@ private slots:
     void labelStaysBetweenListAndTextBox()
     {
         // The label must neither be cut off nor run into the name box.
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QRect label = form.parentNameLabel().geometry();
-        QCOMPARE(label.topLeft(), QPoint(192, 184));
-        QVERIFY(label.width() >= std::max(81, form.parentNameLabel().sizeHint().width()));
-        QVERIFY(label.height() >= form.parentNameLabel().fontMetrics().ascent());
-        QVERIFY(label.bottom() < form.parentNameEdit().geometry().top());
-        QCOMPARE(form.parentNameLabel().text(), QStringLiteral("親ディレクトリ名"));
+        const auto* label = form.findChild<QLabel*>(QStringLiteral("parentNameLabel"));
+        QVERIFY(label);
+        QCOMPARE(label->geometry().topLeft(), QPoint(192, 184));
+        QVERIFY(label->width() >= std::max(81, label->sizeHint().width()));
+        QVERIFY(label->height() >= label->fontMetrics().ascent());
+        QVERIFY(label->geometry().bottom() < form.parentNameEdit().geometry().top());
+        QCOMPARE(label->text(), QStringLiteral("親ディレクトリ名"));
     }
 
     void captionsAndTexts_data()
@@ -163,7 +216,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         auto* widget = form.findChild<QWidget*>(name);
         QVERIFY(widget);
         if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -176,7 +229,7 @@ private slots:
 
     void toolTipsOnlyOnTheFolderAndFileLists()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         QCOMPARE(form.fileList().toolTip(),
                  QStringLiteral("作成するフォルダー名が記述してあるファイルを選択して下さい。"));
         QCOMPARE(form.folderList().toolTip(),
@@ -186,19 +239,41 @@ private slots:
             QVERIFY2(form.findChild<QWidget*>(QLatin1String(name))->toolTip().isEmpty(), name);
     }
 
+    // Under English every Japanese word of the window and the values box is
+    // English, the menus' and tool tips' too; only 日本語 in 「表示言語」 stays,
+    // each language being named in itself.
+    void speaksEnglishThroughout()
+    {
+        const QStringList japanese = shownTexts();
+        const TextLanguage english(Language::English);
+        QVERIFY(english.loaded());
+        const QStringList shown = shownTexts();
+        QCOMPARE(shown.size(), japanese.size());
+        int translated = 0;
+        for (qsizetype index = 0; index < shown.size(); ++index) {
+            if (shown.at(index) == texts::japaneseName)
+                continue;
+            QVERIFY2(!test::hasJapanese(shown.at(index)),
+                     qPrintable(japanese.at(index) + QStringLiteral(" → ") + shown.at(index)));
+            translated += test::hasJapanese(japanese.at(index)) ? 1 : 0;
+        }
+        QVERIFY2(translated >= 20, "the walk saw the window's words");
+    }
+
     void fileListOffersOnlyTextFiles()
     {
         QTemporaryDir dir;
         for (const char* name : {"names.txt", "notes.md", "table.csv", "list.txt.bak", "other.txt"})
             test::writeFile(dir.path(), QLatin1String(name), "x\n");
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.fileList().setPath(dir.path());
-        QCOMPARE(form.fileList().names(), (QStringList{QStringLiteral("names.txt"), QStringLiteral("other.txt")}));
+        QCOMPARE(test::shownEntries(form.fileList()),
+                 (QStringList{QStringLiteral("names.txt"), QStringLiteral("other.txt")}));
     }
 
     void focusFollowsTabIndex()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -209,7 +284,7 @@ private slots:
 
     void frameCoversAndLocksEverythingWhenShown()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.readmeViewer().isVisibleTo(&form));
@@ -225,7 +300,7 @@ private slots:
             QVERIFY2(!control->isEnabled(), name.constData());
         }
         // Only the viewer's own controls take the focus.
-        QCOMPARE(tabCycle(form, &form.readmeViewer().textArea(), 2),
+        QCOMPARE(tabCycle(form, form.readmeViewer().findChild<QPlainTextEdit*>(), 2),
                  (QStringList{"readmeText", "readmeOkButton", "readmeText"}));
 
         form.readmeViewer().close();
@@ -235,7 +310,7 @@ private slots:
 
     void noButtonAnswersEnterOrEscape()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -250,10 +325,14 @@ private slots:
 
     void nameListUsesTheMenuBackground()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         QCOMPARE(form.namesList().palette().color(QPalette::Base),
                  QApplication::palette("QMenu").color(QPalette::Window));
     }
+
+private:
+    const PosixListingSource listings_;
+    test::FakeShelfReader shelfReader_;
 };
 
 QTEST_MAIN(MainWindowTest)

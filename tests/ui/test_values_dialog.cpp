@@ -80,10 +80,12 @@ private slots:
         QCOMPARE(labels, asked.askDate ? rows + QStringList{"基準日："} : rows);
         QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(),
                  QStringLiteral("キャンセル"));
-        QCOMPARE(dialog.dateField() != nullptr, asked.askDate);
+        const auto* dateField = dialog.findChild<QDateEdit*>();
+        QCOMPARE(dateField != nullptr, asked.askDate);
         if (asked.askDate)
-            QCOMPARE(dialog.dateField()->text(), QStringLiteral("2026/04/01"));
-        QComboBox* first = dialog.valueField(0);
+            QCOMPARE(dateField->text(), QStringLiteral("2026/04/01"));
+        QComboBox* first = dialog.findChildren<QComboBox*>().value(0);
+        QVERIFY(first);
         QStringList items;
         for (int i = 0; i < first->count(); ++i)
             items.append(first->itemText(i));

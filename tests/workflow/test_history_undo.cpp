@@ -82,10 +82,10 @@ private slots:
 
         f.workflow.undoLastCreation();
         QCOMPARE(parentsIn(base_), QStringList{u"台本"_s});
-        QVERIFY(!f.desktop.questions.last().contains(texts::undoAskPressAt.section(u' ', 1)));
+        QVERIFY(!f.desktop.questions.last().contains(texts::undoAskPressAt.toString().section(u' ', 1)));
         QCOMPARE(f.state().listState, ListState::Ready);  // the list comes back for another press
         f.workflow.undoLastCreation();
-        QVERIFY(f.desktop.questions.last().contains(texts::undoAskPressAt.section(u' ', 1)));
+        QVERIFY(f.desktop.questions.last().contains(texts::undoAskPressAt.toString().section(u' ', 1)));
         QCOMPARE(parentsIn(base_), QStringList());
         const PressListing listing = f.history.history.list();
         QCOMPARE(listing.presses.size(), 2);
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(parentsIn(base_), QStringList{u"新"_s});
 
         f.historyBox.whileShown = [](HistoryBrowser& browser) {
-            QCOMPARE(browser.view().rows.at(1).state, texts::pressUndone);
+            QCOMPARE(browser.view().rows.at(1).state, texts::pressUndone.toString());
             browser.undo(0);
         };
         f.workflow.showHistory();
@@ -125,7 +125,7 @@ private slots:
         WorkflowFixture f(records_);
         press(f, base_, "a\nb\n", u"親"_s);
         QCOMPARE(f.state().completionShown, true);
-        QVERIFY(f.namesList.toolTips.value(0).contains(texts::historyNotKept));
+        QVERIFY(f.namesList.toolTips.value(0).contains(texts::historyNotKept.toString()));
         f.workflow.undoLastCreation();
         QCOMPARE(parentsIn(base_), QStringList());
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable_text.h"
+
 #include <QString>
 
 // Every word the POSIX host shows a person: the descriptions of its errors
@@ -21,10 +23,10 @@ inline const QString notOneFolderName = QStringLiteral("%1: 一つのフォル�
 inline const QString noShiftJisDecoder = QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません");
 inline const QString lineTooLong = QStringLiteral("%1: %2 文字を超える行があります");
 inline const QString brokenUtf16 = QStringLiteral("%1: UTF-16 の文字が壊れている行があります");
-inline const QString recordTooLarge = QStringLiteral("%1: 作成履歴の記録として大きすぎます");
+inline constexpr Text recordTooLarge = KESTRUNE_TEXT("History", "%1: 作成履歴の記録として大きすぎます");
 inline const QString lineEndInListLine = QStringLiteral("%1: 改行を含む行は一覧に書けません");
 
-inline const QString homeVolume = QStringLiteral("ホーム");
-inline const QString rootVolume = QStringLiteral("ルート");
+inline constexpr Text homeVolume = KESTRUNE_TEXT("Host", "ホーム");
+inline constexpr Text rootVolume = KESTRUNE_TEXT("Host", "ルート");
 
 }  // namespace kestrune::texts
