@@ -125,7 +125,7 @@ private slots:
         WorkflowFixture f(records_);
         press(f, base_, "a\nb\n", u"親"_s);
         QCOMPARE(f.state().completionShown, true);
-        QVERIFY(f.namesList.toolTips.value(0).contains(texts::historyNotKept.toString()));
+        QVERIFY(f.namesList.toolTips.first().contains(texts::historyNotKept.toString()));
         f.workflow.undoLastCreation();
         QCOMPARE(parentsIn(base_), QStringList());
     }
