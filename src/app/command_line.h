@@ -12,6 +12,8 @@ struct CommandLine {
     enum class Action {
         OpenWindow,
         Create,
+        ShowHistory,
+        Undo,
         ShowHelp,
         ShowVersion,
         ListShelves,
@@ -30,6 +32,7 @@ struct CommandLine {
     bool existing = false;           // Create: a parent that is there is filled in, not renamed
     QString templateFolder;          // Create: the template folder named; empty for the list's own
     bool noTemplate = false;         // Create: no template, not even the list's own
+    QString undo;                    // Undo: the press's number, or "last"
     QString error;                   // UsageError: what is wrong, in the person's words
 };
 

@@ -6,6 +6,7 @@
 #include "template_plan.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +52,11 @@ struct WorkflowState {
     CreationRecord lastCreation;
     // The list as it stood then; none once an undo has brought it back.
     std::optional<ListBeforePress> beforeLastCreation;
+    // The last press's record in the history (0 when none could be made),
+    // and the records of every press this window made: an undo of one of
+    // them needs no time to tell which it is.
+    qint64 lastPressNumber = 0;
+    QSet<qint64> pressesHere;
     bool completionShown = false;  // the names list holds the completion line
 };
 
