@@ -42,8 +42,7 @@ public:
 private:
     int create(const CommandLine& request);
     void printDryRun(const ListPreview& preview, const QString& baseFolder);
-    static QString dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix,
-                             const ToolTipWords& words);
+    static QString dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix, const ToolTipWords& words);
     void tell(const QString& message);
 
     ListReader& lists_;
