@@ -39,6 +39,62 @@
         <source>ルート</source>
         <translation>Root</translation>
     </message>
+    <message>
+        <source>ファイル名がありません</source>
+        <translation>No file name</translation>
+    </message>
+    <message>
+        <source>ファイル名に使えない文字があります: %1</source>
+        <translation>A file name holds a character it cannot: %1</translation>
+    </message>
+    <message>
+        <source>標準入力</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <source>%1: %2 行を超えています</source>
+        <translation>%1: more than %2 lines</translation>
+    </message>
+    <message>
+        <source>%1: 一覧として長すぎます</source>
+        <translation>%1: too large for a list</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーです</source>
+        <translation>%1: is a folder</translation>
+    </message>
+    <message>
+        <source>%1: 通常のファイルではありません</source>
+        <translation>%1: not a regular file</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーではありません</source>
+        <translation>%1: not a folder</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーではなくシンボリックリンクです</source>
+        <translation>%1: a symbolic link, not a folder</translation>
+    </message>
+    <message>
+        <source>%1: 一つのフォルダー名ではありません</source>
+        <translation>%1: not the name of one folder</translation>
+    </message>
+    <message>
+        <source>%1: UTF-8 ではなく、Shift_JIS の変換器もありません</source>
+        <translation>%1: not UTF-8, and no Shift_JIS decoder is available</translation>
+    </message>
+    <message>
+        <source>%1: %2 文字を超える行があります</source>
+        <translation>%1: a line is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>%1: UTF-16 の文字が壊れている行があります</source>
+        <translation>%1: a line holds broken UTF-16</translation>
+    </message>
+    <message>
+        <source>%1: 改行を含む行は一覧に書けません</source>
+        <translation>%1: a line holding a line break cannot go in a list</translation>
+    </message>
 </context>
 <context>
     <name>Preview</name>
@@ -131,6 +187,10 @@ Warning: </translation>
     <message>
         <source>棚から外す</source>
         <translation>Remove from Shelves</translation>
+    </message>
+    <message>
+        <source>棚の一覧が %1 秒以内に応答しません: %2</source>
+        <translation>The shelf&apos;s list did not answer within %1 seconds: %2</translation>
     </message>
 </context>
 <context>
