@@ -137,6 +137,114 @@ Warning: </translation>
             <numerusform>Makes %n folders</numerusform>
         </translation>
     </message>
+    <message>
+        <source>既にあります（この中に追加します）: %1</source>
+        <translation>Already there (filled in): %1</translation>
+    </message>
+    <message>
+        <source>既存</source>
+        <translation>existing</translation>
+    </message>
+    <message>
+        <source>「%1」がフォルダーではありません（ファイルかリンク）</source>
+        <translation>&apos;%1&apos; is not a folder (a file or a link)</translation>
+    </message>
+    <message>
+        <source>%1行目: %2（%3）</source>
+        <translation>Line %1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>ほか%n行</source>
+        <translation>
+            <numerusform>and %n more line</numerusform>
+            <numerusform>and %n more lines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>値の入力を待っています: %1</source>
+        <translation>Waiting for values: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>親ディレクトリ %n 個:</source>
+        <translation>
+            <numerusform>%n parent folder:</numerusform>
+            <numerusform>%n parent folders:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>ほか%1個</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>値が入力されていません: %1
+名前の一覧のメニュー「値を変更…」で入力してください。</source>
+        <translation>No value given: %1
+Enter it with Change Values… in the names list&apos;s menu.</translation>
+    </message>
+    <message>
+        <source>親ディレクトリの名前のファイルかリンクがあるため、追加できません: %1</source>
+        <translation>A file or link has the parent folder&apos;s name, so nothing can be added: %1</translation>
+    </message>
+    <message>
+        <source>フォルダーが多すぎます（%1 個。1 回に %2 個まで）</source>
+        <translation>Too many folders (%1; at most %2 at once)</translation>
+    </message>
+    <message>
+        <source>値に「/」か「\」があります（値で階層は増やせません）</source>
+        <translation>A value holds &apos;/&apos; or &apos;\&apos; (values cannot add levels)</translation>
+    </message>
+    <message>
+        <source>記法? 当てはまらない { } はそのまま使います</source>
+        <translation>Notation? A { } that fits none is used as written</translation>
+    </message>
+    <message>
+        <source>「..」は使えません</source>
+        <translation>&apos;..&apos; is not allowed</translation>
+    </message>
+    <message>
+        <source>フォルダー1つの名前にしてください（「/」「\」「.」「..」は使えません）</source>
+        <translation>Give the name of one folder (&apos;/&apos;, &apos;\&apos;, &apos;.&apos; and &apos;..&apos; are not allowed)</translation>
+    </message>
+    <message>
+        <source>制御文字があります</source>
+        <translation>Holds a control character</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます（%1バイトまで）</source>
+        <translation>Name too long (at most %1 bytes)</translation>
+    </message>
+    <message>
+        <source>パスが長すぎます（%1バイトまで）</source>
+        <translation>Path too long (at most %1 bytes)</translation>
+    </message>
+    <message>
+        <source>Windows の予約名です</source>
+        <translation>A name Windows reserves</translation>
+    </message>
+    <message>
+        <source>Windows で使えない文字があります（&lt; &gt; : &quot; | ? *）</source>
+        <translation>Holds a character Windows cannot (&lt; &gt; : &quot; | ? *)</translation>
+    </message>
+    <message>
+        <source>末尾の空白やピリオドは Windows で消えます</source>
+        <translation>Windows drops a trailing space or period</translation>
+    </message>
+    <message>
+        <source>名前が Windows の上限（%1文字）を超えます</source>
+        <translation>Name longer than Windows allows (%1 characters)</translation>
+    </message>
+    <message>
+        <source>パスが %1 文字を超えます（Windows）</source>
+        <translation>Path longer than %1 characters (Windows)</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -191,6 +299,30 @@ Warning: </translation>
     <message>
         <source>棚の一覧が %1 秒以内に応答しません: %2</source>
         <translation>The shelf&apos;s list did not answer within %1 seconds: %2</translation>
+    </message>
+    <message>
+        <source>棚に追加</source>
+        <translation>Add to Shelves</translation>
+    </message>
+    <message>
+        <source>棚の名前：</source>
+        <translation>Shelf name:</translation>
+    </message>
+    <message>
+        <source>棚の名前に使えない文字が含まれています。</source>
+        <translation>The shelf name holds a character it cannot.</translation>
+    </message>
+    <message>
+        <source>「%1」という名前の棚は既にあります。</source>
+        <translation>A shelf named &apos;%1&apos; already exists.</translation>
+    </message>
+    <message>
+        <source>このフォルダーは既に棚「%1」です。</source>
+        <translation>This folder is already the shelf &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>棚: %1 / %2</source>
+        <translation>Shelf: %1 / %2</translation>
     </message>
 </context>
 <context>
@@ -303,6 +435,203 @@ Warning: </translation>
     <message>
         <source>新規ディレクトリ</source>
         <translation>New Folder</translation>
+    </message>
+    <message>
+        <source>エラーがおきました！！</source>
+        <translation>An error occurred!</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;・・・作成終了しました・・・</source>
+        <translation>    ... Folders made ...</translation>
+    </message>
+    <message>
+        <source>ＦＤをセットしてください！</source>
+        <translation>Please insert a disk!</translation>
+    </message>
+    <message>
+        <source>親ディレクトリ名が正しくありません！</source>
+        <translation>The parent folder name is not valid!</translation>
+    </message>
+    <message>
+        <source>作成できないフォルダー名があります！</source>
+        <translation>Some folder names cannot be made!</translation>
+    </message>
+    <message>
+        <source>作成先のフォルダーが決まっていません: %1</source>
+        <translation>No folder to make them in: %1</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーではありません</source>
+        <translation>%1: not a folder</translation>
+    </message>
+    <message>
+        <source>一覧のファイル名（開いているフォルダーに保存します）:</source>
+        <translation>List file name (saved in the open folder):</translation>
+    </message>
+    <message>
+        <source>一覧として保存</source>
+        <translation>Save as List</translation>
+    </message>
+    <message>
+        <source>一覧.txt</source>
+        <translation>list.txt</translation>
+    </message>
+    <message>
+        <source>ファイル名が正しくありません: %1</source>
+        <translation>Not a valid file name: %1</translation>
+    </message>
+    <message>
+        <source>「%1」は既にあります。上書きしますか？</source>
+        <translation>&apos;%1&apos; already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>作成しました: </source>
+        <translation>Made: </translation>
+    </message>
+    <message>
+        <source>%1行目と同じフォルダーです（作成済み）</source>
+        <translation>Same folder as line %1 (made)</translation>
+    </message>
+    <message>
+        <source>作成できませんでした: %1</source>
+        <translation>Could not be made: %1</translation>
+    </message>
+    <message>
+        <source>途中で止まったため作成していません</source>
+        <translation>Not made: stopped before it</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーではないもの（リンクやファイル）になっているため中止しました</source>
+        <translation>%1: stopped, as it is no longer a folder (a link or a file)</translation>
+    </message>
+    <message>
+        <source>%1: 作成中に移動されたか置き換わったため中止しました</source>
+        <translation>%1: stopped, as it was moved or replaced while folders were made</translation>
+    </message>
+    <message>
+        <source>作成先: %1
+作成したフォルダー: %2 個（ほかに親ディレクトリ）
+既にあったフォルダー: %3 個</source>
+        <translation>In: %1
+Folders made: %2 (and the parent)
+Already there: %3</translation>
+    </message>
+    <message>
+        <source>作成先: %1（既存のフォルダーに追加）
+作成したフォルダー: %2 個
+既にあったフォルダー: %3 個</source>
+        <translation>In: %1 (filled in)
+Folders made: %2
+Already there: %3</translation>
+    </message>
+    <message>
+        <source>作成先: %1
+%2</source>
+        <translation>In: %1
+%2</translation>
+    </message>
+    <message>
+        <source>ダブルクリックで開きます。Ctrl+Z で取り消せます。</source>
+        <translation>Double-click to open. Ctrl+Z undoes it.</translation>
+    </message>
+    <message>
+        <source>%1: 新規 %2／既存 %3</source>
+        <translation>%1: %2 new, %3 existing</translation>
+    </message>
+    <message>
+        <source>%1（既存のフォルダー）: 新規 %2／既存 %3</source>
+        <translation>%1 (existing folder): %2 new, %3 existing</translation>
+    </message>
+    <message>
+        <source>作成の取り消し</source>
+        <translation>Undo Creation</translation>
+    </message>
+    <message numerus="yes">
+        <source>作成したフォルダー %n 個を削除しますか？</source>
+        <translation>
+            <numerusform>Remove the %n folder made?</numerusform>
+            <numerusform>Remove the %n folders made?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>リストファイルが作成のあとで変更されたか、見つかりません。もう一度選んでください。
+%1</source>
+        <translation>The list file has changed since, or is gone. Choose it again.
+%1</translation>
+    </message>
+    <message>
+        <source>親ディレクトリ（これも削除します）: %1</source>
+        <translation>Parent folder (removed too): %1</translation>
+    </message>
+    <message>
+        <source>親ディレクトリ（削除しません）: %1</source>
+        <translation>Parent folder (kept): %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>作成したフォルダー %n 個を削除しました。</source>
+        <translation>
+            <numerusform>Removed the %n folder made.</numerusform>
+            <numerusform>Removed the %n folders made.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>作成したフォルダー %n 個と親ディレクトリを削除しました。</source>
+        <translation>
+            <numerusform>Removed the %n folder made and the parent folder.</numerusform>
+            <numerusform>Removed the %n folders made and the parent folder.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>作成したフォルダー %n 個と親ディレクトリ %1 個を削除しました。</source>
+        <extracomment>The folders removed, then the parent folders removed (two or more).</extracomment>
+        <translation>
+            <numerusform>Removed the %n folder made and %1 parent folders.</numerusform>
+            <numerusform>Removed the %n folders made and %1 parent folders.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>親ディレクトリ %1 個（作成した %n 個はこれも削除します）: %2</source>
+        <extracomment>The parent folders (two or more), how many of them the press made, then the folder they are in.</extracomment>
+        <translation>
+            <numerusform>%1 parent folders (the %n made is removed too): %2</numerusform>
+            <numerusform>%1 parent folders (the %n made are removed too): %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>削除しなかったフォルダー（%1 個）:</source>
+        <translation>Folders kept (%1):</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>削除できなかったフォルダー（%1 個）:</source>
+        <translation>Folders not removed (%1):</translation>
+    </message>
+    <message>
+        <source>%1: %2（エラー %3）</source>
+        <translation>%1: %2 (error %3)</translation>
+    </message>
+    <message>
+        <source>ほか%1件</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>中身があるため</source>
+        <translation>not empty</translation>
+    </message>
+    <message>
+        <source>削除しなかったフォルダーを含むため</source>
+        <translation>holds a folder kept</translation>
+    </message>
+    <message>
+        <source>別のフォルダーに置き換わっているため</source>
+        <translation>replaced by another folder</translation>
+    </message>
+    <message>
+        <source>見つからないため</source>
+        <translation>not found</translation>
     </message>
 </context>
 </TS>
