@@ -28,6 +28,151 @@
         <source>余分な引数があります: %1</source>
         <translation>unexpected argument: %1</translation>
     </message>
+    <message>
+        <source>使い方: kestrune [PATH]
+        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
+                 [--set 名前=値]... [--literal] [--existing] [--dry-run]
+        kestrune --shelves
+テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。
+
+PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。
+
+  --create LIST  ウィンドウを開かずに LIST のフォルダーを作ります（- は標準入力）
+  --shelf NAME   LIST（ファイル名）を棚 NAME から取ります（--into が必要です）
+  --parent NAME  新しい親フォルダーの名前（既定: %1、使用中なら # を付けます）
+  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）
+  --date DATE    記法の日付（既定: 今日）
+  --set 名前=値  {?名前} に入れる値（繰り返し指定できます）
+  --literal      記法を使わず、各行をそのまま使います
+  --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります
+  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します
+                 状態: %2
+                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます
+  --shelves      棚ごとに一覧を 棚・一覧・パス のタブ区切りで表示して終了します
+  -h, --help     この説明を表示して終了します
+  --version      バージョンを表示して終了します
+
+記法（一覧の行と --parent の { }。--literal では使いません）:
+  {yyyy}{mm}{dd}  Excel の日付コード（yyyy yy m mm d dd aaa aaaa）
+  {ggge}          元号（g gg ggg: %3）と年（e ee）
+  {年度}          4月始まりの年度（{年度:ggge} は元号で）
+  {1..12} {A..E}  連番（{01..12} はゼロ埋め）
+  {x,y,z}         列挙
+  {?名前}         --set 名前=値 の値
+
+終了ステータス:
+  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）
+  1  作成できない行があります。何も作っていません
+  2  使い方の誤り、または一覧を読めません（--shelves では、応答しない棚があります）
+  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります
+</source>
+        <translation>Usage: kestrune [PATH]
+       kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
+                [--set NAME=VALUE]... [--literal] [--existing] [--dry-run]
+       kestrune --shelves
+Makes a new parent folder and, inside it, the folders of a text list (one folder name a line).
+
+With PATH, opens the window in PATH&apos;s folder with PATH loaded.
+
+  --create LIST  make LIST&apos;s folders without a window (- reads standard input)
+  --shelf NAME   take LIST (a file name) from the shelf NAME (needs --into)
+  --parent NAME  the new parent folder&apos;s name (default: %1; # is added while it is taken)
+  --into DIR     where to make the parent (default: LIST&apos;s folder; required when LIST is -)
+  --date DATE    the notation&apos;s date (default: today)
+  --set NAME=VALUE
+                 the value for {?NAME} (may be repeated)
+  --literal      take every line as written, without notation
+  --existing     fill in a parent folder that exists (no #): make only the folders missing
+  --dry-run      make nothing; print line number, status and folder (or reason), tab-separated, per folder
+                 statuses: %2
+                 with several parents, each folder&apos;s line starts with its parent&apos;s path
+  --shelves      print each shelf&apos;s lists as shelf, list and path, tab-separated, and exit
+  -h, --help     print this help and exit
+  --version      print the version and exit
+
+Notation ({ } in list lines and --parent; not with --literal):
+  {yyyy}{mm}{dd}  Excel date codes (yyyy yy m mm d dd aaa aaaa)
+  {ggge}          Japanese era name (g gg ggg: %3) and year (e ee)
+  {年度}          fiscal year from April ({年度:ggge} in era form)
+  {1..12} {A..E}  sequences ({01..12} zero-padded)
+  {x,y,z}         lists
+  {?NAME}         the value given by --set NAME=VALUE
+
+Exit status:
+  0  made (each new parent&apos;s path on a line; with --dry-run: no line refused)
+  1  lines refused; nothing made
+  2  usage error, or the list could not be read (with --shelves: a shelf did not answer)
+  3  failed half-way, or the output could not be written; the folders made stay
+</translation>
+    </message>
+    <message>
+        <source>%1 は --create と一緒に使います</source>
+        <translation>%1 needs --create</translation>
+    </message>
+    <message>
+        <source>一覧を標準入力から読むときは --into が必要です</source>
+        <translation>a list on standard input needs --into</translation>
+    </message>
+    <message>
+        <source>一覧を棚から取るときは --into が必要です</source>
+        <translation>a list from a shelf needs --into</translation>
+    </message>
+    <message>
+        <source>--shelf と使う LIST は棚にある一覧のファイル名です: %1</source>
+        <translation>with --shelf, LIST is the file name of a list on the shelf: %1</translation>
+    </message>
+    <message>
+        <source>--shelves は %1 と一緒に使えません</source>
+        <translation>--shelves cannot be used with %1</translation>
+    </message>
+    <message>
+        <source>エラー番号 %1: %2</source>
+        <translation>error %1: %2</translation>
+    </message>
+    <message>
+        <source>%1行目のフォルダーを作れませんでした</source>
+        <translation>could not make the folder of line %1</translation>
+    </message>
+    <message>
+        <source>日付が正しくありません（YYYY-MM-DD）: %1</source>
+        <translation>invalid date (YYYY-MM-DD): %1</translation>
+    </message>
+    <message>
+        <source>--set には 名前=値 を指定してください: %1</source>
+        <translation>--set takes NAME=VALUE: %1</translation>
+    </message>
+    <message>
+        <source>値が指定されていません: %1（--set 名前=値 で指定してください）</source>
+        <translation>no value given: %1 (give it with --set NAME=VALUE)</translation>
+    </message>
+    <message>
+        <source>標準入力が閉じられています</source>
+        <translation>standard input is closed</translation>
+    </message>
+    <message>
+        <source>標準出力に書き込めませんでした</source>
+        <translation>could not write to standard output</translation>
+    </message>
+    <message>
+        <source>標準出力に書き込めませんでした。作成したフォルダーはそのまま残っています</source>
+        <translation>could not write to standard output; the folders made stay as they are</translation>
+    </message>
+    <message>
+        <source>作成済みのフォルダー（%1個、残してあります）:</source>
+        <translation>folders made so far (%1, left in place):</translation>
+    </message>
+    <message>
+        <source>棚「%1」が %2 秒以内に応答しません: %3</source>
+        <translation>shelf &apos;%1&apos; did not answer within %2 seconds: %3</translation>
+    </message>
+    <message>
+        <source>棚「%1」を読めません: エラー番号 %2: %3</source>
+        <translation>cannot read shelf &apos;%1&apos;: error %2: %3</translation>
+    </message>
+    <message>
+        <source>棚「%1」は設定にありません（kestrune --shelves で一覧できます）</source>
+        <translation>no shelf &apos;%1&apos; in the settings (kestrune --shelves lists them)</translation>
+    </message>
 </context>
 <context>
     <name>Host</name>
@@ -272,6 +417,10 @@ Enter it with Change Values… in the names list&apos;s menu.</translation>
     <message>
         <source>内部エラーです。(%1)</source>
         <translation>Internal error. (%1)</translation>
+    </message>
+    <message>
+        <source>ウィンドウの部分を読み込めないため、ウィンドウを開けません:</source>
+        <translation>cannot open the window: its module could not be loaded:</translation>
     </message>
 </context>
 <context>
