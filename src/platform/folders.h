@@ -79,6 +79,14 @@ public:
     // What the entry `name` here is now, without following a link. Any
     // failure but a missing entry is a RuntimeError with its real reason.
     virtual FolderEntry entry(const QString& name) const = 0;
+    // True when the entry `name` here is still the folder `id` (isSameFolder);
+    // false for anything else there, or nothing. A look that fails is a
+    // RuntimeError, as for entry(). May take one look where entry() takes two.
+    virtual bool holdsFolder(const QString& name, const FolderId& id) const
+    {
+        const FolderEntry there = entry(name);
+        return there.kind == EntryKind::Folder && isSameFolder(there.id, id);
+    }
     // Every entry here but "." and "..", in no particular order, without
     // following links. A name the file-name encoding cannot carry is left
     // out: nothing could be made or found under it. Fails with the real reason.

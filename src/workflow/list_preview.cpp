@@ -145,7 +145,6 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
         if (!line.showsResults && line.entryCount == 1) {
             const LinePreview& entry = preview.entries.at(line.firstEntry);
             row.status = entry.status;
-            row.toolTip = toolTipFor(entry, words);
             row.entry = line.firstEntry;
             rows.append(row);
             continue;
@@ -161,11 +160,17 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
         rows.append(row);
         for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
             const LinePreview& result = preview.entries.at(entry);
-            rows.append(
-                PreviewRow{expanded.entries.at(entry).text, 1, result.status, toolTipFor(result, words), entry});
+            rows.append(PreviewRow{expanded.entries.at(entry).text, 1, result.status, {}, entry});
         }
     }
     return rows;
+}
+
+QString rowToolTip(const PreviewRow& row, const QList<LinePreview>& entries)
+{
+    if (row.toolTip.isEmpty() && row.entry >= 0 && row.entry < entries.size())
+        return toolTipFor(entries.at(row.entry));
+    return row.toolTip;
 }
 
 PreviewRow parentRow(const ListPreview& preview)

@@ -48,6 +48,8 @@ struct PreviewRow {
     QString text;
     int indent = 0;  // 1 for a result shown beneath its line
     LineStatus status = LineStatus::Blank;
+    // Empty for a row that shows one entry as it stands: its tip is that
+    // entry's, built only when shown (rowToolTip).
     QString toolTip = {};
     qsizetype entry = -1;  // the entry it shows; -1 for a line whose results follow it
 };
@@ -55,6 +57,9 @@ struct PreviewRow {
 // The names list's rows: each line as read, and beneath a line whose
 // notation changed it, one row for each folder it stands for.
 QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview);
+
+// The tool tip of `row`, one of the rows of a preview whose entries are `entries`.
+QString rowToolTip(const PreviewRow& row, const QList<LinePreview>& entries);
 
 // The parent-name box's status and tool tip: the parent, or the parents a
 // name with notation stands for.

@@ -19,6 +19,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <memory>
+
 namespace kestrune::test {
 
 // Settings in a file of their own, gone with the object: a test never
@@ -31,6 +33,14 @@ struct TemporarySettings {
 // The workflow over recording doubles of every control and host service, with
 // real files and folders underneath.
 struct WorkflowFixture {
+    WorkflowFixture() = default;
+    // Over settings kept elsewhere: a fuzz run keeps one set for every
+    // input, since a set made and dropped is written to disk each time.
+    explicit WorkflowFixture(QSettings& shared)
+        : ownSettings(nullptr), settings(shared), ownSystemSettings(nullptr), systemSettings(shared)
+    {
+    }
+
     // Reads `path` as the file click would have prepared it.
     void load(const QString& path, const QString& baseFolder = QString())
     {
@@ -54,11 +64,14 @@ struct WorkflowFixture {
     FakeFolders folders;
     FakeMountTable mounts;
     FakeClock clock;
-    TemporarySettings settings;
-    RecentLists recentLists{settings.settings};
-    RememberedValues rememberedValues{settings.settings};
-    TemporarySettings systemSettings;  // the administrator's
-    ShelfSettings shelves{settings.settings, systemSettings.settings};
+    std::unique_ptr<TemporarySettings> ownSettings = std::make_unique<TemporarySettings>();
+    QSettings& settings = ownSettings->settings;
+    RecentLists recentLists{settings};
+    RememberedValues rememberedValues{settings};
+    // The administrator's; over shared settings, the same set.
+    std::unique_ptr<TemporarySettings> ownSystemSettings = std::make_unique<TemporarySettings>();
+    QSettings& systemSettings = ownSystemSettings->settings;
+    ShelfSettings shelves{settings, systemSettings};
     // Lists on shelves: from the fake's tables, or never (given a moment, the
     // window's events running meanwhile as the desktop's keepResponsive runs them).
     FakeShelfReader shelfReader;
