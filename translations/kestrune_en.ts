@@ -29,10 +29,17 @@
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
+        <source>%1 は %2 と一緒に使えません</source>
+        <extracomment>An option that stands alone, then another given with it.</extracomment>
+        <translation>%1 cannot be used with %2</translation>
+    </message>
+    <message>
         <source>使い方: kestrune [PATH]
         kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
                  [--set 名前=値]... [--literal] [--existing] [--dry-run]
         kestrune --shelves
+        kestrune --history
+        kestrune --undo ID|last
 テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。
 
 PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。
@@ -49,6 +56,11 @@ PATH を指定すると、そのフォルダーを開いたウィンドウで PA
                  状態: %2
                  親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます
   --shelves      棚ごとに一覧を 棚・一覧・パス のタブ区切りで表示して終了します
+  --history      作成履歴を新しい順に1行ずつ、タブ区切りで表示します:
+                 番号・日時（ISO 8601）・状態（done, undone, partly-undone, interrupted）・
+                 フォルダー数・ファイル数・親フォルダーのパス（複数なら &quot; | &quot; 区切り）
+  --undo ID      番号 ID の作成を、確認せずに取り消します（last は、取り消していない最新の作成）。
+                 作成したものだけを、変わらず空のときだけ削除し、残したものを標準エラーに表示します
   -h, --help     この説明を表示して終了します
   --version      バージョンを表示して終了します
 
@@ -65,11 +77,15 @@ PATH を指定すると、そのフォルダーを開いたウィンドウで PA
   1  作成できない行があります。何も作っていません
   2  使い方の誤り、または一覧を読めません（--shelves では、応答しない棚があります）
   3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります
+     --undo では、残したものがあります
+  --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です
 </source>
         <translation>Usage: kestrune [PATH]
        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
                 [--set NAME=VALUE]... [--literal] [--existing] [--dry-run]
        kestrune --shelves
+       kestrune --history
+       kestrune --undo ID|last
 Makes a new parent folder and, inside it, the folders of a text list (one folder name a line).
 
 With PATH, opens the window in PATH&apos;s folder with PATH loaded.
@@ -87,6 +103,11 @@ With PATH, opens the window in PATH&apos;s folder with PATH loaded.
                  statuses: %2
                  with several parents, each folder&apos;s line starts with its parent&apos;s path
   --shelves      print each shelf&apos;s lists as shelf, list and path, tab-separated, and exit
+  --history      print the history of presses, newest first, one tab-separated line each:
+                 number, time (ISO 8601), state (done, undone, partly-undone, interrupted),
+                 folders, files, and the parent folder&apos;s path (several joined by &quot; | &quot;)
+  --undo ID      undo press ID without asking (last: the newest not undone yet);
+                 removes only what it made, if unchanged and empty, and prints what stays on standard error
   -h, --help     print this help and exit
   --version      print the version and exit
 
@@ -103,6 +124,8 @@ Exit status:
   1  lines refused; nothing made
   2  usage error, or the list could not be read (with --shelves: a shelf did not answer)
   3  failed half-way, or the output could not be written; the folders made stay
+     with --undo: something stays
+  with --undo, 0 means everything was removed, and 2 a number not in the history
 </translation>
     </message>
     <message>
@@ -120,10 +143,6 @@ Exit status:
     <message>
         <source>--shelf と使う LIST は棚にある一覧のファイル名です: %1</source>
         <translation>with --shelf, LIST is the file name of a list on the shelf: %1</translation>
-    </message>
-    <message>
-        <source>--shelves は %1 と一緒に使えません</source>
-        <translation>--shelves cannot be used with %1</translation>
     </message>
     <message>
         <source>エラー番号 %1: %2</source>
@@ -172,6 +191,143 @@ Exit status:
     <message>
         <source>棚「%1」は設定にありません（kestrune --shelves で一覧できます）</source>
         <translation>no shelf &apos;%1&apos; in the settings (kestrune --shelves lists them)</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>作成履歴に記録できませんでした（%1）。作成したフォルダーはそのまま残っています</source>
+        <extracomment>Where the history lies.</extracomment>
+        <translation>Could not record this in the history (%1). The folders made stay as they are</translation>
+    </message>
+    <message>
+        <source>作成履歴にない番号です: %1</source>
+        <translation>No such number in the history: %1</translation>
+    </message>
+    <message>
+        <source>取り消せる作成が作成履歴にありません</source>
+        <translation>Nothing in the history is left to undo</translation>
+    </message>
+    <message>
+        <source>%1 番の作成は既に取り消されています</source>
+        <extracomment>The press&apos;s number.</extracomment>
+        <translation>Creation %1 has already been undone</translation>
+    </message>
+    <message>
+        <source>%1 番の作成履歴の記録を読めません: %2</source>
+        <extracomment>The press&apos;s number, then why its record cannot be read.</extracomment>
+        <translation>Cannot read the record of creation %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: 作成履歴の記録として大きすぎます</source>
+        <translation>%1: too large for a history record</translation>
+    </message>
+    <message>
+        <source>作成履歴…</source>
+        <translation>Creation History…</translation>
+    </message>
+    <message>
+        <source>作成履歴</source>
+        <translation>Creation History</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>一覧</source>
+        <extracomment>The list a press was made from.</extracomment>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>作成先</source>
+        <extracomment>Where a press made its folders: the parent&apos;s path.</extracomment>
+        <translation>Where</translation>
+    </message>
+    <message>
+        <source>フォルダー</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>取り消す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>フォルダーを開く(&amp;O)</source>
+        <translation>&amp;Open Folder</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>取り消し済み</source>
+        <translation>Undone</translation>
+    </message>
+    <message>
+        <source>一部残っています</source>
+        <extracomment>A press that was undone, but something it made was kept.</extracomment>
+        <translation>Partly undone</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <extracomment>A press that never finished: stopped at a failure, or killed.</extracomment>
+        <translation>Interrupted</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <extracomment>The list of a press made from a pasted table.</extracomment>
+        <translation>Pasted</translation>
+    </message>
+    <message>
+        <source>作成履歴に記録できませんでした（ディスクがいっぱいか、書き込めません）。取り消せるのは、このウィンドウを閉じるまでです。</source>
+        <translation>Could not record this in the history (the disk is full or cannot be written). It can be undone only until this window closes.</translation>
+    </message>
+    <message>
+        <source>%1 の作成を取り消します。</source>
+        <extracomment>The undo of a press from the history: when it was made, before Ctrl+Z&apos;s question.</extracomment>
+        <translation>Undo the creation of %1.</translation>
+    </message>
+    <message>
+        <source>取り消したことを作成履歴に記録できませんでした。</source>
+        <translation>Could not record the undo in the history.</translation>
+    </message>
+    <message>
+        <source>作成履歴の記録ではありません</source>
+        <translation>Not a history record</translation>
+    </message>
+    <message>
+        <source>別の版の記録です（%1）</source>
+        <extracomment>The version the record names.</extracomment>
+        <translation>A record of another version (%1)</translation>
+    </message>
+    <message>
+        <source>%1行目が読めません</source>
+        <translation>Line %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>記録の始めが欠けています</source>
+        <translation>The start of the record is missing</translation>
+    </message>
+    <message>
+        <source>%1: 読めないため飛ばしました（%2）</source>
+        <extracomment>The record&apos;s file name, then why it cannot be read.</extracomment>
+        <translation>%1: skipped, cannot be read (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>読めない記録 %n 件を飛ばしました:</source>
+        <translation>
+            <numerusform>Skipped %n record that cannot be read:</numerusform>
+            <numerusform>Skipped %n records that cannot be read:</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -22,12 +22,27 @@ struct FolderId {
     bool hasBirth = false;  // false when the file system records no birth time
     qint64 bornSeconds = 0;
     quint32 bornNanoseconds = 0;
-    QByteArray handle;  // the mount and the file system's handle; empty when it gives none
+    QByteArray handle;  // the file system's handle; empty when it gives none
+    qint64 mount = 0;   // the mount the handle was read on, numbered anew whenever the file system is mounted
 };
 
-// True when both name the same folder: the same handle where both have one,
-// otherwise the same device and inode, and the same birth where both record one.
+// True when both name the same folder: the same handle on the same mount
+// where both have one, otherwise the same device and inode, and the same
+// birth where both record one.
 bool isSameFolder(const FolderId& first, const FolderId& second);
+
+// True when `recorded` and `now` name the same folder as far as its file
+// system alone tells, the mount's and device's numbers aside: those are given
+// anew when a file system is mounted again (a restart, a USB stick plugged in
+// once more), so a folder recorded days ago reads with other numbers today.
+// Needs the file system's handle, or else the inode with its birth: without
+// either, nothing tells two folders apart.
+bool isSameFolderRemounted(const FolderId& recorded, const FolderId& now);
+
+// `id` with the mount and device numbers of `now` where it has those of
+// `recorded`: a folder recorded on the same mount as `recorded`, read as it
+// would be on the mount `now` was read on.
+FolderId remounted(FolderId id, const FolderId& recorded, const FolderId& now);
 
 // What a copied file was right after the copy, so that an undo can tell a
 // file the person has since changed from the copy it made.

@@ -52,8 +52,8 @@ int readHandle(int folder, const char* name, int flags, FolderId& id)
     int mount = 0;
     if (::name_to_handle_at(folder, name, handle, &mount, flags) != 0)
         return errno == EOPNOTSUPP || errno == ENOSYS || errno == EOVERFLOW ? 0 : errno;
-    id.handle.reserve(static_cast<qsizetype>(sizeof mount + sizeof handle->handle_type + handle->handle_bytes));
-    id.handle.append(reinterpret_cast<const char*>(&mount), sizeof mount);
+    id.mount = mount;
+    id.handle.reserve(static_cast<qsizetype>(sizeof handle->handle_type + handle->handle_bytes));
     id.handle.append(reinterpret_cast<const char*>(&handle->handle_type), sizeof handle->handle_type);
     id.handle.append(reinterpret_cast<const char*>(handle->f_handle), static_cast<qsizetype>(handle->handle_bytes));
     return 0;
@@ -169,8 +169,8 @@ FolderEntry PosixOpenFolder::entry(const QString& name) const
 
 bool PosixOpenFolder::holdsFolder(const QString& name, const FolderId& id) const
 {
-    // The handle names one inode of one generation on one mount: the same
-    // handle is the same folder, without the type and birth time a full look
+    // The handle names one inode of one generation: the same handle on the
+    // same mount is the same folder, without the type and birth time a full look
     // adds. Where there is none to compare, the full look.
     if (id.handle.isEmpty())
         return OpenFolder::holdsFolder(name, id);
@@ -180,7 +180,7 @@ bool PosixOpenFolder::holdsFolder(const QString& name, const FolderId& id) const
             return false;
         throw errorFromErrno(error, joinPath(path_, name));
     }
-    return there.handle == id.handle;
+    return there.mount == id.mount && there.handle == id.handle;
 }
 
 namespace {

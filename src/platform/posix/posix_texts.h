@@ -23,6 +23,7 @@ inline constexpr Text notOneFolderName = KESTRUNE_TEXT("Host", "%1: 一つのフ
 inline constexpr Text noShiftJisDecoder = KESTRUNE_TEXT("Host", "%1: UTF-8 ではなく、Shift_JIS の変換器もありません");
 inline constexpr Text lineTooLong = KESTRUNE_TEXT("Host", "%1: %2 文字を超える行があります");
 inline constexpr Text brokenUtf16 = KESTRUNE_TEXT("Host", "%1: UTF-16 の文字が壊れている行があります");
+inline constexpr Text recordTooLarge = KESTRUNE_TEXT("History", "%1: 作成履歴の記録として大きすぎます");
 inline constexpr Text lineEndInListLine = KESTRUNE_TEXT("Host", "%1: 改行を含む行は一覧に書けません");
 
 inline constexpr Text homeVolume = KESTRUNE_TEXT("Host", "ホーム");
