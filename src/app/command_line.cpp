@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "app_texts.h"
+#include "era_table.h"
 #include "line_status.h"
 #include "template_plan.h"
 #include "workflow_texts.h"
@@ -243,7 +244,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
 
 QString helpText()
 {
-    return texts::commandHelp.arg(texts::defaultParentName, statusWords(), copyStatusWords());
+    QStringList eraNames;
+    for (const Era& era : eras)
+        eraNames.append(QString::fromUtf16(era.name));
+    return texts::commandHelp.arg(texts::defaultParentName, statusWords(), eraNames.join(u' '), copyStatusWords());
 }
 
 QString versionText()

@@ -51,7 +51,7 @@ QString reasonWithoutPath(const RuntimeError& error, const QString& path)
 }
 
 template <class Item, class Line>
-void appendCapped(QStringList& lines, const QString& heading, const QList<Item>& items, Line line)
+void appendCapped(QStringList& lines, const Text& heading, const QList<Item>& items, Line line)
 {
     if (items.isEmpty())
         return;
@@ -225,21 +225,22 @@ QString undoQuestion(const CreationRecord& record)
         return {};
     QString parentLine;
     if (record.parents.size() > 1)
-        parentLine = texts::undoAskParents.arg(record.parents.size()).arg(record.parentsMade()).arg(record.basePath);
+        parentLine =
+            texts::undoAskParents.withCount(record.parentsMade()).arg(record.parents.size()).arg(record.basePath);
     else
         parentLine = (record.holdsParent() ? texts::undoAskParent : texts::undoAskParentStays).arg(record.parentPath());
     const qsizetype files = record.filesMade();
     const QString ask = files > 0 ? texts::undoAskWithFiles.arg(record.subFoldersMade()).arg(files)
-                                  : texts::undoAsk.arg(record.subFoldersMade());
+                                  : texts::undoAsk.withCount(record.subFoldersMade());
     return ask + u'\n' + parentLine;
 }
 
 QString undoReport(const UndoOutcome& outcome)
 {
     QStringList lines{outcome.parentsRemoved > 1
-                          ? texts::undoRemovedWithParents.arg(outcome.removed).arg(outcome.parentsRemoved)
-                      : outcome.parentsRemoved == 1 ? texts::undoRemovedWithParent.arg(outcome.removed)
-                                                    : texts::undoRemoved.arg(outcome.removed)};
+                          ? texts::undoRemovedWithParents.withCount(outcome.removed).arg(outcome.parentsRemoved)
+                      : outcome.parentsRemoved == 1 ? texts::undoRemovedWithParent.withCount(outcome.removed)
+                                                    : texts::undoRemoved.withCount(outcome.removed)};
     if (outcome.filesRemoved > 0)
         lines.append(texts::undoFilesRemoved.arg(outcome.filesRemoved));
     const auto keptLine = [](const KeptFolder& kept) { return texts::undoKeptLine.arg(kept.path, kept.reason); };

@@ -133,7 +133,7 @@ QString completionDetails(const CreationRecord& record)
 {
     if (record.parents.size() == 1) {
         const ParentOutcome& parent = record.parents.first();
-        const QString& details = parent.made ? texts::completionDetails : texts::completionFilledIn;
+        const Text& details = parent.made ? texts::completionDetails : texts::completionFilledIn;
         return details.arg(record.parentPath()).arg(parent.foldersMade).arg(parent.alreadyThere) + u'\n' +
                filesLine(record) + texts::completionHint;
     }
