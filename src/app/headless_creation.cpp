@@ -57,7 +57,10 @@ QString statusWord(LineStatus status)
 class StandardInputList final : public ListReader {
 public:
     explicit StandardInputList(QByteArray contents) : contents_(std::move(contents)) {}
-    QStringList readList(const QString&) override { return readListBytes(contents_, texts::standardInput); }
+    QStringList readLines(const QString&, const TextLimits& limits) override
+    {
+        return readListBytes(contents_, texts::standardInput, limits);
+    }
 
 private:
     QByteArray contents_;
@@ -249,7 +252,7 @@ int runWithoutWindow(const CommandLine& line)
     try {
         if (!inputOpen)
             throw RuntimeError(BadFileNameOrNumber, texts::standardInputClosed);
-        input = readWholeInput(0, texts::standardInput);
+        input = readWholeInput(0, texts::standardInput, listFileLimits);
     } catch (const RuntimeError& error) {
         err.write(texts::commandName + QStringLiteral(": ") + texts::errorOccurred + u'\n');
         err.write(texts::commandName + QStringLiteral(": ") +

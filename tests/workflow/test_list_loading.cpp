@@ -198,7 +198,7 @@ private slots:
     {
         WorkflowFixture f;
         f.load(writeFile(dir_.path(), QStringLiteral("long.txt"), numberedLines(1001)));
-        f.lists.faults.failOn(QStringLiteral("readList"), 2, DiskNotReady);
+        f.lists.faults.failOn(QStringLiteral("readLines"), 2, DiskNotReady);
         f.load(writeFile(dir_.path(), QStringLiteral("short.txt"), "a\nb\nc\n"));
         QCOMPARE(f.state().listState, ListState::NotReady);
         QCOMPARE(f.desktop.prompts(), (QStringList{texts::errorOccurred, texts::errorOccurred}));
