@@ -72,6 +72,22 @@ inline const QString reasonWindowsTrailing = QStringLiteral("末尾の空白や�
 inline const QString reasonWindowsNameTooLong = QStringLiteral("名前が Windows の上限（%1文字）を超えます");
 inline const QString reasonWindowsPathTooLong = QStringLiteral("パスが %1 文字を超えます（Windows）");
 
+// ---- A table of values: why one is refused, naming its row ----
+inline const QString tableEmpty =
+    QStringLiteral("表が空です（1行目に列の名前、2行目から1行に1件の値を書いてください）");
+inline const QString tableTooLarge = QStringLiteral("表が大きすぎます（%1 行、1行 %2 文字まで）");
+inline const QString tableNoRows = QStringLiteral("%1行目: 値の行がありません（表の1行目は列の名前です）");
+inline const QString tableColumnUnnamed = QStringLiteral("%1行目: %2列目に名前がありません（表の1行目は列の名前です）");
+inline const QString tableColumnTwice = QStringLiteral("%1行目: 列の名前「%2」が二つあります");
+inline const QString tableCellCount = QStringLiteral("%1行目: セルが %2 個あります（列は %3 個）");
+inline const QString tableLineBreak = QStringLiteral("%1行目: セルの中に改行があります");
+inline const QString tableTooManyRows = QStringLiteral("%1行目: 表の値は %2 行までです");
+inline const QString tableValueAddsLevel =
+    QStringLiteral("「%1」列の値に「/」か「\\」があります（値で階層は増やせません）");
+// The preview of a list filled from a table: a heading for each row.
+inline const QString tableRowHeading = QStringLiteral("表の%1行目: %2");
+inline const QString tableRowParents = QStringLiteral("親ディレクトリ: %1");
+
 // ---- What a press did, row by row and as a whole ----
 // Followed by the folder: one for each folder a press makes.
 inline const QString rowMade = QStringLiteral("作成しました: ");
