@@ -12,6 +12,7 @@
 #include "program_window.h"
 #include "qt_desktop.h"
 #include "system_clock.h"
+#include "values_table_reading.h"
 #include "window_module.h"
 
 #include <QApplication>
@@ -38,8 +39,9 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
     kestrune::installJapaneseQtWords(qtWords);
 
     try {
-        kestrune::QtDesktop desktop(kestrune::texts::applicationName);
         kestrune::PosixListReader lists;
+        kestrune::TextValuesTableReader tables(lists);
+        kestrune::QtDesktop desktop(kestrune::texts::applicationName, tables);
         kestrune::PosixListWriter writer;
         kestrune::PosixFolders folders;
         const kestrune::ProcMountTable mounts;

@@ -31,5 +31,18 @@ inline const QString cancel = QStringLiteral("キャンセル");
 inline const QString valuesTitle = QStringLiteral("値の入力");
 inline const QString valueLabel = QStringLiteral("%1：");  // the value's name
 inline const QString referenceDateLabel = QStringLiteral("基準日：");
+// Its table of values: one tree per row.
+inline const QString pasteTableCaption = QStringLiteral("表を貼り付け(&T)");
+inline const QString tableFileCaption = QStringLiteral("表ファイル…(&F)");
+inline const QString dropTableCaption = QStringLiteral("表を使わない");
+inline const QString tableFileTitle = QStringLiteral("表ファイルを開く");
+inline const QString tableFileFilter = QStringLiteral("表 (*.csv *.tsv *.txt);;すべてのファイル (*)");
+inline const QString noTableOnClipboard = QStringLiteral("クリップボードに表がありません");
+inline const QString tablePasted = QStringLiteral("表（貼り付け）: %1 行。1行ごとにフォルダーを作成します");
+inline const QString tableFromFile = QStringLiteral("表 %2: %1 行。1行ごとにフォルダーを作成します");
+inline const QString tableColumnsUsed = QStringLiteral("表の列から: %1");
+inline const QString tableColumnsIgnored = QStringLiteral("使わない列: %1");
+inline const QString fieldFromTable = QStringLiteral("表の「%1」列から");
+inline const QString namesSeparator = QStringLiteral("、");
 
 }  // namespace kestrune::texts
