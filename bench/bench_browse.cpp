@@ -101,7 +101,8 @@ class BrowseWindow {
 public:
     BrowseWindow()
         : dirList_(new QtFolderList(&window_)), fileList_(new QtFileList(&window_)),
-          workflow_(WorkflowControls{quiet_.namesList, quiet_.parentNameEdit, quiet_.readmeViewer, quiet_.driveList,
+          workflow_(state_,
+                    WorkflowControls{quiet_.namesList, quiet_.parentNameEdit, quiet_.readmeViewer, quiet_.driveList,
                                      *dirList_, *fileList_},
                     quiet_.host(folders_)),
           dirPaints_(dirList_->view()->viewport()), filePaints_(fileList_->view()->viewport())
@@ -144,6 +145,7 @@ private:
     QWidget window_;
     QtFolderList* dirList_;
     QtFileList* fileList_;
+    WorkflowState state_;
     FolderListWorkflow workflow_;
     PaintCounter dirPaints_;
     PaintCounter filePaints_;

@@ -70,8 +70,8 @@ void fillInFolders(benchmark::State& state)
 
         QuietWindow window;
         PosixFolders folders;
-        FolderListWorkflow workflow(window.controls(), window.host(folders));
-        WorkflowState& list = workflow.state();
+        WorkflowState list;
+        FolderListWorkflow workflow(list, window.controls(), window.host(folders));
         list.baseFolder = QString::fromStdString(base) + pathSeparator;
         list.lines = names;
         list.fillIn = true;

@@ -89,8 +89,9 @@ void loadList(benchmark::State& state, const char* encoding)
 
         QuietWindow window;
         PosixFolders folders;
-        FolderListWorkflow workflow(window.controls(), window.host(folders));
-        workflow.state().listFilePath = QString::fromStdString(path);
+        WorkflowState list;
+        FolderListWorkflow workflow(list, window.controls(), window.host(folders));
+        list.listFilePath = QString::fromStdString(path);
 
         PairedRounds rounds("load-" + std::string(encoding) + "/" + std::to_string(count));
         std::size_t floorLines = 0;
@@ -99,11 +100,11 @@ void loadList(benchmark::State& state, const char* encoding)
                 state,
                 [&] {
                     window.namesList.items.clear();
-                    workflow.state().listState = ListState::NotReady;
+                    list.listState = ListState::NotReady;
                     workflow.readListFile();
                 },
                 [&] { floorLines = readAndSplit(path).size(); });
-            if (workflow.state().listState != ListState::Ready || window.namesList.items.size() != count ||
+            if (list.listState != ListState::Ready || window.namesList.items.size() != count ||
                 window.namesList.items.constLast() != names.constLast() || !window.desktop.boxes.isEmpty() ||
                 floorLines != static_cast<std::size_t>(count)) {
                 state.SkipWithError("the list was not read as written");

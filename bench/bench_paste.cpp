@@ -68,7 +68,8 @@ void pasteTable(benchmark::State& state)
 
         QuietWindow window;
         PosixFolders folders;
-        FolderListWorkflow workflow(window.controls(), window.host(folders));
+        WorkflowState list;
+        FolderListWorkflow workflow(list, window.controls(), window.host(folders));
         window.folderList.openPath = QString::fromStdString(scratch.path());
 
         PairedRounds rounds("paste/" + std::to_string(rowCount));
@@ -77,9 +78,9 @@ void pasteTable(benchmark::State& state)
             rounds.round(
                 state, [&] { workflow.pasteList(table.text); }, [&] { floorCells = splitCells(table.text); });
             const test::FakeItemList& shown = window.namesList;
-            if (workflow.state().listState != ListState::Ready || shown.items.size() != rowCount ||
+            if (list.listState != ListState::Ready || shown.items.size() != rowCount ||
                 shown.marks.size() != rowCount || shown.marks.constLast() != ItemMark::Ok ||
-                shown.items.constLast() != table.folders.constLast() || workflow.state().lines != table.folders ||
+                shown.items.constLast() != table.folders.constLast() || list.lines != table.folders ||
                 floorCells != qsizetype{rowCount} * columns || !window.desktop.boxes.isEmpty() ||
                 window.desktop.beeps != 0) {
                 state.SkipWithError("the table was not pasted as laid out");

@@ -60,8 +60,8 @@ void previewNotation(benchmark::State& state, Shown shown)
 
         QuietWindow window;
         PosixFolders folders;
-        FolderListWorkflow workflow(window.controls(), window.host(folders));
-        WorkflowState& list = workflow.state();
+        WorkflowState list;
+        FolderListWorkflow workflow(list, window.controls(), window.host(folders));
         list.baseFolder = QString::fromStdString(scratch.path()) + pathSeparator;
         list.lines = lines;
         list.listState = ListState::Ready;
@@ -119,8 +119,8 @@ void previewTable(benchmark::State& state)
 
         QuietWindow window;
         PosixFolders folders;
-        FolderListWorkflow workflow(window.controls(), window.host(folders));
-        WorkflowState& list = workflow.state();
+        WorkflowState list;
+        FolderListWorkflow workflow(list, window.controls(), window.host(folders));
         list.baseFolder = QString::fromStdString(scratch.path()) + pathSeparator;
         list.lines = lines;
         list.notation.table = table;

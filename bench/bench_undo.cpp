@@ -50,14 +50,14 @@ void undoFolders(benchmark::State& state)
         for (auto _ : state) {
             CreationRecord record;
             makeFolderTree(folders.openFolder(baseFolder), texts::defaultParentName, ParentChoice::NewName, preview,
-                           record);
+                           record, nullptr, nullptr);
             const qsizetype made = record.made.size();
             const QString parentName = record.made.first().path;
             const std::string parentPath = record.parentPath().toStdString();
             // The floor's tree: the same folders under its own parent, made in the same order.
             std::vector<std::string> floorFolders;
             floorFolders.reserve(static_cast<std::size_t>(made));
-            for (const MadeFolder& folder : record.made) {
+            for (const MadeEntry& folder : record.made) {
                 floorFolders.push_back(floorParent + folder.path.sliced(parentName.size()).toStdString());
                 makeFolder(floorFolders.back());
             }

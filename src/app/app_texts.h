@@ -18,7 +18,7 @@ inline const QString internalErrorWithCause = QStringLiteral("内部エラーで
 
 // ---- The command line ----
 inline const QString commandName = QStringLiteral("kestrune");
-// %1 is the preset parent name.
+// %1 is the preset parent name, %2 the dry run's status words.
 inline const QString commandHelp = QStringLiteral(
     "使い方: kestrune [PATH]\n"
     "        kestrune --create LIST [--parent NAME] [--into DIR] [--date YYYY-MM-DD] [--set 名前=値]...\n"
@@ -35,7 +35,7 @@ inline const QString commandHelp = QStringLiteral(
     "  --literal      記法を使わず、各行をそのまま使います\n"
     "  --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります\n"
     "  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
-    "                 状態: ok, blank, repeat, refused, unsafe, notation, exists\n"
+    "                 状態: %2\n"
     "                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます\n"
     "  -h, --help     この説明を表示して終了します\n"
     "  --version      バージョンを表示して終了します\n"

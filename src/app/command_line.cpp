@@ -1,49 +1,89 @@
 #include "command_line.h"
 
 #include "app_texts.h"
+#include "line_status.h"
 #include "workflow_texts.h"
 
+#include <QCommandLineParser>
+
 #include <array>
-#include <optional>
 
 namespace kestrune {
 
 namespace {
 
-enum class Option {
-    Create,
-    Parent,
-    Into,
-    DryRun,
-    Date,
-    Set,
-    Literal,
-    Existing,
-    Help,
-    Version,
-};
+// How an option puts its value into the request ("" for an option that takes
+// none). Returns what is wrong with the value, or nothing.
+using Fill = QString (*)(CommandLine& line, const QString& value);
 
-struct OptionName {
+template <QString CommandLine::*field> QString keep(CommandLine& line, const QString& value)
+{
+    line.*field = value;
+    return {};
+}
+
+template <bool CommandLine::*field> QString turnOn(CommandLine& line, const QString&)
+{
+    line.*field = true;
+    return {};
+}
+
+QString takeDate(CommandLine& line, const QString& value)
+{
+    line.date = QDate::fromString(value, Qt::ISODate);
+    return line.date.isValid() ? QString() : texts::badDate.arg(value);
+}
+
+QString takeValue(CommandLine& line, const QString& assignment)
+{
+    const qsizetype nameEnd = assignment.indexOf(u'=');
+    if (nameEnd <= 0)
+        return texts::badSet.arg(assignment);
+    line.values.insert(assignment.left(nameEnd), assignment.mid(nameEnd + 1));
+    return {};
+}
+
+struct Option {
     QStringView name;
-    Option option;
     bool takesValue;
+    Fill fill;  // nullptr for --help and --version, which are answered alone
 };
 
-constexpr std::array<OptionName, 10> options = {{
-    {u"create", Option::Create, true},
-    {u"parent", Option::Parent, true},
-    {u"into", Option::Into, true},
-    {u"dry-run", Option::DryRun, false},
-    {u"date", Option::Date, true},
-    {u"set", Option::Set, true},
-    {u"literal", Option::Literal, false},
-    {u"existing", Option::Existing, false},
-    {u"help", Option::Help, false},
-    {u"version", Option::Version, false},
+// Every option. Another option of --create is one row here and its field in
+// CommandLine; every option but --create itself needs --create.
+constexpr std::array<Option, 10> options = {{
+    {u"create", true, &keep<&CommandLine::list>},
+    {u"parent", true, &keep<&CommandLine::parent>},
+    {u"into", true, &keep<&CommandLine::into>},
+    {u"dry-run", false, &turnOn<&CommandLine::dryRun>},
+    {u"date", true, &takeDate},
+    {u"set", true, &takeValue},
+    {u"literal", false, &turnOn<&CommandLine::literal>},
+    {u"existing", false, &turnOn<&CommandLine::existing>},
+    {u"help", false, nullptr},
+    {u"version", false, nullptr},
 }};
 
 // The one short option, as every program answers it.
 const QString shortHelp = QStringLiteral("-h");
+
+QString dashed(QStringView name)
+{
+    return QStringLiteral("--") + name.toString();
+}
+
+// The option `given` (without its dashes) spells out, or every one it begins.
+QList<const Option*> optionsNamed(QStringView given)
+{
+    QList<const Option*> found;
+    for (const Option& option : options) {
+        if (option.name == given)
+            return {&option};
+        if (!given.isEmpty() && option.name.startsWith(given))
+            found.append(&option);
+    }
+    return found;
+}
 
 CommandLine usageError(const QString& error)
 {
@@ -53,26 +93,49 @@ CommandLine usageError(const QString& error)
     return line;
 }
 
-// The option that `name` (without its dashes) spells out or begins. Sets
-// `error` when it names none, or more than one.
-const OptionName* findOption(QStringView name, QString& error)
+// QCommandLineParser knows an option only by its whole name, and says what is
+// wrong in English, without saying which option. So each option before "--"
+// is first spelled out in full -- a long one may be shortened while it stays
+// unambiguous (--cr, --dry), as GNU tools allow -- and its value checked, in
+// the person's words. Returns what is wrong, or nothing.
+QString spellOut(QStringList& arguments)
 {
-    const OptionName* found = nullptr;
-    QStringList candidates;
-    for (const OptionName& option : options) {
-        if (option.name == name)
-            return &option;
-        if (!name.isEmpty() && option.name.startsWith(name)) {
-            found = &option;
-            candidates.append(QStringLiteral("--") + option.name.toString());
+    for (qsizetype index = 0; index < arguments.size(); ++index) {
+        QString& argument = arguments[index];
+        if (argument == QStringLiteral("--"))
+            break;
+        if (argument == shortHelp)
+            argument = dashed(u"help");
+        if (argument == QStringLiteral("-") || !argument.startsWith(u'-'))
+            continue;
+        if (!argument.startsWith(QStringLiteral("--")))
+            return texts::unknownOption.arg(argument);
+
+        const qsizetype equals = argument.indexOf(u'=');
+        const QStringView given = QStringView(argument).sliced(2, (equals < 0 ? argument.size() : equals) - 2);
+        const QList<const Option*> found = optionsNamed(given);
+        if (found.isEmpty())
+            return texts::unknownOption.arg(dashed(given));
+        if (found.size() > 1) {
+            QStringList candidates;
+            for (const Option* option : found)
+                candidates.append(dashed(option->name));
+            return texts::ambiguousOption.arg(dashed(given), candidates.join(QStringLiteral(", ")));
         }
+        const Option& option = *found.first();
+        if (!option.takesValue && equals >= 0)
+            return texts::optionTakesNoValue.arg(dashed(option.name));
+        if (option.takesValue && equals < 0 && index + 1 == arguments.size())
+            return texts::optionNeedsValue.arg(dashed(option.name));
+        argument.replace(0, equals < 0 ? argument.size() : equals, dashed(option.name));
+        if (option.fill == nullptr) {
+            arguments.resize(index + 1);  // --help and --version are answered whatever follows them
+            break;
+        }
+        if (option.takesValue && equals < 0)
+            ++index;  // the value, which is read as it stands
     }
-    if (candidates.size() == 1)
-        return found;
-    const QString spelled = QStringLiteral("--") + name.toString();
-    error = candidates.isEmpty() ? texts::unknownOption.arg(spelled)
-                                 : texts::ambiguousOption.arg(spelled, candidates.join(QStringLiteral(", ")));
-    return nullptr;
+    return {};
 }
 
 }  // namespace
@@ -90,94 +153,40 @@ bool opensWindow(const QStringList& arguments)
 
 CommandLine parseCommandLine(const QStringList& arguments)
 {
+    QStringList spelled = arguments;
+    if (const QString error = spellOut(spelled); !error.isEmpty())
+        return usageError(error);
+    QCommandLineParser parser;
+    for (const Option& option : options)
+        parser.addOption(QCommandLineOption(option.name.toString(), QString(),
+                                            option.takesValue ? QStringLiteral("value") : QString()));
+    // Not reached: every option was named and given its value above.
+    if (!parser.parse(QStringList{texts::commandName} + spelled))
+        return usageError(parser.errorText());
+
     CommandLine line;
-    bool create = false;
-    QStringList operands;
-    // The first option that needs --create, to name when it is missing.
-    QString needsCreate;
-
-    bool optionsEnded = false;
-    for (qsizetype index = 0; index < arguments.size(); ++index) {
-        const QString& argument = arguments.at(index);
-        if (optionsEnded || argument == QStringLiteral("-") || !argument.startsWith(u'-')) {
-            operands.append(argument);
+    if (parser.isSet(QStringLiteral("help"))) {
+        line.action = CommandLine::Action::ShowHelp;
+        return line;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        line.action = CommandLine::Action::ShowVersion;
+        return line;
+    }
+    for (const Option& option : options) {
+        const QString name = option.name.toString();
+        if (!parser.isSet(name))
             continue;
+        for (const QString& value : option.takesValue ? parser.values(name) : QStringList{QString()}) {
+            if (const QString error = option.fill(line, value); !error.isEmpty())
+                return usageError(error);
         }
-        if (argument == QStringLiteral("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        if (argument == shortHelp) {
-            line.action = CommandLine::Action::ShowHelp;
-            return line;
-        }
-        if (!argument.startsWith(QStringLiteral("--")))
-            return usageError(texts::unknownOption.arg(argument));
-
-        const qsizetype equals = argument.indexOf(u'=');
-        const QStringView name = QStringView(argument).sliced(2, (equals < 0 ? argument.size() : equals) - 2);
-        QString error;
-        const OptionName* option = findOption(name, error);
-        if (option == nullptr)
-            return usageError(error);
-        const QString spelled = QStringLiteral("--") + option->name.toString();
-        std::optional<QString> value;
-        if (equals >= 0)
-            value = argument.sliced(equals + 1);
-        if (!option->takesValue && value)
-            return usageError(texts::optionTakesNoValue.arg(spelled));
-        if (option->takesValue && !value) {
-            if (index + 1 >= arguments.size())
-                return usageError(texts::optionNeedsValue.arg(spelled));
-            value = arguments.at(++index);
-        }
-
-        switch (option->option) {
-        case Option::Help:
-            line.action = CommandLine::Action::ShowHelp;
-            return line;
-        case Option::Version:
-            line.action = CommandLine::Action::ShowVersion;
-            return line;
-        case Option::Create:
-            create = true;
-            line.list = *value;
-            break;
-        case Option::Parent:
-            line.parent = *value;
-            break;
-        case Option::Into:
-            line.into = *value;
-            break;
-        case Option::DryRun:
-            line.dryRun = true;
-            break;
-        case Option::Date:
-            line.date = QDate::fromString(*value, Qt::ISODate);
-            if (!line.date.isValid())
-                return usageError(texts::badDate.arg(*value));
-            break;
-        case Option::Set: {
-            const qsizetype nameEnd = value->indexOf(u'=');
-            if (nameEnd <= 0)
-                return usageError(texts::badSet.arg(*value));
-            line.values.insert(value->left(nameEnd), value->mid(nameEnd + 1));
-            break;
-        }
-        case Option::Literal:
-            line.literal = true;
-            break;
-        case Option::Existing:
-            line.existing = true;
-            break;
-        }
-        if (option->option != Option::Create && needsCreate.isEmpty())
-            needsCreate = spelled;
     }
 
-    if (!create) {
-        if (!needsCreate.isEmpty())
-            return usageError(texts::needsCreate.arg(needsCreate));
+    const QStringList operands = parser.positionalArguments();
+    if (!parser.isSet(QStringLiteral("create"))) {
+        if (!parser.optionNames().isEmpty())
+            return usageError(texts::needsCreate.arg(dashed(parser.optionNames().first())));
         if (operands.size() > 1)
             return usageError(texts::extraArgument.arg(operands.at(1)));
         line.path = operands.value(0);
@@ -193,7 +202,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
 
 QString helpText()
 {
-    return texts::commandHelp.arg(texts::defaultParentName);
+    return texts::commandHelp.arg(texts::defaultParentName, statusWords());
 }
 
 QString versionText()

@@ -1,14 +1,13 @@
 #include "headless_creation.h"
 
 #include "app_texts.h"
-#include "disk_comparison.h"
-#include "folder_names.h"
 #include "folder_paths.h"
-#include "folder_tree.h"
 #include "mounted_volumes.h"
 #include "posix_folders.h"
 #include "posix_list_reader.h"
 #include "posix_texts.h"
+#include "press_plan.h"
+#include "press_run.h"
 #include "runtime_error.h"
 #include "system_clock.h"
 #include "table_reading.h"
@@ -20,37 +19,6 @@
 namespace kestrune {
 
 namespace {
-
-// Remembers the folder at which a make failed, to name its line.
-class FailedFolder final : public CreationProgress {
-public:
-    void folderDone(qsizetype) override {}
-    void folderFailed(qsizetype failed, const RuntimeError&) override { entry = failed; }
-    qsizetype entry = -1;
-};
-
-QString statusWord(LineStatus status)
-{
-    switch (status) {
-    case LineStatus::Ok:
-        return QStringLiteral("ok");
-    case LineStatus::Blank:
-        return QStringLiteral("blank");
-    case LineStatus::Repeat:
-        return QStringLiteral("repeat");
-    case LineStatus::Refused:
-        return QStringLiteral("refused");
-    case LineStatus::Unsafe:
-        return QStringLiteral("unsafe");
-    case LineStatus::Notation:
-        return QStringLiteral("notation");
-    case LineStatus::Waiting:
-        return QStringLiteral("waiting");
-    case LineStatus::Exists:
-        return QStringLiteral("exists");
-    }
-    return {};
-}
 
 // A list read from standard input, which was read whole before anything
 // else could take its descriptor.
@@ -95,30 +63,23 @@ void HeadlessCreation::printDryRun(const ListPreview& preview, const QString& ba
 
 QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix)
 {
-    // Its line's number, the status, then the folder (the reason for a
-    // refused one), then for a repeat or a warning the window's note on it.
-    QString text = QString::number(lineNumber) + u'\t' + statusWord(line.status) + u'\t';
-    {
-        switch (line.status) {
-        case LineStatus::Ok:
-        case LineStatus::Exists:
-            text += prefix + line.folder;
-            break;
-        case LineStatus::Blank:
-            break;
-        case LineStatus::Repeat:
-            text += prefix + line.folder + u'\t' + texts::previewRepeat.arg(line.sameAsLine);
-            break;
-        case LineStatus::Refused:
-        case LineStatus::Waiting:
-            text += line.reason;
-            break;
-        case LineStatus::Unsafe:
-        case LineStatus::Notation:
-            text += prefix + line.folder + u'\t' + line.reason;
-            break;
-        }
+    // Its line's number, the status, then the folder (the reason for one that
+    // makes nothing), then for a repeat or a warning the window's note on it.
+    const StatusTraits& traits = traitsOf(line.status);
+    QString text = QString::number(lineNumber) + u'\t' + traits.word.toString() + u'\t';
+    switch (traits.dryRunField) {
+    case DryRunField::Never:
+    case DryRunField::Nothing:
+        break;
+    case DryRunField::Folder:
+        text += prefix + line.folder;
+        break;
+    case DryRunField::Reason:
+        text += line.reason;
+        break;
     }
+    if (const QString note = traits.note(line); !note.isEmpty())
+        text += u'\t' + note;
     return text + u'\n';
 }
 
@@ -151,66 +112,51 @@ int HeadlessCreation::create(const CommandLine& request)
     // Where the window would make it: the list file's folder, unless told.
     const QString baseFolder =
         cleanFolderPath(request.into.isEmpty() ? QFileInfo(request.list).absolutePath() : request.into);
-    if (!QFileInfo(baseFolder).isDir()) {
-        tell(texts::notAFolder.arg(baseFolder));
-        return ExitUnusable;
-    }
+    PressRequest press;
+    press.lines = lines;
+    press.listFilePath = request.list == QStringLiteral("-") ? QString() : QFileInfo(request.list).absoluteFilePath();
+    press.target = pressTargetOf(baseFolder, mounts_);
+    press.typedParentName = request.parent;
+    press.notation = {{request.date.isValid() ? request.date : clock_.today(), request.values}, request.literal};
+    press.fillIn = request.existing;
+    const PressPlan plan = planPress(press, folders_, PlanUse::Press);
 
-    const VolumePlace volume = volumePlaceOf(baseFolder, mounts_);
-    const PreviewTarget target{baseFolder, parentNameFrom(request.parent), volume};
-    const NotationSettings notation{{request.date.isValid() ? request.date : clock_.today(), request.values},
-                                    request.literal};
-    ListPreview preview = previewList(lines, target, notation);
-    for (const LinePreview& parent : preview.parents) {
-        if (parent.status == LineStatus::Refused) {
-            tell(texts::badParentName + u'\n' + parent.folder + u'\n' + parent.reason);
-            return ExitUnusable;
-        }
-    }
-    if (!preview.waitingFor.isEmpty()) {
-        tell(texts::valueNotGiven.arg(preview.waitingFor.join(texts::listSeparator)));
+    if (const std::optional<LinePreview>& parent = plan.badParentName) {
+        tell(texts::badParentName + u'\n' + parent->folder + u'\n' + parent->reason);
         return ExitUnusable;
     }
-    // Opened once: the disk is compared, and the folders made, through it.
-    std::shared_ptr<OpenFolder> base;
-    try {
-        base = folders_.openFolder(baseFolder);
-    } catch (const RuntimeError& error) {
-        tell(texts::numberedError.arg(error.number()).arg(error.description()));
+    if (!plan.preview.waitingFor.isEmpty()) {
+        tell(texts::valueNotGiven.arg(plan.preview.waitingFor.join(texts::listSeparator)));
         return ExitUnusable;
     }
-    if (request.existing)
-        compareWithDisk(preview, *base, volume.windowsFileSystem);
+    if (plan.baseError) {
+        tell(texts::numberedError.arg(plan.baseError->number()).arg(plan.baseError->description()));
+        return ExitUnusable;
+    }
     if (request.dryRun)
-        printDryRun(preview, baseFolder);
-    if (const QString refusal = preview.refusal(); !refusal.isEmpty()) {
+        printDryRun(plan.preview, baseFolder);
+    if (const QString refusal = plan.refusal(); !refusal.isEmpty()) {
         tell(refusal);
         return ExitRefused;
     }
     if (request.dryRun)
         return ExitMade;
 
-    CreationRecord record;
-    FailedFolder failed;
-    const ParentChoice choice = request.existing ? ParentChoice::FillIn : ParentChoice::NewName;
-    try {
-        for (qsizetype parent = 0; parent < preview.parents.size(); ++parent)
-            makeFolderTree(base, preview.parents.at(parent).folder, choice, preview.entriesFor(parent), record,
-                           &failed);
-    } catch (const RuntimeError& error) {
-        madeAny_ = !record.isEmpty();
-        if (failed.entry >= 0)
-            tell(texts::failedAtLine.arg(preview.expanded.entries.at(failed.entry).line + 1));
-        tell(texts::numberedError.arg(error.number()).arg(error.description()));
+    const PressOutcome outcome = carryOutPress(plan);
+    const CreationRecord& record = outcome.record;
+    madeAny_ = !record.isEmpty();
+    if (outcome.failure) {
+        if (outcome.failedEntry >= 0)
+            tell(texts::failedAtLine.arg(plan.preview.expanded.entries.at(outcome.failedEntry).line + 1));
+        tell(texts::numberedError.arg(outcome.failure->number()).arg(outcome.failure->description()));
         if (!record.isEmpty()) {
             QString made = texts::foldersMadeSoFar.arg(record.made.size());
-            for (const MadeFolder& folder : record.made)
-                made += u'\n' + record.pathOf(folder);
+            for (const MadeEntry& entry : record.made)
+                made += u'\n' + record.pathOf(entry);
             tell(made);
         }
         return ExitFailedHalfWay;
     }
-    madeAny_ = true;
     for (const ParentOutcome& parent : record.parents)
         out_.write(joinPath(record.basePath, parent.name) + u'\n');
     return ExitMade;

@@ -28,8 +28,9 @@ WorkflowControls workflowControlsOf(const MainWindow& window)
 
 ProgramWindow::ProgramWindow(const ProgramHost& host, std::function<void()> quit)
     : settings_(host.settings), recentLists_(host.settings), rememberedValues_(host.settings), dispatch_(host.desktop),
-      workflow_(workflowControlsOf(window_), WorkflowHost{host.desktop, host.lists, host.writer, host.folders,
-                                                          host.mounts, recentLists_, rememberedValues_, host.clock}),
+      workflow_(state_, workflowControlsOf(window_),
+                WorkflowHost{host.desktop, host.lists, host.writer, host.folders, host.mounts, recentLists_,
+                             rememberedValues_, host.clock}),
       commands_(WindowCommandControls{window_, window_.readmeViewer(), window_.namesList(), window_.parentNameEdit()},
                 [this] { endProgram(); }),
       binding_(window_, commands_, workflow_, dispatch_), quit_(std::move(quit))

@@ -44,6 +44,7 @@ public:
 
     MainWindow& window() { return window_; }
     FolderListWorkflow& workflow() { return workflow_; }
+    const WorkflowState& state() const { return state_; }
     EventDispatch& dispatch() { return dispatch_; }
     bool ended() const { return dispatch_.stopped(); }
 
@@ -56,6 +57,7 @@ private:
     RememberedValues rememberedValues_;
     MainWindow window_;
     EventDispatch dispatch_;
+    WorkflowState state_;
     FolderListWorkflow workflow_;
     WindowCommands commands_;
     EventBinding binding_;

@@ -29,6 +29,15 @@ struct FolderId {
 // otherwise the same device and inode, and the same birth where both record one.
 bool isSameFolder(const FolderId& first, const FolderId& second);
 
+// What a copied file was right after the copy, so that an undo can tell a
+// file the person has since changed from the copy it made.
+struct FileStamp {
+    qint64 size = -1;
+    qint64 modifiedNanoseconds = 0;  // since the epoch
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 enum class EntryKind {
     Missing,  // no entry of that name
     Folder,

@@ -1,12 +1,20 @@
-#include "folder_list_workflow.h"
+#include "browsing.h"
+
 #include "folder_paths.h"
 #include "workflow_texts.h"
 
 namespace kestrune {
 
-void FolderListWorkflow::onDriveChanged()
+Browsing::Browsing(WorkflowState& state, const BrowsingControls& controls, Desktop& desktop, Folders& folders,
+                   RecentLists& recentLists, LoadedList& loadedList, ListLoading& loading)
+    : state_(state), c_(controls), desktop_(desktop), folders_(folders), recentLists_(recentLists),
+      loadedList_(loadedList), loading_(loading)
 {
-    resetList();
+}
+
+void Browsing::onDriveChanged()
+{
+    loadedList_.reset();
     try {
         openFolder(c_.driveList.rootPath());
     } catch (const RuntimeError& error) {
@@ -17,35 +25,32 @@ void FolderListWorkflow::onDriveChanged()
     }
 }
 
-void FolderListWorkflow::openFolder(const QString& path)
+void Browsing::openFolder(const QString& path)
 {
     const QString before = c_.folderList.path();
     c_.folderList.setPath(path);
-    if (c_.folderList.path() != before)
-        onFolderChanged();
+    // A new folder drops the list loaded and shows its list files.
+    if (c_.folderList.path() != before) {
+        loadedList_.reset();
+        c_.fileList.setPath(c_.folderList.path());
+    }
 }
 
-void FolderListWorkflow::onFolderChanged()
-{
-    resetList();
-    c_.fileList.setPath(c_.folderList.path());
-}
-
-void FolderListWorkflow::onFolderClicked(const QString& path)
+void Browsing::onFolderClicked(const QString& path)
 {
     openFolder(path);
 }
 
-void FolderListWorkflow::onListFileClicked(const QString& name)
+void Browsing::onListFileClicked(const QString& name)
 {
-    resetList();
+    loadedList_.reset();
     const QString folder = c_.folderList.path();
     state_.baseFolder = withTrailingSeparator(folder);
     state_.listFilePath = joinPath(folder, name);
-    readListFile();
+    loading_.readListFile();
 }
 
-void FolderListWorkflow::openPath(const QString& path)
+void Browsing::openPath(const QString& path)
 {
     const QString target = cleanFolderPath(path);
     if (folders_.kindOf(target) == EntryKind::Folder) {
@@ -61,7 +66,7 @@ void FolderListWorkflow::openPath(const QString& path)
     onListFileClicked(name);
 }
 
-void FolderListWorkflow::openRecentList(const QString& path)
+void Browsing::openRecentList(const QString& path)
 {
     if (folders_.kindOf(path) != EntryKind::Other) {
         desktop_.beep();

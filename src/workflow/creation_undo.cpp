@@ -76,23 +76,23 @@ UndoOutcome undoCreation(CreationRecord& record, Folders& folders)
             throw RuntimeError(PathNotFound, texts::levelReplaced.arg(record.basePath));
     } catch (const RuntimeError& error) {
         // Nothing is reachable: every folder stays, for another try.
-        for (const MadeFolder& made : std::as_const(record.made))
+        for (const MadeEntry& made : std::as_const(record.made))
             outcome.failures.append({record.pathOf(made), error.number(), error.description()});
         return outcome;
     }
     // What is still there to remove, deepest first as met.
-    QList<MadeFolder> stillThere;
+    QList<MadeEntry> stillThere;
     // Folders holding one that stays: they are not empty, so not even tried,
     // and they are listed for what they hold rather than as "has contents".
     QSet<QString> holdingStayers;
-    const auto keep = [&](const MadeFolder& made, KeptBecause because) {
+    const auto keep = [&](const MadeEntry& made, KeptBecause because) {
         outcome.kept.append({record.pathOf(made), because, reasonFor(because)});
     };
-    const auto fail = [&](const MadeFolder& made, const RuntimeError& error) {
+    const auto fail = [&](const MadeEntry& made, const RuntimeError& error) {
         const QString path = record.pathOf(made);
         outcome.failures.append({path, error.number(), reasonWithoutPath(error, path)});
     };
-    const auto stays = [&](const MadeFolder& made) {
+    const auto stays = [&](const MadeEntry& made) {
         stillThere.append(made);
         holdingStayers.insert(containingFolder(made.path));
     };
@@ -101,7 +101,7 @@ UndoOutcome undoCreation(CreationRecord& record, Folders& folders)
     FolderWalk walk(base);
     // Deepest first: the reverse of the order made.
     for (qsizetype index = record.made.size() - 1; index >= 0; --index) {
-        const MadeFolder& made = record.made.at(index);
+        const MadeEntry& made = record.made.at(index);
         const qsizetype cut = made.path.lastIndexOf(pathSeparator);
         const QString name = made.path.sliced(cut + 1);
         const QStringList levels = cut < 0 ? QStringList() : made.path.first(cut).split(pathSeparator);

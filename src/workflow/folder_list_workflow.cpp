@@ -2,20 +2,19 @@
 
 namespace kestrune {
 
-FolderListWorkflow::FolderListWorkflow(const WorkflowControls& controls, const WorkflowHost& host)
-    : c_(controls), desktop_(host.desktop), lists_(host.lists), writer_(host.writer), folders_(host.folders),
-      mounts_(host.mounts), recentLists_(host.recentLists), rememberedValues_(host.rememberedValues), clock_(host.clock)
+FolderListWorkflow::FolderListWorkflow(WorkflowState& state, const WorkflowControls& controls, const WorkflowHost& host)
+    : loadedList_(state, controls.namesList, controls.parentNameEdit, host.folders),
+      values_(state, controls.parentNameEdit, host.desktop, host.rememberedValues, loadedList_),
+      loading_(state, {controls.readmeViewer, controls.parentNameEdit, controls.folderList, controls.fileList},
+               host.desktop, host.lists, host.recentLists, host.mounts, host.clock, loadedList_, values_),
+      saving_(state, controls.folderList, controls.fileList, host.desktop, host.writer, host.recentLists, host.mounts,
+              loadedList_),
+      browsing_(state, {controls.driveList, controls.folderList, controls.fileList}, host.desktop, host.folders,
+                host.recentLists, loadedList_, loading_),
+      press_(state, {controls.namesList, controls.parentNameEdit, controls.folderList}, host.desktop, host.folders,
+             loadedList_),
+      undo_(state, controls.parentNameEdit, host.desktop, host.folders, host.lists, host.mounts, loadedList_, browsing_)
 {
-}
-
-void FolderListWorkflow::resetList()
-{
-    c_.namesList.clear();
-    state_.listState = ListState::NotReady;
-    state_.completionShown = false;
-    state_.preview = ListPreview();
-    state_.rows.clear();
-    c_.parentNameEdit.setMark(ItemMark::None, QString());
 }
 
 }  // namespace kestrune

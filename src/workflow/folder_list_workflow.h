@@ -1,14 +1,21 @@
 #pragma once
 
+#include "browsing.h"
 #include "clock.h"
 #include "controls.h"
 #include "desktop.h"
 #include "folders.h"
+#include "list_loading.h"
 #include "list_reader.h"
+#include "list_saving.h"
+#include "list_values.h"
 #include "list_writer.h"
+#include "loaded_list.h"
 #include "mount_table.h"
+#include "press_command.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
+#include "undo_command.h"
 #include "workflow_state.h"
 
 namespace kestrune {
@@ -35,91 +42,45 @@ struct WorkflowHost {
     const Clock& clock;
 };
 
-// The window's workflow: the state and the handlers that carry one list file
-// from its choice to its folders. A RuntimeError that a handler does not
-// answer itself leaves to the caller (the window's event dispatch).
+// The window's workflow: the handlers that carry one list from its choice to
+// its folders, each answered by the part that owns it, over one state. A
+// RuntimeError that a handler does not answer itself leaves to the caller
+// (the window's event dispatch).
 class FolderListWorkflow {
 public:
-    FolderListWorkflow(const WorkflowControls& controls, const WorkflowHost& host);
+    FolderListWorkflow(WorkflowState& state, const WorkflowControls& controls, const WorkflowHost& host);
 
-    // Browsing and list-file choice (browsing.cpp).
-    void onDriveChanged();
-    void onFolderClicked(const QString& path);
-    void onListFileClicked(const QString& name);
-    // Opens `path` as the person would reach it by hand: a folder is browsed
-    // to; a file's folder is browsed to and the file is clicked there.
-    void openPath(const QString& path);
-    // A list file chosen in 「最近使った一覧」: opened as openPath does; one
-    // that is gone beeps and leaves the menu.
-    void openRecentList(const QString& path);
+    // Browsing and the list file's choice (browsing.h).
+    void onDriveChanged() { browsing_.onDriveChanged(); }
+    void onFolderClicked(const QString& path) { browsing_.onFolderClicked(path); }
+    void onListFileClicked(const QString& name) { browsing_.onListFileClicked(name); }
+    void openPath(const QString& path) { browsing_.openPath(path); }
+    void openRecentList(const QString& path) { browsing_.openRecentList(path); }
 
-    // Reading the chosen list file (list_loading.cpp).
-    void readListFile();
-    // Ctrl+V, 「貼り付け」 or text dropped on the window: `text` (a range
-    // copied from a spreadsheet, say) is the list, read as a list file is,
-    // and made in the folder open in the folder list. Empty text beeps.
-    void pasteList(const QString& text);
-    // Ctrl+S and 「一覧として保存…」 (list_saving.cpp): the list loaded is
-    // written as a list file into the folder open in the folder list, and is
-    // that file from then on.
-    void saveList();
+    // Reading a list (list_loading.h), and keeping it as a file (list_saving.h).
+    void readListFile() { loading_.readListFile(); }
+    void pasteList(const QString& text) { loading_.pasteList(text); }
+    void saveList() { saving_.saveList(); }
 
-    // The create button (folder_creation.cpp).
-    void createFolders();
-    // A double-click on a row of the names list: the completion line opens
-    // the new parent in the file manager.
-    void onNamesRowDoubleClicked(int row);
+    // The preview (loaded_list.h) and the notation's values (list_values.h).
+    void onParentNameEdited() { loadedList_.onParentNameEdited(); }
+    void setFillIn(bool fillIn) { loadedList_.setFillIn(fillIn); }
+    void changeValues() { values_.changeValues(); }
+    void setNotationUsed(bool used) { values_.setNotationUsed(used); }
 
-    // Ctrl+Z and the names list's 「作成を取り消す」 (creation_undo_command.cpp):
-    // removes what the last press made and brings its list back.
-    void undoLastCreation();
-
-    // The preview of every line (line_preview_marks.cpp): worked out again
-    // when the person edits the parent name.
-    void onParentNameEdited();
-
-    // 「値を変更…」 (notation_values.cpp): asks again for the values and the
-    // reference date the list's notation is filled in with.
-    void changeValues();
-    // 「記法を使わない」: every line taken as written (or its notation read again).
-    void setNotationUsed(bool used);
-
-    // 「既存のフォルダーに追加」 (line_preview_marks.cpp): a parent that is
-    // there already is filled in with what it lacks, and the preview
-    // compares every folder with the disk.
-    void setFillIn(bool fillIn);
-
-    WorkflowState& state() { return state_; }
-    const WorkflowState& state() const { return state_; }
+    // The create button (press_command.h) and the undo (undo_command.h).
+    void createFolders() { press_.createFolders(); }
+    void onNamesRowDoubleClicked(int row) { press_.onNamesRowDoubleClicked(row); }
+    void undoLastCreation() { undo_.undoLastCreation(); }
 
 private:
-    // Opens `path` in the folder list; a new folder drops the list loaded.
-    void openFolder(const QString& path);
-    void onFolderChanged();
-    // No list is loaded any more: the names list is empty and the press beeps.
-    void resetList();
-    // Shows `lines` as the list loaded, ready for the press.
-    void showLoadedList(QStringList lines);
-    // Works out the preview for the parent name typed and shows it: the
-    // rows of the names list and the name box's status.
-    void showPreview();
-    // Asks for the values the list and the parent name use (and the date,
-    // when `always` or when dates are used); false when there is nothing to
-    // ask and `always` is false, or the person left the box.
-    bool askForValues(bool always);
-    // Shows the list of `before` again, ready for another press.
-    void restoreList(const ListBeforePress& before);
-
-    WorkflowControls c_;
-    Desktop& desktop_;
-    ListReader& lists_;
-    ListWriter& writer_;
-    Folders& folders_;
-    const MountTable& mounts_;
-    RecentLists& recentLists_;
-    RememberedValues& rememberedValues_;
-    const Clock& clock_;
-    WorkflowState state_;
+    LoadedList loadedList_;
+    ListValues values_;
+    ListLoading loading_;
+    ListSaving saving_;
+    Browsing browsing_;
+    PressCommand press_;
+    UndoCommand undo_;
 };
 
 }  // namespace kestrune

@@ -10,22 +10,6 @@
 
 namespace kestrune {
 
-qsizetype CreationRecord::parentsMade() const
-{
-    return std::count_if(made.cbegin(), made.cend(),
-                         [](const MadeFolder& folder) { return !folder.path.contains(pathSeparator); });
-}
-
-QString CreationRecord::parentPath() const
-{
-    return parents.isEmpty() ? QString() : joinPath(basePath, parents.first().name);
-}
-
-QString CreationRecord::pathOf(const MadeFolder& folder) const
-{
-    return joinPath(basePath, folder.path);
-}
-
 namespace {
 
 // Makes the parent, adding "#" while an entry of that name exists; or, to
@@ -33,12 +17,17 @@ namespace {
 // no other program can take the name between a look and the make. The "#"
 // search ends when the name grows past what the file system accepts: the
 // folder maker then fails with "name too long".
-MadeFolder reachParentFolder(OpenFolder& base, QString name, ParentChoice choice, CreationRecord& record)
+MadeEntry reachParentFolder(OpenFolder& base, QString name, ParentChoice choice, CreationRecord& record,
+                            PressJournal* journal)
 {
     for (;;) {
         if (const std::optional<FolderId> id = base.makeFolder(name)) {
-            record.made.append({name, *id});
+            record.made.append({name, *id, EntryKind::Folder, {}});
             record.parents.append({name, true});
+            if (journal) {
+                journal->made(record.made.constLast());
+                journal->parentReached(record.parents.constLast());
+            }
             return record.made.constLast();
         }
         if (choice == ParentChoice::FillIn) {
@@ -48,7 +37,9 @@ MadeFolder reachParentFolder(OpenFolder& base, QString name, ParentChoice choice
             if (there.kind != EntryKind::Folder)
                 throw RuntimeError(PathNotFound, texts::levelNotAFolder.arg(joinPath(base.path(), name)));
             record.parents.append({name, false});
-            return {name, there.id};
+            if (journal)
+                journal->parentReached(record.parents.constLast());
+            return {name, there.id, EntryKind::Folder, {}};
         }
         name += u'#';
     }
@@ -85,11 +76,12 @@ bool makeOrKeepFolder(OpenFolder& above, const QString& name, FolderId& id)
 }  // namespace
 
 void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
-                    const QList<LinePreview>& preview, CreationRecord& record, CreationProgress* progress)
+                    const QList<LinePreview>& preview, CreationRecord& record, PressProgress* progress,
+                    PressJournal* journal)
 {
     record.basePath = base->path();
     record.baseId = base->id();
-    const MadeFolder parent = reachParentFolder(*base, parentName, choice, record);
+    const MadeEntry parent = reachParentFolder(*base, parentName, choice, record, journal);
     const qsizetype outcome = record.parents.size() - 1;
 
     // The levels of the line before stay open for the next line; the parent
@@ -135,8 +127,10 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
                 } else {
                     const bool made = makeOrKeepFolder(above, name, id);
                     if (made) {
-                        record.made.append({path, id});
+                        record.made.append({path, id, EntryKind::Folder, {}});
                         ++record.parents[outcome].foldersMade;
+                        if (journal)
+                            journal->made(record.made.constLast());
                     }
                     done.insert(path, {id, made});
                 }

@@ -299,35 +299,9 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
     return preview;
 }
 
-namespace {
-
-QString toolTipOf(const LinePreview& preview)
-{
-    switch (preview.status) {
-    case LineStatus::Ok:
-        return texts::previewMade + preview.folder;
-    case LineStatus::Blank:
-        return texts::previewBlank;
-    case LineStatus::Repeat:
-        return texts::previewRepeat.arg(preview.sameAsLine);
-    case LineStatus::Refused:
-        return texts::previewRefused.arg(preview.reason);
-    case LineStatus::Unsafe:
-    case LineStatus::Notation:
-        return texts::previewMade + preview.folder + texts::previewWarning + preview.reason;
-    case LineStatus::Waiting:
-        return preview.reason;
-    case LineStatus::Exists:
-        return texts::previewExists.arg(preview.folder);
-    }
-    return {};
-}
-
-}  // namespace
-
 QString toolTipFor(const LinePreview& preview)
 {
-    const QString tip = toolTipOf(preview);
+    const QString tip = traitsOf(preview.status).toolTip(preview);
     return preview.composed ? tip + u'\n' + texts::previewComposed : tip;
 }
 

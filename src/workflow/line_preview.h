@@ -1,6 +1,7 @@
 #pragma once
 
 #include "folder_names.h"
+#include "line_status.h"
 #include "mount_table.h"
 
 #include <QList>
@@ -13,24 +14,6 @@
 // refused press can name every line at fault. Pure: the caller supplies the
 // target's limits and file system, read from the host elsewhere.
 namespace kestrune {
-
-enum class LineStatus {
-    Ok,        // made as written
-    Blank,     // nothing to make
-    Repeat,    // the same folder as an earlier line: counts as done
-    Refused,   // the press refuses the whole list because of this line
-    Unsafe,    // made, but Windows cannot hold the name or changes it
-    Notation,  // made as written, but a {…} in it fits no notation
-    Waiting,   // makes nothing until a value it asks for is given
-    Exists,    // filling in an existing folder: it is there already and is used as it is
-};
-
-// True for the statuses whose folder the press makes (or finds there).
-constexpr bool makesFolder(LineStatus status)
-{
-    return status == LineStatus::Ok || status == LineStatus::Unsafe || status == LineStatus::Notation ||
-           status == LineStatus::Exists;
-}
 
 struct LinePreview {
     LineStatus status = LineStatus::Blank;

@@ -1,5 +1,5 @@
-#include "folder_list_workflow.h"
-#include "folder_names.h"
+#include "list_loading.h"
+
 #include "folder_paths.h"
 #include "list_text.h"
 #include "table_reading.h"
@@ -14,7 +14,15 @@ bool isReadmePath(const QString& listFilePath)
     return listFilePath.contains(texts::readmeMarker, Qt::CaseSensitive);
 }
 
-void FolderListWorkflow::readListFile()
+ListLoading::ListLoading(WorkflowState& state, const LoadingControls& controls, Desktop& desktop, ListReader& lists,
+                         RecentLists& recentLists, const MountTable& mounts, const Clock& clock, LoadedList& loadedList,
+                         ListValues& values)
+    : state_(state), c_(controls), desktop_(desktop), lists_(lists), recentLists_(recentLists), mounts_(mounts),
+      clock_(clock), loadedList_(loadedList), values_(values)
+{
+}
+
+void ListLoading::readListFile()
 {
     state_.preview = ListPreview();
     state_.rows.clear();
@@ -45,7 +53,7 @@ void FolderListWorkflow::readListFile()
     showLoadedList(linesFromTable(lines));
 }
 
-void FolderListWorkflow::pasteList(const QString& text)
+void ListLoading::pasteList(const QString& text)
 {
     if (text.isEmpty()) {
         desktop_.beep();
@@ -59,26 +67,22 @@ void FolderListWorkflow::pasteList(const QString& text)
         return;
     }
     // A list of its own, in the folder open now: no file is chosen.
-    resetList();
+    loadedList_.reset();
     c_.fileList.choose(QString());
     state_.baseFolder = withTrailingSeparator(c_.folderList.path());
     state_.listFilePath.clear();
     showLoadedList(linesFromTable(*lines));
 }
 
-void FolderListWorkflow::showLoadedList(QStringList lines)
+void ListLoading::showLoadedList(QStringList lines)
 {
-    state_.lines = std::move(lines);
-    state_.listState = ListState::Ready;
-    c_.parentNameEdit.setText(texts::defaultParentName);
-    c_.parentNameEdit.selectAllAndFocus();
     // Every line explains itself before anything is made; the values its
     // notation asks for are asked with the list in view.
     state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
     state_.notation.values = NotationValues{clock_.today(), {}};
-    showPreview();
-    if (askForValues(false)) {
-        showPreview();
+    loadedList_.show(std::move(lines));
+    if (values_.ask(false)) {
+        loadedList_.showPreview();
         c_.parentNameEdit.selectAllAndFocus();
     }
 }

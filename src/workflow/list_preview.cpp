@@ -15,36 +15,12 @@ namespace {
 // Parents listed in the name box's tool tip; the rest are counted.
 constexpr qsizetype mostParentsShown = 20;
 
-// How much a status weighs when a line stands for several folders: the
-// line shows the heaviest of its results.
-int weightOf(LineStatus status)
-{
-    switch (status) {
-    case LineStatus::Blank:
-        return 0;
-    case LineStatus::Exists:
-        return 1;
-    case LineStatus::Repeat:
-    case LineStatus::Ok:
-        return 2;
-    case LineStatus::Notation:
-        return 3;
-    case LineStatus::Unsafe:
-        return 4;
-    case LineStatus::Waiting:
-        return 5;
-    case LineStatus::Refused:
-        return 6;
-    }
-    return 0;
-}
-
 // The heaviest of `previews`, with its reason.
 const LinePreview* heaviest(const QList<LinePreview>& previews, qsizetype first, qsizetype count)
 {
     const LinePreview* worst = nullptr;
     for (qsizetype index = first; index < first + count; ++index) {
-        if (worst == nullptr || weightOf(previews.at(index).status) > weightOf(worst->status))
+        if (worst == nullptr || traitsOf(previews.at(index).status).weight > traitsOf(worst->status).weight)
             worst = &previews.at(index);
     }
     return worst;
@@ -312,7 +288,7 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
     if (row.status == LineStatus::Repeat)
         row.status = LineStatus::Ok;
     row.toolTip = texts::lineMakesFolders.arg(line.count);
-    if (worst != nullptr && weightOf(worst->status) > weightOf(LineStatus::Ok))
+    if (worst != nullptr && traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
         row.toolTip += u'\n' + toolTipFor(*worst);
     rows.append(row);
     for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
@@ -344,7 +320,7 @@ PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& ta
         row.status = tableRow.count > 0 ? LineStatus::Refused : LineStatus::Blank;
     } else if (const LinePreview* worst = heaviest(preview.entries, tableRow.firstEntry, tableRow.entryCount)) {
         row.status = worst->status == LineStatus::Repeat ? LineStatus::Ok : worst->status;
-        if (weightOf(worst->status) > weightOf(LineStatus::Ok))
+        if (traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
             row.toolTip += u'\n' + toolTipFor(*worst);
     }
     return row;

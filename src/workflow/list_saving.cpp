@@ -1,4 +1,5 @@
-#include "folder_list_workflow.h"
+#include "list_saving.h"
+
 #include "folder_paths.h"
 #include "workflow_texts.h"
 
@@ -22,9 +23,16 @@ QString listFileNameFrom(const QString& typed)
 
 }  // namespace
 
-void FolderListWorkflow::saveList()
+ListSaving::ListSaving(WorkflowState& state, FolderList& folderList, FileList& fileList, Desktop& desktop,
+                       ListWriter& writer, RecentLists& recentLists, const MountTable& mounts, LoadedList& loadedList)
+    : state_(state), folderList_(folderList), fileList_(fileList), desktop_(desktop), writer_(writer),
+      recentLists_(recentLists), mounts_(mounts), loadedList_(loadedList)
 {
-    if (state_.listState != ListState::Ready || isReadmePath(state_.listFilePath)) {
+}
+
+void ListSaving::saveList()
+{
+    if (!loadedList_.awaitsPress()) {
         desktop_.beep();
         return;
     }
@@ -38,7 +46,7 @@ void FolderListWorkflow::saveList()
         desktop_.showMessage(texts::badListFileName.arg(*typed), texts::saveListTitle);
         return;
     }
-    const QString folder = c_.folderList.path();
+    const QString folder = folderList_.path();
     const QString path = joinPath(folder, name);
     try {
         writer_.writeList(path, state_.lines, false);
@@ -55,11 +63,11 @@ void FolderListWorkflow::saveList()
     state_.listFilePath = path;
     state_.baseFolder = withTrailingSeparator(folder);
     recentLists_.add(path);
-    c_.folderList.setPath(folder);
-    c_.fileList.setPath(folder);
-    c_.fileList.choose(name);
+    folderList_.setPath(folder);
+    fileList_.setPath(folder);
+    fileList_.choose(name);
     state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
-    showPreview();
+    loadedList_.showPreview();
 }
 
 }  // namespace kestrune

@@ -13,6 +13,7 @@ inline const QString insertDisk = QStringLiteral("ＦＤをセットしてくだ
 inline const QString badParentName = QStringLiteral("親ディレクトリ名が正しくありません！");
 inline const QString badFolderNames = QStringLiteral("作成できないフォルダー名があります！");
 inline const QString noBaseFolder = QStringLiteral("作成先のフォルダーが決まっていません: %1");
+inline const QString baseNotAFolder = QStringLiteral("%1: フォルダーではありません");
 
 // Saving a list as a file.
 inline const QString saveListPrompt = QStringLiteral("一覧のファイル名（開いているフォルダーに保存します）:");

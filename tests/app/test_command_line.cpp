@@ -1,5 +1,6 @@
 #include "fake_folders.h"
 #include "headless_creation.h"
+#include "line_status.h"
 #include "mounted_volumes.h"
 #include "posix_list_reader.h"
 #include "workflow_fixture.h"
@@ -135,6 +136,13 @@ private slots:
         QTest::newRow("unknown option") << args({"--create", "LIST", "--bogus"}) << QByteArray("a\n") << QByteArray()
                                         << QStringList() << 2 << QString()
                                         << QStringLiteral("不明なオプションです: --bogus\n詳しくは") << untouched;
+        QTest::newRow("ambiguous shortening")
+            << args({"--create", "LIST", "--d"}) << QByteArray("a\n") << QByteArray() << QStringList() << 2 << QString()
+            << QStringLiteral("--d はあいまいです") << untouched;
+        QTest::newRow("a value is no option")
+            << args({"--create", "LIST", "--parent", "--lit"}) << QByteArray("a\n") << QByteArray() << QStringList()
+            << 0 << QStringLiteral("TEMP/--lit\n") << QString()
+            << QStringList{QStringLiteral("--lit"), QStringLiteral("--lit/a"), QStringLiteral("into")};
         QTest::newRow("flag given a value")
             << args({"--create", "LIST", "--dry-run=yes"}) << QByteArray("a\n") << QByteArray() << QStringList() << 2
             << QString() << QStringLiteral("--dry-run は値をとりません") << untouched;
@@ -179,6 +187,9 @@ private slots:
                             << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("help") << args({"--help"}) << QByteArray() << QByteArray() << QStringList() << 0
                               << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
+        QTest::newRow("help whatever follows")
+            << args({"--help", "--bogus"}) << QByteArray() << QByteArray() << QStringList() << 0
+            << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("version") << args({"--version"}) << QByteArray() << QByteArray() << QStringList() << 0
                                  << QStringLiteral("kestrune 0.03\n") << QString() << untouched;
     }
@@ -250,6 +261,24 @@ private slots:
 
     // A failure half-way cannot be had from a real disk on demand: the
     // folder maker fails at its third folder instead.
+    // --help names exactly the words a dry run can print.
+    void helpNamesEveryDryRunStatus()
+    {
+        QProcess program;
+        program.start(QStringLiteral(KESTRUNE_BINARY), {QStringLiteral("--help")});
+        QVERIFY(program.waitForFinished());
+        const QString help = QString::fromUtf8(program.readAllStandardOutput());
+        const qsizetype at = help.indexOf(QStringLiteral("状態: "));
+        QVERIFY(at >= 0);
+        const QString named = help.mid(at + 4, help.indexOf(u'\n', at) - at - 4);
+        QStringList printed;
+        for (const StatusTraits& status : statusTable()) {
+            if (status.dryRunField != DryRunField::Never)
+                printed.append(status.word.toString());
+        }
+        QCOMPARE(named.split(QStringLiteral(", ")), printed);
+    }
+
     void failureHalfWayListsWhatStays()
     {
         QTemporaryDir scratch;

@@ -46,7 +46,7 @@ struct Running {
         program.start();
     }
     MainWindow& window() { return program.window(); }
-    WorkflowState& state() { return program.workflow().state(); }
+    const WorkflowState& state() const { return program.state(); }
     QStringList names()
     {
         QStringList out;

@@ -183,8 +183,9 @@ struct MemoryFixture {
     test::FakeClock clock;
     RecentLists recentLists{settings()};
     RememberedValues rememberedValues{settings()};
+    WorkflowState state;
     FolderListWorkflow workflow{
-        WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
+        state, WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
         WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock}};
 };
 
@@ -197,7 +198,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MemoryFixture f;
     f.lists.contents = bytes;
-    WorkflowState& state = f.workflow.state();
+    WorkflowState& state = f.state;
     f.readmeViewer.visible = false;
     f.parentNameEdit.contents = QStringLiteral("typed");
     // As the file click leaves it for the reading.

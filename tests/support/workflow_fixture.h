@@ -37,7 +37,7 @@ struct WorkflowFixture {
         state().baseFolder = baseFolder;
         workflow.readListFile();
     }
-    WorkflowState& state() { return workflow.state(); }
+    WorkflowState& state() { return workflowState; }
 
     FakeItemList namesList;
     FakeNameBox parentNameEdit;
@@ -54,8 +54,9 @@ struct WorkflowFixture {
     TemporarySettings settings;
     RecentLists recentLists{settings.settings};
     RememberedValues rememberedValues{settings.settings};
+    WorkflowState workflowState;
     FolderListWorkflow workflow{
-        WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
+        workflowState, WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
         WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock}};
 };
 

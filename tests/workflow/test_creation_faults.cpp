@@ -36,7 +36,7 @@ std::optional<RuntimeError> press(WorkflowFixture& f)
 
 // Once line 1 is made, swaps a level of the new tree and a link in one
 // step, as another program could (renameat2 with RENAME_EXCHANGE).
-class SwapAfterFirstLine final : public CreationProgress {
+class SwapAfterFirstLine final : public PressProgress {
 public:
     SwapAfterFirstLine(const CreationRecord& record, QString level, QString link)
         : record_(record), level_(std::move(level)), link_(std::move(link))
@@ -162,8 +162,8 @@ private slots:
         PosixFolders folders;
 
         const std::optional<RuntimeError> error = raisedError([&] {
-            makeFolderTree(folders.openFolder(base), QStringLiteral("P"), ParentChoice::NewName, preview, record,
-                           &swap);
+            makeFolderTree(folders.openFolder(base), QStringLiteral("P"), ParentChoice::NewName, preview, record, &swap,
+                           nullptr);
         });
 
         QVERIFY(swap.swapped);
@@ -175,7 +175,7 @@ private slots:
         QVERIFY2(error->description().startsWith(swap.swappedPath + QStringLiteral(": ")),
                  qPrintable(error->description()));
         QStringList recorded;
-        for (const MadeFolder& folder : record.made)
+        for (const MadeEntry& folder : record.made)
             recorded.append(folder.path);
         QCOMPARE(recorded, made);
     }

@@ -31,15 +31,16 @@ std::optional<RuntimeError> press(Folders& folders, const QString& base, const Q
                                   CreationRecord& record)
 {
     const QList<LinePreview> preview = previewLines(lines, PreviewTarget{base + u'/', u"親"_s});
-    return raisedError(
-        [&] { makeFolderTree(folders.openFolder(base), u"親"_s, ParentChoice::NewName, preview, record); });
+    return raisedError([&] {
+        makeFolderTree(folders.openFolder(base), u"親"_s, ParentChoice::NewName, preview, record, nullptr, nullptr);
+    });
 }
 
 // The folders a record still holds, relative to its base.
 QStringList recorded(const CreationRecord& record)
 {
     QStringList out;
-    for (const MadeFolder& made : record.made)
+    for (const MadeEntry& made : record.made)
         out.append(made.path);
     return out;
 }
@@ -279,9 +280,9 @@ private slots:
         record.basePath = u"/t"_s;
         record.parents.append({u"親#"_s, parent});
         if (parent)
-            record.made.append({u"親#"_s, FolderId{}});
+            record.made.append({u"親#"_s, FolderId{}, EntryKind::Folder, {}});
         for (int n = 1; n <= 3; ++n)
-            record.made.append({u"親#/%1"_s.arg(n), FolderId{}});
+            record.made.append({u"親#/%1"_s.arg(n), FolderId{}, EntryKind::Folder, {}});
         QCOMPARE(undoQuestion(record), question);
     }
 };

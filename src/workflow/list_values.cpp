@@ -1,11 +1,19 @@
-#include "folder_list_workflow.h"
+#include "list_values.h"
+
 #include "folder_names.h"
 
 namespace kestrune {
 
-bool FolderListWorkflow::askForValues(bool always)
+ListValues::ListValues(WorkflowState& state, NameBox& parentNameEdit, Desktop& desktop,
+                       RememberedValues& rememberedValues, LoadedList& loadedList)
+    : state_(state), parentNameEdit_(parentNameEdit), desktop_(desktop), rememberedValues_(rememberedValues),
+      loadedList_(loadedList)
 {
-    const QString parentName = parentNameFrom(c_.parentNameEdit.text());
+}
+
+bool ListValues::ask(bool always)
+{
+    const QString parentName = parentNameFrom(parentNameEdit_.text());
     ValueQuestion question;
     // Unasked, only what the preview waits for: at a load no value is given
     // yet, and most lists ask for nothing (no second pass over their lines).
@@ -35,21 +43,21 @@ bool FolderListWorkflow::askForValues(bool always)
     return true;
 }
 
-void FolderListWorkflow::changeValues()
+void ListValues::changeValues()
 {
-    if (state_.listState != ListState::Ready || isReadmePath(state_.listFilePath)) {
+    if (!loadedList_.awaitsPress()) {
         desktop_.beep();
         return;
     }
-    if (askForValues(true))
-        showPreview();
+    if (ask(true))
+        loadedList_.showPreview();
 }
 
-void FolderListWorkflow::setNotationUsed(bool used)
+void ListValues::setNotationUsed(bool used)
 {
     state_.notation.literal = !used;
-    if (state_.listState == ListState::Ready && !isReadmePath(state_.listFilePath))
-        showPreview();
+    if (loadedList_.awaitsPress())
+        loadedList_.showPreview();
 }
 
 }  // namespace kestrune

@@ -1,8 +1,6 @@
+#include "undo_command.h"
+
 #include "creation_undo.h"
-#include "folder_list_workflow.h"
-#include "folder_names.h"
-#include "folder_paths.h"
-#include "line_preview.h"
 #include "table_reading.h"
 #include "workflow_texts.h"
 
@@ -10,7 +8,14 @@
 
 namespace kestrune {
 
-void FolderListWorkflow::undoLastCreation()
+UndoCommand::UndoCommand(WorkflowState& state, NameBox& parentNameEdit, Desktop& desktop, Folders& folders,
+                         ListReader& lists, const MountTable& mounts, LoadedList& loadedList, Browsing& browsing)
+    : state_(state), parentNameEdit_(parentNameEdit), desktop_(desktop), folders_(folders), lists_(lists),
+      mounts_(mounts), loadedList_(loadedList), browsing_(browsing)
+{
+}
+
+void UndoCommand::undoLastCreation()
 {
     if (state_.lastCreation.isEmpty()) {
         desktop_.beep();
@@ -37,7 +42,7 @@ void FolderListWorkflow::undoLastCreation()
     // The folder list shows the list's folder again, without the removed parent.
     const QString listFolder = before->baseFolder;
     try {
-        openFolder(listFolder);
+        browsing_.openFolder(listFolder);
     } catch (const RuntimeError&) {  // the list's folder is gone: the check below says so
     }
     desktop_.showMessage(undoReport(outcome), texts::undoTitle);
@@ -51,26 +56,26 @@ void FolderListWorkflow::undoLastCreation()
     } catch (const RuntimeError&) {
     }
     if (!unchanged) {
-        resetList();
+        loadedList_.reset();
         desktop_.showMessage(texts::listChangedSincePress.arg(before->listFilePath), texts::undoTitle);
         return;
     }
     restoreList(*before);
 }
 
-void FolderListWorkflow::restoreList(const ListBeforePress& before)
+void UndoCommand::restoreList(const ListBeforePress& before)
 {
-    resetList();
+    loadedList_.reset();
     state_.listFilePath = before.listFilePath;
     state_.baseFolder = before.baseFolder;
     state_.lines = before.lines;
     // Its values and date; whether the notation is read stays as the menu says.
     state_.notation.values = before.notation.values;
-    c_.parentNameEdit.setText(before.typedParentName);
+    parentNameEdit_.setText(before.typedParentName);
     state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
-    showPreview();
     state_.listState = ListState::Ready;
-    c_.parentNameEdit.setFocus();
+    loadedList_.showPreview();
+    parentNameEdit_.setFocus();
 }
 
 }  // namespace kestrune

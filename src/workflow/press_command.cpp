@@ -1,13 +1,7 @@
-#include "disk_comparison.h"
-#include "folder_list_workflow.h"
-#include "folder_names.h"
-#include "folder_tree.h"
-#include "runtime_error.h"
+#include "press_command.h"
+
+#include "press_run.h"
 #include "workflow_texts.h"
-
-#include <QDir>
-
-#include <cstdint>
 
 namespace kestrune {
 
@@ -15,7 +9,7 @@ namespace {
 
 // Marks each row as its folder is made, so that the person sees the press
 // advance, and keeps the window painted meanwhile.
-class RowMarks final : public CreationProgress {
+class RowMarks final : public PressProgress {
 public:
     RowMarks(ItemList& rows, Desktop& desktop, const QList<LinePreview>& entries, const QList<PreviewRow>& shown)
         : rows_(rows), desktop_(desktop), entries_(entries), rowOfEntry_(entries.size(), -1)
@@ -29,18 +23,8 @@ public:
     void folderDone(qsizetype entry) override
     {
         const LinePreview& line = entries_.at(entry);
-        switch (line.status) {
-        case LineStatus::Repeat:
-            rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Made, texts::rowRepeatDone.arg(line.sameAsLine));
-            break;
-        case LineStatus::Exists:
-            // Used as it was: it keeps its grey mark.
-            rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Exists, toolTipFor(line));
-            break;
-        default:
-            rows_.setItemMark(rowOfEntry_.at(entry), ItemMark::Made, texts::rowMade + line.folder);
-            break;
-        }
+        const StatusTraits& traits = traitsOf(line.status);
+        rows_.setItemMark(rowOfEntry_.at(entry), traits.doneMark, traits.doneToolTip(line));
         desktop_.keepResponsive();
     }
 
@@ -82,67 +66,54 @@ QString completionDetails(const CreationRecord& record)
 
 }  // namespace
 
-void FolderListWorkflow::createFolders()
+PressCommand::PressCommand(WorkflowState& state, const PressControls& controls, Desktop& desktop, Folders& folders,
+                           LoadedList& loadedList)
+    : state_(state), c_(controls), desktop_(desktop), folders_(folders), loadedList_(loadedList)
+{
+}
+
+void PressCommand::createFolders()
 {
     if (state_.listState != ListState::Ready) {
         desktop_.beep();
         return;
     }
-    const auto refuse = [this](const QString& message) {
-        desktop_.beep();
-        desktop_.showMessage(message);
-    };
-
     // Every check comes before the first folder is made, so that a refused
     // press leaves the disk and the window as they were.
-    const QString typedName = c_.parentNameEdit.text();
-    const PreviewTarget target{state_.baseFolder, parentNameFrom(typedName), state_.volume};
-    const QStringList& lines = state_.lines;
-    state_.preview = previewList(lines, target, state_.notation);
-    if (const QString refusal = state_.preview.refusal(); !refusal.isEmpty()) {
-        refuse(refusal);
+    const PressRequest request = loadedList_.request();
+    const PressPlan plan = planPress(request, folders_, PlanUse::Press);
+    state_.preview = plan.preview;
+    if (const QString refusal = plan.refusal(); !refusal.isEmpty()) {
+        desktop_.beep();
+        desktop_.showMessage(refusal);
         return;
     }
-    // A relative base would put the folders wherever the program was started.
-    if (!QDir::isAbsolutePath(state_.baseFolder))
-        throw RuntimeError(PathNotFound, texts::noBaseFolder.arg(state_.baseFolder));
-    // Opened once: the disk is compared, and the folders made, through it.
-    const std::shared_ptr<OpenFolder> base = folders_.openFolder(state_.baseFolder);
-    if (state_.fillIn) {
-        compareWithDisk(state_.preview, *base, state_.volume.windowsFileSystem);
-        if (const QString refusal = state_.preview.refusal(); !refusal.isEmpty()) {
-            refuse(refusal);
-            return;
-        }
-    }
+    if (plan.baseError)
+        throw *plan.baseError;
 
     // On a failure the error leaves from here: the folders made so far stay
     // (and are recorded for the undo), the rows show how far the press got,
     // the list stays ready for another try, and the pointer comes back.
-    const BusyPointerGuard busy(desktop_);
-    RowMarks marks(c_.namesList, desktop_, state_.preview.entries, state_.rows);
-    CreationRecord record;
+    PressOutcome outcome;
+    {
+        const BusyPointerGuard busy(desktop_);
+        RowMarks marks(c_.namesList, desktop_, plan.preview.entries, state_.rows);
+        outcome = carryOutPress(plan, &marks);
+    }
     // Kept for the undo: the record of a press that made anything, and the
     // list as it stood, so that the undo can bring both back.
-    const auto keepForUndo = [&] {
-        if (record.isEmpty())
-            return;
-        state_.lastCreation = record;
-        state_.beforeLastCreation =
-            ListBeforePress{state_.listFilePath, state_.baseFolder, typedName, lines, state_.notation};
-    };
-    const ParentChoice choice = state_.fillIn ? ParentChoice::FillIn : ParentChoice::NewName;
-    try {
-        // Each parent gets the same tree, in order.
-        for (qsizetype parent = 0; parent < state_.preview.parents.size(); ++parent)
-            makeFolderTree(base, state_.preview.parents.at(parent).folder, choice, state_.preview.entriesFor(parent),
-                           record, &marks);
-    } catch (const RuntimeError&) {
-        keepForUndo();
-        throw;
+    if (!outcome.record.isEmpty()) {
+        state_.lastCreation = outcome.record;
+        state_.beforeLastCreation = ListBeforePress{request.listFilePath, state_.baseFolder, request.typedParentName,
+                                                    request.lines, request.notation};
     }
-    keepForUndo();
+    if (outcome.failure)
+        throw *outcome.failure;
+    showCompletion(outcome.record);
+}
 
+void PressCommand::showCompletion(const CreationRecord& record)
+{
     state_.listState = ListState::NotReady;
     state_.preview = ListPreview();
     state_.rows.clear();
@@ -160,7 +131,7 @@ void FolderListWorkflow::createFolders()
     }
 }
 
-void FolderListWorkflow::onNamesRowDoubleClicked(int row)
+void PressCommand::onNamesRowDoubleClicked(int row)
 {
     const CreationRecord& made = state_.lastCreation;
     if (!state_.completionShown || row != 0 || made.parents.isEmpty())

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "controls.h"
+#include "desktop.h"
+#include "folders.h"
+#include "list_loading.h"
+#include "loaded_list.h"
+#include "recent_lists.h"
+#include "workflow_state.h"
+
+namespace kestrune {
+
+// The controls browsing moves between.
+struct BrowsingControls {
+    DriveList& driveList;
+    FolderList& folderList;
+    FileList& fileList;
+};
+
+// Choosing a drive, a folder and a list file, by hand or by path.
+class Browsing {
+public:
+    Browsing(WorkflowState& state, const BrowsingControls& controls, Desktop& desktop, Folders& folders,
+             RecentLists& recentLists, LoadedList& loadedList, ListLoading& loading);
+
+    void onDriveChanged();
+    void onFolderClicked(const QString& path);
+    void onListFileClicked(const QString& name);
+    // Opens `path` as the person would reach it by hand: a folder is browsed
+    // to; a file's folder is browsed to and the file is clicked there.
+    void openPath(const QString& path);
+    // A list file chosen in 「最近使った一覧」: opened as openPath does; one
+    // that is gone beeps and leaves the menu.
+    void openRecentList(const QString& path);
+    // Opens `path` in the folder list; a new folder drops the list loaded.
+    void openFolder(const QString& path);
+
+private:
+    WorkflowState& state_;
+    BrowsingControls c_;
+    Desktop& desktop_;
+    Folders& folders_;
+    RecentLists& recentLists_;
+    LoadedList& loadedList_;
+    ListLoading& loading_;
+};
+
+}  // namespace kestrune

@@ -1,0 +1,88 @@
+#include "loaded_list.h"
+
+#include "workflow_texts.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace kestrune {
+
+namespace {
+
+bool sameShape(const QList<PreviewRow>& a, const QList<PreviewRow>& b)
+{
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), [](const PreviewRow& x, const PreviewRow& y) {
+        return x.indent == y.indent && x.text == y.text;
+    });
+}
+
+}  // namespace
+
+LoadedList::LoadedList(WorkflowState& state, ItemList& namesList, NameBox& parentNameEdit, Folders& folders)
+    : state_(state), namesList_(namesList), parentNameEdit_(parentNameEdit), folders_(folders)
+{
+}
+
+void LoadedList::reset()
+{
+    namesList_.clear();
+    state_.listState = ListState::NotReady;
+    state_.completionShown = false;
+    state_.preview = ListPreview();
+    state_.rows.clear();
+    parentNameEdit_.setMark(ItemMark::None, QString());
+}
+
+void LoadedList::show(QStringList lines)
+{
+    state_.lines = std::move(lines);
+    state_.listState = ListState::Ready;
+    parentNameEdit_.setText(texts::defaultParentName);
+    parentNameEdit_.selectAllAndFocus();
+    showPreview();
+}
+
+bool LoadedList::awaitsPress() const
+{
+    return state_.listState == ListState::Ready && !isReadmePath(state_.listFilePath);
+}
+
+PressRequest LoadedList::request() const
+{
+    return PressRequest{state_.lines,           state_.listFilePath, PressTarget{state_.baseFolder, state_.volume},
+                        parentNameEdit_.text(), state_.notation,     state_.fillIn};
+}
+
+void LoadedList::showPreview()
+{
+    state_.preview = planPress(request(), folders_, PlanUse::Preview).preview;
+    QList<PreviewRow> rows = previewRows(state_.lines, state_.preview);
+    // Typing in the name box changes the statuses, not the rows: only a new
+    // value or date adds or removes rows.
+    if (!sameShape(rows, state_.rows)) {
+        namesList_.clear();
+        for (const PreviewRow& row : std::as_const(rows))
+            namesList_.addItem(row.text, row.indent);
+    }
+    for (qsizetype index = 0; index < rows.size(); ++index)
+        namesList_.setItemMark(static_cast<int>(index), traitsOf(rows.at(index).status).mark, rows.at(index).toolTip);
+    state_.rows = std::move(rows);
+    const PreviewRow parent = parentRow(state_.preview);
+    parentNameEdit_.setMark(traitsOf(parent.status).mark, parent.toolTip);
+}
+
+void LoadedList::onParentNameEdited()
+{
+    // Only a names list waiting for the press follows the name; the Readme
+    // viewer and the completion line have no preview.
+    if (awaitsPress())
+        showPreview();
+}
+
+void LoadedList::setFillIn(bool fillIn)
+{
+    state_.fillIn = fillIn;
+    onParentNameEdited();
+}
+
+}  // namespace kestrune

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "controls.h"
+#include "desktop.h"
+#include "folders.h"
+#include "loaded_list.h"
+#include "workflow_state.h"
+
+namespace kestrune {
+
+// The controls the press shows its progress and its outcome in.
+struct PressControls {
+    ItemList& namesList;
+    NameBox& parentNameEdit;
+    FolderList& folderList;
+};
+
+// The create button: plans a press of the list loaded, carries it out while
+// marking the rows, and shows the completion line.
+class PressCommand {
+public:
+    PressCommand(WorkflowState& state, const PressControls& controls, Desktop& desktop, Folders& folders,
+                 LoadedList& loadedList);
+
+    // A RuntimeError that stops the press leaves to the caller (the window's
+    // event dispatch), after what was made is kept for the undo.
+    void createFolders();
+    // A double-click on a row of the names list: the completion line opens
+    // the new parent in the file manager.
+    void onNamesRowDoubleClicked(int row);
+
+private:
+    void showCompletion(const CreationRecord& record);
+
+    WorkflowState& state_;
+    PressControls c_;
+    Desktop& desktop_;
+    Folders& folders_;
+    LoadedList& loadedList_;
+};
+
+}  // namespace kestrune

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "browsing.h"
+#include "controls.h"
+#include "desktop.h"
+#include "folders.h"
+#include "list_reader.h"
+#include "loaded_list.h"
+#include "mount_table.h"
+#include "workflow_state.h"
+
+namespace kestrune {
+
+// Ctrl+Z and the names list's 「作成を取り消す」: removes what the last press
+// made and brings its list back, ready for a corrected press.
+class UndoCommand {
+public:
+    UndoCommand(WorkflowState& state, NameBox& parentNameEdit, Desktop& desktop, Folders& folders, ListReader& lists,
+                const MountTable& mounts, LoadedList& loadedList, Browsing& browsing);
+
+    void undoLastCreation();
+
+private:
+    // Shows the list of `before` again, ready for another press.
+    void restoreList(const ListBeforePress& before);
+
+    WorkflowState& state_;
+    NameBox& parentNameEdit_;
+    Desktop& desktop_;
+    Folders& folders_;
+    ListReader& lists_;
+    const MountTable& mounts_;
+    LoadedList& loadedList_;
+    Browsing& browsing_;
+};
+
+}  // namespace kestrune
