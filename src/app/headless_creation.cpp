@@ -52,11 +52,12 @@ void HeadlessCreation::printDryRun(const ListPreview& preview, const QString& ba
     // With several parents, each folder once per parent, its path in front.
     const bool severalParents = preview.parents.size() > 1;
     for (qsizetype parent = 0; parent < std::max<qsizetype>(preview.parents.size(), 1); ++parent) {
-        const QList<LinePreview>& entries = preview.parents.isEmpty() ? preview.entries : preview.entriesFor(parent);
+        const ParentShare share =
+            preview.parents.isEmpty() ? ParentShare{preview.entries, {}} : preview.shareOf(parent);
         const QString prefix =
             severalParents ? joinPath(baseFolder, preview.parents.at(parent).folder) + u'/' : QString();
-        for (qsizetype index = 0; index < entries.size(); ++index)
-            text += dryRunRow(preview.expanded.entries.at(index).line + 1, entries.at(index), prefix);
+        for (qsizetype at = 0; at < share.entries.size(); ++at)
+            text += dryRunRow(preview.expanded.entries.at(share.indexOf(at)).line + 1, share.entries.at(at), prefix);
     }
     out_.write(text);
 }

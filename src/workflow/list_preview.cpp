@@ -33,6 +33,20 @@ QString waitingTip(const QStringList& names)
 
 }  // namespace
 
+ParentShare ListPreview::shareOf(qsizetype parent) const
+{
+    const QList<qsizetype> indexes = tableRows.isEmpty() ? QList<qsizetype>() : entryIndexesByParent.at(parent);
+    if (filledIn)
+        return {entriesByParent.at(parent), indexes};
+    if (tableRows.isEmpty())
+        return {entries, {}};
+    ParentShare share{{}, indexes};
+    share.entries.reserve(indexes.size());
+    for (const qsizetype index : indexes)
+        share.entries.append(entries.at(index));
+    return share;
+}
+
 QString ListPreview::refusal() const
 {
     if (!parentsInTheWay.isEmpty())
@@ -247,6 +261,16 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
         std::fill(treeEnds.begin(), treeEnds.end(), 0);
     }
     previewEntries(preview, target, treeEnds, parentsOfTree, notation.table);
+    if (fromTable) {
+        preview.entryIndexesByParent.resize(preview.parents.size());
+        for (qsizetype tree = 0; tree < trees; ++tree) {
+            for (const qsizetype parent : parentsOfTree.at(tree)) {
+                QList<qsizetype>& indexes = preview.entryIndexesByParent[parent];
+                for (qsizetype entry = tree == 0 ? 0 : treeEnds.at(tree - 1); entry < treeEnds.at(tree); ++entry)
+                    indexes.append(entry);
+            }
+        }
+    }
     return preview;
 }
 

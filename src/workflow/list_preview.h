@@ -23,6 +23,15 @@ struct TableRowPreview {
     qint64 count = 0;  // folders it makes in each of its parents, also when they are not listed
 };
 
+// What one parent gets: its folders in order, and where each is in the
+// preview's entries.
+struct ParentShare {
+    QList<LinePreview> entries;
+    QList<qsizetype> indexes;  // empty: every entry, in order
+
+    qsizetype indexOf(qsizetype at) const { return indexes.isEmpty() ? at : indexes.at(at); }
+};
+
 struct ListPreview {
     ExpandedList expanded;
     // One per expanded entry. sameAsLine counts list lines, or, for a folder
@@ -32,6 +41,10 @@ struct ListPreview {
     qint64 parentCount = 0;            // how many the parent name stands for, also when too many to list
     qint64 folderTotal = 0;            // folders made in all, every parent counted (saturated)
     QList<TableRowPreview> tableRows;  // filled from a table: one per row, in order; empty without a table
+    // Filled from a table: for each parent, the entries of the rows that go
+    // into it, by index into `entries`. Empty without a table (every parent
+    // gets every entry).
+    QList<QList<qsizetype>> entryIndexesByParent;
     // The table's values that would add a level, each named by its row and
     // column; empty when none does.
     QString valueRefusal;
@@ -39,17 +52,15 @@ struct ListPreview {
     QStringList parentWaitingFor;     // values the parent name still lacks
     QStringList waitingFor;           // values still missing, from the lines or the parent name
     // Compared with the disk to fill in existing parents (see
-    // compareWithDisk): then each parent's own entries, with the names found
-    // there; `entries` then says what holds for every parent.
+    // compareWithDisk): then each parent's own entries (as shareOf gives
+    // them), with the names found there; `entries` then says what holds for
+    // every parent that gets it.
     bool filledIn = false;
     QList<QList<LinePreview>> entriesByParent;
     QStringList parentsInTheWay;  // parents that stand on the disk as a file or a link
 
-    // The entries as parent `parent` gets them.
-    const QList<LinePreview>& entriesFor(qsizetype parent) const
-    {
-        return filledIn ? entriesByParent.at(parent) : entries;
-    }
+    // The entries parent `parent` gets, as it gets them.
+    ParentShare shareOf(qsizetype parent) const;
     // Folders made in all, every parent counted (saturated).
     qint64 folderCount() const { return folderTotal; }
     // More folders, or more parents, than one press makes: nothing is listed.
