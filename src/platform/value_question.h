@@ -19,6 +19,7 @@ struct ValueQuestion {
     bool askDate = false;                // offer 基準日
     QDate date;                          // 基準日's preset
     ValuesTable table = {};              // the table in use now, if any
+    QString tableRefusal = {};           // why the table last used could not be read again
     QString folder = {};                 // where 「表ファイル…」 starts: the list's folder
 };
 

@@ -125,7 +125,7 @@ ValuesDialog::ValuesDialog(const ValueQuestion& question, ValuesTableReader& tab
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
 
-    showTable();
+    showTable(question.tableRefusal);
     // Focus arrives as by Tab when the box shows, which selects the preset:
     // typing replaces it.
     focusFirstField();

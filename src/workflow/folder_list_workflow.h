@@ -16,6 +16,7 @@
 #include "recent_lists.h"
 #include "remembered_values.h"
 #include "undo_command.h"
+#include "values_table_reading.h"
 #include "workflow_state.h"
 
 namespace kestrune {
@@ -74,6 +75,7 @@ public:
     void undoLastCreation() { undo_.undoLastCreation(); }
 
 private:
+    TextValuesTableReader tables_;
     LoadedList loadedList_;
     ListValues values_;
     ListLoading loading_;
