@@ -22,7 +22,7 @@ inline const QString commandName = QStringLiteral("kestrune");
 inline const QString commandHelp = QStringLiteral(
     "使い方: kestrune [PATH]\n"
     "        kestrune --create LIST [--parent NAME] [--into DIR] [--date YYYY-MM-DD] [--set 名前=値]...\n"
-    "                 [--literal] [--existing] [--dry-run]\n"
+    "                 [--values TABLE] [--literal] [--existing] [--dry-run]\n"
     "テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。\n"
     "\n"
     "PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。\n"
@@ -32,6 +32,8 @@ inline const QString commandHelp = QStringLiteral(
     "  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）\n"
     "  --date DATE    記法の日付（既定: 今日）\n"
     "  --set 名前=値  {?名前} に入れる値（繰り返し指定できます）\n"
+    "  --values TABLE 値の表（.csv・.tsv・.txt、- は標準入力）。1行目の列名の {?名前} に各行の値を入れ、\n"
+    "                 1行ごとにフォルダーを作ります。表にない名前は --set で指定します\n"
     "  --literal      記法を使わず、各行をそのまま使います\n"
     "  --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります\n"
     "  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
@@ -53,6 +55,10 @@ inline const QString optionTakesNoValue = QStringLiteral("オプション %1 は
 inline const QString extraArgument = QStringLiteral("余分な引数があります: %1");
 inline const QString needsCreate = QStringLiteral("%1 は --create と一緒に使います");
 inline const QString standardInputNeedsInto = QStringLiteral("一覧を標準入力から読むときは --into が必要です");
+inline const QString standardInputOnce = QStringLiteral("一覧と値の表の両方を標準入力から読むことはできません");
+inline const QString tableRefused = QStringLiteral("値の表 %1: %2");
+inline const QString setOverridesColumn =
+    QStringLiteral("--set %1 は値の表の列と重なります（表の列の値は --set で変えられません）");
 inline const QString notAFolder = QStringLiteral("%1: フォルダーではありません");
 // A run-time error on the command line: its number, then its description.
 inline const QString numberedError = QStringLiteral("エラー番号 %1: %2");

@@ -51,13 +51,14 @@ struct Option {
 
 // Every option. Another option of --create is one row here and its field in
 // CommandLine; every option but --create itself needs --create.
-constexpr std::array<Option, 10> options = {{
+constexpr std::array<Option, 11> options = {{
     {u"create", true, &keep<&CommandLine::list>},
     {u"parent", true, &keep<&CommandLine::parent>},
     {u"into", true, &keep<&CommandLine::into>},
     {u"dry-run", false, &turnOn<&CommandLine::dryRun>},
     {u"date", true, &takeDate},
     {u"set", true, &takeValue},
+    {u"values", true, &keep<&CommandLine::valuesFile>},
     {u"literal", false, &turnOn<&CommandLine::literal>},
     {u"existing", false, &turnOn<&CommandLine::existing>},
     {u"help", false, nullptr},
@@ -196,6 +197,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return usageError(texts::extraArgument.arg(operands.first()));
     if (line.list == QStringLiteral("-") && line.into.isEmpty())
         return usageError(texts::standardInputNeedsInto);
+    if (line.list == QStringLiteral("-") && line.valuesFile == QStringLiteral("-"))
+        return usageError(texts::standardInputOnce);
     line.action = CommandLine::Action::Create;
     return line;
 }

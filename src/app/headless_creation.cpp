@@ -12,6 +12,7 @@
 #include "system_clock.h"
 #include "table_reading.h"
 #include "text_file_reader.h"
+#include "values_table_reading.h"
 #include "workflow_texts.h"
 
 #include <QFileInfo>
@@ -20,18 +21,22 @@ namespace kestrune {
 
 namespace {
 
-// A list read from standard input, which was read whole before anything
+const QString standardInputName = QStringLiteral("-");
+
+// Files, and "-" for standard input, which was read whole before anything
 // else could take its descriptor.
-class StandardInputList final : public ListReader {
+class ListsWithStandardInput final : public ListReader {
 public:
-    explicit StandardInputList(QByteArray contents) : contents_(std::move(contents)) {}
-    QStringList readLines(const QString&, const TextLimits& limits) override
+    explicit ListsWithStandardInput(QByteArray input) : input_(std::move(input)) {}
+    QStringList readLines(const QString& path, const TextLimits& limits) override
     {
-        return readListBytes(contents_, texts::standardInput, limits);
+        return path == standardInputName ? readListBytes(input_, texts::standardInput, limits)
+                                         : files_.readLines(path, limits);
     }
 
 private:
-    QByteArray contents_;
+    QByteArray input_;
+    PosixListReader files_;
 };
 
 }  // namespace
@@ -113,12 +118,31 @@ int HeadlessCreation::create(const CommandLine& request)
     // Where the window would make it: the list file's folder, unless told.
     const QString baseFolder =
         cleanFolderPath(request.into.isEmpty() ? QFileInfo(request.list).absolutePath() : request.into);
+    ValuesTable table;
+    if (!request.valuesFile.isEmpty()) {
+        TextValuesTableReader tables(lists_);
+        const ValuesTableReading reading = tables.readFile(request.valuesFile);
+        if (!reading.refusal.isEmpty()) {
+            const bool piped = request.valuesFile == standardInputName;
+            tell(texts::tableRefused.arg(piped ? texts::standardInput : request.valuesFile, reading.refusal));
+            return ExitUnusable;
+        }
+        table = reading.table;
+        // A value given twice, by the table and by --set, is a mistake either way.
+        for (auto value = request.values.cbegin(); value != request.values.cend(); ++value) {
+            if (table.columnOf(value.key()) >= 0) {
+                tell(texts::setOverridesColumn.arg(value.key()));
+                return ExitUnusable;
+            }
+        }
+    }
+
     PressRequest press;
     press.lines = lines;
-    press.listFilePath = request.list == QStringLiteral("-") ? QString() : QFileInfo(request.list).absoluteFilePath();
+    press.listFilePath = request.list == standardInputName ? QString() : QFileInfo(request.list).absoluteFilePath();
     press.target = pressTargetOf(baseFolder, mounts_);
     press.typedParentName = request.parent;
-    press.notation = {{request.date.isValid() ? request.date : clock_.today(), request.values}, request.literal};
+    press.notation = {{request.date.isValid() ? request.date : clock_.today(), request.values}, request.literal, table};
     press.fillIn = request.existing;
     const PressPlan plan = planPress(press, folders_, PlanUse::Press);
 
@@ -191,7 +215,8 @@ int runWithoutWindow(const CommandLine& line)
     PosixFolders folders;
     const ProcMountTable mounts;
     const SystemClock clock;
-    if (line.list != QStringLiteral("-")) {
+    const bool tableOnInput = line.valuesFile == standardInputName;
+    if (line.list != standardInputName && !tableOnInput) {
         PosixListReader lists;
         return HeadlessCreation({lists, folders, mounts, clock}, out, err).run(line);
     }
@@ -199,14 +224,14 @@ int runWithoutWindow(const CommandLine& line)
     try {
         if (!inputOpen)
             throw RuntimeError(BadFileNameOrNumber, texts::standardInputClosed);
-        input = readWholeInput(0, texts::standardInput, listFileLimits);
+        input = readWholeInput(0, texts::standardInput, tableOnInput ? tableFileLimits : listFileLimits);
     } catch (const RuntimeError& error) {
         err.write(texts::commandName + QStringLiteral(": ") + texts::errorOccurred + u'\n');
         err.write(texts::commandName + QStringLiteral(": ") +
                   texts::numberedError.arg(error.number()).arg(error.description()) + u'\n');
         return finish(ExitUnusable);
     }
-    StandardInputList lists(std::move(input));
+    ListsWithStandardInput lists(std::move(input));
     return HeadlessCreation({lists, folders, mounts, clock}, out, err).run(line);
 }
 
