@@ -114,6 +114,10 @@ ValuesDialog::ValuesDialog(const ValueQuestion& question, ValuesTableReader& tab
     rows_->setFocusPolicy(Qt::NoFocus);
     rows_->setSelectionMode(QAbstractItemView::NoSelection);
     rows_->verticalHeader()->hide();
+    // The first rows only, each column as wide as the box allows.
+    rows_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rows_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     form->addRow(rows_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -234,9 +238,11 @@ void ValuesDialog::showTable(const QString& refusal)
             rows_->setItem(row, column, new QTableWidgetItem(table_.rows.at(row).at(column)));
     }
     rows_->setVisible(!table_.isEmpty());
-    // As tall as the rows shown, no taller.
-    rows_->setMaximumHeight(rows_->horizontalHeader()->sizeHint().height() + rows_->verticalHeader()->length() +
-                            2 * rows_->frameWidth() + 2);
+    // As tall as the rows shown; the box grows or shrinks with them.
+    rows_->setFixedHeight(rows_->horizontalHeader()->sizeHint().height() +
+                          shown * rows_->verticalHeader()->defaultSectionSize() + 2 * rows_->frameWidth());
+    if (isVisible())
+        adjustSize();
 }
 
 ValueAnswer ValuesDialog::answer() const

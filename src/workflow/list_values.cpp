@@ -25,7 +25,7 @@ bool ListValues::ask(bool always)
     question.date = state_.notation.values.date;
     question.table = state_.notation.table;
     question.folder = state_.baseFolder;
-    if (!always && question.table.isEmpty() && !state_.listFilePath.isEmpty()) {
+    if (question.table.isEmpty() && !state_.listFilePath.isEmpty()) {
         // This month's rows, in the file last month's came from.
         if (const QString file = rememberedValues_.tableOf(state_.listFilePath); !file.isEmpty()) {
             const ValuesTableReading reading = tables_.readFile(file);

@@ -19,8 +19,8 @@ public:
 
     // Asks for the values the list and the parent name use (and the date,
     // when `always` or when dates are used); false when there is nothing to
-    // ask and `always` is false, or the person left the box. A list file
-    // asked for at its load offers the table file last used with it, read
+    // ask and `always` is false, or the person left the box. With no table
+    // in use, a list file offers the table file last used with it, read
     // again.
     bool ask(bool always);
     // 「値を変更…」: asks again and shows the preview for the answer.
