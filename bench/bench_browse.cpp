@@ -6,6 +6,7 @@
 #include "folder_list_workflow.h"
 #include "paired_rounds.h"
 #include "posix_folders.h"
+#include "posix_listing_source.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
 #include "quiet_controls.h"
@@ -100,12 +101,13 @@ public:
 class BrowseWindow {
 public:
     BrowseWindow()
-        : dirList_(new QtFolderList(&window_)), fileList_(new QtFileList(&window_)),
+        : dirList_(new QtFolderList(listings_, &window_)), fileList_(new QtFileList(listings_, &window_)),
           workflow_(state_,
                     WorkflowControls{quiet_.namesList, quiet_.parentNameEdit, quiet_.readmeViewer, quiet_.driveList,
                                      *dirList_, *fileList_},
                     quiet_.host(folders_)),
-          dirPaints_(dirList_->view()->viewport()), filePaints_(fileList_->view()->viewport())
+          dirView_(dirList_->findChild<QListView*>()), fileView_(fileList_->findChild<QListView*>()),
+          dirPaints_(dirView_->viewport()), filePaints_(fileView_->viewport())
     {
         auto* layout = new QHBoxLayout(&window_);
         layout->addWidget(dirList_);
@@ -125,9 +127,9 @@ public:
         workflow_.onFolderClicked(path);
         QApplication::processEvents();
         if (dirPaints_.paints == dirBefore)
-            dirList_->view()->viewport()->repaint();
+            dirView_->viewport()->repaint();
         if (filePaints_.paints == fileBefore)
-            fileList_->view()->viewport()->repaint();
+            fileView_->viewport()->repaint();
     }
 
     // The rows below the chain from the root down to the open folder.
@@ -135,18 +137,21 @@ public:
     {
         const QString path = dirList_->path();
         const int chain = path == u"/" ? 1 : static_cast<int>(path.count(u'/')) + 1;
-        return dirList_->view()->model()->rowCount() - chain;
+        return dirView_->model()->rowCount() - chain;
     }
-    int files() const { return static_cast<int>(fileList_->names().size()); }
+    int files() const { return fileView_->model()->rowCount(); }
 
 private:
     QuietWindow quiet_;
     PosixFolders folders_;
+    PosixListingSource listings_;
     QWidget window_;
     QtFolderList* dirList_;
     QtFileList* fileList_;
     WorkflowState state_;
     FolderListWorkflow workflow_;
+    QListView* dirView_;
+    QListView* fileView_;
     PaintCounter dirPaints_;
     PaintCounter filePaints_;
 };

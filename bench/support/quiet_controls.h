@@ -30,11 +30,12 @@ struct QuietWindow {
     test::TemporarySettings settings;
     RecentLists recentLists{settings.settings};
     RememberedValues rememberedValues{settings.settings};
+    ShelfSettings shelves{settings.settings, settings.settings};  // none: no shelf list is read
 
     WorkflowControls controls() { return {namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList}; }
     WorkflowHost host(Folders& folders)
     {
-        return {desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock};
+        return {desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, shelves, lists};
     }
 };
 

@@ -21,13 +21,15 @@ inline const QString commandName = QStringLiteral("kestrune");
 // %1 is the preset parent name, %2 the dry run's status words.
 inline const QString commandHelp = QStringLiteral(
     "使い方: kestrune [PATH]\n"
-    "        kestrune --create LIST [--parent NAME] [--into DIR] [--date YYYY-MM-DD] [--set 名前=値]...\n"
-    "                 [--values TABLE] [--literal] [--existing] [--dry-run]\n"
+    "        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]\n"
+    "                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--dry-run]\n"
+    "        kestrune --shelves\n"
     "テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。\n"
     "\n"
     "PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。\n"
     "\n"
     "  --create LIST  ウィンドウを開かずに LIST のフォルダーを作ります（- は標準入力）\n"
+    "  --shelf NAME   LIST（ファイル名）を棚 NAME から取ります（--into が必要です）\n"
     "  --parent NAME  新しい親フォルダーの名前（既定: %1、使用中なら # を付けます）\n"
     "  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）\n"
     "  --date DATE    記法の日付（既定: 今日）\n"
@@ -39,13 +41,14 @@ inline const QString commandHelp = QStringLiteral(
     "  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
     "                 状態: %2\n"
     "                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます\n"
+    "  --shelves      棚ごとに一覧を 棚・一覧・パス のタブ区切りで表示して終了します\n"
     "  -h, --help     この説明を表示して終了します\n"
     "  --version      バージョンを表示して終了します\n"
     "\n"
     "終了ステータス:\n"
     "  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）\n"
     "  1  作成できない行があります。何も作っていません\n"
-    "  2  使い方の誤り、または一覧を読めません\n"
+    "  2  使い方の誤り、または一覧を読めません（--shelves では、応答しない棚があります）\n"
     "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n");
 inline const QString usageHint = QStringLiteral("詳しくは「kestrune --help」を実行してください。");
 inline const QString unknownOption = QStringLiteral("不明なオプションです: %1");
@@ -59,6 +62,9 @@ inline const QString standardInputOnce = QStringLiteral("一覧と値の表の�
 inline const QString tableRefused = QStringLiteral("値の表 %1: %2");
 inline const QString setOverridesColumn =
     QStringLiteral("--set %1 は値の表の列と重なります（表の列の値は --set で変えられません）");
+inline const QString shelfNeedsInto = QStringLiteral("一覧を棚から取るときは --into が必要です");
+inline const QString shelfListNotAFileName = QStringLiteral("--shelf と使う LIST は棚にある一覧のファイル名です: %1");
+inline const QString shelvesAlone = QStringLiteral("--shelves は %1 と一緒に使えません");
 inline const QString notAFolder = QStringLiteral("%1: フォルダーではありません");
 // A run-time error on the command line: its number, then its description.
 inline const QString numberedError = QStringLiteral("エラー番号 %1: %2");
@@ -73,5 +79,11 @@ inline const QString outputLost = QStringLiteral("標準出力に書き込めま
 inline const QString outputLostFoldersStay =
     QStringLiteral("標準出力に書き込めませんでした。作成したフォルダーはそのまま残っています");
 inline const QString foldersMadeSoFar = QStringLiteral("作成済みのフォルダー（%1個、残してあります）:");
+
+// `kestrune --shelves`: a shelf left out of the rows, and why.
+inline const QString shelfNotAnswering = QStringLiteral("棚「%1」が %2 秒以内に応答しません: %3");
+inline const QString shelfUnreadable = QStringLiteral("棚「%1」を読めません: エラー番号 %2: %3");
+// `kestrune --create LIST --shelf NAME` with a name the settings do not hold.
+inline const QString unknownShelf = QStringLiteral("棚「%1」は設定にありません（kestrune --shelves で一覧できます）");
 
 }  // namespace kestrune::texts

@@ -43,6 +43,12 @@ QString takeValue(CommandLine& line, const QString& assignment)
     return {};
 }
 
+// An option answered alone, before any other is read.
+QString answeredAlone(CommandLine&, const QString&)
+{
+    return {};
+}
+
 struct Option {
     QStringView name;
     bool takesValue;
@@ -50,9 +56,11 @@ struct Option {
 };
 
 // Every option. Another option of --create is one row here and its field in
-// CommandLine; every option but --create itself needs --create.
-constexpr std::array<Option, 11> options = {{
+// CommandLine; every option but --create itself and those answered alone
+// needs --create.
+constexpr std::array<Option, 13> options = {{
     {u"create", true, &keep<&CommandLine::list>},
+    {u"shelf", true, &keep<&CommandLine::shelf>},
     {u"parent", true, &keep<&CommandLine::parent>},
     {u"into", true, &keep<&CommandLine::into>},
     {u"dry-run", false, &turnOn<&CommandLine::dryRun>},
@@ -63,6 +71,7 @@ constexpr std::array<Option, 11> options = {{
     {u"existing", false, &turnOn<&CommandLine::existing>},
     {u"help", false, nullptr},
     {u"version", false, nullptr},
+    {u"shelves", false, &answeredAlone},
 }};
 
 // The one short option, as every program answers it.
@@ -174,6 +183,17 @@ CommandLine parseCommandLine(const QStringList& arguments)
         line.action = CommandLine::Action::ShowVersion;
         return line;
     }
+    const QStringList operands = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("shelves"))) {
+        for (const QString& name : parser.optionNames()) {
+            if (name != QStringLiteral("shelves"))
+                return usageError(texts::shelvesAlone.arg(dashed(name)));
+        }
+        if (!operands.isEmpty())
+            return usageError(texts::extraArgument.arg(operands.first()));
+        line.action = CommandLine::Action::ListShelves;
+        return line;
+    }
     for (const Option& option : options) {
         const QString name = option.name.toString();
         if (!parser.isSet(name))
@@ -184,7 +204,6 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
     }
 
-    const QStringList operands = parser.positionalArguments();
     if (!parser.isSet(QStringLiteral("create"))) {
         if (!parser.optionNames().isEmpty())
             return usageError(texts::needsCreate.arg(dashed(parser.optionNames().first())));
@@ -199,6 +218,15 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return usageError(texts::standardInputNeedsInto);
     if (line.list == QStringLiteral("-") && line.valuesFile == QStringLiteral("-"))
         return usageError(texts::standardInputOnce);
+    if (!line.shelf.isEmpty()) {
+        // The list is a file on the shelf, and the shelf is no place to make folders in.
+        const bool oneFileName = !line.list.contains(u'/') && line.list != QStringLiteral("-") &&
+                                 line.list != QStringLiteral(".") && line.list != QStringLiteral("..");
+        if (!oneFileName)
+            return usageError(texts::shelfListNotAFileName.arg(line.list));
+        if (line.into.isEmpty())
+            return usageError(texts::shelfNeedsInto);
+    }
     line.action = CommandLine::Action::Create;
     return line;
 }

@@ -14,11 +14,13 @@ struct CommandLine {
         Create,
         ShowHelp,
         ShowVersion,
+        ListShelves,
         UsageError,
     };
     Action action = Action::OpenWindow;
     QString path;    // OpenWindow: a file to load or a folder to browse to; empty for neither
-    QString list;    // Create: the list file, "-" for standard input
+    QString list;    // Create: the list file, "-" for standard input; with a shelf, its file name there
+    QString shelf;   // Create: the shelf LIST is taken from; empty for none
     QString parent;  // Create: the new parent's name as given; empty for the preset name
     QString into;    // Create: where the parent goes; empty for the list file's folder
     bool dryRun = false;

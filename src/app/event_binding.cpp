@@ -9,6 +9,8 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "shelf_commands.h"
+#include "shelf_menu.h"
 #include "window_commands.h"
 
 #include <QAction>
@@ -18,7 +20,7 @@
 namespace kestrune {
 
 EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderListWorkflow& workflow,
-                           EventDispatch& dispatch)
+                           ShelfCommands& shelves, EventDispatch& dispatch)
 {
     // Every handler is reached through the dispatch, with what the event carries.
     const auto bind = [&](auto* source, auto event, auto handler) {
@@ -46,6 +48,9 @@ EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderL
     bind(&window.saveAction(),         &QAction::triggered,               [&workflow](bool) { workflow.saveList(); });
     bind(&window.changeValuesAction(), &QAction::triggered,               [&workflow](bool) { workflow.changeValues(); });
     bind(&window.literalAction(),      &QAction::toggled,                 [&workflow](bool literal) { workflow.setNotationUsed(!literal); });
+    bind(&window.shelfMenu().addFolderAction(), &QAction::triggered,      [&shelves](bool) { shelves.addOpenFolder(); });
+    bind(&window.shelfMenu(),          &ShelfMenu::removeChosen,          [&shelves](const QString& name) { shelves.remove(name); });
+    bind(&window.shelfMenu(),          &ShelfMenu::listChosen,            [&workflow](const Shelf& shelf, const QString& list) { workflow.openShelfList(shelf, list); });
     // clang-format on
 }
 

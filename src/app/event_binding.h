@@ -9,6 +9,7 @@ namespace kestrune {
 class EventDispatch;
 class FolderListWorkflow;
 class MainWindow;
+class ShelfCommands;
 class WindowCommands;
 
 // Which handler answers which control event. Each connection passes through
@@ -16,7 +17,8 @@ class WindowCommands;
 // window's teardown can reach no handler.
 class EventBinding {
 public:
-    EventBinding(MainWindow& window, WindowCommands& commands, FolderListWorkflow& workflow, EventDispatch& dispatch);
+    EventBinding(MainWindow& window, WindowCommands& commands, FolderListWorkflow& workflow, ShelfCommands& shelves,
+                 EventDispatch& dispatch);
     ~EventBinding();
     EventBinding(const EventBinding&) = delete;
     EventBinding& operator=(const EventBinding&) = delete;

@@ -9,9 +9,12 @@
 #include "press_plan.h"
 #include "press_run.h"
 #include "runtime_error.h"
+#include "shelf_list_reader.h"
+#include "shelf_listing.h"
 #include "system_clock.h"
 #include "table_reading.h"
 #include "text_file_reader.h"
+#include "threaded_shelf_reader.h"
 #include "values_table_reading.h"
 #include "workflow_texts.h"
 
@@ -42,7 +45,8 @@ private:
 }  // namespace
 
 HeadlessCreation::HeadlessCreation(const CreationHost& host, OutputStream& out, OutputStream& err)
-    : lists_(host.lists), folders_(host.folders), mounts_(host.mounts), clock_(host.clock), out_(out), err_(err)
+    : lists_(host.lists), tableFiles_(host.tableFiles != nullptr ? *host.tableFiles : host.lists),
+      folders_(host.folders), mounts_(host.mounts), clock_(host.clock), out_(out), err_(err)
 {
 }
 
@@ -120,7 +124,7 @@ int HeadlessCreation::create(const CommandLine& request)
         cleanFolderPath(request.into.isEmpty() ? QFileInfo(request.list).absolutePath() : request.into);
     ValuesTable table;
     if (!request.valuesFile.isEmpty()) {
-        TextValuesTableReader tables(lists_);
+        TextValuesTableReader tables(tableFiles_);
         const ValuesTableReading reading = tables.readFile(request.valuesFile);
         if (!reading.refusal.isEmpty()) {
             const bool piped = request.valuesFile == standardInputName;
@@ -209,30 +213,42 @@ int runWithoutWindow(const CommandLine& line)
     case CommandLine::Action::OpenWindow:
         err.write(usageErrorText(line.error));
         return finish(ExitUnusable);
+    case CommandLine::Action::ListShelves: {
+        ThreadedShelfReader shelves;
+        return finish(listShelves(shelvesInSettings(), shelves, out, err));
+    }
     case CommandLine::Action::Create:
         break;
     }
     PosixFolders folders;
     const ProcMountTable mounts;
     const SystemClock clock;
+    // Standard input first, whichever of the list and the table it holds.
     const bool tableOnInput = line.valuesFile == standardInputName;
-    if (line.list != standardInputName && !tableOnInput) {
-        PosixListReader lists;
-        return HeadlessCreation({lists, folders, mounts, clock}, out, err).run(line);
-    }
     QByteArray input;
-    try {
-        if (!inputOpen)
-            throw RuntimeError(BadFileNameOrNumber, texts::standardInputClosed);
-        input = readWholeInput(0, texts::standardInput, tableOnInput ? tableFileLimits : listFileLimits);
-    } catch (const RuntimeError& error) {
-        err.write(texts::commandName + QStringLiteral(": ") + texts::errorOccurred + u'\n');
-        err.write(texts::commandName + QStringLiteral(": ") +
-                  texts::numberedError.arg(error.number()).arg(error.description()) + u'\n');
-        return finish(ExitUnusable);
+    if (line.list == standardInputName || tableOnInput) {
+        try {
+            if (!inputOpen)
+                throw RuntimeError(BadFileNameOrNumber, texts::standardInputClosed);
+            input = readWholeInput(0, texts::standardInput, tableOnInput ? tableFileLimits : listFileLimits);
+        } catch (const RuntimeError& error) {
+            err.write(texts::commandName + QStringLiteral(": ") + texts::errorOccurred + u'\n');
+            err.write(texts::commandName + QStringLiteral(": ") +
+                      texts::numberedError.arg(error.number()).arg(error.description()) + u'\n');
+            return finish(ExitUnusable);
+        }
     }
-    ListsWithStandardInput lists(std::move(input));
-    return HeadlessCreation({lists, folders, mounts, clock}, out, err).run(line);
+    ListsWithStandardInput files(std::move(input));
+    if (!line.shelf.isEmpty()) {
+        const std::optional<CommandLine> onTheShelf = onShelf(line, shelvesInSettings(), err);
+        if (!onTheShelf)
+            return finish(ExitUnusable);
+        // A read that never answers is left behind on its thread when the program ends.
+        ThreadedShelfReader shelves;
+        ShelfListReader lists(shelves, shelfAnswerLimit);
+        return HeadlessCreation({lists, folders, mounts, clock, &files}, out, err).run(*onTheShelf);
+    }
+    return HeadlessCreation({files, folders, mounts, clock, &files}, out, err).run(line);
 }
 
 QStringList argumentsOf(int argc, char* argv[])

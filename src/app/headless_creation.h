@@ -30,6 +30,9 @@ struct CreationHost {
     Folders& folders;
     const MountTable& mounts;
     const Clock& clock;
+    // Where --values reads its table when that is not where lists are read
+    // (a list on a shelf, a table on any drive); null: as lists are read.
+    ListReader* tableFiles = nullptr;
 };
 
 class HeadlessCreation {
@@ -46,6 +49,7 @@ private:
     void tell(const QString& message);
 
     ListReader& lists_;
+    ListReader& tableFiles_;
     Folders& folders_;
     const MountTable& mounts_;
     const Clock& clock_;
@@ -55,7 +59,7 @@ private:
 };
 
 // Runs what a command line asks that needs no window: --help, --version, a
-// usage error or --create. Returns the exit status.
+// usage error, --shelves or --create. Returns the exit status.
 int runWithoutWindow(const CommandLine& line);
 
 // The program's arguments after its name, decoded as Qt decodes them.

@@ -6,6 +6,7 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "shelf_menu.h"
 
 #include <QCoreApplication>
 
@@ -27,17 +28,23 @@ WorkflowControls workflowControlsOf(const MainWindow& window)
 }  // namespace
 
 ProgramWindow::ProgramWindow(const ProgramHost& host, std::function<void()> quit)
-    : settings_(host.settings), recentLists_(host.settings), rememberedValues_(host.settings), dispatch_(host.desktop),
+    : settings_(host.settings), recentLists_(host.settings), rememberedValues_(host.settings),
+      shelfSettings_(host.settings, host.systemSettings), window_(host.listings, host.shelfReader),
+      shelfCommands_(shelfSettings_, window_.folderList(), host.desktop),
+      shelfLists_(host.shelfReader, shelfAnswerLimit, [&desktop = host.desktop] { desktop.keepResponsive(); }),
+      dispatch_(host.desktop),
       workflow_(state_, workflowControlsOf(window_),
                 WorkflowHost{host.desktop, host.lists, host.writer, host.folders, host.mounts, recentLists_,
-                             rememberedValues_, host.clock}),
+                             rememberedValues_, host.clock, shelfSettings_, shelfLists_}),
       commands_(WindowCommandControls{window_, window_.readmeViewer(), window_.namesList(), window_.parentNameEdit()},
                 [this] { endProgram(); }),
-      binding_(window_, commands_, workflow_, dispatch_), quit_(std::move(quit))
+      binding_(window_, commands_, workflow_, shelfCommands_, dispatch_), quit_(std::move(quit))
 {
     if (!quit_)
         quit_ = [] { QCoreApplication::exit(0); };
     window_.recentLists = [this] { return recentLists_.paths(); };
+    window_.recentListTitle = recentEntryTitle;
+    window_.shelfMenu().shelves = [this] { return shelfSettings_.shelves(); };
     QObject::connect(&window_, &MainWindow::closing, &window_, [this] { rememberSize(); });
 }
 
@@ -46,13 +53,19 @@ ProgramWindow::~ProgramWindow()
     dispatch_.stop();
 }
 
-void ProgramWindow::start()
+void ProgramWindow::start(const QString& path)
 {
     dispatch_.run([this] { commands_.start(); });
     // The size it had, not the folder: it starts where it was started.
     const QSize size = settings_.value(windowSizeKey).toSize();
     if (size.isValid())
         window_.resize(size.expandedTo(MainWindow::defaultSize()));
+    if (!path.isEmpty()) {
+        // Queued: a box asked from within the paint would open a loop inside it.
+        QObject::connect(
+            &window_, &MainWindow::firstPainted, &window_, [this, path] { open(path); },
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
     if (settings_.value(windowMaximisedKey).toBool())
         window_.showMaximized();
     else

@@ -5,9 +5,14 @@
 #include "folder_list_workflow.h"
 #include "folders.h"
 #include "list_reader.h"
+#include "listing_source.h"
 #include "main_window.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
+#include "shelf_commands.h"
+#include "shelf_list_reader.h"
+#include "shelf_reader.h"
+#include "shelf_settings.h"
 #include "window_commands.h"
 
 #include <QSettings>
@@ -24,8 +29,11 @@ struct ProgramHost {
     ListWriter& writer;
     Folders& folders;
     const MountTable& mounts;
+    const ListingSource& listings;
     const Clock& clock;
-    QSettings& settings;
+    QSettings& settings;        // the person's own
+    QSettings& systemSettings;  // the administrator's, only read
+    ShelfReader& shelfReader;
 };
 
 // The running program: the window, its workflow and the binding between them.
@@ -37,16 +45,14 @@ public:
     ProgramWindow(const ProgramWindow&) = delete;
     ProgramWindow& operator=(const ProgramWindow&) = delete;
 
-    // Runs the window's start, then shows it at the size it last had.
-    void start();
+    // Runs the window's start, then shows it at the size it last had. A
+    // `path` given is opened once the window is where the window manager put
+    // it, so that a box its list asks (the values) sits on the window.
+    void start(const QString& path = {});
     // Opens a file or folder as if the person had reached it by hand.
     void open(const QString& path);
 
     MainWindow& window() { return window_; }
-    FolderListWorkflow& workflow() { return workflow_; }
-    const WorkflowState& state() const { return state_; }
-    EventDispatch& dispatch() { return dispatch_; }
-    bool ended() const { return dispatch_.stopped(); }
 
 private:
     void endProgram();
@@ -55,7 +61,10 @@ private:
     QSettings& settings_;
     RecentLists recentLists_;
     RememberedValues rememberedValues_;
+    ShelfSettings shelfSettings_;
     MainWindow window_;
+    ShelfCommands shelfCommands_;
+    ShelfListReader shelfLists_;
     EventDispatch dispatch_;
     WorkflowState state_;
     FolderListWorkflow workflow_;

@@ -9,15 +9,16 @@
 #include "posix_folders.h"
 #include "posix_list_reader.h"
 #include "posix_list_writer.h"
+#include "posix_listing_source.h"
 #include "program_window.h"
 #include "qt_desktop.h"
 #include "system_clock.h"
+#include "threaded_shelf_reader.h"
 #include "values_table_reading.h"
 #include "window_module.h"
 
 #include <QApplication>
 #include <QSettings>
-#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -45,15 +46,16 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
         kestrune::PosixListWriter writer;
         kestrune::PosixFolders folders;
         const kestrune::ProcMountTable mounts;
+        const kestrune::PosixListingSource listings;
         const kestrune::SystemClock clock;
         QSettings settings;
-        kestrune::ProgramWindow program({desktop, lists, writer, folders, mounts, clock, settings});
+        QSettings systemSettings(QSettings::SystemScope, kestrune::texts::applicationName,
+                                 kestrune::texts::applicationName);
+        kestrune::ThreadedShelfReader shelfReader;
+        kestrune::ProgramWindow program(
+            {desktop, lists, writer, folders, mounts, listings, clock, settings, systemSettings, shelfReader});
         desktop.setParentWindow(&program.window());
-        program.start();
-        if (!line.path.isEmpty()) {
-            // Once the window is up, so that any message box has it to sit on.
-            QTimer::singleShot(0, &program.window(), [&program, &line] { program.open(line.path); });
-        }
+        program.start(line.path);
         return QApplication::exec();
     } catch (const std::exception& error) {
         // Only the start-up can get here; every handler's failure is caught where it runs.

@@ -6,12 +6,14 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "shelf_menu.h"
 #include "ui_texts.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QEvent>
 #include <QGuiApplication>
@@ -76,15 +78,16 @@ void growFrom(QWidget* widget, int width, int height)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+MainWindow::MainWindow(const ListingSource& listings, ShelfReader& shelfReader, QWidget* parent)
+    : QWidget(parent, Qt::Window)
 {
     initResources();
     setObjectName(QStringLiteral("mainWindow"));
 
     // Created in keyboard order: Qt's focus chain follows the order of creation.
-    driveList_ = new QtDriveList(this);
+    driveList_ = new QtDriveList(listings, QDir::currentPath(), this);
     driveList_->setObjectName(QStringLiteral("driveList"));
-    folderList_ = new QtFolderList(this);
+    folderList_ = new QtFolderList(listings, this);
     folderList_->setObjectName(QStringLiteral("folderList"));
     folderList_->setToolTip(texts::folderListTip);
     namesList_ = new QtNamesList(this);
@@ -93,7 +96,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     createButton_->setObjectName(QStringLiteral("createButton"));
     exitButton_ = commandButton(texts::exitCaption, this);
     exitButton_->setObjectName(QStringLiteral("exitButton"));
-    fileList_ = new QtFileList(this);
+    fileList_ = new QtFileList(listings, this);
     fileList_->setObjectName(QStringLiteral("fileList"));
     fileList_->setToolTip(texts::fileListTip);
     parentNameLabel_ = new QLabel(texts::parentNameCaption, this);
@@ -107,7 +110,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     arrangeControls();
     // Both lists start on the current folder; a change of folder is read once.
     fileList_->useListingsOf(folderList_);
-    buildNamesMenu();
+    buildNamesMenu(shelfReader);
 
     readmeViewer_->installEventFilter(this);
     parentNameEdit_->installEventFilter(this);
@@ -174,7 +177,7 @@ void MainWindow::arrangeControls()
     resize(defaultSize());
 }
 
-void MainWindow::buildNamesMenu()
+void MainWindow::buildNamesMenu(ShelfReader& shelfReader)
 {
     // One action for the shortcut and the menu. The name box keeps Ctrl+Z
     // for its own typing while it has any to take back (see eventFilter).
@@ -202,6 +205,8 @@ void MainWindow::buildNamesMenu()
     recentListsMenu_ = new QMenu(texts::recentListsCaption, this);
     connect(recentListsMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentListsMenu);
     namesList_->addAction(recentListsMenu_->menuAction());
+    shelfMenu_ = new ShelfMenu(shelfReader, shelfAnswerLimit, this);
+    namesList_->addAction(shelfMenu_->menuAction());
 
     auto* notation = new QAction(this);
     notation->setSeparator(true);
@@ -219,7 +224,7 @@ void MainWindow::fillRecentListsMenu()
     recentListsMenu_->clear();
     const QStringList paths = recentLists ? recentLists() : QStringList();
     for (const QString& path : paths) {
-        QAction* entry = recentListsMenu_->addAction(path);
+        QAction* entry = recentListsMenu_->addAction(recentListTitle ? recentListTitle(path) : path);
         connect(entry, &QAction::triggered, this, [this, path] { emit recentListChosen(path); });
     }
     if (paths.isEmpty())
@@ -239,9 +244,10 @@ void MainWindow::paintEvent(QPaintEvent* event)
     // Set once the window has been painted: reading the first image loads
     // Qt's image plugins, a tenth of the start-up, and the icon can come a
     // moment later.
-    if (!iconSet_) {
-        iconSet_ = true;
+    if (!painted_) {
+        painted_ = true;
         QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.png"))); });
+        emit firstPainted();
     }
 }
 

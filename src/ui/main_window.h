@@ -1,6 +1,8 @@
 #pragma once
 
 #include "controls.h"
+#include "listing_source.h"
+#include "shelf_reader.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -25,6 +27,7 @@ class QtFolderList;
 class QtNameBox;
 class QtNamesList;
 class QtReadmeViewer;
+class ShelfMenu;
 
 // The main window. At its default (and least) size every control sits where
 // the person knows it; it grows with the names list taking the extra width
@@ -36,7 +39,9 @@ class QtReadmeViewer;
 class MainWindow final : public QWidget, public WindowTitle {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The browsing lists read the host through `listings`, which must outlive
+    // the window; `shelfReader` reads the shelves' folders for the 「棚」 menu.
+    MainWindow(const ListingSource& listings, ShelfReader& shelfReader, QWidget* parent = nullptr);
 
     // The size the window opens at when none is remembered; also its least.
     static QSize defaultSize();
@@ -51,23 +56,24 @@ public:
     QtNamesList& namesList() const { return *namesList_; }
     QtFolderList& folderList() const { return *folderList_; }
     QtDriveList& driveList() const { return *driveList_; }
-    QLabel& parentNameLabel() const { return *parentNameLabel_; }
     // 「既存のフォルダーに追加(&A)」 under the name box: off at start.
     QCheckBox& fillInBox() const { return *fillInBox_; }
     // Ctrl+Z anywhere in the window, and 「作成を取り消す」 in the names list's
     // context menu: takes back the last press.
     QAction& undoAction() const { return *undoAction_; }
-    // 「最近使った一覧」 in the names list's context menu; filled each time it
-    // opens from `recentLists`.
-    QMenu& recentListsMenu() const { return *recentListsMenu_; }
+    // 「棚」 in the names list's context menu; its shelves come from its `shelves`.
+    ShelfMenu& shelfMenu() const { return *shelfMenu_; }
     // 「値を変更…」 and 「記法を使わない」 (checkable) in the names list's menu.
     QAction& changeValuesAction() const { return *changeValuesAction_; }
-    // Ctrl+V (outside the name box) and 「貼り付け」: the clipboard's text as a
-    // list; Ctrl+S and 「一覧として保存…」.
-    QAction& pasteAction() const { return *pasteAction_; }
+    // Ctrl+S and 「一覧として保存…」. (Ctrl+V outside the name box and
+    // 「貼り付け」 give the clipboard's text as listTextGiven.)
     QAction& saveAction() const { return *saveAction_; }
     QAction& literalAction() const { return *literalAction_; }
+    // The lists 「最近使った一覧」 in the names list's menu offers, asked
+    // each time it opens.
     std::function<QStringList()> recentLists;
+    // How 「最近使った一覧」 shows one of `recentLists`; as it stands when unset.
+    std::function<QString(const QString&)> recentListTitle;
 
 signals:
     // A file or folder was dropped on the window: the first item's local path.
@@ -75,10 +81,13 @@ signals:
     // Text to take as a list: pasted (empty when the clipboard holds no
     // text), or dropped on the window.
     void listTextGiven(const QString& text);
-    // A list file was chosen in 「最近使った一覧」.
-    void recentListChosen(const QString& path);
+    // An entry of `recentLists` was chosen in 「最近使った一覧」.
+    void recentListChosen(const QString& entry);
     // The window is being closed from its title bar or the desktop.
     void closing();
+    // The window has been painted for the first time: it is on the screen,
+    // where the window manager placed it.
+    void firstPainted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -91,7 +100,7 @@ protected:
 
 private:
     void arrangeControls();
-    void buildNamesMenu();
+    void buildNamesMenu(ShelfReader& shelfReader);
     void fillRecentListsMenu();
     // What a drag carrying `mime` brings: a path to open, or text to take as
     // a list (a file manager's drag carries both: the path wins); neither
@@ -117,8 +126,9 @@ private:
     QCheckBox* fillInBox_ = nullptr;
     QtReadmeViewer* readmeViewer_ = nullptr;
     QAction* undoAction_ = nullptr;
-    bool iconSet_ = false;
+    bool painted_ = false;
     QMenu* recentListsMenu_ = nullptr;
+    ShelfMenu* shelfMenu_ = nullptr;
     QAction* changeValuesAction_ = nullptr;
     QAction* pasteAction_ = nullptr;
     QAction* saveAction_ = nullptr;

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace kestrune {
 
 namespace {
@@ -20,12 +22,10 @@ QString shownAs(const MountedVolume& volume)
 
 }  // namespace
 
-QtDriveList::QtDriveList(QWidget* parent) : QtDriveList(&mountedVolumes, QDir::currentPath(), parent) {}
-
-QtDriveList::QtDriveList(VolumeSource volumes, const QString& startFolder, QWidget* parent)
-    : QComboBox(parent), volumes_(std::move(volumes))
+QtDriveList::QtDriveList(const ListingSource& listings, const QString& startFolder, QWidget* parent)
+    : QComboBox(parent), listings_(listings)
 {
-    const QList<MountedVolume> found = volumes_();
+    const QList<MountedVolume> found = listings_.volumes();
     const qsizetype start = volumeHolding(found, QDir::cleanPath(startFolder));
     fill(found, start < found.size() ? found[start].rootPath : QString());
     connect(this, &QComboBox::currentIndexChanged, this, [this] { emit changed(); });
@@ -38,7 +38,7 @@ QString QtDriveList::rootPath() const
         return root;
     // The list may be older than an unplug: a volume that is gone is reported
     // as an unavailable device, not as an empty folder.
-    const QList<MountedVolume> now = volumes_();
+    const QList<MountedVolume> now = listings_.volumes();
     const bool mounted =
         std::any_of(now.cbegin(), now.cend(), [&](const MountedVolume& volume) { return volume.rootPath == root; });
     if (!mounted)
@@ -48,7 +48,7 @@ QString QtDriveList::rootPath() const
 
 void QtDriveList::refresh()
 {
-    fill(volumes_(), currentData().toString());
+    fill(listings_.volumes(), currentData().toString());
 }
 
 void QtDriveList::showPopup()

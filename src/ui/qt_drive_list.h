@@ -1,13 +1,11 @@
 #pragma once
 
 #include "controls.h"
-#include "mounted_volumes.h"
+#include "listing_source.h"
 
 #include <QComboBox>
 #include <QList>
 #include <QString>
-
-#include <functional>
 
 namespace kestrune {
 
@@ -17,12 +15,9 @@ class QtDriveList : public QComboBox, public DriveList {
     Q_OBJECT
 
 public:
-    using VolumeSource = std::function<QList<MountedVolume>()>;
-
-    // The volumes mounted now, starting on the one that holds the current folder.
-    explicit QtDriveList(QWidget* parent = nullptr);
-    // The volumes `volumes` gives, starting on the one that holds `startFolder`.
-    QtDriveList(VolumeSource volumes, const QString& startFolder, QWidget* parent = nullptr);
+    // The volumes `listings` gives (it must outlive the list), starting on
+    // the one that holds `startFolder`.
+    QtDriveList(const ListingSource& listings, const QString& startFolder, QWidget* parent = nullptr);
 
     // Root path of the chosen volume. Throws 68 (device unavailable) when the
     // volume has been unmounted since the list was filled.
@@ -43,7 +38,7 @@ protected:
 private:
     void fill(const QList<MountedVolume>& volumes, const QString& keepRoot);
 
-    VolumeSource volumes_;
+    const ListingSource& listings_;
 };
 
 }  // namespace kestrune

@@ -2,7 +2,6 @@
 
 #include "browse_list_view.h"
 #include "file_name_model.h"
-#include "folder_listing.h"
 #include "folder_paths.h"
 #include "qt_folder_list.h"
 #include "runtime_error.h"
@@ -32,7 +31,7 @@ QStringList listFilesOf(const QStringList& files)
 
 }  // namespace
 
-QtFileList::QtFileList(QWidget* parent) : QWidget(parent)
+QtFileList::QtFileList(const ListingSource& listings, QWidget* parent) : QWidget(parent), listings_(listings)
 {
     model_ = new FileNameModel(this);
     auto* view = new BrowseListView(this);
@@ -51,10 +50,9 @@ QtFileList::QtFileList(QWidget* parent) : QWidget(parent)
 
     const QString start = cleanFolderPath(QDir::currentPath());
     try {
-        fill(start, listFolder(start).files);
+        fill(listings_.listFolder(start).files);
     } catch (const RuntimeError&) {
-        // The current folder may be unreadable; it is still where we are.
-        fill(start, QStringList());
+        fill(QStringList());  // the current folder may be unreadable
     }
 }
 
@@ -64,7 +62,7 @@ void QtFileList::setPath(const QString& path)
 {
     const QString folder = cleanFolderPath(path);
     std::optional<QStringList> files = folders_ ? folders_->takeFilesOf(folder) : std::nullopt;
-    fill(folder, files ? *files : listFolder(folder).files);
+    fill(files ? *files : listings_.listFolder(folder).files);
 }
 
 void QtFileList::choose(const QString& name)
@@ -91,22 +89,8 @@ void QtFileList::useListingsOf(QtFolderList* folders)
     folders_ = folders;
 }
 
-const QStringList& QtFileList::names() const
+void QtFileList::fill(const QStringList& files)
 {
-    return model_->names();
-}
-
-QString QtFileList::chosenName() const
-{
-    const QModelIndex current = view_->currentIndex();
-    if (!current.isValid() || !view_->selectionModel()->isSelected(current))
-        return QString();
-    return model_->names().value(current.row());
-}
-
-void QtFileList::fill(const QString& folder, const QStringList& files)
-{
-    path_ = folder;
     model_->reset(listFilesOf(files));
     view_->scrollToTop();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "listing_source.h"
 
 #include <QPointer>
 #include <QString>
@@ -19,11 +20,11 @@ class QtFileList : public QWidget, public FileList {
     Q_OBJECT
 
 public:
-    // Starts on the current folder of the process.
-    explicit QtFileList(QWidget* parent = nullptr);
+    // Starts on the current folder of the process; reads folders through
+    // `listings`, which must outlive it.
+    explicit QtFileList(const ListingSource& listings, QWidget* parent = nullptr);
     ~QtFileList() override;
 
-    QString path() const { return path_; }
     // Reads the folder and refills the list, choosing nothing. A folder that
     // cannot be read throws its numbered error and leaves the list as it was.
     void setPath(const QString& path) override;
@@ -33,22 +34,16 @@ public:
     // same folder, so that one change of folder reads the folder once.
     void useListingsOf(QtFolderList* folders);
 
-    // The names offered, in order, and the one chosen (empty for none).
-    const QStringList& names() const;
-    QString chosenName() const;
-
-    QListView* view() const { return view_; }
-
 signals:
     // A click on a file, or Enter on the chosen one.
     void fileClicked(const QString& name);
 
 private:
-    void fill(const QString& folder, const QStringList& files);
+    void fill(const QStringList& files);
 
+    const ListingSource& listings_;
     FileNameModel* model_;
     QListView* view_;
-    QString path_;
     QPointer<QtFolderList> folders_;
 };
 

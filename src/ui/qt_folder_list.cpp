@@ -2,7 +2,6 @@
 
 #include "browse_list_view.h"
 #include "folder_icons.h"
-#include "folder_listing.h"
 #include "folder_paths.h"
 #include "folder_tree_model.h"
 #include "runtime_error.h"
@@ -52,7 +51,7 @@ private:
 
 }  // namespace
 
-QtFolderList::QtFolderList(QWidget* parent) : QWidget(parent)
+QtFolderList::QtFolderList(const ListingSource& listings, QWidget* parent) : QWidget(parent), listings_(listings)
 {
     model_ = new FolderTreeModel(openFolderIcon(), closedFolderIcon(), this);
     auto* view = new BrowseListView(this);
@@ -71,7 +70,7 @@ QtFolderList::QtFolderList(QWidget* parent) : QWidget(parent)
 
     const QString start = cleanFolderPath(QDir::currentPath());
     try {
-        fill(start, listFolder(start));
+        fill(start, listings_.listFolder(start));
     } catch (const RuntimeError&) {
         // The current folder may be unreadable; it is still where we are.
         fill(start, FolderListing());
@@ -88,7 +87,7 @@ QString QtFolderList::path() const
 void QtFolderList::setPath(const QString& path)
 {
     const QString folder = cleanFolderPath(path);
-    fill(folder, listFolder(folder));
+    fill(folder, listings_.listFolder(folder));
 }
 
 std::optional<QStringList> QtFolderList::takeFilesOf(const QString& folder)

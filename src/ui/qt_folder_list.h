@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls.h"
-#include "folder_listing.h"
+#include "listing_source.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,14 +24,13 @@ class QtFolderList : public QWidget, public FolderList {
     Q_OBJECT
 
 public:
-    // Starts on the current folder of the process.
-    explicit QtFolderList(QWidget* parent = nullptr);
+    // Starts on the current folder of the process; reads folders through
+    // `listings`, which must outlive it.
+    explicit QtFolderList(const ListingSource& listings, QWidget* parent = nullptr);
     ~QtFolderList() override;
 
     QString path() const override;
     void setPath(const QString& path) override;
-
-    QListView* view() const { return view_; }
 
     // The files of `folder` as its last reading found them, handed over once,
     // so that a file list refilled for a change of folder does not read the
@@ -46,6 +45,7 @@ private:
     void fill(const QString& folder, FolderListing listing);
     void report(const QModelIndex& index);
 
+    const ListingSource& listings_;
     FolderTreeModel* model_;
     QListView* view_;
     QStringList lastFiles_;

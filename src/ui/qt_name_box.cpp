@@ -21,7 +21,6 @@ void QtNameBox::setFocus()
 
 void QtNameBox::setMark(ItemMark mark, const QString& toolTip)
 {
-    mark_ = mark;
     setToolTip(toolTip);
     if (mark == ItemMark::None) {
         delete markAction_;

@@ -21,11 +21,8 @@ public:
     void setFocus() override;
     void setMark(ItemMark mark, const QString& toolTip) override;
 
-    ItemMark mark() const { return mark_; }
-
 private:
     QAction* markAction_ = nullptr;
-    ItemMark mark_ = ItemMark::None;
 };
 
 }  // namespace kestrune

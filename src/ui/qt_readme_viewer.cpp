@@ -39,7 +39,6 @@ QtReadmeViewer::QtReadmeViewer(QWidget* parent)
 
 void QtReadmeViewer::showText(const QString& text)
 {
-    text_ = text;
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(u'\r', u'\n');

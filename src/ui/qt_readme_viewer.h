@@ -23,15 +23,11 @@ public:
     void showText(const QString& text) override;
     void close() override { hide(); }
 
-    // The text exactly as last shown, line ends included.
-    const QString& text() const { return text_; }
-    QPlainTextEdit& textArea() const { return *textArea_; }
     QPushButton& okButton() const { return *okButton_; }
 
 private:
     QPlainTextEdit* textArea_;
     QPushButton* okButton_;
-    QString text_;
 };
 
 }  // namespace kestrune

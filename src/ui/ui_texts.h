@@ -19,6 +19,13 @@ inline const QString pasteCaption = QStringLiteral("貼り付け");
 inline const QString saveCaption = QStringLiteral("一覧として保存…");
 inline const QString recentListsCaption = QStringLiteral("最近使った一覧");
 inline const QString noRecentLists = QStringLiteral("（なし）");
+// 「棚」 in the names list's menu: a sub-menu per shelf.
+inline const QString shelvesCaption = QStringLiteral("棚");
+inline const QString shelfReading = QStringLiteral("読み込み中…");
+inline const QString shelfNotAnswering = QStringLiteral("（つながりません）");
+inline const QString& shelfEmpty = noRecentLists;
+inline const QString addShelfCaption = QStringLiteral("このフォルダーを棚に追加…");
+inline const QString removeShelfCaption = QStringLiteral("棚から外す");
 inline const QString changeValuesCaption = QStringLiteral("値を変更…");
 inline const QString literalCaption = QStringLiteral("記法を使わない");
 

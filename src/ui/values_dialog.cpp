@@ -94,15 +94,15 @@ ValuesDialog::ValuesDialog(const ValueQuestion& question, ValuesTableReader& tab
     }
 
     auto* tableButtons = new QHBoxLayout;
-    pasteButton_ = makeTableButton(texts::pasteTableCaption);
+    QPushButton* pasteButton = makeTableButton(texts::pasteTableCaption);
     QPushButton* fileButton = makeTableButton(texts::tableFileCaption);
     dropButton_ = makeTableButton(texts::dropTableCaption);
-    tableButtons->addWidget(pasteButton_);
+    tableButtons->addWidget(pasteButton);
     tableButtons->addWidget(fileButton);
     tableButtons->addWidget(dropButton_);
     tableButtons->addStretch();
     form->addRow(tableButtons);
-    connect(pasteButton_, &QPushButton::clicked, this, &ValuesDialog::pasteTable);
+    connect(pasteButton, &QPushButton::clicked, this, &ValuesDialog::pasteTable);
     connect(fileButton, &QPushButton::clicked, this, &ValuesDialog::chooseTableFile);
     connect(dropButton_, &QPushButton::clicked, this, &ValuesDialog::dropTable);
 

@@ -25,29 +25,15 @@ class ValuesDialog final : public QDialog {
 public:
     ValuesDialog(const ValueQuestion& question, ValuesTableReader& tables, QWidget* parent = nullptr);
 
-    // What the fields hold now, with the table.
-    ValueAnswer answer() const;
     // The answer once accepted; none while open or after leaving.
     std::optional<ValueAnswer> outcome() const;
 
-    // The field of names[index]; null beyond the names.
-    QComboBox* valueField(int index) const { return fields_.value(index); }
-    // Null when the date is not asked.
-    QDateEdit* dateField() const { return dateField_; }
-    QPushButton* pasteTableButton() const { return pasteButton_; }
-    QPushButton* dropTableButton() const { return dropButton_; }
-    // What the box says of its table, or why the last one was refused.
-    QLabel* tableSummary() const { return summary_; }
-    // The table's first rows.
-    QTableWidget* tableRows() const { return rows_; }
-
-    // Takes the table of the file at `path` (as 「表ファイル…」 does once a
-    // file is chosen); a refused file leaves the table as it was.
-    void takeTableFile(const QString& path);
-
 private:
+    // What the fields hold now, with the table.
+    ValueAnswer answer() const;
     void pasteTable();
     void chooseTableFile();
+    void takeTableFile(const QString& path);
     void dropTable();
     void takeTable(const ValuesTableReading& reading);
     void showTable(const QString& refusal = QString());
@@ -62,7 +48,6 @@ private:
     QDate presetDate_;
     ValuesTable table_;
     QPushButton* ok_ = nullptr;
-    QPushButton* pasteButton_ = nullptr;
     QPushButton* dropButton_ = nullptr;
     QLabel* summary_ = nullptr;
     QTableWidget* rows_ = nullptr;

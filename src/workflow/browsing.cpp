@@ -6,8 +6,8 @@
 namespace kestrune {
 
 Browsing::Browsing(WorkflowState& state, const BrowsingControls& controls, Desktop& desktop, Folders& folders,
-                   RecentLists& recentLists, LoadedList& loadedList, ListLoading& loading)
-    : state_(state), c_(controls), desktop_(desktop), folders_(folders), recentLists_(recentLists),
+                   RecentLists& recentLists, const ShelfSettings& shelves, LoadedList& loadedList, ListLoading& loading)
+    : state_(state), c_(controls), desktop_(desktop), folders_(folders), recentLists_(recentLists), shelves_(shelves),
       loadedList_(loadedList), loading_(loading)
 {
 }
@@ -66,14 +66,25 @@ void Browsing::openPath(const QString& path)
     onListFileClicked(name);
 }
 
-void Browsing::openRecentList(const QString& path)
+void Browsing::openRecentList(const QString& entry)
 {
-    if (folders_.kindOf(path) != EntryKind::Other) {
-        desktop_.beep();
-        recentLists_.remove(path);
+    if (const std::optional<RecentShelfList> remembered = recentShelfListOf(entry)) {
+        // A shelf that does not answer now may answer later: only a shelf
+        // taken off the settings takes its lists off the menu.
+        if (const std::optional<Shelf> shelf = shelves_.find(remembered->shelfName))
+            loading_.openShelfList({*shelf, remembered->listName});
+        else {
+            desktop_.beep();
+            recentLists_.remove(entry);
+        }
         return;
     }
-    openPath(path);
+    if (folders_.kindOf(entry) != EntryKind::Other) {
+        desktop_.beep();
+        recentLists_.remove(entry);
+        return;
+    }
+    openPath(entry);
 }
 
 }  // namespace kestrune

@@ -6,6 +6,7 @@
 #include "list_loading.h"
 #include "loaded_list.h"
 #include "recent_lists.h"
+#include "shelf_settings.h"
 #include "workflow_state.h"
 
 namespace kestrune {
@@ -21,7 +22,7 @@ struct BrowsingControls {
 class Browsing {
 public:
     Browsing(WorkflowState& state, const BrowsingControls& controls, Desktop& desktop, Folders& folders,
-             RecentLists& recentLists, LoadedList& loadedList, ListLoading& loading);
+             RecentLists& recentLists, const ShelfSettings& shelves, LoadedList& loadedList, ListLoading& loading);
 
     void onDriveChanged();
     void onFolderClicked(const QString& path);
@@ -29,9 +30,11 @@ public:
     // Opens `path` as the person would reach it by hand: a folder is browsed
     // to; a file's folder is browsed to and the file is clicked there.
     void openPath(const QString& path);
-    // A list file chosen in 「最近使った一覧」: opened as openPath does; one
-    // that is gone beeps and leaves the menu.
-    void openRecentList(const QString& path);
+    // An entry chosen in 「最近使った一覧」. A list file is opened as openPath
+    // does; a shelf list is taken from its shelf again, for the folder open
+    // now. A file that is gone, or a shelf no longer in the settings, beeps
+    // and leaves the menu.
+    void openRecentList(const QString& entry);
     // Opens `path` in the folder list; a new folder drops the list loaded.
     void openFolder(const QString& path);
 
@@ -41,6 +44,7 @@ private:
     Desktop& desktop_;
     Folders& folders_;
     RecentLists& recentLists_;
+    const ShelfSettings& shelves_;
     LoadedList& loadedList_;
     ListLoading& loading_;
 };

@@ -6,14 +6,16 @@ FolderListWorkflow::FolderListWorkflow(WorkflowState& state, const WorkflowContr
     : tables_(host.lists), loadedList_(state, controls.namesList, controls.parentNameEdit, host.folders),
       values_(state, controls.parentNameEdit, host.desktop, host.rememberedValues, tables_, loadedList_),
       loading_(state, {controls.readmeViewer, controls.parentNameEdit, controls.folderList, controls.fileList},
-               host.desktop, host.lists, host.recentLists, host.mounts, host.clock, loadedList_, values_),
+               host.desktop, host.lists, host.shelfLists, host.recentLists, host.mounts, host.clock, loadedList_,
+               values_),
       saving_(state, controls.folderList, controls.fileList, host.desktop, host.writer, host.recentLists, host.mounts,
               loadedList_),
       browsing_(state, {controls.driveList, controls.folderList, controls.fileList}, host.desktop, host.folders,
-                host.recentLists, loadedList_, loading_),
+                host.recentLists, host.shelves, loadedList_, loading_),
       press_(state, {controls.namesList, controls.parentNameEdit, controls.folderList}, host.desktop, host.folders,
              loadedList_),
-      undo_(state, controls.parentNameEdit, host.desktop, host.folders, host.lists, host.mounts, loadedList_, browsing_)
+      undo_(state, controls.parentNameEdit, host.desktop, host.folders, host.lists, host.shelfLists, host.mounts,
+            loadedList_, browsing_)
 {
 }
 

@@ -15,6 +15,8 @@
 #include "press_command.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
+#include "shelf_list.h"
+#include "shelf_settings.h"
 #include "undo_command.h"
 #include "values_table_reading.h"
 #include "workflow_state.h"
@@ -41,6 +43,9 @@ struct WorkflowHost {
     RecentLists& recentLists;
     RememberedValues& rememberedValues;
     const Clock& clock;
+    // The shelves, and the reader of the lists on them (which answers within a limit).
+    const ShelfSettings& shelves;
+    ListReader& shelfLists;
 };
 
 // The window's workflow: the handlers that carry one list from its choice to
@@ -56,7 +61,9 @@ public:
     void onFolderClicked(const QString& path) { browsing_.onFolderClicked(path); }
     void onListFileClicked(const QString& name) { browsing_.onListFileClicked(name); }
     void openPath(const QString& path) { browsing_.openPath(path); }
-    void openRecentList(const QString& path) { browsing_.openRecentList(path); }
+    void openRecentList(const QString& entry) { browsing_.openRecentList(entry); }
+    // A list chosen in the 「棚」 menu (list_loading.h).
+    void openShelfList(const Shelf& shelf, const QString& listName) { loading_.openShelfList({shelf, listName}); }
 
     // Reading a list (list_loading.h), and keeping it as a file (list_saving.h).
     void readListFile() { loading_.readListFile(); }

@@ -3,17 +3,9 @@
 #include "text.h"
 #include "workflow_texts.h"
 
+#include <algorithm>
+
 namespace kestrune {
-
-namespace {
-
-bool isControl(QChar c)
-{
-    const char16_t unit = c.unicode();
-    return unit <= 0x1F || (unit >= 0x7F && unit <= 0x9F);
-}
-
-}  // namespace
 
 QStringView nextFolderLevel(QStringView name, qsizetype& position)
 {
@@ -36,6 +28,17 @@ QString parentNameFrom(const QString& typed)
     return trimmed.isEmpty() ? texts::defaultParentName : trimmed;
 }
 
+QString listFileNameFrom(const QString& typed)
+{
+    const QString trimmed = trimSpaces(typed);
+    if (!isOneEntryName(trimmed) ||
+        std::any_of(trimmed.cbegin(), trimmed.cend(), [](QChar c) { return isControlCharacter(c.unicode()); }))
+        return {};
+    const QString name =
+        trimmed.endsWith(texts::listFileExtension, Qt::CaseInsensitive) ? trimmed : trimmed + texts::listFileExtension;
+    return isOneEntryName(name) ? name : QString();
+}
+
 QString withVisibleControls(const QString& text)
 {
     QString visible = text;
@@ -44,7 +47,7 @@ QString withVisibleControls(const QString& text)
             c = QChar(0x2421);
         else if (c.unicode() <= 0x1F)
             c = QChar(static_cast<char16_t>(0x2400 + c.unicode()));
-        else if (isControl(c))
+        else if (isControlCharacter(c.unicode()))
             c = QChar::ReplacementCharacter;
     }
     return visible;

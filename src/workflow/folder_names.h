@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entry_name.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -17,10 +19,6 @@ inline bool isLevelSeparator(QChar c)
     return c == u'/' || c == u'\\';
 }
 
-// The most bytes one folder name takes on the file systems Linux makes
-// (NAME_MAX), names being stored as UTF-8.
-inline constexpr int longestFolderNameBytes = 255;
-
 // The next folder level of a list line at or after `position`, as a view
 // into `name`; `position` moves past it. An empty view when no level is left.
 // "/" and "\" both separate levels, so that a list written on Windows nests
@@ -31,6 +29,12 @@ QStringView nextFolderLevel(QStringView name, qsizetype& position);
 // The parent name as the press uses what was typed: spaces trimmed at both
 // ends, or the preset name when nothing is left.
 QString parentNameFrom(const QString& typed);
+
+// The name a person typed to save a list under, as a list file's: U+0020
+// spaces trimmed at both ends, as from the parent name, and ".txt" added when
+// it has none. Empty when it names no single file or holds a control
+// character.
+QString listFileNameFrom(const QString& typed);
 
 // `text` with each control character replaced by its visible picture
 // (U+2400 to U+241F, U+2421), for naming a refused line in a message. C1

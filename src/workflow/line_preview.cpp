@@ -1,6 +1,7 @@
 #include "line_preview.h"
 
 #include "folder_names.h"
+#include "text.h"
 #include "workflow_texts.h"
 
 #include <QHash>
@@ -51,9 +52,9 @@ LevelFacts factsOf(QStringView level)
     const qsizetype size = level.size();
     for (qsizetype at = 0; at < size; ++at) {
         const char16_t unit = level[at].unicode();
+        facts.control = facts.control || isControlCharacter(unit);
         if (unit < 0x80) {
             facts.utf8Bytes += 1;
-            facts.control = facts.control || unit <= 0x1F || unit == 0x7F;
             switch (unit) {
             case u'<':
             case u'>':
@@ -69,7 +70,6 @@ LevelFacts factsOf(QStringView level)
             }
         } else if (unit < 0x800) {
             facts.utf8Bytes += 2;
-            facts.control = facts.control || unit <= 0x9F;
         } else if (QChar::isHighSurrogate(unit) && at + 1 < size && QChar::isLowSurrogate(level[at + 1].unicode())) {
             facts.utf8Bytes += 4;
             ++at;
@@ -206,7 +206,8 @@ LinePreview previewParentName(const PreviewTarget& target)
     const QString& name = parentNameOf(target);
     LinePreview parent;
     parent.folder = name;
-    if (name.contains(u'/') || name.contains(u'\\') || name == u"." || name == u"..") {
+    // A "\" separates levels in every name a person gives, as in a list's lines.
+    if (name.contains(u'\\') || entryNameFault(name) == EntryNameFault::NotOne) {
         parent.status = LineStatus::Refused;
         parent.reason = texts::reasonNotOneFolder;
         return parent;
@@ -337,29 +338,11 @@ bool isWindowsFileSystemType(QStringView type)
 
 VolumePlace volumePlaceOf(const QString& path, const MountTable& mounts)
 {
-    QString real = mounts.resolvedPath(path);
-    while (real.size() > 1 && real.endsWith(u'/'))
-        real.chop(1);
-    const QList<MountEntry> entries = mounts.entries();
-    const MountEntry* holding = nullptr;
-    qsizetype holdingLength = -1;
-    for (const MountEntry& mount : entries) {
-        QStringView point = mount.mountPoint;
-        while (point.size() > 1 && point.endsWith(u'/'))
-            point.chop(1);
-        const bool holds = point == u"/" ? real.startsWith(u'/')
-                                         : !point.isEmpty() && real.startsWith(point) &&
-                                               (real.size() == point.size() || real.at(point.size()) == u'/');
-        if (holds && point.size() >= holdingLength) {
-            holding = &mount;
-            holdingLength = point.size();
-        }
-    }
+    const MountPlace where = mountPlaceOf(path, mounts);
     VolumePlace place;
-    place.windowsFileSystem = holding != nullptr && isWindowsFileSystemType(holding->type);
+    place.windowsFileSystem = isWindowsFileSystemType(where.mount.type);
     // Below the volume's root, "/" and "\" are one character each alike.
-    const qsizetype below = holding == nullptr ? 0 : real.size() - holdingLength - (holdingLength == 1 ? 0 : 1);
-    place.windowsPathLength = 3 + (below > 0 ? below + 1 : 0);
+    place.windowsPathLength = 3 + (where.belowRoot.isEmpty() ? 0 : where.belowRoot.size() + 1);
     return place;
 }
 

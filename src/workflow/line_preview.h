@@ -41,11 +41,11 @@ struct VolumePlace {
 };
 
 struct PreviewTarget {
-    QString baseFolder;                             // absolute folder the new parent goes into
-    QString parentName;                             // as typed, trimmed; empty means the preset name
-    VolumePlace volume{};                           // where the base folder lies
-    int longestNameBytes = longestFolderNameBytes;  // a level's limit in UTF-8 bytes
-    int longestPathBytes = 4095;                    // the OS's full path limit in bytes, less the NUL
+    QString baseFolder;                            // absolute folder the new parent goes into
+    QString parentName;                            // as typed, trimmed; empty means the preset name
+    VolumePlace volume{};                          // where the base folder lies
+    int longestNameBytes = longestEntryNameBytes;  // a level's limit in UTF-8 bytes
+    int longestPathBytes = 4095;                   // the OS's full path limit in bytes, less the NUL
 };
 
 // One preview a line, in order. Precedence: blank, refused, unsafe, repeat, ok.

@@ -15,10 +15,10 @@ bool isReadmePath(const QString& listFilePath)
 }
 
 ListLoading::ListLoading(WorkflowState& state, const LoadingControls& controls, Desktop& desktop, ListReader& lists,
-                         RecentLists& recentLists, const MountTable& mounts, const Clock& clock, LoadedList& loadedList,
-                         ListValues& values)
-    : state_(state), c_(controls), desktop_(desktop), lists_(lists), recentLists_(recentLists), mounts_(mounts),
-      clock_(clock), loadedList_(loadedList), values_(values)
+                         ListReader& shelfLists, RecentLists& recentLists, const MountTable& mounts, const Clock& clock,
+                         LoadedList& loadedList, ListValues& values)
+    : state_(state), c_(controls), desktop_(desktop), lists_(lists), shelfLists_(shelfLists), recentLists_(recentLists),
+      mounts_(mounts), clock_(clock), loadedList_(loadedList), values_(values)
 {
 }
 
@@ -39,18 +39,23 @@ void ListLoading::readListFile()
         return;
     }
     if (isReadmePath(state_.listFilePath)) {
-        QString contents;
-        for (const QString& line : std::as_const(lines))
-            contents += line + QStringLiteral("\r\n");
-        c_.readmeViewer.showText(contents);
-        state_.lines = linesFromTable(lines);
-        state_.listState = ListState::Ready;
-        c_.parentNameEdit.setText(texts::defaultParentName);
-        c_.parentNameEdit.selectAllAndFocus();
+        showReadme(lines);
         return;
     }
     recentLists_.add(state_.listFilePath);
     showLoadedList(linesFromTable(lines));
+}
+
+void ListLoading::showReadme(const QStringList& lines)
+{
+    QString contents;
+    for (const QString& line : lines)
+        contents += line + QStringLiteral("\r\n");
+    c_.readmeViewer.showText(contents);
+    state_.lines = linesFromTable(lines);
+    state_.listState = ListState::Ready;
+    c_.parentNameEdit.setText(texts::defaultParentName);
+    c_.parentNameEdit.selectAllAndFocus();
 }
 
 void ListLoading::pasteList(const QString& text)
@@ -66,12 +71,34 @@ void ListLoading::pasteList(const QString& text)
         desktop_.showMessage(texts::errorOccurred);
         return;
     }
+    loadForOpenFolder(*lines, std::nullopt);
+}
+
+void ListLoading::openShelfList(const ShelfList& list)
+{
+    QStringList lines;
+    {
+        const BusyPointerGuard busy(desktop_);
+        lines = shelfLists_.readList(list.path());
+    }
+    recentLists_.add(recentEntryOf(list));
+    loadForOpenFolder(lines, list);
+}
+
+void ListLoading::loadForOpenFolder(const QStringList& lines, const std::optional<ShelfList>& shelfList)
+{
     // A list of its own, in the folder open now: no file is chosen.
     loadedList_.reset();
     c_.fileList.choose(QString());
     state_.baseFolder = withTrailingSeparator(c_.folderList.path());
-    state_.listFilePath.clear();
-    showLoadedList(linesFromTable(*lines));
+    state_.listFilePath = shelfList ? shelfList->path() : QString();
+    if (isReadmePath(state_.listFilePath)) {
+        // A Readme on a shelf is shown as a click on it would show it.
+        showReadme(lines);
+        return;
+    }
+    state_.shelfList = shelfList;
+    showLoadedList(linesFromTable(lines));
 }
 
 void ListLoading::showLoadedList(QStringList lines)

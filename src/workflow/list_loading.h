@@ -8,6 +8,7 @@
 #include "loaded_list.h"
 #include "mount_table.h"
 #include "recent_lists.h"
+#include "shelf_list.h"
 #include "workflow_state.h"
 
 namespace kestrune {
@@ -23,9 +24,11 @@ struct LoadingControls {
 // Reading a list, from its file or from pasted text, into the list loaded.
 class ListLoading {
 public:
+    // `shelfLists` reads the lists taken from shelves, which may lie on a
+    // share that has gone away.
     ListLoading(WorkflowState& state, const LoadingControls& controls, Desktop& desktop, ListReader& lists,
-                RecentLists& recentLists, const MountTable& mounts, const Clock& clock, LoadedList& loadedList,
-                ListValues& values);
+                ListReader& shelfLists, RecentLists& recentLists, const MountTable& mounts, const Clock& clock,
+                LoadedList& loadedList, ListValues& values);
 
     // Reads the list file the state names: a Readme file is shown as text,
     // any other is loaded with its preview.
@@ -34,14 +37,25 @@ public:
     // copied from a spreadsheet, say) is the list, read as a list file is,
     // and made in the folder open in the folder list. Empty text beeps.
     void pasteList(const QString& text);
+    // A list chosen on a shelf (or among the recent lists): read from the
+    // shelf with the busy pointer, then loaded as a pasted list is, to be
+    // made in the folder open in the folder list. A list that cannot be read
+    // or does not answer in time fails with its error, and the list loaded
+    // stays.
+    void openShelfList(const ShelfList& list);
 
 private:
+    // `lines` (pasted, or taken from `shelfList`) become the list loaded,
+    // made in the folder open now; no file is chosen.
+    void loadForOpenFolder(const QStringList& lines, const std::optional<ShelfList>& shelfList);
+    void showReadme(const QStringList& lines);
     void showLoadedList(QStringList lines);
 
     WorkflowState& state_;
     LoadingControls c_;
     Desktop& desktop_;
     ListReader& lists_;
+    ListReader& shelfLists_;
     RecentLists& recentLists_;
     const MountTable& mounts_;
     const Clock& clock_;

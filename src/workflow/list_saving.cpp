@@ -1,27 +1,10 @@
 #include "list_saving.h"
 
+#include "folder_names.h"
 #include "folder_paths.h"
 #include "workflow_texts.h"
 
 namespace kestrune {
-
-namespace {
-
-// The file name the person typed, as a list file's: ".txt" added when it
-// has none. Empty when it names no single file.
-QString listFileNameFrom(const QString& typed)
-{
-    QString name = typed.trimmed();
-    const bool oneFile = !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
-                         std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20; });
-    if (!oneFile)
-        return {};
-    if (!name.endsWith(texts::listFileExtension, Qt::CaseInsensitive))
-        name += texts::listFileExtension;
-    return name;
-}
-
-}  // namespace
 
 ListSaving::ListSaving(WorkflowState& state, FolderList& folderList, FileList& fileList, Desktop& desktop,
                        ListWriter& writer, RecentLists& recentLists, const MountTable& mounts, LoadedList& loadedList)
@@ -61,6 +44,7 @@ void ListSaving::saveList()
     // From now on the list is that file: the file list shows it chosen, and
     // the press, the undo and the recent lists name it.
     state_.listFilePath = path;
+    state_.shelfList.reset();
     state_.baseFolder = withTrailingSeparator(folder);
     recentLists_.add(path);
     folderList_.setPath(folder);

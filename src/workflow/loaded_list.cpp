@@ -1,5 +1,6 @@
 #include "loaded_list.h"
 
+#include "folder_paths.h"
 #include "workflow_texts.h"
 
 #include <algorithm>
@@ -27,6 +28,7 @@ void LoadedList::reset()
 {
     namesList_.clear();
     state_.listState = ListState::NotReady;
+    state_.shelfList.reset();
     state_.completionShown = false;
     state_.preview = ListPreview();
     state_.rows.clear();
@@ -68,7 +70,14 @@ void LoadedList::showPreview()
         namesList_.setItemMark(static_cast<int>(index), traitsOf(rows.at(index).status).mark, rows.at(index).toolTip);
     state_.rows = std::move(rows);
     const PreviewRow parent = parentRow(state_.preview);
-    parentNameEdit_.setMark(traitsOf(parent.status).mark, parent.toolTip);
+    QString toolTip = parent.toolTip;
+    if (state_.shelfList) {
+        // The list lies on a shelf, apart from the folder its parents go into: the tip names both.
+        const QString target =
+            texts::shelfListTarget.arg(state_.shelfList->title(), cleanFolderPath(state_.baseFolder));
+        toolTip = toolTip.isEmpty() ? target : target + u'\n' + toolTip;
+    }
+    parentNameEdit_.setMark(traitsOf(parent.status).mark, toolTip);
 }
 
 void LoadedList::onParentNameEdited()

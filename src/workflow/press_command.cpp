@@ -106,6 +106,7 @@ void PressCommand::createFolders()
         state_.lastCreation = outcome.record;
         state_.beforeLastCreation = ListBeforePress{request.listFilePath, state_.baseFolder, request.typedParentName,
                                                     request.lines, request.notation};
+        state_.beforeLastCreation->shelfList = state_.shelfList;
     }
     if (outcome.failure)
         throw *outcome.failure;

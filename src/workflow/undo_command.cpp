@@ -9,9 +9,10 @@
 namespace kestrune {
 
 UndoCommand::UndoCommand(WorkflowState& state, NameBox& parentNameEdit, Desktop& desktop, Folders& folders,
-                         ListReader& lists, const MountTable& mounts, LoadedList& loadedList, Browsing& browsing)
+                         ListReader& lists, ListReader& shelfLists, const MountTable& mounts, LoadedList& loadedList,
+                         Browsing& browsing)
     : state_(state), parentNameEdit_(parentNameEdit), desktop_(desktop), folders_(folders), lists_(lists),
-      mounts_(mounts), loadedList_(loadedList), browsing_(browsing)
+      shelfLists_(shelfLists), mounts_(mounts), loadedList_(loadedList), browsing_(browsing)
 {
 }
 
@@ -51,8 +52,10 @@ void UndoCommand::undoLastCreation()
     // the press is not shown as if it were the one pressed. A pasted list
     // has no file to change.
     bool unchanged = before->listFilePath.isEmpty();
+    // A shelf that does not answer in time counts as a change.
+    ListReader& reader = before->shelfList ? shelfLists_ : lists_;
     try {
-        unchanged = unchanged || linesFromTable(lists_.readList(before->listFilePath)) == before->lines;
+        unchanged = unchanged || linesFromTable(reader.readList(before->listFilePath)) == before->lines;
     } catch (const RuntimeError&) {
     }
     if (!unchanged) {
@@ -67,6 +70,7 @@ void UndoCommand::restoreList(const ListBeforePress& before)
 {
     loadedList_.reset();
     state_.listFilePath = before.listFilePath;
+    state_.shelfList = before.shelfList;
     state_.baseFolder = before.baseFolder;
     state_.lines = before.lines;
     // Its values, date and table; whether the notation is read stays as the menu says.

@@ -15,8 +15,9 @@ namespace kestrune {
 // made and brings its list back, ready for a corrected press.
 class UndoCommand {
 public:
+    // `shelfLists` reads again a list taken from a shelf.
     UndoCommand(WorkflowState& state, NameBox& parentNameEdit, Desktop& desktop, Folders& folders, ListReader& lists,
-                const MountTable& mounts, LoadedList& loadedList, Browsing& browsing);
+                ListReader& shelfLists, const MountTable& mounts, LoadedList& loadedList, Browsing& browsing);
 
     void undoLastCreation();
 
@@ -29,6 +30,7 @@ private:
     Desktop& desktop_;
     Folders& folders_;
     ListReader& lists_;
+    ListReader& shelfLists_;
     const MountTable& mounts_;
     LoadedList& loadedList_;
     Browsing& browsing_;

@@ -2,6 +2,7 @@
 
 #include "folder_tree.h"
 #include "list_preview.h"
+#include "shelf_list.h"
 
 #include <QList>
 #include <QString>
@@ -24,13 +25,17 @@ struct ListBeforePress {
     QString typedParentName;  // exactly as typed, spaces and all
     QStringList lines;
     NotationSettings notation;
+    std::optional<ShelfList> shelfList = std::nullopt;  // the shelf it was taken from
 };
 
 // What carries one list file from its choice to the creation of its folders.
 struct WorkflowState {
     QString listFilePath;
     QString baseFolder;  // always ends in the path separator once set
-    QStringList lines;   // the lines of the list loaded, in order
+    // The list loaded was taken from a shelf (listFilePath is its path there)
+    // for baseFolder; none for a list file or a pasted list.
+    std::optional<ShelfList> shelfList;
+    QStringList lines;  // the lines of the list loaded, in order
     ListState listState = ListState::NotReady;
     NotationSettings notation;  // the date and values the lines are filled in with
     bool fillIn = false;        // 「既存のフォルダーに追加」: existing parents are filled in, not renamed

@@ -137,4 +137,16 @@ inline const QString keptHoldsKeptFolder = QStringLiteral("削除しなかった
 inline const QString keptReplaced = QStringLiteral("別のフォルダーに置き換わっているため");
 inline const QString keptMissing = QStringLiteral("見つからないため");
 
+// ---- Shelves: adding the open folder as one of the person's own ----
+inline const QString addShelfTitle = QStringLiteral("棚に追加");
+inline const QString shelfNamePrompt = QStringLiteral("棚の名前：");
+inline const QString badShelfName = QStringLiteral("棚の名前に使えない文字が含まれています。");
+inline const QString shelfNameTaken = QStringLiteral("「%1」という名前の棚は既にあります。");
+inline const QString folderIsShelf = QStringLiteral("このフォルダーは既に棚「%1」です。");
+// ---- A list taken from a shelf ----
+// Its title: the shelf's name, then the list's file name.
+inline const QString shelfListTitle = QStringLiteral("棚: %1 / %2");
+// The name box's tip: the title, then the folder its parents go into.
+inline const QString shelfListTarget = QStringLiteral("%1 → %2");
+
 }  // namespace kestrune::texts

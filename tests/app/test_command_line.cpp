@@ -41,6 +41,21 @@ QString readAll(std::FILE* stream)
     return QString::fromUtf8(bytes);
 }
 
+// Writes a settings file holding `shelves` (name, path, name, path, ...) as
+// QSettings would, to `folder`/Kestrune/Kestrune.conf.
+void writeShelves(const QString& folder, const QStringList& shelves)
+{
+    QByteArray text = "[shelves]\n";
+    for (qsizetype at = 0; at + 1 < shelves.size(); at += 2) {
+        const QByteArray number = QByteArray::number(at / 2 + 1);
+        text += number + "\\name=" + shelves.at(at).toUtf8() + '\n';
+        text += number + "\\path=" + shelves.at(at + 1).toUtf8() + '\n';
+    }
+    text += "size=" + QByteArray::number(shelves.size() / 2) + '\n';
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/Kestrune")));
+    writeFile(folder + QStringLiteral("/Kestrune"), QStringLiteral("Kestrune.conf"), text);
+}
+
 }  // namespace
 
 class CommandLineTest : public QObject {
@@ -295,6 +310,77 @@ private slots:
         else
             QVERIFY2(err.contains(errorHas), qPrintable(err));
         QCOMPARE(foldersBelow(temp), after);
+    }
+
+    // Shelves come from the administrator's settings (XDG_CONFIG_DIRS) and
+    // the person's own (XDG_CONFIG_HOME): --shelves lists them, and --create
+    // with --shelf takes its list from one and makes the folders in --into,
+    // never on the shelf. TEMP stands for a scratch folder holding the
+    // shelves, and INTO for an empty folder in it.
+    void shelves_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("errorHas");
+        QTest::addColumn<QStringList>("into");  // what INTO holds afterwards
+        const QString preset = QStringLiteral("新規ディレクトリ");
+        const auto args = [](const char* line) { return QString::fromUtf8(line).split(u' '); };
+
+        QTest::newRow("--shelves") << args("--shelves") << 2
+                                   << QStringLiteral("事務所\t月次.txt\tTEMP/shelf/月次.txt\n"
+                                                     "自分\ta.txt\tTEMP/own/a.txt\n")
+                                   << QStringLiteral("棚「消えた」を読めません") << QStringList();
+        QTest::newRow("made in --into") << args("--create 月次.txt --shelf 事務所 --into INTO") << 0
+                                        << QStringLiteral("TEMP/into/%1\n").arg(preset) << QString()
+                                        << QStringList{preset + u'/', preset + QStringLiteral("/見積/"),
+                                                       preset + QStringLiteral("/請求/")};
+        QTest::newRow("no such list") << args("--create 無い.txt --shelf 事務所 --into INTO") << 2 << QString()
+                                      << QStringLiteral("エラー番号 53") << QStringList();
+        QTest::newRow("no such shelf") << args("--create 月次.txt --shelf 他 --into INTO") << 2 << QString()
+                                       << QStringLiteral("棚「他」は設定にありません") << QStringList();
+        QTest::newRow("--into required") << args("--create 月次.txt --shelf 事務所") << 2 << QString()
+                                         << QStringLiteral("--into が必要です") << QStringList();
+        QTest::newRow("a file name only") << args("--create ../月次.txt --shelf 事務所 --into INTO") << 2 << QString()
+                                          << QStringLiteral("ファイル名です: ../月次.txt") << QStringList();
+    }
+    void shelves()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QString, errorHas);
+        QFETCH(QStringList, into);
+
+        QTemporaryDir scratch;
+        const QString temp = QDir(scratch.path()).canonicalPath();
+        for (const char* folder : {"into", "shelf", "own"})
+            QVERIFY(QDir(temp).mkdir(QString::fromLatin1(folder)));
+        writeFile(temp + QStringLiteral("/shelf"), QStringLiteral("月次.txt"), "見積\r\n請求\r\n");
+        writeFile(temp + QStringLiteral("/own"), QStringLiteral("a.txt"), "a\n");
+        writeShelves(temp + QStringLiteral("/system"), {QStringLiteral("事務所"), temp + QStringLiteral("/shelf")});
+        writeShelves(temp + QStringLiteral("/user"), {QStringLiteral("自分"), temp + QStringLiteral("/own"),
+                                                      QStringLiteral("消えた"), temp + QStringLiteral("/gone")});
+        for (QString& argument : arguments)
+            argument.replace(QStringLiteral("INTO"), temp + QStringLiteral("/into"));
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), temp + QStringLiteral("/system"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp + QStringLiteral("/user"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KESTRUNE_BINARY), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(program.exitCode() == status,
+                 qPrintable(QStringLiteral("exit %1: %2").arg(program.exitCode()).arg(err)));
+        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), output.replace(QStringLiteral("TEMP"), temp));
+        if (errorHas.isEmpty())
+            QCOMPARE(err, QString());
+        else
+            QVERIFY2(err.contains(errorHas), qPrintable(err));
+        QCOMPARE(entriesBelow(temp + QStringLiteral("/into")), into);
+        QCOMPARE(entriesBelow(temp + QStringLiteral("/shelf")), QStringList{QStringLiteral("月次.txt")});
     }
 
     // A failure half-way cannot be had from a real disk on demand: the

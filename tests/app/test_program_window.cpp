@@ -2,17 +2,26 @@
 #include "fake_folders.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
+#include "fake_shelf_reader.h"
 #include "japanese_qt_words.h"
+#include "list_views.h"
+#include "posix_listing_source.h"
 #include "program_window.h"
+#include "qt_desktop.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "shelf_menu.h"
+#include "ui_texts.h"
+#include "values_table_reading.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -21,6 +30,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,14 +49,13 @@ namespace {
 struct Running {
     explicit Running(std::function<void()> quit = {}, QSettings* sharedSettings = nullptr)
         : program(
-              ProgramHost{desktop, lists, writer, folders, mounts, clock,
-                          sharedSettings ? *sharedSettings : settings.settings},
+              ProgramHost{desktop, lists, writer, folders, mounts, listings, clock,
+                          sharedSettings ? *sharedSettings : settings.settings, systemSettings.settings, shelves},
               quit ? std::move(quit) : [this] { ++quits; })
     {
         program.start();
     }
     MainWindow& window() { return program.window(); }
-    const WorkflowState& state() const { return program.state(); }
     QStringList names()
     {
         QStringList out;
@@ -54,32 +63,39 @@ struct Running {
             out.append(window().namesList().item(i)->text());
         return out;
     }
+    QMenu* recentListsMenu()
+    {
+        for (QMenu* menu : window().findChildren<QMenu*>()) {
+            if (menu->title() == texts::recentListsCaption)
+                return menu;
+        }
+        return nullptr;
+    }
+    // The lists 「最近使った一覧」 offers, newest first.
+    QStringList recentLists()
+    {
+        QMenu* menu = recentListsMenu();
+        emit menu->aboutToShow();
+        QStringList shown;
+        for (QAction* action : menu->actions())
+            shown.append(action->text());
+        return shown;
+    }
+    QString readmeText() { return window().readmeViewer().findChild<QPlainTextEdit*>()->toPlainText(); }
 
     FakeDesktop desktop;
     FakeListReader lists;
     PosixListWriter writer;
     FakeFolders folders;
     FakeMountTable mounts;
+    PosixListingSource listings;
     FakeClock clock;
     TemporarySettings settings;
+    TemporarySettings systemSettings;
+    FakeShelfReader shelves;
     int quits = 0;
     ProgramWindow program;
 };
-
-// Clicks the entry shown as `text` in a folder or file list.
-bool clickEntry(QListView* view, const QString& text)
-{
-    const QAbstractItemModel* model = view->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QModelIndex index = model->index(row, 0);
-        if (index.data(Qt::DisplayRole).toString() == text) {
-            view->scrollTo(index);
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-            return true;
-        }
-    }
-    return false;
-}
 
 QString cleanPath(const QString& path)
 {
@@ -113,12 +129,14 @@ private slots:
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
         run.program.open(dir.path() + QStringLiteral("/list.txt"));
-        QCOMPARE(run.state().listState, ListState::Ready);
-        QVERIFY(clickEntry(run.window().folderList().view(), QStringLiteral("inner")));
+        QCOMPARE(run.names(), QStringList{QStringLiteral("y")});
+        QVERIFY(clickEntry(run.window().folderList(), QStringLiteral("inner")));
         QCOMPARE(run.window().folderList().path(), cleanPath(dir.path() + QStringLiteral("/inner")));
-        QCOMPARE(run.window().fileList().names(), QStringList{QStringLiteral("a.txt")});
+        QCOMPARE(shownEntries(run.window().fileList()), QStringList{QStringLiteral("a.txt")});
         QCOMPARE(run.window().namesList().count(), 0);  // the list loaded before is dropped
-        QCOMPARE(run.state().listState, ListState::NotReady);
+        QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
+        QCOMPARE(run.desktop.beeps, 1);  // and the press has nothing to make
+        QVERIFY(run.folders.made.isEmpty());
     }
 
     void loadedRowsCarryAnIconAndAToolTip()
@@ -128,7 +146,7 @@ private slots:
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
         run.program.open(dir.path());
-        QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("list.txt")));
+        QVERIFY(clickEntry(run.window().fileList(), QStringLiteral("list.txt")));
         QtNamesList& rows = run.window().namesList();
         QCOMPARE(rows.count(), 3);
         for (int row = 0; row < rows.count(); ++row) {
@@ -146,16 +164,16 @@ private slots:
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
         run.program.open(dir.path());
-        QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("Readme.txt")));
+        QVERIFY(clickEntry(run.window().fileList(), QStringLiteral("Readme.txt")));
         QVERIFY(run.window().readmeViewer().isVisible());
-        QCOMPARE(run.window().readmeViewer().text(), QStringLiteral("x\r\ny\r\n"));
+        QCOMPARE(run.readmeText(), QStringLiteral("x\ny\n"));
         QVERIFY(!run.window().createButton().isEnabled());  // covered by the viewer
 
         QTest::mouseClick(&run.window().readmeViewer().okButton(), Qt::LeftButton);
         QVERIFY(run.window().readmeViewer().isHidden());
-        QCOMPARE(run.window().readmeViewer().text(), QStringLiteral("x\r\ny\r\n"));
-        QCOMPARE(run.state().listState, ListState::Ready);
         QVERIFY(run.window().createButton().isEnabled());
+        QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
+        QVERIFY(QFileInfo(dir.path() + QStringLiteral("/新規ディレクトリ/y")).isDir());
     }
 
     void exitButtonEndsTheEventLoop()
@@ -168,7 +186,6 @@ private slots:
         watchdog.callOnTimeout([] { QCoreApplication::exit(1); });
         watchdog.start(10000);
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(run.program.ended());
         QVERIFY(!run.window().isVisible());
 
         // Nothing reaches a handler any more, not even a path opened from code.
@@ -185,7 +202,7 @@ private slots:
         Running run;
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
         run.program.open(dir.path());
-        QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("names.txt")));
+        QVERIFY(clickEntry(run.window().fileList(), QStringLiteral("names.txt")));
         run.folders.faults.failOn(QStringLiteral("makeFolder"), 2, DiskFull);
 
         QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
@@ -194,7 +211,6 @@ private slots:
         QVERIFY(run.desktop.boxes.first().prompt.contains(QStringLiteral("61")));
         QCOMPARE(run.desktop.boxes.first().pointerWhileShown, int(NormalPointer));
         QCOMPARE(run.desktop.pointer, int(NormalPointer));
-        QCOMPARE(run.state().listState, ListState::Ready);
 
         // The window still answers: the next press makes the folders.
         QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
@@ -211,8 +227,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
 
         run.program.open(dir.path());
-        QCOMPARE(run.window().fileList().names().size(), 1);
-        QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("names.txt")));
+        QCOMPARE(shownEntries(run.window().fileList()), QStringList{QStringLiteral("names.txt")});
+        QVERIFY(clickEntry(run.window().fileList(), QStringLiteral("names.txt")));
         QCOMPARE(run.names(), (QStringList{QStringLiteral("資料"), QStringLiteral("写真")}));
         QCOMPARE(run.window().parentNameEdit().text(), QStringLiteral("新規ディレクトリ"));
         QCOMPARE(run.window().parentNameEdit().selectedText(), QStringLiteral("新規ディレクトリ"));
@@ -247,8 +263,9 @@ private slots:
         QVERIFY(!parent.exists());
         QCOMPARE(run.names(), (QStringList{QStringLiteral("資料"), QStringLiteral("写真")}));
         QCOMPARE(run.window().parentNameEdit().text(), QStringLiteral("Projects"));
-        QCOMPARE(run.state().listState, ListState::Ready);
         QVERIFY(run.window().namesList().actions().contains(&run.window().undoAction()));
+        QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);  // ready for another press
+        QVERIFY(parent.exists());
     }
     // A path given on the command line ends as a click on that file would:
     // the same rows, viewer, boxes and state, even for a file that is gone.
@@ -274,20 +291,27 @@ private slots:
         clicked.program.open(dir.path());
         if (vanishes)
             QVERIFY(QFile::remove(path));
-        QVERIFY(clickEntry(clicked.window().fileList().view(), name));
+        QVERIFY(clickEntry(clicked.window().fileList(), name));
 
         Running opened;
         opened.program.open(path);
         QCOMPARE(opened.window().folderList().path(), cleanPath(dir.path()));
-        QCOMPARE(opened.window().fileList().chosenName(), name);
+        QCOMPARE(chosenEntry(opened.window().fileList()), name);
         QCOMPARE(opened.names(), clicked.names());
         QCOMPARE(opened.window().readmeViewer().isVisible(), clicked.window().readmeViewer().isVisible());
-        QCOMPARE(opened.window().readmeViewer().text(), clicked.window().readmeViewer().text());
+        QCOMPARE(opened.readmeText(), clicked.readmeText());
         QCOMPARE(opened.desktop.prompts(), clicked.desktop.prompts());
         QCOMPARE(opened.desktop.beeps, clicked.desktop.beeps);
-        QCOMPARE(opened.state().listState, clicked.state().listState);
-        QCOMPARE(opened.state().listFilePath, clicked.state().listFilePath);
+        QCOMPARE(opened.recentLists(), clicked.recentLists());
         QCOMPARE(opened.desktop.boxes.isEmpty(), !vanishes);
+
+        // Both are ready for the press alike: the Readme's viewer is closed first.
+        for (Running* run : {&clicked, &opened}) {
+            run->window().readmeViewer().close();
+            QTest::mouseClick(&run->window().createButton(), Qt::LeftButton);
+        }
+        QCOMPARE(opened.names(), clicked.names());
+        QCOMPARE(opened.desktop.beeps, clicked.desktop.beeps);
     }
 
     // A file the list does not offer still opens when given by its path.
@@ -297,9 +321,10 @@ private slots:
         const QString path = writeFile(dir.path(), QStringLiteral("names.csv"), "a\n");
         Running opened;
         opened.program.open(path);
-        QCOMPARE(opened.window().fileList().chosenName(), QStringLiteral("names.csv"));
+        QCOMPARE(chosenEntry(opened.window().fileList()), QStringLiteral("names.csv"));
         QCOMPARE(opened.names(), QStringList{QStringLiteral("a")});
-        QCOMPARE(opened.state().listState, ListState::Ready);
+        QTest::mouseClick(&opened.window().createButton(), Qt::LeftButton);
+        QVERIFY(QFileInfo(dir.path() + QStringLiteral("/新規ディレクトリ/a")).isDir());
     }
 
     // A drop anywhere on the window opens its first item as a path given on
@@ -344,7 +369,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&run.window()));
         run.program.open(dir.path());
         if (viewerShown) {
-            QVERIFY(clickEntry(run.window().fileList().view(), QStringLiteral("Readme.txt")));
+            QVERIFY(clickEntry(run.window().fileList(), QStringLiteral("Readme.txt")));
             run.window().namesList().clear();
         }
 
@@ -402,7 +427,7 @@ private slots:
         QCOMPARE(run.names(), QStringList{QStringLiteral("\u3000\u3000・・・作成終了しました・・・")});
         QCOMPARE(QDir(dir.path() + QStringLiteral("/新規ディレクトリ")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  (QStringList{"a", "b", "c"}));
-        QCOMPARE(run.state().listFilePath, cleanPath(dir.path()) + QStringLiteral("/names.txt"));
+        QCOMPARE(run.recentLists(), QStringList{cleanPath(dir.path()) + QStringLiteral("/names.txt")});
     }
 
     // The names list's menu offers the lists opened last; choosing one opens
@@ -415,15 +440,36 @@ private slots:
         Running run;
         run.program.open(first);
         run.program.open(second);
-        QMenu& menu = run.window().recentListsMenu();
-        emit menu.aboutToShow();
-        QStringList shown;
-        for (QAction* action : menu.actions())
-            shown.append(action->text());
-        QCOMPARE(shown, (QStringList{cleanPath(second), cleanPath(first)}));
-        menu.actions().at(1)->trigger();
+        QCOMPARE(run.recentLists(), (QStringList{cleanPath(second), cleanPath(first)}));
+        run.recentListsMenu()->actions().at(1)->trigger();
         QCOMPARE(run.names(), QStringList{QStringLiteral("a")});
-        QCOMPARE(run.window().fileList().chosenName(), QStringLiteral("first.txt"));
+        QCOMPARE(chosenEntry(run.window().fileList()), QStringLiteral("first.txt"));
+    }
+
+    // The folder open becomes a shelf of the person's own, offered by the
+    // 「棚」 menu from then on, until they take it off again; a list chosen
+    // there is loaded, and remembered among the recent lists as a shelf's.
+    void theOpenFolderBecomesAShelf()
+    {
+        QTemporaryDir dir;
+        Running run;
+        run.program.open(dir.path());
+        run.desktop.fileNames = {QStringLiteral("案件")};
+        run.shelves.lists.insert(cleanPath(dir.path()), {QStringLiteral("月次.txt")});
+        ShelfMenu& menu = run.window().shelfMenu();
+        menu.addFolderAction().trigger();
+        emit menu.aboutToShow();
+        QVERIFY(menu.shelfMenu(QStringLiteral("案件")));
+        QCOMPARE(menu.shelfMenu(QStringLiteral("案件"))->actions().value(0)->text(), QStringLiteral("月次.txt"));
+        run.shelves.lines.insert(cleanPath(dir.path()) + QStringLiteral("/月次.txt"), {QStringLiteral("見積")});
+        menu.shelfMenu(QStringLiteral("案件"))->actions().value(0)->trigger();
+        QCOMPARE(run.names(), QStringList{QStringLiteral("見積")});
+        QCOMPARE(run.recentLists().value(0),
+                 texts::shelfListTitle.arg(QStringLiteral("案件"), QStringLiteral("月次.txt")));
+
+        menu.removeMenu().actions().value(0)->trigger();
+        emit menu.aboutToShow();
+        QVERIFY(!menu.shelfMenu(QStringLiteral("案件")));
     }
 
     // A range pasted from a spreadsheet is a list: columns are levels, an
@@ -447,10 +493,10 @@ private slots:
         QTest::keyClick(&run.window().namesList(), Qt::Key_V, Qt::ControlModifier);
         const QStringList pasted{"顧客A/見積", "顧客A/請求", "顧客B/見積"};
         QCOMPARE(run.names(), pasted);
-        QCOMPARE(run.window().fileList().chosenName(), QString());
+        QCOMPARE(chosenEntry(run.window().fileList()), QString());
         // A table too long for a list is refused as a long file is, and changes nothing.
         clipboard->setText(QStringLiteral("x\n").repeated(1001));
-        run.window().pasteAction().trigger();
+        QTest::keyClick(&run.window().namesList(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(run.desktop.prompts(), QStringList{QStringLiteral("エラーがおきました！！")});
         QCOMPARE(run.names(), pasted);
         run.desktop.boxes.clear();
@@ -461,14 +507,53 @@ private slots:
         QFile saved(dir.path() + QStringLiteral("/月次.txt"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("\xEF\xBB\xBF") + pasted.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
-        QCOMPARE(run.window().fileList().chosenName(), QStringLiteral("月次.txt"));
+        QCOMPARE(chosenEntry(run.window().fileList()), QStringLiteral("月次.txt"));
 
         QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);
         QVERIFY(QFileInfo(dir.path() + QStringLiteral("/新規ディレクトリ/顧客A/請求")).isDir());
         run.window().undoAction().trigger();
         QCOMPARE(run.names(), pasted);
-        QCOMPARE(run.state().listFilePath, cleanPath(dir.path()) + QStringLiteral("/月次.txt"));
         QVERIFY(run.desktop.boxes.size() == 1);  // the undo's report only
+    }
+
+    // A list given at start-up that asks for values asks once the window is
+    // on the screen, in a box on the window.
+    void theValuesBoxOfAListGivenAtStartUpSitsOnTheWindow()
+    {
+        QTemporaryDir dir;
+        const QString list = writeFile(dir.path(), QStringLiteral("月次.txt"), "{?顧客}/見積\n");
+        FakeListReader lists;
+        TextValuesTableReader tables(lists);
+        QtDesktop desktop(QStringLiteral("Kestrune"), tables);
+        PosixListWriter writer;
+        FakeFolders folders;
+        FakeMountTable mounts;
+        PosixListingSource listings;
+        FakeClock clock;
+        TemporarySettings settings;
+        TemporarySettings systemSettings;
+        FakeShelfReader shelves;
+        ProgramWindow program({desktop, lists, writer, folders, mounts, listings, clock, settings.settings,
+                               systemSettings.settings, shelves},
+                              [] {});
+        desktop.setParentWindow(&program.window());
+        // Where a window manager might put it: clear of the screen's corner and centre.
+        program.window().move(300, 200);
+
+        QRect box;
+        QRect window;
+        QTimer answer;
+        answer.callOnTimeout([&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                box = dialog->frameGeometry();
+                window = program.window().isVisible() ? program.window().frameGeometry() : QRect();
+                dialog->reject();
+            }
+        });
+        answer.start(10);
+        program.start(list);
+        QTRY_VERIFY(!box.isNull());
+        QVERIFY(window.contains(box));
     }
 
     // The window comes back at the size it was left at, and Qt's own words

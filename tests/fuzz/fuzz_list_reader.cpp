@@ -183,10 +183,11 @@ struct MemoryFixture {
     test::FakeClock clock;
     RecentLists recentLists{settings()};
     RememberedValues rememberedValues{settings()};
+    ShelfSettings shelves{settings(), settings()};  // none: no shelf list is read
     WorkflowState state;
     FolderListWorkflow workflow{
         state, WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock}};
+        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, shelves, lists}};
 };
 
 }  // namespace

@@ -6,10 +6,13 @@
 #include "fake_folders.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
+#include "fake_shelf_reader.h"
 #include "folder_list_workflow.h"
 #include "posix_list_writer.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
+#include "shelf_list_reader.h"
+#include "shelf_settings.h"
 
 #include <QByteArray>
 #include <QSettings>
@@ -54,10 +57,17 @@ struct WorkflowFixture {
     TemporarySettings settings;
     RecentLists recentLists{settings.settings};
     RememberedValues rememberedValues{settings.settings};
+    TemporarySettings systemSettings;  // the administrator's
+    ShelfSettings shelves{settings.settings, systemSettings.settings};
+    // Lists on shelves: from the fake's tables, or never (given a moment, the
+    // window's events running meanwhile as the desktop's keepResponsive runs them).
+    FakeShelfReader shelfReader;
+    ShelfListReader shelfLists{shelfReader, std::chrono::milliseconds(100), [this] { desktop.keepResponsive(); }};
     WorkflowState workflowState;
     FolderListWorkflow workflow{
         workflowState, WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock}};
+        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, shelves,
+                     shelfLists}};
 };
 
 // Writes `bytes` to `dir`/`name` and returns the full path; fails the test run

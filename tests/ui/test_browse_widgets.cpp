@@ -1,4 +1,6 @@
+#include "fake_listing_source.h"
 #include "folder_tree_model.h"
+#include "list_views.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
@@ -47,7 +49,7 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at, quint64 timestamp)
 QStringList rowPaths(const QtFolderList& box)
 {
     QStringList paths;
-    const QAbstractItemModel* model = box.view()->model();
+    const QAbstractItemModel* model = listViewOf(box)->model();
     for (int row = 0; row < model->rowCount(); ++row)
         paths.append(model->index(row, 0).data(FolderTreeModel::PathRole).toString());
     return paths;
@@ -80,7 +82,7 @@ private slots:
 
     void theFolderListShowsTheChainThenTheSortedVisibleSubFolders()
     {
-        QtFolderList box;
+        QtFolderList box(listings_);
         box.setPath(root_ + QStringLiteral("/"));  // a trailing separator is dropped
         QCOMPARE(box.path(), root_);
         // Each folder from the root down to the open one, then its sub-folders.
@@ -99,38 +101,37 @@ private slots:
     {
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(root_));
-        QtFolderList folders;
-        QtFileList files;
+        QtFolderList folders(listings_);
+        QtFileList files(listings_);
         QVERIFY(QDir::setCurrent(before));
         QCOMPARE(folders.path(), root_);
         QCOMPARE(rowPaths(folders).last(), root_ + QStringLiteral("/Zeta"));
-        QCOMPARE(files.path(), root_);
-        QCOMPARE(files.names().size(), 3);
+        QCOMPARE(shownEntries(files).size(), 3);
     }
 
     void theFileListOffersOnlyListFilesInAnyCase()
     {
-        QtFileList box;
+        QtFileList box(listings_);
         box.setPath(root_);
-        QCOMPARE(box.names(), (QStringList{QStringLiteral("A.TXT"), QStringLiteral("b.txt"), QStringLiteral("c.Txt")}));
-        QCOMPARE(box.chosenName(), QString());
+        const QStringList offered{QStringLiteral("A.TXT"), QStringLiteral("b.txt"), QStringLiteral("c.Txt")};
+        QCOMPARE(shownEntries(box), offered);
+        QCOMPARE(chosenEntry(box), QString());
         box.choose(QStringLiteral("b.txt"));
-        QCOMPARE(box.chosenName(), QStringLiteral("b.txt"));
+        QCOMPARE(chosenEntry(box), QStringLiteral("b.txt"));
         box.choose(QStringLiteral("d.md"));  // not offered: shown for the time
-        QCOMPARE(box.chosenName(), QStringLiteral("d.md"));
+        QCOMPARE(chosenEntry(box), QStringLiteral("d.md"));
         box.choose(QString());
-        QCOMPARE(box.chosenName(), QString());
+        QCOMPARE(chosenEntry(box), QString());
 
         QCOMPARE(errorNumberOf([&] { box.setPath(root_ + QStringLiteral("/missing")); }), int(FileNotFound));
-        QCOMPARE(box.path(), root_);
-        QCOMPARE(box.names().size(), 4);
+        QCOMPARE(shownEntries(box), offered + QStringList{QStringLiteral("d.md")});
     }
 
     void aClickReportsTheEntryAndOpensNothing()
     {
-        QtFolderList folders;
+        QtFolderList folders(listings_);
         folders.setPath(root_);
-        QtFileList files;
+        QtFileList files(listings_);
         files.setPath(root_);
         QWidget window;
         folders.setParent(&window);
@@ -144,14 +145,14 @@ private slots:
         QSignalSpy folderClicks(&folders, &QtFolderList::entryClicked);
         QSignalSpy fileClicks(&files, &QtFileList::fileClicked);
         const qsizetype beta = rowPaths(folders).indexOf(root_ + QStringLiteral("/Beta"));
-        clickRow(folders.view(), static_cast<int>(beta));
-        clickRow(files.view(), 2);
+        clickRow(listViewOf(folders), static_cast<int>(beta));
+        clickRow(listViewOf(files), 2);
         QCOMPARE(folderClicks.count(), 1);
         QCOMPARE(folderClicks.first().first().toString(), root_ + QStringLiteral("/Beta"));
         QCOMPARE(fileClicks.count(), 1);
         QCOMPARE(fileClicks.first().first().toString(), QStringLiteral("c.Txt"));
-        QCOMPARE(folders.path(), root_);                  // a click alone opens nothing
-        QTest::keyClick(folders.view(), Qt::Key_Return);  // Enter on the entry clicked
+        QCOMPARE(folders.path(), root_);                       // a click alone opens nothing
+        QTest::keyClick(listViewOf(folders), Qt::Key_Return);  // Enter on the entry clicked
         QCOMPARE(folderClicks.count(), 2);
 
         folders.setParent(nullptr);
@@ -162,7 +163,7 @@ private slots:
     // click of a double-click must not open whatever now lies under the pointer.
     void aDoubleClickOpensTheFolderOnce()
     {
-        QtFolderList box;
+        QtFolderList box(listings_);
         box.setPath(root_);
         box.resize(200, 400);
         box.show();
@@ -173,9 +174,10 @@ private slots:
             box.setPath(path);
         });
 
-        QWidget* viewport = box.view()->viewport();
+        QListView* view = listViewOf(box);
+        QWidget* viewport = view->viewport();
         const int betaRow = static_cast<int>(rowPaths(box).indexOf(root_ + QStringLiteral("/Beta")));
-        const QPoint at = box.view()->visualRect(box.view()->model()->index(betaRow, 0)).center();
+        const QPoint at = view->visualRect(view->model()->index(betaRow, 0)).center();
         // What the window system sends for a double-click.
         const quint64 start = 1'000'000;
         sendMouse(viewport, QEvent::MouseButtonPress, at, start);
@@ -190,23 +192,24 @@ private slots:
 
     void aChangeOfFolderReadsTheFolderOnce()
     {
-        QtFolderList folders;
-        QtFileList files;
+        QtFolderList folders(listings_);
+        QtFileList files(listings_);
         files.useListingsOf(&folders);
         folders.setPath(root_);
         // Made after the folder list read the folder: the refill that follows does not see it.
         touch(root_ + QStringLiteral("/late.txt"));
         files.setPath(root_);
-        QCOMPARE(files.names().size(), 3);
+        QCOMPARE(shownEntries(files).size(), 3);
 
         files.setPath(root_);  // a refill of its own reads afresh
-        QCOMPARE(files.names().size(), 4);
+        QCOMPARE(shownEntries(files).size(), 4);
     }
 
     void theDriveListStartsOnTheVolumeOfTheCurrentFolder()
     {
-        QList<MountedVolume> volumes{{QStringLiteral("ルート"), QStringLiteral("/")}, {QStringLiteral("STICK"), root_}};
-        QtDriveList drives([&] { return volumes; }, root_ + QStringLiteral("/alpha"));
+        FakeListingSource listings;
+        listings.mounted.append({QStringLiteral("STICK"), root_});
+        QtDriveList drives(listings, root_ + QStringLiteral("/alpha"));
         QCOMPARE(drives.rootPath(), root_);
         QCOMPARE(drives.currentText(), QStringLiteral("STICK (%1)").arg(root_));
 
@@ -218,7 +221,7 @@ private slots:
         // Unplugged while chosen: the choice stays, and reading it fails as an
         // unavailable device.
         drives.setCurrentIndex(1);
-        volumes.removeLast();
+        listings.mounted.removeLast();
         drives.refresh();
         QCOMPARE(changes.count(), 2);
         QCOMPARE(drives.currentData().toString(), root_);
@@ -226,6 +229,7 @@ private slots:
     }
 
 private:
+    const PosixListingSource listings_;
     QTemporaryDir tmp_;
     QString root_;
 };

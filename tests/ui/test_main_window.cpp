@@ -1,4 +1,7 @@
+#include "fake_shelf_reader.h"
+#include "list_views.h"
 #include "main_window.h"
+#include "posix_listing_source.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
@@ -49,7 +52,7 @@ class MainWindowTest : public QObject {
 private slots:
     void iconOnceShownAndNoCaptionBeforeStart()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         QVERIFY(form.windowTitle().isEmpty());  // the caption is set at start-up
         form.readmeViewer().close();            // as at start-up
         form.show();                            // the icon follows the first paint
@@ -59,7 +62,7 @@ private slots:
 
     void opensAtItsLeastSizeAndGrows()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         QCOMPARE(form.size(), QSize(399, 297));
         QCOMPARE(form.minimumSize(), QSize(399, 297));
         QVERIFY(form.maximumWidth() > 2000);
@@ -102,7 +105,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, container);
         QFETCH(QRect, pixels);
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.show();  // laid out as the person sees it
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* control = form.findChild<QWidget*>(name);
@@ -116,7 +119,7 @@ private slots:
     // and its distance from the edges it sits by; the viewer still covers all.
     void growingGivesTheRoomToTheLists()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.resize(399 + 300, 297 + 200);
@@ -136,15 +139,16 @@ private slots:
     void labelStaysBetweenListAndTextBox()
     {
         // The label must neither be cut off nor run into the name box.
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QRect label = form.parentNameLabel().geometry();
-        QCOMPARE(label.topLeft(), QPoint(192, 184));
-        QVERIFY(label.width() >= std::max(81, form.parentNameLabel().sizeHint().width()));
-        QVERIFY(label.height() >= form.parentNameLabel().fontMetrics().ascent());
-        QVERIFY(label.bottom() < form.parentNameEdit().geometry().top());
-        QCOMPARE(form.parentNameLabel().text(), QStringLiteral("親ディレクトリ名"));
+        const auto* label = form.findChild<QLabel*>(QStringLiteral("parentNameLabel"));
+        QVERIFY(label);
+        QCOMPARE(label->geometry().topLeft(), QPoint(192, 184));
+        QVERIFY(label->width() >= std::max(81, label->sizeHint().width()));
+        QVERIFY(label->height() >= label->fontMetrics().ascent());
+        QVERIFY(label->geometry().bottom() < form.parentNameEdit().geometry().top());
+        QCOMPARE(label->text(), QStringLiteral("親ディレクトリ名"));
     }
 
     void captionsAndTexts_data()
@@ -163,7 +167,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         auto* widget = form.findChild<QWidget*>(name);
         QVERIFY(widget);
         if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -176,7 +180,7 @@ private slots:
 
     void toolTipsOnlyOnTheFolderAndFileLists()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         QCOMPARE(form.fileList().toolTip(),
                  QStringLiteral("作成するフォルダー名が記述してあるファイルを選択して下さい。"));
         QCOMPARE(form.folderList().toolTip(),
@@ -191,14 +195,15 @@ private slots:
         QTemporaryDir dir;
         for (const char* name : {"names.txt", "notes.md", "table.csv", "list.txt.bak", "other.txt"})
             test::writeFile(dir.path(), QLatin1String(name), "x\n");
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.fileList().setPath(dir.path());
-        QCOMPARE(form.fileList().names(), (QStringList{QStringLiteral("names.txt"), QStringLiteral("other.txt")}));
+        QCOMPARE(test::shownEntries(form.fileList()),
+                 (QStringList{QStringLiteral("names.txt"), QStringLiteral("other.txt")}));
     }
 
     void focusFollowsTabIndex()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -209,7 +214,7 @@ private slots:
 
     void frameCoversAndLocksEverythingWhenShown()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.readmeViewer().isVisibleTo(&form));
@@ -225,7 +230,7 @@ private slots:
             QVERIFY2(!control->isEnabled(), name.constData());
         }
         // Only the viewer's own controls take the focus.
-        QCOMPARE(tabCycle(form, &form.readmeViewer().textArea(), 2),
+        QCOMPARE(tabCycle(form, form.readmeViewer().findChild<QPlainTextEdit*>(), 2),
                  (QStringList{"readmeText", "readmeOkButton", "readmeText"}));
 
         form.readmeViewer().close();
@@ -235,7 +240,7 @@ private slots:
 
     void noButtonAnswersEnterOrEscape()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         form.readmeViewer().close();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -250,10 +255,14 @@ private slots:
 
     void nameListUsesTheMenuBackground()
     {
-        MainWindow form;
+        MainWindow form(listings_, shelfReader_);
         QCOMPARE(form.namesList().palette().color(QPalette::Base),
                  QApplication::palette("QMenu").color(QPalette::Window));
     }
+
+private:
+    const PosixListingSource listings_;
+    test::FakeShelfReader shelfReader_;
 };
 
 QTEST_MAIN(MainWindowTest)

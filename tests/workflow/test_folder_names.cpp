@@ -1,4 +1,5 @@
 #include "folder_names.h"
+#include "line_preview.h"
 #include "workflow_texts.h"
 
 #include <QTest>
@@ -59,6 +60,60 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, name);
         QCOMPARE(parentNameFrom(typed), name);
+    }
+
+    // C0, DEL and C1 are refused in every name a person gives, by one rule:
+    // a list line, the parent name and the name a list is saved under.
+    void controlCharactersAreRefusedInEveryName_data()
+    {
+        QTest::addColumn<char16_t>("character");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("NUL") << u'\0' << true;
+        QTest::newRow("tab") << u'\t' << true;
+        QTest::newRow("last of C0") << char16_t(0x1F) << true;
+        QTest::newRow("DEL") << char16_t(0x7F) << true;
+        QTest::newRow("first of C1") << char16_t(0x80) << true;
+        QTest::newRow("next line (C1)") << char16_t(0x85) << true;
+        QTest::newRow("last of C1") << char16_t(0x9F) << true;
+        QTest::newRow("no-break space") << char16_t(0xA0) << false;
+        QTest::newRow("line separator") << char16_t(0x2028) << false;
+    }
+    void controlCharactersAreRefusedInEveryName()
+    {
+        QFETCH(char16_t, character);
+        QFETCH(bool, refused);
+        const QString name = QStringLiteral("見積") + QChar(character) + QStringLiteral("書");
+        PreviewTarget target{QStringLiteral("/base"), QString()};
+        QCOMPARE(previewLines({name}, target).first().status == LineStatus::Refused, refused);
+        target.parentName = name;
+        QCOMPARE(previewParentName(target).status == LineStatus::Refused, refused);
+        QCOMPARE(listFileNameFrom(name).isEmpty(), refused);
+    }
+
+    void aListIsSavedUnderOneFileName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("name");
+        QTest::newRow(".txt added") << "月次"
+                                    << "月次.txt";
+        QTest::newRow(".txt kept in any case") << "月次.TXT"
+                                               << "月次.TXT";
+        QTest::newRow("spaces trimmed") << " 月次 "
+                                        << "月次.txt";
+        QTest::newRow("ideographic space kept") << "月次\u3000"
+                                                << "月次\u3000.txt";
+        QTest::newRow("a path") << "a/b" << QString();
+        QTest::newRow("the folder itself") << "." << QString();
+        QTest::newRow("its parent") << ".." << QString();
+        QTest::newRow("nothing") << "  " << QString();
+        QTest::newRow("255 bytes with .txt") << QString(251, u'a') << QString(251, u'a') + ".txt";
+        QTest::newRow("too long once .txt is added") << QString(252, u'a') << QString();
+    }
+    void aListIsSavedUnderOneFileName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        QCOMPARE(listFileNameFrom(typed), name);
     }
 
     void controlCharactersAreShownAsPictures()

@@ -1,6 +1,5 @@
 # The workflow's include check refuses every way of naming a header the
-# workflow may not use, and passes the plain use of those it may: each case
-# is written to a folder of its own under SCRATCH and checked there.
+# workflow may not use, and passes the plain use of those it may.
 # Run as: cmake -DSCRATCH=<folder> -DCHECK=<the check's arguments, ;-separated> -P workflow_includes_refused.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -48,30 +47,5 @@ include <thread>
 #include <algorithm>
 ]=])
 
-set(wrong "")
-list(LENGTH cases count)
-math(EXPR last "${count} - 1")
-foreach(index RANGE 0 ${last} 3)
-  math(EXPR file_index "${index} + 1")
-  math(EXPR text_index "${index} + 2")
-  list(GET cases ${index} name)
-  list(GET cases ${file_index} file)
-  list(GET cases ${text_index} text)
-  set(folder "${SCRATCH}/case${index}")
-  file(REMOVE_RECURSE "${folder}")
-  file(WRITE "${folder}/${file}" "${text}")
-  file(WRITE "${folder}/own.h" "")
-  file(WRITE "${folder}/sub/own.h" "")
-  file(WRITE "${folder}/notes.txt" "")
-  execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${folder} ${CHECK} RESULT_VARIABLE status OUTPUT_QUIET
-                  ERROR_QUIET)
-  if(name STREQUAL "allowed" AND NOT status EQUAL 0)
-    list(APPEND wrong "${name}: refused")
-  elseif(NOT name STREQUAL "allowed" AND status EQUAL 0)
-    list(APPEND wrong "${name}: passed")
-  endif()
-endforeach()
-if(wrong)
-  list(JOIN wrong "\n  " text)
-  message(FATAL_ERROR "the workflow's include check is wrong on:\n  ${text}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/include_cases.cmake)
+kestrune_expect_include_check(${cases})

@@ -165,11 +165,4 @@ void sortNames(QStringList& names)
     names = std::move(sorted);
 }
 
-bool isListFileName(QStringView name)
-{
-    // The extension in any letter case: lists written on Windows are often "LIST.TXT".
-    static constexpr QStringView extension = u".txt";
-    return name.size() > extension.size() && name.endsWith(extension, Qt::CaseInsensitive);
-}
-
 }  // namespace kestrune

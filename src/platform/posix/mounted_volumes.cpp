@@ -173,20 +173,4 @@ QString ProcMountTable::resolvedPath(const QString& path) const
     return resolved.isEmpty() ? path : resolved;
 }
 
-qsizetype volumeHolding(const QList<MountedVolume>& volumes, const QString& path)
-{
-    qsizetype best = -1;
-    qsizetype bestLength = -1;
-    for (qsizetype i = 0; i < volumes.size(); ++i) {
-        const QString& root = volumes[i].rootPath;
-        const bool holds =
-            root == RootPath || path == root || path.startsWith(root.endsWith(u'/') ? root : root + u'/');
-        if (holds && root.size() > bestLength) {
-            best = i;
-            bestLength = root.size();
-        }
-    }
-    return best < 0 ? 0 : best;
-}
-
 }  // namespace kestrune

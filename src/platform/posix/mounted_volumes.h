@@ -1,20 +1,12 @@
 #pragma once
 
+#include "listing_source.h"
 #include "mount_table.h"
 
 #include <QList>
 #include <QString>
 
 namespace kestrune {
-
-// A volume a person would pick to browse: the file-system root, home, removable
-// media and network shares.
-struct MountedVolume {
-    QString label;     // how a person recognises it, e.g. "USBメモリ" or "//server/share"
-    QString rootPath;  // where it is mounted; "/" for the root
-
-    bool operator==(const MountedVolume&) const = default;
-};
 
 // The volumes of a /proc/self/mountinfo text, "/" first and the rest sorted by
 // root path. Pseudo file systems and system mounts are left out.
@@ -23,14 +15,18 @@ QList<MountedVolume> volumesFromMountInfo(const QString& mountInfo);
 // The volumes mounted now; "/" alone when the mount table cannot be read.
 QList<MountedVolume> mountedVolumes();
 
-// Index of the volume whose root holds `path` most closely; the root volume
-// (or 0) when none does.
-qsizetype volumeHolding(const QList<MountedVolume>& volumes, const QString& path);
-
 // Every mount of a /proc/self/mountinfo text, in its order.
 QList<MountEntry> mountEntriesFromMountInfo(const QString& mountInfo);
 
 // The kernel's mount table of this process, read afresh at each call.
+//
+// Read here, not through QStorageInfo: that gives the file system and root
+// of a path, but in Qt 6.4 not the same answer. For a point mounted twice it
+// names the first mount, which the second hides (autofs lies under a share
+// mounted on demand, so a Windows share would pass for autofs); and
+// mountedVolumes() calls statfs on every mount, which hangs on a share whose
+// server is gone, and reads the table again for each one (some 3 ms, against
+// 0.3 ms for this whole table).
 class ProcMountTable final : public MountTable {
 public:
     QList<MountEntry> entries() const override;

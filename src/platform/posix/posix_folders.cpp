@@ -1,6 +1,7 @@
 #include "posix_folders.h"
 
 #include "dir_closer.h"
+#include "entry_name.h"
 #include "folder_paths.h"
 #include "native_path.h"
 #include "os_error.h"
@@ -25,11 +26,18 @@ constexpr int folderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 constexpr unsigned idMask = STATX_TYPE | STATX_INO | STATX_BTIME;
 
 // The bytes of one level's name. Anything more than one level is refused, so
-// that no call here walks a path.
+// that no call here walks a path; a name too long fails as the kernel would
+// fail it.
 QByteArray nativeName(const QString& name, const QString& fullPath)
 {
-    if (name.contains(pathSeparator) || name == QLatin1String(".") || name == QLatin1String(".."))
+    switch (entryNameFault(name)) {
+    case EntryNameFault::NotOne:
         throw RuntimeError(BadFileNameOrNumber, texts::notOneFolderName.arg(fullPath));
+    case EntryNameFault::TooLong:
+        throw errorFromErrno(ENAMETOOLONG, fullPath);
+    case EntryNameFault::None:
+        break;
+    }
     return nativePath(name);
 }
 

@@ -1,6 +1,9 @@
 #include "mounted_volumes.h"
 
+#include <QStorageInfo>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace kestrune;
 
@@ -82,6 +85,27 @@ private slots:
         QFETCH(QString, root);
         const QList<MountedVolume> volumes = volumesFromMountInfo(sampleMountInfo);
         QCOMPARE(volumes.at(volumeHolding(volumes, path)).rootPath, root);
+    }
+
+    // On this machine's own table, each volume Qt finds lies where Qt says,
+    // with the same file system, but for a point mounted twice: there Qt
+    // names the hidden mount.
+    void theKernelsTableIsReadAsQtReadsIt()
+    {
+        const ProcMountTable table;
+        const QList<MountEntry> entries = table.entries();
+        int compared = 0;
+        for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+            const QString root = volume.rootPath();
+            const auto mountedThere = [&](const MountEntry& entry) { return entry.mountPoint == root; };
+            if (std::count_if(entries.cbegin(), entries.cend(), mountedThere) > 1)
+                continue;
+            const MountPlace place = mountPlaceOf(root, table);
+            QCOMPARE(place.mount.mountPoint, root);
+            QCOMPARE(place.mount.type, QString::fromUtf8(volume.fileSystemType()));
+            ++compared;
+        }
+        QVERIFY(compared > 0);
     }
 };
 

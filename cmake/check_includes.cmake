@@ -1,24 +1,31 @@
-# Fails unless every include in src/workflow (sub-folders too) names a header
-# the workflow may use: its own, the platform interfaces (the headers directly
-# in src/platform), Qt Core's, or a standard header from the list below, none
-# of which reaches the OS. A list of what is allowed rather than of what is
-# not, so that no OS header, errno, stream or widget comes in under a name
-# nobody thought to forbid.
+# Fails unless every include in a layer's folder (sub-folders too) names a
+# header the layer may use: its own, the platform interfaces (the headers
+# directly in src/platform), those of the Qt modules it is given, or a
+# standard header from the list below, none of which reaches the OS. A list
+# of what is allowed rather than of what is not, so that no OS header, errno,
+# stream or other layer's header comes in under a name nobody thought to
+# forbid. The workflow is given Qt Core; the widgets Qt Core, Gui and Widgets.
 #
 # Every line that holds the word "include" outside a // comment line must be a
 # plain `#include <name>` or `#include "name"`: a directive split over lines,
 # spelled with %:, with a comment inside or behind a macro is refused rather
 # than read.
 #
-# Run as: cmake -DSOURCE_DIR=<src/workflow> -DQT_CORE_DIR=<Qt Core's include folder>
-#               [-DPLATFORM_DIR=<src/platform>] -P check_workflow_includes.cmake
+# Run as: cmake -DSOURCE_DIR=<the layer's folder> -DQT_DIRS=<Qt modules' include folders, ","-separated>
+#               [-DPLATFORM_DIR=<src/platform>] -P check_includes.cmake
 cmake_minimum_required(VERSION 3.25)
-if(NOT SOURCE_DIR OR NOT QT_CORE_DIR)
-  message(FATAL_ERROR "usage: cmake -DSOURCE_DIR=<folder> -DQT_CORE_DIR=<folder> -P ${CMAKE_CURRENT_LIST_FILE}")
+if(NOT SOURCE_DIR OR NOT QT_DIRS)
+  message(FATAL_ERROR "usage: cmake -DSOURCE_DIR=<folder> -DQT_DIRS=<folder>[,<folder>...] -P ${CMAKE_CURRENT_LIST_FILE}")
 endif()
-if(NOT IS_DIRECTORY "${QT_CORE_DIR}")
-  message(FATAL_ERROR "Qt Core's include folder is missing: ${QT_CORE_DIR}")
-endif()
+string(REPLACE "," ";" QT_DIRS "${QT_DIRS}")
+set(qt_modules "")
+foreach(qt_dir IN LISTS QT_DIRS)
+  if(NOT IS_DIRECTORY "${qt_dir}")
+    message(FATAL_ERROR "A Qt module's include folder is missing: ${qt_dir}")
+  endif()
+  get_filename_component(module "${qt_dir}" NAME)
+  list(APPEND qt_modules "${module}")
+endforeach()
 if(NOT PLATFORM_DIR)
   set(PLATFORM_DIR "${CMAKE_CURRENT_LIST_DIR}/../src/platform")
 endif()
@@ -37,7 +44,7 @@ set(standard_headers
 # they may be included by a quoted name.
 set(source_pattern "\\.(c|cc|cpp|cxx|h|hh|hpp|hxx|inc|inl|ipp|tpp)$")
 
-# True in `result` when "name" is one of the workflow's own sources, found as
+# True in `result` when "name" is one of the layer's own sources, found as
 # the compiler finds it from `folder`, or a header directly in src/platform.
 function(is_own_or_platform_header name folder result)
   foreach(candidate IN ITEMS "${folder}/${name}" "${SOURCE_DIR}/${name}")
@@ -61,11 +68,16 @@ function(is_allowed_system_header name result)
   set(${result} FALSE PARENT_SCOPE)
   if(name IN_LIST standard_headers)
     set(${result} TRUE PARENT_SCOPE)
-  elseif(name MATCHES "^(QtCore/)?(Q[A-Za-z0-9_]*)$")
-    set(header "${QT_CORE_DIR}/${CMAKE_MATCH_2}")
-    if(EXISTS "${header}" AND NOT IS_DIRECTORY "${header}")
-      set(${result} TRUE PARENT_SCOPE)
-    endif()
+  elseif(name MATCHES "^((Qt[A-Za-z0-9]+)/)?(Q[A-Za-z0-9_]*)$")
+    set(module "${CMAKE_MATCH_2}")
+    set(header "${CMAKE_MATCH_3}")
+    foreach(qt_dir IN LISTS QT_DIRS)
+      get_filename_component(dir_module "${qt_dir}" NAME)
+      if((module STREQUAL "" OR module STREQUAL dir_module) AND EXISTS "${qt_dir}/${header}"
+         AND NOT IS_DIRECTORY "${qt_dir}/${header}")
+        set(${result} TRUE PARENT_SCOPE)
+      endif()
+    endforeach()
   endif()
 endfunction()
 
@@ -105,6 +117,7 @@ foreach(file IN LISTS files)
 endforeach()
 if(offences)
   list(JOIN offences "\n  " text)
-  message(FATAL_ERROR "src/workflow may include only its own headers, the platform interfaces, "
-                      "Qt Core and the standard headers listed in ${CMAKE_CURRENT_LIST_FILE}:\n  ${text}")
+  list(JOIN qt_modules ", " modules)
+  message(FATAL_ERROR "${SOURCE_DIR} may include only its own headers, the platform interfaces, the headers of "
+                      "${modules} and the standard headers listed in ${CMAKE_CURRENT_LIST_FILE}:\n  ${text}")
 endif()
