@@ -51,7 +51,7 @@ void createFolders(benchmark::State& state)
         // Both parents go into one folder, so that the file system places the
         // folders of both in the same block groups, under the same conditions.
         const std::string base = scratch.path();
-        const std::string programParent = base + "/" + texts::defaultParentName.toStdString();
+        const std::string programParent = base + "/" + texts::defaultParentName.toString().toStdString();
         const std::string floorParent = programParent + "_floor";
 
         QuietWindow window;

@@ -65,7 +65,7 @@ void fillInFolders(benchmark::State& state)
             nativeNames.push_back(name.toStdString());
         // Both parents in one folder, as for Create: the same block groups.
         const std::string base = scratch.path();
-        const std::string programParent = base + "/" + texts::defaultParentName.toStdString();
+        const std::string programParent = base + "/" + texts::defaultParentName.toString().toStdString();
         const std::string floorParent = programParent + "_floor";
 
         QuietWindow window;

@@ -68,7 +68,7 @@ void createFromNotation(benchmark::State& state)
         const qsizetype folderCount = 1 + lineCount + qsizetype{lineCount} * resultsPerLine;
         // Both parents in one folder, as for Create: the same block groups.
         const std::string base = scratch.path();
-        const std::string programParent = base + "/" + texts::defaultParentName.toStdString();
+        const std::string programParent = base + "/" + texts::defaultParentName.toString().toStdString();
         const std::string floorParent = programParent + "_floor";
         const std::string lastFolder = "/" + nativeNames.back() + "/" + numbers.back();
 

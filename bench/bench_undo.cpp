@@ -43,7 +43,7 @@ void undoFolders(benchmark::State& state)
         const QList<LinePreview> preview =
             previewLines(japaneseNames(count), PreviewTarget{baseFolder + pathSeparator, texts::defaultParentName});
         // Both parents in one folder, as for Create: the same block groups.
-        const std::string floorParent = base + "/" + texts::defaultParentName.toStdString() + "_floor";
+        const std::string floorParent = base + "/" + texts::defaultParentName.toString().toStdString() + "_floor";
         PosixFolders folders;
 
         PairedRounds rounds("undo/" + std::to_string(count));

@@ -1,6 +1,7 @@
 // The in-process figures: Create (new, filled in, from notation), Browse, Load,
 // Preview, Paste and Undo, each against its floor.
 #include "figures.h"
+#include "text_language.h"
 
 #include <QApplication>
 
@@ -12,6 +13,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The texts in English with KESTRUNE_LANGUAGE=en (the previews' tool
+    // tips), Japanese otherwise.
+    const kestrune::TextLanguage words(qEnvironmentVariable("KESTRUNE_LANGUAGE") == u"en"
+                                           ? kestrune::Language::English
+                                           : kestrune::Language::Japanese);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

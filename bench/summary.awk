@@ -68,17 +68,22 @@ END {
     absoluteRow("3 Preview, table: 1000 rows × 3 lines to 3000 folders", "preview-table/3000", 20)
     ratioRow("4 Start-up to first paint, offscreen", "startup-time/offscreen", 1.2)
     ratioRow("4 Peak memory, offscreen", "startup-rss/offscreen", 1.2)
+    ratioRow("4 Start-up to first paint, offscreen, in English", "startup-time-en/offscreen", 1.2)
+    ratioRow("4 Peak memory, offscreen, in English", "startup-rss-en/offscreen", 1.2)
     if (xcb == "none") {
         print "| 4 Start-up and memory, Xvfb | — | — | — | skipped: no xvfb-run |"
     } else {
         ratioRow("4 Start-up to first paint, Xvfb", "startup-time/xcb", 1.2)
         ratioRow("4 Peak memory, Xvfb", "startup-rss/xcb", 1.2)
+        ratioRow("4 Start-up to first paint, Xvfb, in English", "startup-time-en/xcb", 1.2)
+        ratioRow("4 Peak memory, Xvfb, in English", "startup-rss-en/xcb", 1.2)
     }
     scaleRow("5 Scale: Create, 10 / 100 / 1000 names", "create", 10, 100, 1000)
     scaleRow("5 Scale: Load UTF-8, 10 / 100 / 1000 lines", "load-utf8", 10, 100, 1000)
     scaleRow("5 Scale: Load CP932, 10 / 100 / 1000 lines", "load-cp932", 10, 100, 1000)
     scaleRow("5 Scale: Browse, 1,000 / 10,000 / 100,000 entries", "browse", 1000, 10000, 100000)
     ratioRow("6 Script: kestrune --create, 1000 names, whole process", "script/1000", 1.25)
+    ratioRow("6 Script: the same in English", "script-en/1000", 1.25)
     ratioRow("7 Undo: 1000 folders", "undo/1000", 1.2)
     print ""
     print "Medians over interleaved rounds, the program and its floor taking turns to go first; the ratio is the median over pairs of rounds (one of each order) of the pair's ratio."

@@ -1,7 +1,8 @@
 // Start-up: the whole process from exec to its window first painted, and its
 // peak resident memory, for the program's window and for the floor window
 // built by the bench; started alternately, round by round, on one platform
-// (--platform=offscreen by default; xcb under Xvfb).
+// (--platform=offscreen by default; xcb under Xvfb), the program once in
+// Japanese and once in English.
 #include "paired_rounds.h"
 #include "scratch_folder.h"
 
@@ -36,8 +37,10 @@ struct Launch {
     double peakMiB = 0;
 };
 
-// Starts `program` in `folder` and waits for its first paint, then for its end.
-Launch launch(const std::string& program, const std::string& folder, const std::string& platform)
+// Starts `program` in `folder`, speaking `language`, and waits for its first
+// paint, then for its end.
+Launch launch(const std::string& program, const std::string& folder, const std::string& platform,
+              const std::string& language)
 {
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0)
@@ -45,10 +48,12 @@ Launch launch(const std::string& program, const std::string& folder, const std::
 
     std::vector<std::string> settings;
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        if (std::strncmp(*entry, "QT_QPA_PLATFORM=", 16) != 0 && std::strncmp(*entry, "KESTRUNE_BENCH_", 15) != 0)
+        if (std::strncmp(*entry, "QT_QPA_PLATFORM=", 16) != 0 && std::strncmp(*entry, "KESTRUNE_BENCH_", 15) != 0 &&
+            std::strncmp(*entry, "KESTRUNE_LANGUAGE=", 18) != 0)
             settings.emplace_back(*entry);
     }
     settings.push_back("QT_QPA_PLATFORM=" + platform);
+    settings.push_back("KESTRUNE_LANGUAGE=" + language);
     settings.push_back("KESTRUNE_BENCH_READY_FD=" + std::to_string(ReadyFd));
     std::vector<char*> envp;
     for (std::string& setting : settings)
@@ -92,33 +97,41 @@ Launch launch(const std::string& program, const std::string& folder, const std::
             static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
-void startup(benchmark::State& state, const std::string& platform)
+// `language` is "ja" or "en"; the English figures are named with "-en".
+void startup(benchmark::State& state, const std::string& platform, const std::string& language)
 {
+    const std::string named = language == "ja" ? "" : "-" + language;
+    const auto program = [&](const std::string& folder) {
+        return launch(KESTRUNE_BENCH_WINDOW, folder, platform, language);
+    };
+    const auto floorWindow = [&](const std::string& folder) {
+        return launch(KESTRUNE_BENCH_FLOOR_WINDOW, folder, platform, language);
+    };
     try {
         // Both start in the same empty folder, which is what the lists show.
         ScratchFolder scratch("startup");
         // Warm the page cache and the font cache for both before timing.
         for (int warm = 0; warm < 2; ++warm) {
-            launch(KESTRUNE_BENCH_WINDOW, scratch.path(), platform);
-            launch(KESTRUNE_BENCH_FLOOR_WINDOW, scratch.path(), platform);
+            program(scratch.path());
+            floorWindow(scratch.path());
         }
-        PairedRounds time("startup-time/" + platform);
-        PairedRounds memory("startup-rss/" + platform);
+        PairedRounds time("startup-time" + named + "/" + platform);
+        PairedRounds memory("startup-rss" + named + "/" + platform);
         bool programFirst = true;
         for (auto _ : state) {
-            Launch program;
+            Launch ours;
             Launch floor;
             if (programFirst) {
-                program = launch(KESTRUNE_BENCH_WINDOW, scratch.path(), platform);
-                floor = launch(KESTRUNE_BENCH_FLOOR_WINDOW, scratch.path(), platform);
+                ours = program(scratch.path());
+                floor = floorWindow(scratch.path());
             } else {
-                floor = launch(KESTRUNE_BENCH_FLOOR_WINDOW, scratch.path(), platform);
-                program = launch(KESTRUNE_BENCH_WINDOW, scratch.path(), platform);
+                floor = floorWindow(scratch.path());
+                ours = program(scratch.path());
             }
             programFirst = !programFirst;
-            time.add(program.milliseconds, floor.milliseconds);
-            memory.add(program.peakMiB, floor.peakMiB);
-            state.SetIterationTime(program.milliseconds / 1000.0);
+            time.add(ours.milliseconds, floor.milliseconds);
+            memory.add(ours.peakMiB, floor.peakMiB);
+            state.SetIterationTime(ours.milliseconds / 1000.0);
         }
         time.report(state);
         memory.report(state, "MiB");
@@ -147,10 +160,13 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    benchmark::RegisterBenchmark(("startup/" + platform).c_str(), kestrune::bench::startup, platform)
-        ->Iterations(rounds)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
+    for (const std::string language : {"ja", "en"}) {
+        const std::string name = "startup" + (language == "ja" ? std::string() : "-" + language) + "/" + platform;
+        benchmark::RegisterBenchmark(name.c_str(), kestrune::bench::startup, platform, language)
+            ->Iterations(rounds)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable_text.h"
+
 #include <QString>
 
 // Every word the program's start-up, its error dispatch and its command line
@@ -10,11 +12,12 @@ inline const QString applicationName = QStringLiteral("Kestrune");
 // The caption is this title, then the version: "Kestrune　0.03".
 inline const QString captionTitle = QStringLiteral("Kestrune　");
 
-inline const QString runtimeErrorTitle = QStringLiteral("実行時エラー");
-inline const QString runtimeErrorPrompt = QStringLiteral("エラー番号: %1\n\n%2");
-inline const QString outOfMemory = QStringLiteral("メモリが不足しています。");
-inline const QString internalError = QStringLiteral("内部エラーです。");
-inline const QString internalErrorWithCause = QStringLiteral("内部エラーです。(%1)");
+inline constexpr Text runtimeErrorTitle = KESTRUNE_TEXT("Program", "実行時エラー");
+//: The error's number, then what failed.
+inline constexpr Text runtimeErrorPrompt = KESTRUNE_TEXT("Program", "エラー番号: %1\n\n%2");
+inline constexpr Text outOfMemory = KESTRUNE_TEXT("Program", "メモリが不足しています。");
+inline constexpr Text internalError = KESTRUNE_TEXT("Program", "内部エラーです。");
+inline constexpr Text internalErrorWithCause = KESTRUNE_TEXT("Program", "内部エラーです。(%1)");
 
 // ---- The command line ----
 inline const QString commandName = QStringLiteral("kestrune");
@@ -50,18 +53,22 @@ inline const QString commandHelp = QStringLiteral(
     "  1  作成できない行があります。何も作っていません\n"
     "  2  使い方の誤り、または一覧を読めません（--shelves では、応答しない棚があります）\n"
     "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n");
-inline const QString usageHint = QStringLiteral("詳しくは「kestrune --help」を実行してください。");
-inline const QString unknownOption = QStringLiteral("不明なオプションです: %1");
-inline const QString ambiguousOption = QStringLiteral("オプション %1 はあいまいです（%2）");
-inline const QString optionNeedsValue = QStringLiteral("オプション %1 には値が必要です");
-inline const QString optionTakesNoValue = QStringLiteral("オプション %1 は値をとりません");
-inline const QString extraArgument = QStringLiteral("余分な引数があります: %1");
+inline constexpr Text usageHint = KESTRUNE_TEXT("CommandLine", "詳しくは「kestrune --help」を実行してください。");
+inline constexpr Text unknownOption = KESTRUNE_TEXT("CommandLine", "不明なオプションです: %1");
+//: The option as typed, then the options it may stand for.
+inline constexpr Text ambiguousOption = KESTRUNE_TEXT("CommandLine", "オプション %1 はあいまいです（%2）");
+inline constexpr Text optionNeedsValue = KESTRUNE_TEXT("CommandLine", "オプション %1 には値が必要です");
+inline constexpr Text optionTakesNoValue = KESTRUNE_TEXT("CommandLine", "オプション %1 は値をとりません");
+inline constexpr Text extraArgument = KESTRUNE_TEXT("CommandLine", "余分な引数があります: %1");
 inline const QString needsCreate = QStringLiteral("%1 は --create と一緒に使います");
 inline const QString standardInputNeedsInto = QStringLiteral("一覧を標準入力から読むときは --into が必要です");
-inline const QString standardInputOnce = QStringLiteral("一覧と値の表の両方を標準入力から読むことはできません");
-inline const QString tableRefused = QStringLiteral("値の表 %1: %2");
-inline const QString setOverridesColumn =
-    QStringLiteral("--set %1 は値の表の列と重なります（表の列の値は --set で変えられません）");
+inline constexpr Text standardInputOnce =
+    KESTRUNE_TEXT("CommandLine", "一覧と値の表の両方を標準入力から読むことはできません");
+//: The table's file (or standard input), then why it was refused.
+inline constexpr Text tableRefused = KESTRUNE_TEXT("CommandLine", "値の表 %1: %2");
+//: The name given to --set.
+inline constexpr Text setOverridesColumn =
+    KESTRUNE_TEXT("CommandLine", "--set %1 は値の表の列と重なります（表の列の値は --set で変えられません）");
 inline const QString shelfNeedsInto = QStringLiteral("一覧を棚から取るときは --into が必要です");
 inline const QString shelfListNotAFileName = QStringLiteral("--shelf と使う LIST は棚にある一覧のファイル名です: %1");
 inline const QString shelvesAlone = QStringLiteral("--shelves は %1 と一緒に使えません");

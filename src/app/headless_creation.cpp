@@ -58,6 +58,7 @@ void HeadlessCreation::tell(const QString& message)
 void HeadlessCreation::printDryRun(const ListPreview& preview, const QString& baseFolder)
 {
     QString text;
+    const ToolTipWords words;
     // With several parents, each folder once per parent, its path in front.
     const bool severalParents = preview.parents.size() > 1;
     for (qsizetype parent = 0; parent < std::max<qsizetype>(preview.parents.size(), 1); ++parent) {
@@ -66,12 +67,14 @@ void HeadlessCreation::printDryRun(const ListPreview& preview, const QString& ba
         const QString prefix =
             severalParents ? joinPath(baseFolder, preview.parents.at(parent).folder) + u'/' : QString();
         for (qsizetype at = 0; at < share.entries.size(); ++at)
-            text += dryRunRow(preview.expanded.entries.at(share.indexOf(at)).line + 1, share.entries.at(at), prefix);
+            text +=
+                dryRunRow(preview.expanded.entries.at(share.indexOf(at)).line + 1, share.entries.at(at), prefix, words);
     }
     out_.write(text);
 }
 
-QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix)
+QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix,
+                                    const ToolTipWords& words)
 {
     // Its line's number, the status, then the folder (the reason for one that
     // makes nothing), then for a repeat or a warning the window's note on it.
@@ -88,7 +91,7 @@ QString HeadlessCreation::dryRunRow(int lineNumber, const LinePreview& line, con
         text += line.reason;
         break;
     }
-    if (const QString note = traits.note(line); !note.isEmpty())
+    if (const QString note = traits.note(line, words); !note.isEmpty())
         text += u'\t' + note;
     return text + u'\n';
 }

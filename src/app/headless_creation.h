@@ -45,7 +45,7 @@ public:
 private:
     int create(const CommandLine& request);
     void printDryRun(const ListPreview& preview, const QString& baseFolder);
-    static QString dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix);
+    static QString dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix, const ToolTipWords& words);
     void tell(const QString& message);
 
     ListReader& lists_;

@@ -1,5 +1,6 @@
 #include "program_window.h"
 
+#include "program_language.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
@@ -45,6 +46,10 @@ ProgramWindow::ProgramWindow(const ProgramHost& host, std::function<void()> quit
     window_.recentLists = [this] { return recentLists_.paths(); };
     window_.recentListTitle = recentEntryTitle;
     window_.shelfMenu().shelves = [this] { return shelfSettings_.shelves(); };
+    // Kept for the next start: the texts of this one are read already.
+    window_.showLanguageChoice(languageChoiceIn(settings_));
+    QObject::connect(&window_, &MainWindow::languageChosen, &window_,
+                     [this](LanguageChoice choice) { keepLanguageChoice(settings_, choice); });
     QObject::connect(&window_, &MainWindow::closing, &window_, [this] { rememberSize(); });
 }
 

@@ -4,15 +4,17 @@
 #include "app_texts.h"
 #include "command_line.h"
 #include "headless_creation.h"
-#include "japanese_qt_words.h"
 #include "mounted_volumes.h"
 #include "posix_folders.h"
 #include "posix_list_reader.h"
 #include "posix_list_writer.h"
 #include "posix_listing_source.h"
+#include "program_language.h"
 #include "program_window.h"
 #include "qt_desktop.h"
+#include "qt_words.h"
 #include "system_clock.h"
+#include "text_language.h"
 #include "threaded_shelf_reader.h"
 #include "values_table_reading.h"
 #include "window_module.h"
@@ -31,13 +33,17 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
     QApplication::setOrganizationName(kestrune::texts::applicationName);
     QApplication::setApplicationName(kestrune::texts::applicationName);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrune.Kestrune"));
+    QSettings settings;
+    // Before the first text is read: every word from here on is in this language.
+    const kestrune::Language language = kestrune::programLanguage(settings);
+    const kestrune::TextLanguage words(language);
+    QTranslator qtWords;
+    kestrune::installQtWords(qtWords, language);
+
     // Qt has taken its own options (-style, ...); what is left is ours.
     const kestrune::CommandLine line = kestrune::parseCommandLine(QCoreApplication::arguments().mid(1));
     if (line.action != kestrune::CommandLine::Action::OpenWindow)
         return kestrune::runWithoutWindow(line);
-
-    QTranslator qtWords;
-    kestrune::installJapaneseQtWords(qtWords);
 
     try {
         kestrune::PosixListReader lists;
@@ -48,7 +54,6 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
         const kestrune::ProcMountTable mounts;
         const kestrune::PosixListingSource listings;
         const kestrune::SystemClock clock;
-        QSettings settings;
         QSettings systemSettings(QSettings::SystemScope, kestrune::texts::applicationName,
                                  kestrune::texts::applicationName);
         kestrune::ThreadedShelfReader shelfReader;

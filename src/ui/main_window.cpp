@@ -10,6 +10,7 @@
 #include "ui_texts.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QClipboard>
@@ -25,6 +26,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+
+#include <utility>
 
 // The icon lives in a static library, whose resources must be registered by hand.
 static void initResources()
@@ -216,7 +219,40 @@ void MainWindow::buildNamesMenu(ShelfReader& shelfReader)
     literalAction_ = new QAction(texts::literalCaption, this);
     literalAction_->setCheckable(true);
     namesList_->addAction(literalAction_);
+
+    auto* language = new QAction(this);
+    language->setSeparator(true);
+    namesList_->addAction(language);
+    buildLanguageMenu();
     namesList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::buildLanguageMenu()
+{
+    languageMenu_ = new QMenu(texts::languageCaption, this);
+    languageChoices_ = new QActionGroup(this);
+    const std::pair<LanguageChoice, QString> choices[] = {
+        {LanguageChoice::Automatic, texts::automaticLanguage},
+        {LanguageChoice::Japanese, texts::japaneseName},
+        {LanguageChoice::English, texts::englishName},
+    };
+    for (const auto& [choice, name] : choices) {
+        QAction* entry = languageMenu_->addAction(name);
+        entry->setCheckable(true);
+        entry->setData(static_cast<int>(choice));
+        languageChoices_->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, choice = choice] { emit languageChosen(choice); });
+    }
+    languageMenu_->addSeparator();
+    languageMenu_->addAction(texts::languageFromNextStart)->setEnabled(false);
+    showLanguageChoice(LanguageChoice::Automatic);
+    namesList_->addAction(languageMenu_->menuAction());
+}
+
+void MainWindow::showLanguageChoice(LanguageChoice choice)
+{
+    for (QAction* entry : languageChoices_->actions())
+        entry->setChecked(entry->data().toInt() == static_cast<int>(choice));
 }
 
 void MainWindow::fillRecentListsMenu()

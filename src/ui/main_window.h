@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "language.h"
 #include "listing_source.h"
 #include "shelf_reader.h"
 
@@ -10,6 +11,7 @@
 #include <functional>
 
 class QAction;
+class QActionGroup;
 class QCheckBox;
 class QDragEnterEvent;
 class QDragMoveEvent;
@@ -69,6 +71,11 @@ public:
     // 「貼り付け」 give the clipboard's text as listTextGiven.)
     QAction& saveAction() const { return *saveAction_; }
     QAction& literalAction() const { return *literalAction_; }
+    // 「表示言語」 in the names list's menu: Automatic, 日本語 or English, each
+    // named in its own language, and a line saying the choice waits for the
+    // next start. showLanguageChoice checks the one kept.
+    QMenu& languageMenu() const { return *languageMenu_; }
+    void showLanguageChoice(LanguageChoice choice);
     // The lists 「最近使った一覧」 in the names list's menu offers, asked
     // each time it opens.
     std::function<QStringList()> recentLists;
@@ -88,6 +95,8 @@ signals:
     // The window has been painted for the first time: it is on the screen,
     // where the window manager placed it.
     void firstPainted();
+    // A language was picked in 「表示言語」.
+    void languageChosen(LanguageChoice choice);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -101,6 +110,7 @@ protected:
 private:
     void arrangeControls();
     void buildNamesMenu(ShelfReader& shelfReader);
+    void buildLanguageMenu();
     void fillRecentListsMenu();
     // What a drag carrying `mime` brings: a path to open, or text to take as
     // a list (a file manager's drag carries both: the path wins); neither
@@ -133,6 +143,8 @@ private:
     QAction* pasteAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* literalAction_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    QActionGroup* languageChoices_ = nullptr;
 };
 
 }  // namespace kestrune

@@ -1,55 +1,75 @@
 #pragma once
 
+#include "translatable_text.h"
+
 #include <QString>
 
 // Every word the window and its controls show a person.
 namespace kestrune::texts {
 
-inline const QString parentNameCaption = QStringLiteral("親ディレクトリ名");
-inline const QString createCaption = QStringLiteral("フォルダー作成");
-inline const QString exitCaption = QStringLiteral("終了");
-inline const QString ok = QStringLiteral("OK");
-inline const QString fillInCaption = QStringLiteral("既存のフォルダーに追加(&A)");
-inline const QString fileListTip = QStringLiteral("作成するフォルダー名が記述してあるファイルを選択して下さい。");
-inline const QString folderListTip =
-    QStringLiteral("フォルダー名の記述してあるファイルがある、フォルダーを選択して下さい。");
+inline constexpr Text parentNameCaption = KESTRUNE_TEXT("Window", "親ディレクトリ名");
+inline constexpr Text createCaption = KESTRUNE_TEXT("Window", "フォルダー作成");
+inline constexpr Text exitCaption = KESTRUNE_TEXT("Window", "終了");
+inline constexpr Text ok = KESTRUNE_TEXT("Window", "OK");
+inline constexpr Text fillInCaption = KESTRUNE_TEXT("Window", "既存のフォルダーに追加(&A)");
+inline constexpr Text fileListTip =
+    KESTRUNE_TEXT("Window", "作成するフォルダー名が記述してあるファイルを選択して下さい。");
+inline constexpr Text folderListTip =
+    KESTRUNE_TEXT("Window", "フォルダー名の記述してあるファイルがある、フォルダーを選択して下さい。");
 // The names list's context menu, and Ctrl+Z.
-inline const QString undoCaption = QStringLiteral("作成を取り消す");
-inline const QString pasteCaption = QStringLiteral("貼り付け");
-inline const QString saveCaption = QStringLiteral("一覧として保存…");
-inline const QString recentListsCaption = QStringLiteral("最近使った一覧");
-inline const QString noRecentLists = QStringLiteral("（なし）");
+inline constexpr Text undoCaption = KESTRUNE_TEXT("Window", "作成を取り消す");
+inline constexpr Text pasteCaption = KESTRUNE_TEXT("Window", "貼り付け");
+inline constexpr Text saveCaption = KESTRUNE_TEXT("Window", "一覧として保存…");
+inline constexpr Text recentListsCaption = KESTRUNE_TEXT("Window", "最近使った一覧");
+inline constexpr Text noRecentLists = KESTRUNE_TEXT("Window", "（なし）");
 // 「棚」 in the names list's menu: a sub-menu per shelf.
-inline const QString shelvesCaption = QStringLiteral("棚");
-inline const QString shelfReading = QStringLiteral("読み込み中…");
-inline const QString shelfNotAnswering = QStringLiteral("（つながりません）");
-inline const QString& shelfEmpty = noRecentLists;
-inline const QString addShelfCaption = QStringLiteral("このフォルダーを棚に追加…");
-inline const QString removeShelfCaption = QStringLiteral("棚から外す");
-inline const QString changeValuesCaption = QStringLiteral("値を変更…");
-inline const QString literalCaption = QStringLiteral("記法を使わない");
+inline constexpr Text shelvesCaption = KESTRUNE_TEXT("Shelves", "棚");
+inline constexpr Text shelfReading = KESTRUNE_TEXT("Shelves", "読み込み中…");
+inline constexpr Text shelfNotAnswering = KESTRUNE_TEXT("Shelves", "（つながりません）");
+inline constexpr Text shelfEmpty = noRecentLists;
+inline constexpr Text addShelfCaption = KESTRUNE_TEXT("Shelves", "このフォルダーを棚に追加…");
+inline constexpr Text removeShelfCaption = KESTRUNE_TEXT("Shelves", "棚から外す");
+inline constexpr Text changeValuesCaption = KESTRUNE_TEXT("Window", "値を変更…");
+inline constexpr Text literalCaption = KESTRUNE_TEXT("Window", "記法を使わない");
+// The language the program speaks, taken at start-up.
+inline constexpr Text languageCaption = KESTRUNE_TEXT("Window", "表示言語");
+inline constexpr Text automaticLanguage = KESTRUNE_TEXT("Window", "自動");
+inline constexpr Text languageFromNextStart = KESTRUNE_TEXT("Window", "次回の起動から切り替わります");
+// Each language by its own name, whatever the program speaks: a person finds theirs.
+inline const QString japaneseName = QStringLiteral("日本語");
+inline const QString englishName = QStringLiteral("English");
 
-inline const QString volumeEntry = QStringLiteral("%1 (%2)");  // label (root path)
-inline const QString volumeRemoved = QStringLiteral("%1 は取り外されています");
-inline const QString yes = QStringLiteral("はい");
-inline const QString no = QStringLiteral("いいえ");
-inline const QString cancel = QStringLiteral("キャンセル");
+//: A volume in the drive list: its label, then its root path.
+inline constexpr Text volumeEntry = KESTRUNE_TEXT("Window", "%1 (%2)");
+inline constexpr Text volumeRemoved = KESTRUNE_TEXT("Window", "%1 は取り外されています");
+inline constexpr Text yes = KESTRUNE_TEXT("Window", "はい");
+inline constexpr Text no = KESTRUNE_TEXT("Window", "いいえ");
+inline constexpr Text cancel = KESTRUNE_TEXT("Window", "キャンセル");
 // The box that asks for a list's values.
-inline const QString valuesTitle = QStringLiteral("値の入力");
-inline const QString valueLabel = QStringLiteral("%1：");  // the value's name
-inline const QString referenceDateLabel = QStringLiteral("基準日：");
+inline constexpr Text valuesTitle = KESTRUNE_TEXT("Window", "値の入力");
+//: A value's name, before its field.
+inline constexpr Text valueLabel = KESTRUNE_TEXT("Window", "%1：");
+inline constexpr Text referenceDateLabel = KESTRUNE_TEXT("Window", "基準日：");
 // Its table of values: one tree per row.
-inline const QString pasteTableCaption = QStringLiteral("表を貼り付け(&T)");
-inline const QString tableFileCaption = QStringLiteral("表ファイル…(&F)");
-inline const QString dropTableCaption = QStringLiteral("表を使わない");
-inline const QString tableFileTitle = QStringLiteral("表ファイルを開く");
-inline const QString tableFileFilter = QStringLiteral("表 (*.csv *.tsv *.txt);;すべてのファイル (*)");
-inline const QString noTableOnClipboard = QStringLiteral("クリップボードに表がありません");
-inline const QString tablePasted = QStringLiteral("貼り付けた表: %1 行（1行ごとにフォルダーを作成します）");
-inline const QString tableFromFile = QStringLiteral("表ファイル: %1 行（1行ごとにフォルダーを作成します）\n%2");
-inline const QString tableColumnsUsed = QStringLiteral("表の列から: %1");
-inline const QString tableColumnsIgnored = QStringLiteral("使わない列: %1");
-inline const QString fieldFromTable = QStringLiteral("表の「%1」列から");
-inline const QString namesSeparator = QStringLiteral("、");
+inline constexpr Text pasteTableCaption = KESTRUNE_TEXT("Tables", "表を貼り付け(&T)");
+inline constexpr Text tableFileCaption = KESTRUNE_TEXT("Tables", "表ファイル…(&F)");
+inline constexpr Text dropTableCaption = KESTRUNE_TEXT("Tables", "表を使わない");
+inline constexpr Text tableFileTitle = KESTRUNE_TEXT("Tables", "表ファイルを開く");
+//: The file box's filters, as Qt writes them: name (patterns);;name (patterns).
+inline constexpr Text tableFileFilter = KESTRUNE_TEXT("Tables", "表 (*.csv *.tsv *.txt);;すべてのファイル (*)");
+inline constexpr Text noTableOnClipboard = KESTRUNE_TEXT("Tables", "クリップボードに表がありません");
+inline constexpr CountedText tablePasted =
+    KESTRUNE_COUNTED_TEXT("Tables", "貼り付けた表: %n 行（1行ごとにフォルダーを作成します）");
+//: %1 is the table file's path.
+inline constexpr CountedText tableFromFile =
+    KESTRUNE_COUNTED_TEXT("Tables", "表ファイル: %n 行（1行ごとにフォルダーを作成します）\n%1");
+//: The columns that fill fields, joined.
+inline constexpr Text tableColumnsUsed = KESTRUNE_TEXT("Tables", "表の列から: %1");
+//: The columns no field names, joined.
+inline constexpr Text tableColumnsIgnored = KESTRUNE_TEXT("Tables", "使わない列: %1");
+//: A field's placeholder when a column fills it: the column's name.
+inline constexpr Text fieldFromTable = KESTRUNE_TEXT("Tables", "表の「%1」列から");
+//: Between the names of columns in a list.
+inline constexpr Text namesSeparator = KESTRUNE_TEXT("Tables", "、");
 
 }  // namespace kestrune::texts

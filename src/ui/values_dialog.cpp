@@ -217,8 +217,9 @@ void ValuesDialog::showTable(const QString& refusal)
         QStringList ignored;
         for (const QString& column : std::as_const(table_.columns))
             (names_.contains(column) ? used : ignored).append(column);
-        lines.append(table_.filePath.isEmpty() ? texts::tablePasted.arg(table_.rows.size())
-                                               : texts::tableFromFile.arg(table_.rows.size()).arg(table_.filePath));
+        lines.append(table_.filePath.isEmpty()
+                         ? texts::tablePasted.withCount(table_.rows.size())
+                         : texts::tableFromFile.withCount(table_.rows.size()).arg(table_.filePath));
         if (!used.isEmpty())
             lines.append(texts::tableColumnsUsed.arg(used.join(texts::namesSeparator)));
         if (!ignored.isEmpty())

@@ -188,7 +188,7 @@ bool refuses(Fault fault, const PreviewTarget& target)
     return fault < WindowsReserved || (fault != NoFault && target.volume.windowsFileSystem);
 }
 
-const QString& parentNameOf(const PreviewTarget& target)
+QString parentNameOf(const PreviewTarget& target)
 {
     return target.parentName.isEmpty() ? texts::defaultParentName : target.parentName;
 }
@@ -203,7 +203,7 @@ qsizetype baseBytes(const PreviewTarget& target)
 
 LinePreview previewParentName(const PreviewTarget& target)
 {
-    const QString& name = parentNameOf(target);
+    const QString name = parentNameOf(target);
     LinePreview parent;
     parent.folder = name;
     // A "\" separates levels in every name a person gives, as in a list's lines.
@@ -233,7 +233,7 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
 
     // Every line's path starts with "base/parent/". The "#" that the make
     // may add to a taken parent name is not known yet and not counted.
-    const QString& parentName = parentNameOf(target);
+    const QString parentName = parentNameOf(target);
     const qsizetype prefixBytes = baseBytes(target) + utf8Length(parentName) + 1;
     const qsizetype prefixUnits = target.volume.windowsPathLength + parentName.size() + 1;
 
@@ -300,10 +300,22 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
     return preview;
 }
 
+ToolTipWords::ToolTipWords()
+    : made(texts::previewMade), warning(texts::previewWarning), blank(texts::previewBlank),
+      repeat(texts::previewRepeat), refused(texts::previewRefused), exists(texts::previewExists),
+      composed(texts::previewComposed), done(texts::rowMade), doneRepeat(texts::rowRepeatDone)
+{
+}
+
+QString toolTipFor(const LinePreview& preview, const ToolTipWords& words)
+{
+    const QString tip = traitsOf(preview.status).toolTip(preview, words);
+    return preview.composed ? tip + u'\n' + words.composed : tip;
+}
+
 QString toolTipFor(const LinePreview& preview)
 {
-    const QString tip = traitsOf(preview.status).toolTip(preview);
-    return preview.composed ? tip + u'\n' + texts::previewComposed : tip;
+    return toolTipFor(preview, ToolTipWords());
 }
 
 QString refusalMessage(const QStringList& names, const QList<LinePreview>& preview, const QList<int>& lineNumbers)

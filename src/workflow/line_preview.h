@@ -55,7 +55,11 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
 // refused (also when it names no single folder: "..", "a/b").
 LinePreview previewParentName(const PreviewTarget& target);
 
+// The words of the rows' tool tips in the language in use, read once for a
+// whole preview or press rather than once a row: a list may make 10,000 rows.
 // The row's tool tip, shared by the window and any other front end.
+QString toolTipFor(const LinePreview& preview, const ToolTipWords& words);
+// The same for a single row.
 QString toolTipFor(const LinePreview& preview);
 
 // The text of the refusal box: the heading, then "N行目: name（reason）" for

@@ -9,54 +9,54 @@ namespace kestrune {
 
 namespace {
 
-QString none(const LinePreview&)
+QString none(const LinePreview&, const ToolTipWords&)
 {
     return {};
 }
 
-QString made(const LinePreview& line)
+QString made(const LinePreview& line, const ToolTipWords& words)
 {
-    return texts::previewMade + line.folder;
+    return words.made + line.folder;
 }
 
-QString madeWithWarning(const LinePreview& line)
+QString madeWithWarning(const LinePreview& line, const ToolTipWords& words)
 {
-    return texts::previewMade + line.folder + texts::previewWarning + line.reason;
+    return words.made + line.folder + words.warning + line.reason;
 }
 
-QString doneMade(const LinePreview& line)
+QString doneMade(const LinePreview& line, const ToolTipWords& words)
 {
-    return texts::rowMade + line.folder;
+    return words.done + line.folder;
 }
 
-QString blank(const LinePreview&)
+QString blank(const LinePreview&, const ToolTipWords& words)
 {
-    return texts::previewBlank;
+    return words.blank;
 }
 
-QString sameAsLine(const LinePreview& line)
+QString sameAsLine(const LinePreview& line, const ToolTipWords& words)
 {
-    return texts::previewRepeat.arg(line.sameAsLine);
+    return words.repeat.arg(line.sameAsLine);
 }
 
-QString doneSameAsLine(const LinePreview& line)
+QString doneSameAsLine(const LinePreview& line, const ToolTipWords& words)
 {
-    return texts::rowRepeatDone.arg(line.sameAsLine);
+    return words.doneRepeat.arg(line.sameAsLine);
 }
 
-QString refused(const LinePreview& line)
+QString refused(const LinePreview& line, const ToolTipWords& words)
 {
-    return texts::previewRefused.arg(line.reason);
+    return words.refused.arg(line.reason);
 }
 
-QString reason(const LinePreview& line)
+QString reason(const LinePreview& line, const ToolTipWords&)
 {
     return line.reason;
 }
 
-QString there(const LinePreview& line)
+QString there(const LinePreview& line, const ToolTipWords& words)
 {
-    return texts::previewExists.arg(line.folder);
+    return words.exists.arg(line.folder);
 }
 
 using enum LineStatus;

@@ -26,6 +26,21 @@ enum class LineStatus {
 
 struct LinePreview;
 
+// The words of the rows' tool tips in the language spoken, read once for a
+// whole preview or press rather than once a row.
+struct ToolTipWords {
+    ToolTipWords();
+    QString made;
+    QString warning;
+    QString blank;
+    QString repeat;
+    QString refused;
+    QString exists;
+    QString composed;
+    QString done;        // after the press made it
+    QString doneRepeat;  // after the press reached a repeat
+};
+
 // What the dry run prints after the status word.
 enum class DryRunField {
     Never,  // not printed: a dry run with a value not given ends before it prints
@@ -45,10 +60,10 @@ struct StatusTraits {
     int weight;
     DryRunField dryRunField;
     // The row's tool tip before the press, and after the press reached it.
-    QString (*toolTip)(const LinePreview&);
-    QString (*doneToolTip)(const LinePreview&);
+    QString (*toolTip)(const LinePreview&, const ToolTipWords&);
+    QString (*doneToolTip)(const LinePreview&, const ToolTipWords&);
     // The dry run's fourth field (the window's note on the folder); empty for none.
-    QString (*note)(const LinePreview&);
+    QString (*note)(const LinePreview&, const ToolTipWords&);
 };
 
 inline constexpr int statusCount = 8;

@@ -279,7 +279,7 @@ namespace {
 // The rows of one line: itself, and beneath it each folder it stands for
 // when its notation changed it.
 void appendLineRows(QList<PreviewRow>& rows, const QString& text, const ExpandedLine& line, const ListPreview& preview,
-                    int indent)
+                    int indent, const ToolTipWords& words)
 {
     const ExpandedList& expanded = preview.expanded;
     PreviewRow row;
@@ -293,7 +293,7 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
     }
     if (preview.tooMany()) {
         row.status = line.count > 0 ? LineStatus::Refused : LineStatus::Blank;
-        row.toolTip = texts::lineMakesFolders.arg(line.count) + u'\n' +
+        row.toolTip = texts::lineMakesFolders.withCount(line.count) + u'\n' +
                       texts::tooManyFolders.arg(preview.folderCount()).arg(mostFoldersPerPress);
         rows.append(row);
         return;
@@ -301,7 +301,7 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
     if (!line.showsResults && line.entryCount == 1) {
         const LinePreview& entry = preview.entries.at(line.firstEntry);
         row.status = entry.status;
-        row.toolTip = toolTipFor(entry);
+        row.toolTip = toolTipFor(entry, words);
         row.entry = line.firstEntry;
         rows.append(row);
         return;
@@ -311,26 +311,28 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
     row.status = worst == nullptr ? LineStatus::Blank : worst->status;
     if (row.status == LineStatus::Repeat)
         row.status = LineStatus::Ok;
-    row.toolTip = texts::lineMakesFolders.arg(line.count);
+    row.toolTip = texts::lineMakesFolders.withCount(line.count);
     if (worst != nullptr && traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
-        row.toolTip += u'\n' + toolTipFor(*worst);
+        row.toolTip += u'\n' + toolTipFor(*worst, words);
     rows.append(row);
     for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
         const LinePreview& result = preview.entries.at(entry);
-        rows.append(PreviewRow{expanded.entries.at(entry).text, indent + 1, result.status, toolTipFor(result), entry});
+        rows.append(
+            PreviewRow{expanded.entries.at(entry).text, indent + 1, result.status, toolTipFor(result, words), entry});
     }
 }
 
 // The heading of a table's row: the row and its first value; the worst of
 // its folders, their count and its parents in the tip.
-PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& tableRow, qsizetype firstLine)
+PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& tableRow, qsizetype firstLine,
+                           const ToolTipWords& words)
 {
     PreviewRow row;
     row.text = texts::tableRowHeading.arg(tableRow.tableLine).arg(tableRow.heading);
     QStringList parents;
     for (const qsizetype parent : tableRow.parents)
         parents.append(preview.parents.at(parent).folder);
-    row.toolTip = texts::lineMakesFolders.arg(tableRow.count);
+    row.toolTip = texts::lineMakesFolders.withCount(tableRow.count);
     if (!parents.isEmpty())
         row.toolTip += u'\n' + texts::tableRowParents.arg(parents.join(texts::listSeparator));
     const ExpandedList& expanded = preview.expanded;
@@ -345,7 +347,7 @@ PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& ta
     } else if (const LinePreview* worst = heaviest(preview.entries, tableRow.firstEntry, tableRow.entryCount)) {
         row.status = worst->status == LineStatus::Repeat ? LineStatus::Ok : worst->status;
         if (traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
-            row.toolTip += u'\n' + toolTipFor(*worst);
+            row.toolTip += u'\n' + toolTipFor(*worst, words);
     }
     return row;
 }
@@ -355,18 +357,19 @@ PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& ta
 QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview)
 {
     const ExpandedList& expanded = preview.expanded;
+    const ToolTipWords words;
     QList<PreviewRow> rows;
     rows.reserve(preview.tableRows.size() + expanded.lines.size() + expanded.entries.size());
     if (preview.tableRows.isEmpty()) {
         for (qsizetype index = 0; index < lines.size(); ++index)
-            appendLineRows(rows, lines.at(index), expanded.lines.at(index), preview, 0);
+            appendLineRows(rows, lines.at(index), expanded.lines.at(index), preview, 0, words);
         return rows;
     }
     for (qsizetype tree = 0; tree < preview.tableRows.size(); ++tree) {
         const qsizetype firstLine = tree * expanded.linesPerTree;
-        rows.append(tableRowHeading(preview, preview.tableRows.at(tree), firstLine));
+        rows.append(tableRowHeading(preview, preview.tableRows.at(tree), firstLine, words));
         for (qsizetype index = 0; index < lines.size(); ++index)
-            appendLineRows(rows, lines.at(index), expanded.lines.at(firstLine + index), preview, 1);
+            appendLineRows(rows, lines.at(index), expanded.lines.at(firstLine + index), preview, 1, words);
     }
     return rows;
 }

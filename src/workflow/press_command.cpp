@@ -24,7 +24,7 @@ public:
     {
         const LinePreview& line = entries_.at(entry);
         const StatusTraits& traits = traitsOf(line.status);
-        rows_.setItemMark(rowOfEntry_.at(entry), traits.doneMark, traits.doneToolTip(line));
+        rows_.setItemMark(rowOfEntry_.at(entry), traits.doneMark, traits.doneToolTip(line, words_));
         desktop_.keepResponsive();
     }
 
@@ -43,6 +43,7 @@ private:
     Desktop& desktop_;
     const QList<LinePreview>& entries_;
     QList<int> rowOfEntry_;
+    const ToolTipWords words_;
 };
 
 // The completion line's tool tip: where, and per parent how many folders

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable_text.h"
+
 #include <QString>
 
 // Every word the workflow shows a person, kept together so that each stays
@@ -7,7 +9,8 @@
 namespace kestrune::texts {
 
 inline const QString errorOccurred = QStringLiteral("エラーがおきました！！");
-inline const QString defaultParentName = QStringLiteral("新規ディレクトリ");
+// The new parent's preset name, in the window and on the command line.
+inline constexpr Text defaultParentName = KESTRUNE_TEXT("Workflow", "新規ディレクトリ");
 inline const QString creationFinished = QStringLiteral("　　・・・作成終了しました・・・");
 inline const QString insertDisk = QStringLiteral("ＦＤをセットしてください！");
 inline const QString badParentName = QStringLiteral("親ディレクトリ名が正しくありません！");
@@ -27,17 +30,17 @@ inline const QString replaceListFile = QStringLiteral("「%1」は既にあり�
 inline const QString readmeMarker = QStringLiteral("Readme.txt");
 
 // ---- The preview of a names list: each line's status and why ----
-// Tool tips of the list rows.
+// Tool tips of the list rows (read once a preview: ToolTipWords).
 // Followed by the folder: built for every row of a long list as it loads, so
 // joined rather than formatted.
-inline const QString previewMade = QStringLiteral("作成されます: ");
-inline const QString previewWarning = QStringLiteral("\n注意: ");
-inline const QString previewBlank = QStringLiteral("空行のため作成しません");
-inline const QString previewRepeat = QStringLiteral("%1行目と同じフォルダーです");
-inline const QString previewRefused = QStringLiteral("作成できません: %1");
-inline const QString previewExists = QStringLiteral("既にあります（そのまま使います）\n%1");
-inline const QString previewComposed =
-    QStringLiteral("濁点などが分かれた文字を、ひとまとまりの文字（Unicode NFC）に直して作成します");
+inline constexpr Text previewMade = KESTRUNE_TEXT("Preview", "作成されます: ");
+inline constexpr Text previewWarning = KESTRUNE_TEXT("Preview", "\n注意: ");
+inline constexpr Text previewBlank = KESTRUNE_TEXT("Preview", "空行のため作成しません");
+inline constexpr Text previewRepeat = KESTRUNE_TEXT("Preview", "%1行目と同じフォルダーです");
+inline constexpr Text previewRefused = KESTRUNE_TEXT("Preview", "作成できません: %1");
+inline constexpr Text previewExists = KESTRUNE_TEXT("Preview", "既にあります（そのまま使います）\n%1");
+inline constexpr Text previewComposed =
+    KESTRUNE_TEXT("Preview", "濁点などが分かれた文字を、ひとまとまりの文字（Unicode NFC）に直して作成します");
 inline const QString parentExists = QStringLiteral("既にあります（この中に追加します）: %1");
 inline const QString parentIsThere = QStringLiteral("既存");
 inline const QString reasonNotAFolderThere = QStringLiteral("「%1」がフォルダーではありません（ファイルかリンク）");
@@ -46,7 +49,7 @@ inline const QString reasonNotAFolderThere = QStringLiteral("「%1」がフォ�
 inline const QString refusedLine = QStringLiteral("%1行目: %2（%3）");
 inline const QString moreRefusedLines = QStringLiteral("ほか%1行");
 // A list's notation: what a line stands for, and what it still waits for.
-inline const QString lineMakesFolders = QStringLiteral("%1 個のフォルダーになります");
+inline constexpr CountedText lineMakesFolders = KESTRUNE_COUNTED_TEXT("Preview", "%n 個のフォルダーになります");
 inline const QString waitingForValues = QStringLiteral("値の入力を待っています: %1");
 inline const QString listSeparator = QStringLiteral("、");
 inline const QString parentsHeading = QStringLiteral("親ディレクトリ %1 個:");
@@ -74,20 +77,29 @@ inline const QString reasonWindowsNameTooLong = QStringLiteral("名前が Window
 inline const QString reasonWindowsPathTooLong = QStringLiteral("パスが %1 文字を超えます（Windows）");
 
 // ---- A table of values: why one is refused, naming its row ----
-inline const QString tableEmpty =
-    QStringLiteral("表が空です（1行目に列の名前、2行目から1行に1件の値を書いてください）");
-inline const QString tableTooLarge = QStringLiteral("表が大きすぎます（%1 行、1行 %2 文字まで）");
-inline const QString tableNoRows = QStringLiteral("%1行目: 値の行がありません（表の1行目は列の名前です）");
-inline const QString tableColumnUnnamed = QStringLiteral("%1行目: %2列目に名前がありません（表の1行目は列の名前です）");
-inline const QString tableColumnTwice = QStringLiteral("%1行目: 列の名前「%2」が二つあります");
-inline const QString tableCellCount = QStringLiteral("%1行目: セルが %2 個あります（列は %3 個）");
-inline const QString tableLineBreak = QStringLiteral("%1行目: セルの中に改行があります");
-inline const QString tableTooManyRows = QStringLiteral("%1行目: 表の値は %2 行までです");
-inline const QString tableValueAddsLevel =
-    QStringLiteral("「%1」列の値に「/」か「\\」があります（値で階層は増やせません）");
+inline constexpr Text tableEmpty =
+    KESTRUNE_TEXT("Tables", "表が空です（1行目に列の名前、2行目から1行に1件の値を書いてください）");
+//: The most rows, then the most characters a row may hold.
+inline constexpr Text tableTooLarge = KESTRUNE_TEXT("Tables", "表が大きすぎます（%1 行、1行 %2 文字まで）");
+//: Each refusal starts with the row of the table (counted from 1) it concerns.
+inline constexpr Text tableNoRows = KESTRUNE_TEXT("Tables", "%1行目: 値の行がありません（表の1行目は列の名前です）");
+//: The row, then the column (counted from 1).
+inline constexpr Text tableColumnUnnamed =
+    KESTRUNE_TEXT("Tables", "%1行目: %2列目に名前がありません（表の1行目は列の名前です）");
+inline constexpr Text tableColumnTwice = KESTRUNE_TEXT("Tables", "%1行目: 列の名前「%2」が二つあります");
+//: The row, its cell count, then the header's column count.
+inline constexpr Text tableCellCount = KESTRUNE_TEXT("Tables", "%1行目: セルが %2 個あります（列は %3 個）");
+inline constexpr Text tableLineBreak = KESTRUNE_TEXT("Tables", "%1行目: セルの中に改行があります");
+//: The first row over the limit, then the limit.
+inline constexpr Text tableTooManyRows = KESTRUNE_TEXT("Tables", "%1行目: 表の値は %2 行までです");
+//: The column whose value holds the slash.
+inline constexpr Text tableValueAddsLevel =
+    KESTRUNE_TEXT("Tables", "「%1」列の値に「/」か「\\」があります（値で階層は増やせません）");
 // The preview of a list filled from a table: a heading for each row.
-inline const QString tableRowHeading = QStringLiteral("表の%1行目: %2");
-inline const QString tableRowParents = QStringLiteral("親ディレクトリ: %1");
+//: The row in the table, then its first value.
+inline constexpr Text tableRowHeading = KESTRUNE_TEXT("Tables", "表の%1行目: %2");
+//: The parent folders the row's folders go into, joined.
+inline constexpr Text tableRowParents = KESTRUNE_TEXT("Tables", "親ディレクトリ: %1");
 
 // ---- What a press did, row by row and as a whole ----
 // Followed by the folder: one for each folder a press makes.

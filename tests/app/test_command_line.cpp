@@ -276,6 +276,8 @@ private slots:
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
         environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+        // No language chosen in the person's own settings: the words are Japanese.
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp + QStringLiteral("/no-settings"));
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(temp);

@@ -3,9 +3,9 @@
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
 #include "fake_shelf_reader.h"
-#include "japanese_qt_words.h"
 #include "list_views.h"
 #include "posix_listing_source.h"
+#include "program_language.h"
 #include "program_window.h"
 #include "qt_desktop.h"
 #include "qt_file_list.h"
@@ -13,6 +13,7 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "qt_words.h"
 #include "shelf_menu.h"
 #include "ui_texts.h"
 #include "values_table_reading.h"
@@ -96,6 +97,16 @@ struct Running {
     int quits = 0;
     ProgramWindow program;
 };
+
+// Which of the language menu's entries is checked; -1 for none.
+int checkedEntry(const QList<QAction*>& entries)
+{
+    for (int index = 0; index < entries.size(); ++index) {
+        if (entries.at(index)->isChecked())
+            return index;
+    }
+    return -1;
+}
 
 QString cleanPath(const QString& path)
 {
@@ -556,6 +567,24 @@ private slots:
         QVERIFY(window.contains(box));
     }
 
+    // 「表示言語」 keeps the choice in the settings for the next start, and
+    // the next start shows it checked; the window's words stay as they are.
+    void languageChoiceIsKeptForTheNextStart()
+    {
+        TemporarySettings settings;
+        {
+            Running run({}, &settings.settings);
+            const QList<QAction*> entries = run.window().languageMenu().actions();
+            QCOMPARE(checkedEntry(entries), 0);  // automatic until chosen
+            const QString caption = run.window().createButton().text();
+            entries.at(2)->trigger();
+            QCOMPARE(languageChoiceIn(settings.settings), LanguageChoice::English);
+            QCOMPARE(run.window().createButton().text(), caption);
+        }
+        Running again({}, &settings.settings);
+        QCOMPARE(checkedEntry(again.window().languageMenu().actions()), 2);
+    }
+
     // The window comes back at the size it was left at, and Qt's own words
     // (the text boxes' menus) are Japanese like the rest.
     void sizeIsRememberedAndQtSpeaksJapanese()
@@ -571,7 +600,7 @@ private slots:
         QCOMPARE(again.window().size(), QSize(640, 480));
 
         QTranslator words;
-        if (!installJapaneseQtWords(words))
+        if (!installQtWords(words, Language::Japanese))
             QSKIP("Qt's Japanese translations are not installed (qt6-translations-l10n)");
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("元に戻す(&U)"));
         QCoreApplication::removeTranslator(&words);

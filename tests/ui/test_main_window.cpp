@@ -1,4 +1,6 @@
+#include "fake_list_reader.h"
 #include "fake_shelf_reader.h"
+#include "japanese_script.h"
 #include "list_views.h"
 #include "main_window.h"
 #include "posix_listing_source.h"
@@ -8,10 +10,17 @@
 #include "qt_name_box.h"
 #include "qt_names_list.h"
 #include "qt_readme_viewer.h"
+#include "text_language.h"
+#include "ui_texts.h"
+#include "values_dialog.h"
+#include "values_table_reading.h"
 #include "workflow_fixture.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -42,6 +51,55 @@ QStringList tabCycle(MainWindow& form, QWidget* first, int presses)
         visited.append(layoutName(QApplication::focusWidget(), form));
     }
     return visited;
+}
+
+// Every word `top` shows a person, in a fixed order: each widget's caption,
+// text and tool tip, and its actions' and their menus' texts and tool tips.
+void collectShownTexts(QWidget* top, QStringList& shown)
+{
+    const auto addAction = [&shown](QAction* action, const auto& self) -> void {
+        shown << action->text() << action->toolTip();
+        if (QMenu* menu = action->menu()) {
+            emit menu->aboutToShow();  // menus filled as they open
+            shown << menu->title();
+            for (QAction* inner : menu->actions())
+                self(inner, self);
+        }
+    };
+    QList<QWidget*> widgets{top};
+    widgets += top->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        shown << widget->windowTitle() << widget->toolTip();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            shown << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            shown << label->text();
+        for (QAction* action : widget->actions())
+            addAction(action, addAction);
+    }
+}
+
+QStringList shownTexts()
+{
+    QStringList shown;
+    const PosixListingSource listings;
+    test::FakeShelfReader shelves;
+    MainWindow form(listings, shelves);
+    collectShownTexts(&form, shown);
+    ValueQuestion question;
+    question.names = QStringList{QStringLiteral("client"), QStringLiteral("matter")};
+    question.askDate = true;
+    question.date = QDate(2026, 4, 1);
+    // A table from a file fills one field and leaves a column unused: the box says all of it.
+    question.table.columns = QStringList{QStringLiteral("client"), QStringLiteral("note")};
+    question.table.rows = {QStringList{QStringLiteral("A"), QStringLiteral("x")}};
+    question.table.rowLines = {2};
+    question.table.filePath = QStringLiteral("/tmp/clients.csv");
+    test::FakeListReader files;
+    TextValuesTableReader tables(files);
+    ValuesDialog values(question, tables);
+    collectShownTexts(&values, shown);
+    return shown;
 }
 
 }  // namespace
@@ -188,6 +246,27 @@ private slots:
         for (const char* name : {"readmePanel", "readmeOkButton", "readmeText", "parentNameEdit", "exitButton",
                                  "createButton", "namesList", "driveList", "parentNameLabel", "fillInBox"})
             QVERIFY2(form.findChild<QWidget*>(QLatin1String(name))->toolTip().isEmpty(), name);
+    }
+
+    // Under English every Japanese word of the window and the values box is
+    // English, the menus' and tool tips' too; only 日本語 in 「表示言語」 stays,
+    // each language being named in itself.
+    void speaksEnglishThroughout()
+    {
+        const QStringList japanese = shownTexts();
+        const TextLanguage english(Language::English);
+        QVERIFY(english.loaded());
+        const QStringList shown = shownTexts();
+        QCOMPARE(shown.size(), japanese.size());
+        int translated = 0;
+        for (qsizetype index = 0; index < shown.size(); ++index) {
+            if (shown.at(index) == texts::japaneseName)
+                continue;
+            QVERIFY2(!test::hasJapanese(shown.at(index)),
+                     qPrintable(japanese.at(index) + QStringLiteral(" → ") + shown.at(index)));
+            translated += test::hasJapanese(japanese.at(index)) ? 1 : 0;
+        }
+        QVERIFY2(translated >= 20, "the walk saw the window's words");
     }
 
     void fileListOffersOnlyTextFiles()

@@ -48,8 +48,8 @@ private slots:
                                << "Data";
         QTest::newRow("trimmed") << "  Data  "
                                  << "Data";
-        QTest::newRow("empty: the preset") << "" << texts::defaultParentName;
-        QTest::newRow("spaces only: the preset") << "   " << texts::defaultParentName;
+        QTest::newRow("empty: the preset") << "" << texts::defaultParentName.toString();
+        QTest::newRow("spaces only: the preset") << "   " << texts::defaultParentName.toString();
         QTest::newRow("ideographic spaces kept") << "\u3000a\u3000"
                                                  << "\u3000a\u3000";
         QTest::newRow("tabs kept") << "\ta"

@@ -80,7 +80,7 @@ private slots:
         QTest::newRow("blank rows skipped, names trimmed, lines counted")
             << QStringList{"", " 顧客 ,担当", ",", "A社,田中", ""} << QStringList{"顧客|担当", "4:A社|田中"}
             << QString();
-        QTest::newRow("no rows at all") << QStringList{"", "\t"} << QStringList() << texts::tableEmpty;
+        QTest::newRow("no rows at all") << QStringList{"", "\t"} << QStringList() << texts::tableEmpty.toString();
         QTest::newRow("names only") << QStringList{"顧客\t担当"} << QStringList() << texts::tableNoRows.arg(2);
         QTest::newRow("a column without a name")
             << QStringList{"顧客,,担当", "a,b,c"} << QStringList() << texts::tableColumnUnnamed.arg(1).arg(2);

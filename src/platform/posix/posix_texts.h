@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable_text.h"
+
 #include <QString>
 
 // Every word the POSIX host shows a person: the descriptions of its errors
@@ -23,7 +25,7 @@ inline const QString lineTooLong = QStringLiteral("%1: %2 文字を超える行�
 inline const QString brokenUtf16 = QStringLiteral("%1: UTF-16 の文字が壊れている行があります");
 inline const QString lineEndInListLine = QStringLiteral("%1: 改行を含む行は一覧に書けません");
 
-inline const QString homeVolume = QStringLiteral("ホーム");
-inline const QString rootVolume = QStringLiteral("ルート");
+inline constexpr Text homeVolume = KESTRUNE_TEXT("Host", "ホーム");
+inline constexpr Text rootVolume = KESTRUNE_TEXT("Host", "ルート");
 
 }  // namespace kestrune::texts

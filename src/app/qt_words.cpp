@@ -1,4 +1,4 @@
-#include "japanese_qt_words.h"
+#include "qt_words.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -7,9 +7,10 @@
 
 namespace kestrune {
 
-bool installJapaneseQtWords(QTranslator& translator)
+bool installQtWords(QTranslator& translator, Language language)
 {
-    // Japanese whatever the desktop's language: the whole window is.
+    if (language == Language::English)
+        return true;
     if (!translator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
