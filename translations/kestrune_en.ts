@@ -159,7 +159,7 @@ Warning: </translation>
     </message>
     <message>
         <source>表を使わない</source>
-        <translation>Don't Use Table</translation>
+        <translation>Don&apos;t Use Table</translation>
     </message>
     <message>
         <source>表ファイルを開く</source>
@@ -238,7 +238,7 @@ Warning: </translation>
     <message>
         <source>%1行目: セルが %2 個あります（列は %3 個）</source>
         <extracomment>The row, its cell count, then the header&apos;s column count.</extracomment>
-        <translation>Row %1: %2 cells (the table has %3 columns)</translation>
+        <translation>Row %1: the cells (%2) do not match the columns (%3)</translation>
     </message>
     <message>
         <source>%1行目: セルの中に改行があります</source>

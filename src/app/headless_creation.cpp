@@ -153,6 +153,12 @@ int HeadlessCreation::create(const CommandLine& request)
     press.fillIn = request.existing;
     const PressPlan plan = planPress(press, folders_, PlanUse::Press);
 
+    // A table's value that adds a level refuses the list, its cell named, as in the window,
+    // even when it lands in the parent name.
+    if (plan.badParentName && !plan.preview.valueRefusal.isEmpty()) {
+        tell(plan.preview.valueRefusal);
+        return ExitRefused;
+    }
     if (const std::optional<LinePreview>& parent = plan.badParentName) {
         tell(texts::badParentName + u'\n' + parent->folder + u'\n' + parent->reason);
         return ExitUnusable;

@@ -232,6 +232,10 @@ private slots:
             << args({"--create", "LIST", "--values", "TABLE"}) << QByteArray("{?顧客名}\n")
             << QByteArray("顧客名\nA社\nB/C\n") << QStringList() << 1 << QString()
             << QStringLiteral("3行目: B/C（「顧客名」列の値に") << untouched;
+        QTest::newRow("--values: a value that adds a level to the parent")
+            << args({"--create", "LIST", "--values", "TABLE", "--parent", "{?顧客名}"}) << QByteArray("見積\n")
+            << QByteArray("顧客名\nA社\nB/C\n") << QStringList() << 1 << QString()
+            << QStringLiteral("3行目: B/C（「顧客名」列の値に") << untouched;
         QTest::newRow("-h") << args({"-h"}) << QByteArray() << QByteArray() << QStringList() << 0
                             << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("help") << args({"--help"}) << QByteArray() << QByteArray() << QStringList() << 0
