@@ -42,6 +42,148 @@
         <extracomment>The name given to --set.</extracomment>
         <translation>--set %1 names a column of the table (--set cannot change a column&apos;s values)</translation>
     </message>
+    <message>
+        <source>%1 は %2 と一緒に使えません</source>
+        <extracomment>An option that stands alone, then another given with it.</extracomment>
+        <translation>%1 cannot be used with %2</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>作成履歴に記録できませんでした（%1）。作成したフォルダーはそのまま残っています</source>
+        <extracomment>Where the history lies.</extracomment>
+        <translation>Could not record this in the history (%1). The folders made stay as they are</translation>
+    </message>
+    <message>
+        <source>作成履歴にない番号です: %1</source>
+        <translation>No such number in the history: %1</translation>
+    </message>
+    <message>
+        <source>取り消せる作成が作成履歴にありません</source>
+        <translation>Nothing in the history is left to undo</translation>
+    </message>
+    <message>
+        <source>%1 番の作成は既に取り消されています</source>
+        <extracomment>The press&apos;s number.</extracomment>
+        <translation>Creation %1 has already been undone</translation>
+    </message>
+    <message>
+        <source>%1 番の作成履歴の記録を読めません: %2</source>
+        <extracomment>The press&apos;s number, then why its record cannot be read.</extracomment>
+        <translation>Cannot read the record of creation %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: 作成履歴の記録として大きすぎます</source>
+        <translation>%1: too large for a history record</translation>
+    </message>
+    <message>
+        <source>作成履歴…</source>
+        <translation>Creation History…</translation>
+    </message>
+    <message>
+        <source>作成履歴</source>
+        <translation>Creation History</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>一覧</source>
+        <extracomment>The list a press was made from.</extracomment>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>作成先</source>
+        <extracomment>Where a press made its folders: the parent&apos;s path.</extracomment>
+        <translation>Where</translation>
+    </message>
+    <message>
+        <source>フォルダー</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>取り消す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>フォルダーを開く(&amp;O)</source>
+        <translation>&amp;Open Folder</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>取り消し済み</source>
+        <translation>Undone</translation>
+    </message>
+    <message>
+        <source>一部残っています</source>
+        <extracomment>A press that was undone, but something it made was kept.</extracomment>
+        <translation>Partly undone</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <extracomment>A press that never finished: stopped at a failure, or killed.</extracomment>
+        <translation>Interrupted</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <extracomment>The list of a press made from a pasted table.</extracomment>
+        <translation>Pasted</translation>
+    </message>
+    <message>
+        <source>作成履歴に記録できませんでした（ディスクがいっぱいか、書き込めません）。取り消せるのは、このウィンドウを閉じるまでです。</source>
+        <translation>Could not record this in the history (the disk is full or cannot be written). It can be undone only until this window closes.</translation>
+    </message>
+    <message>
+        <source>%1 の作成を取り消します。</source>
+        <extracomment>The undo of a press from the history: when it was made, before Ctrl+Z&apos;s question.</extracomment>
+        <translation>Undo the creation of %1.</translation>
+    </message>
+    <message>
+        <source>取り消したことを作成履歴に記録できませんでした。</source>
+        <translation>Could not record the undo in the history.</translation>
+    </message>
+    <message>
+        <source>作成履歴の記録ではありません</source>
+        <translation>Not a history record</translation>
+    </message>
+    <message>
+        <source>別の版の記録です（%1）</source>
+        <extracomment>The version the record names.</extracomment>
+        <translation>A record of another version (%1)</translation>
+    </message>
+    <message>
+        <source>%1行目が読めません</source>
+        <translation>Line %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>記録の始めが欠けています</source>
+        <translation>The start of the record is missing</translation>
+    </message>
+    <message>
+        <source>%1: 読めないため飛ばしました（%2）</source>
+        <extracomment>The record&apos;s file name, then why it cannot be read.</extracomment>
+        <translation>%1: skipped, cannot be read (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>読めない記録 %n 件を飛ばしました:</source>
+        <translation>
+            <numerusform>Skipped %n record that cannot be read:</numerusform>
+            <numerusform>Skipped %n records that cannot be read:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Host</name>

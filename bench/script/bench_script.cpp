@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
@@ -78,6 +79,10 @@ void script(benchmark::State& state, const std::string& language)
         const QStringList names = japaneseNames(NameCount);
         const std::string list = base + "/list.txt";
         writeFile(list, (names.join(u'\n') + u'\n').toStdString());
+        // The program records every press: in a data folder of the run's own.
+        const std::string data = base + "/data";
+        makeFolder(data);
+        ::setenv("XDG_DATA_HOME", data.c_str(), 1);
         const std::string programParent = base + "/kestrune";
         const std::string floorParent = base + "/floor";
         const std::string lastName = names.back().toStdString();

@@ -4,6 +4,7 @@
 #include "fake_desktop.h"
 #include "folder_list_workflow.h"
 #include "mounted_volumes.h"
+#include "posix_folders.h"
 #include "posix_list_reader.h"
 #include "posix_list_writer.h"
 #include "recent_lists.h"
@@ -31,11 +32,17 @@ struct QuietWindow {
     RecentLists recentLists{settings.settings};
     RememberedValues rememberedValues{settings.settings};
     ShelfSettings shelves{settings.settings, settings.settings};  // none: no shelf list is read
+    // Every press is recorded, as the program records it, in a folder of the
+    // run's own.
+    PosixFolders historyFolders;
+    test::TemporaryHistory history{historyFolders, clock};
+    test::FakeHistoryBox historyBox;
 
     WorkflowControls controls() { return {namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList}; }
     WorkflowHost host(Folders& folders)
     {
-        return {desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, shelves, lists};
+        return {desktop,          lists, writer,  folders, mounts,          recentLists,
+                rememberedValues, clock, shelves, lists,   history.history, historyBox};
     }
 };
 

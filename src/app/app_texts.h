@@ -27,6 +27,8 @@ inline const QString commandHelp = QStringLiteral(
     "        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]\n"
     "                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--dry-run]\n"
     "        kestrune --shelves\n"
+    "        kestrune --history\n"
+    "        kestrune --undo ID|last\n"
     "テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。\n"
     "\n"
     "PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。\n"
@@ -45,6 +47,11 @@ inline const QString commandHelp = QStringLiteral(
     "                 状態: %2\n"
     "                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます\n"
     "  --shelves      棚ごとに一覧を 棚・一覧・パス のタブ区切りで表示して終了します\n"
+    "  --history      作成履歴を新しい順に1行ずつ、タブ区切りで表示します:\n"
+    "                 番号・日時（ISO 8601）・状態（done, undone, partly-undone, interrupted）・\n"
+    "                 フォルダー数・ファイル数・親フォルダーのパス（複数なら \" | \" 区切り）\n"
+    "  --undo ID      番号 ID の作成を、確認せずに取り消します（last は、取り消していない最新の作成）。\n"
+    "                 作成したものだけを、変わらず空のときだけ削除し、残したものを標準エラーに表示します\n"
     "  -h, --help     この説明を表示して終了します\n"
     "  --version      バージョンを表示して終了します\n"
     "\n"
@@ -52,7 +59,9 @@ inline const QString commandHelp = QStringLiteral(
     "  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）\n"
     "  1  作成できない行があります。何も作っていません\n"
     "  2  使い方の誤り、または一覧を読めません（--shelves では、応答しない棚があります）\n"
-    "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n");
+    "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n"
+    "     --undo では、残したものがあります\n"
+    "  --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です\n");
 inline constexpr Text usageHint = KESTRUNE_TEXT("CommandLine", "詳しくは「kestrune --help」を実行してください。");
 inline constexpr Text unknownOption = KESTRUNE_TEXT("CommandLine", "不明なオプションです: %1");
 //: The option as typed, then the options it may stand for.
@@ -71,7 +80,8 @@ inline constexpr Text setOverridesColumn =
     KESTRUNE_TEXT("CommandLine", "--set %1 は値の表の列と重なります（表の列の値は --set で変えられません）");
 inline const QString shelfNeedsInto = QStringLiteral("一覧を棚から取るときは --into が必要です");
 inline const QString shelfListNotAFileName = QStringLiteral("--shelf と使う LIST は棚にある一覧のファイル名です: %1");
-inline const QString shelvesAlone = QStringLiteral("--shelves は %1 と一緒に使えません");
+//: An option that stands alone, then another given with it.
+inline constexpr Text optionAlone = KESTRUNE_TEXT("CommandLine", "%1 は %2 と一緒に使えません");
 inline const QString notAFolder = QStringLiteral("%1: フォルダーではありません");
 // A run-time error on the command line: its number, then its description.
 inline const QString numberedError = QStringLiteral("エラー番号 %1: %2");

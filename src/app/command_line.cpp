@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 
 #include <array>
+#include <utility>
 
 namespace kestrune {
 
@@ -57,8 +58,8 @@ struct Option {
 
 // Every option. Another option of --create is one row here and its field in
 // CommandLine; every option but --create itself and those answered alone
-// needs --create.
-constexpr std::array<Option, 13> options = {{
+// (--shelves, --history, --undo) needs --create.
+constexpr std::array<Option, 15> options = {{
     {u"create", true, &keep<&CommandLine::list>},
     {u"shelf", true, &keep<&CommandLine::shelf>},
     {u"parent", true, &keep<&CommandLine::parent>},
@@ -69,6 +70,8 @@ constexpr std::array<Option, 13> options = {{
     {u"values", true, &keep<&CommandLine::valuesFile>},
     {u"literal", false, &turnOn<&CommandLine::literal>},
     {u"existing", false, &turnOn<&CommandLine::existing>},
+    {u"history", false, &answeredAlone},
+    {u"undo", true, &answeredAlone},
     {u"help", false, nullptr},
     {u"version", false, nullptr},
     {u"shelves", false, &answeredAlone},
@@ -184,14 +187,19 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return line;
     }
     const QStringList operands = parser.positionalArguments();
-    if (parser.isSet(QStringLiteral("shelves"))) {
-        for (const QString& name : parser.optionNames()) {
-            if (name != QStringLiteral("shelves"))
-                return usageError(texts::shelvesAlone.arg(dashed(name)));
+    for (const auto& [name, action] : {std::pair{QStringLiteral("shelves"), CommandLine::Action::ListShelves},
+                                       std::pair{QStringLiteral("history"), CommandLine::Action::ShowHistory},
+                                       std::pair{QStringLiteral("undo"), CommandLine::Action::Undo}}) {
+        if (!parser.isSet(name))
+            continue;
+        for (const QString& other : parser.optionNames()) {
+            if (other != name)
+                return usageError(texts::optionAlone.arg(dashed(name), dashed(other)));
         }
         if (!operands.isEmpty())
             return usageError(texts::extraArgument.arg(operands.first()));
-        line.action = CommandLine::Action::ListShelves;
+        line.action = action;
+        line.undo = parser.value(QStringLiteral("undo"));
         return line;
     }
     for (const Option& option : options) {

@@ -12,6 +12,8 @@ struct CommandLine {
     enum class Action {
         OpenWindow,
         Create,
+        ShowHistory,
+        Undo,
         ShowHelp,
         ShowVersion,
         ListShelves,
@@ -29,6 +31,7 @@ struct CommandLine {
     QString valuesFile;              // Create: a table of values, one tree per row; "-" for standard input
     bool literal = false;            // Create: the notation is not read
     bool existing = false;           // Create: a parent that is there is filled in, not renamed
+    QString undo;                    // Undo: the press's number, or "last"
     QString error;                   // UsageError: what is wrong, in the person's words
 };
 

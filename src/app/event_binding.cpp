@@ -40,6 +40,7 @@ EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderL
     bind(&window.fileList(),           &QtFileList::fileClicked,          [&workflow](const QString& name) { workflow.onListFileClicked(name); });
     bind(&window.parentNameEdit(),     &QLineEdit::textEdited,            [&workflow](const QString&) { workflow.onParentNameEdited(); });
     bind(&window.undoAction(),         &QAction::triggered,               [&workflow](bool) { workflow.undoLastCreation(); });
+    bind(&window.historyAction(),      &QAction::triggered,               [&workflow](bool) { workflow.showHistory(); });
     bind(&window.namesList(),          &QtNamesList::rowDoubleClicked,    [&workflow](int row) { workflow.onNamesRowDoubleClicked(row); });
     bind(&window,                      &MainWindow::pathDropped,          [&workflow](const QString& path) { workflow.openPath(path); });
     bind(&window,                      &MainWindow::recentListChosen,     [&workflow](const QString& path) { workflow.openRecentList(path); });

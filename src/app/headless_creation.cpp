@@ -2,12 +2,16 @@
 
 #include "app_texts.h"
 #include "folder_paths.h"
+#include "history_command_texts.h"
+#include "history_commands.h"
 #include "mounted_volumes.h"
 #include "posix_folders.h"
+#include "posix_history_folder.h"
 #include "posix_list_reader.h"
 #include "posix_texts.h"
 #include "press_plan.h"
 #include "press_run.h"
+#include "program_identity.h"
 #include "runtime_error.h"
 #include "shelf_list_reader.h"
 #include "shelf_listing.h"
@@ -15,6 +19,7 @@
 #include "table_reading.h"
 #include "text_file_reader.h"
 #include "threaded_shelf_reader.h"
+#include "user_name.h"
 #include "values_table_reading.h"
 #include "workflow_texts.h"
 
@@ -46,7 +51,7 @@ private:
 
 HeadlessCreation::HeadlessCreation(const CreationHost& host, OutputStream& out, OutputStream& err)
     : lists_(host.lists), tableFiles_(host.tableFiles != nullptr ? *host.tableFiles : host.lists),
-      folders_(host.folders), mounts_(host.mounts), clock_(host.clock), out_(out), err_(err)
+      folders_(host.folders), mounts_(host.mounts), clock_(host.clock), history_(host.history), out_(out), err_(err)
 {
 }
 
@@ -180,9 +185,13 @@ int HeadlessCreation::create(const CommandLine& request)
     if (request.dryRun)
         return ExitMade;
 
-    const PressOutcome outcome = carryOutPress(plan);
+    const std::unique_ptr<PressRecordWriter> journal = history_.newRecord();
+    const PressOutcome outcome = carryOutPress(plan, nullptr, journal.get());
     const CreationRecord& record = outcome.record;
     madeAny_ = !record.isEmpty();
+    // The folders are made all the same; only the undo from the history lacks them.
+    if (!outcome.journalKept)
+        tell(texts::historyNotRecorded.arg(history_.location()));
     if (outcome.failure) {
         if (outcome.failedEntry >= 0)
             tell(texts::failedAtLine.arg(plan.preview.expanded.entries.at(outcome.failedEntry).line + 1));
@@ -227,11 +236,20 @@ int runWithoutWindow(const CommandLine& line)
         return finish(listShelves(shelvesInSettings(), shelves, out, err));
     }
     case CommandLine::Action::Create:
+    case CommandLine::Action::ShowHistory:
+    case CommandLine::Action::Undo:
         break;
     }
     PosixFolders folders;
-    const ProcMountTable mounts;
     const SystemClock clock;
+    PosixHistoryFolder records(pressHistoryFolder());
+    PressHistory history(records, folders, clock, currentUserName());
+    history.removeOldest();
+    if (line.action == CommandLine::Action::ShowHistory)
+        return finish(printHistory(history, out, err));
+    if (line.action == CommandLine::Action::Undo)
+        return finish(undoFromHistory(history, line.undo, out, err));
+    const ProcMountTable mounts;
     // Standard input first, whichever of the list and the table it holds.
     const bool tableOnInput = line.valuesFile == standardInputName;
     QByteArray input;
@@ -255,9 +273,9 @@ int runWithoutWindow(const CommandLine& line)
         // A read that never answers is left behind on its thread when the program ends.
         ThreadedShelfReader shelves;
         ShelfListReader lists(shelves, shelfAnswerLimit);
-        return HeadlessCreation({lists, folders, mounts, clock, &files}, out, err).run(*onTheShelf);
+        return HeadlessCreation({lists, folders, mounts, clock, history, &files}, out, err).run(*onTheShelf);
     }
-    return HeadlessCreation({files, folders, mounts, clock, &files}, out, err).run(line);
+    return HeadlessCreation({files, folders, mounts, clock, history, &files}, out, err).run(line);
 }
 
 QStringList argumentsOf(int argc, char* argv[])

@@ -6,6 +6,7 @@
 #include "list_preview.h"
 #include "list_reader.h"
 #include "mount_table.h"
+#include "press_history.h"
 #include "standard_streams.h"
 
 #include <QStringList>
@@ -30,6 +31,7 @@ struct CreationHost {
     Folders& folders;
     const MountTable& mounts;
     const Clock& clock;
+    PressHistory& history;  // every press is recorded in it
     // Where --values reads its table when that is not where lists are read
     // (a list on a shelf, a table on any drive); null: as lists are read.
     ListReader* tableFiles = nullptr;
@@ -53,13 +55,14 @@ private:
     Folders& folders_;
     const MountTable& mounts_;
     const Clock& clock_;
+    PressHistory& history_;
     OutputStream& out_;
     OutputStream& err_;
     bool madeAny_ = false;
 };
 
 // Runs what a command line asks that needs no window: --help, --version, a
-// usage error, --shelves or --create. Returns the exit status.
+// usage error, --shelves, --create, --history or --undo. Returns the exit status.
 int runWithoutWindow(const CommandLine& line);
 
 // The program's arguments after its name, decoded as Qt decodes them.

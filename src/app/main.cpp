@@ -1,6 +1,7 @@
 #include "app_texts.h"
 #include "command_line.h"
 #include "headless_creation.h"
+#include "program_identity.h"
 #include "program_language.h"
 #include "text_language.h"
 #include "window_module.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    kestrune::nameProgram();
     const QStringList arguments = kestrune::argumentsOf(argc, argv);
     if (!kestrune::opensWindow(arguments)) {
         // No widget, no display and no event loop: the command line needs

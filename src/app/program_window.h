@@ -4,9 +4,11 @@
 #include "event_dispatch.h"
 #include "folder_list_workflow.h"
 #include "folders.h"
+#include "history_box.h"
 #include "list_reader.h"
 #include "listing_source.h"
 #include "main_window.h"
+#include "press_history.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
 #include "shelf_commands.h"
@@ -34,6 +36,8 @@ struct ProgramHost {
     QSettings& settings;        // the person's own
     QSettings& systemSettings;  // the administrator's, only read
     ShelfReader& shelfReader;
+    PressHistory& history;
+    HistoryBox& historyBox;
 };
 
 // The running program: the window, its workflow and the binding between them.

@@ -6,9 +6,12 @@
 #include "headless_creation.h"
 #include "mounted_volumes.h"
 #include "posix_folders.h"
+#include "posix_history_folder.h"
 #include "posix_list_reader.h"
 #include "posix_list_writer.h"
 #include "posix_listing_source.h"
+#include "press_history_dialog.h"
+#include "program_identity.h"
 #include "program_language.h"
 #include "program_window.h"
 #include "qt_desktop.h"
@@ -16,6 +19,7 @@
 #include "system_clock.h"
 #include "text_language.h"
 #include "threaded_shelf_reader.h"
+#include "user_name.h"
 #include "values_table_reading.h"
 #include "window_module.h"
 
@@ -30,8 +34,7 @@
 extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(kestrune::texts::applicationName);
-    QApplication::setApplicationName(kestrune::texts::applicationName);
+    kestrune::nameProgram();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrune.Kestrune"));
     QSettings settings;
     // Before the first text is read: every word from here on is in this language.
@@ -57,9 +60,14 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
         QSettings systemSettings(QSettings::SystemScope, kestrune::texts::applicationName,
                                  kestrune::texts::applicationName);
         kestrune::ThreadedShelfReader shelfReader;
-        kestrune::ProgramWindow program(
-            {desktop, lists, writer, folders, mounts, listings, clock, settings, systemSettings, shelfReader});
+        kestrune::PosixHistoryFolder records(kestrune::pressHistoryFolder());
+        kestrune::PressHistory history(records, folders, clock, kestrune::currentUserName());
+        history.removeOldest();
+        kestrune::QtHistoryBox historyBox;
+        kestrune::ProgramWindow program({desktop, lists, writer, folders, mounts, listings, clock, settings,
+                                         systemSettings, shelfReader, history, historyBox});
         desktop.setParentWindow(&program.window());
+        historyBox.setParentWindow(&program.window());
         program.start(line.path);
         return QApplication::exec();
     } catch (const std::exception& error) {

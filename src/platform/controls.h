@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <functional>
 
 // What the workflow does with the window's controls, one small interface per
 // control. The widgets in src/ui implement them; tests use recording doubles.
@@ -58,6 +61,11 @@ public:
     virtual void addItem(const QString& item, int indent) = 0;
     // Marks row `row` (counted from 0); nothing happens outside the list.
     virtual void setItemMark(int row, ItemMark mark, const QString& toolTip) = 0;
+    // Marks the rows from the first, one mark a row. A row's tool tip is
+    // asked of `toolTipOf` only when it is shown: a list of thousands of rows
+    // would otherwise build thousands of tips at every keystroke. A later
+    // setItemMark of a row gives that row its own tip.
+    virtual void setItemMarks(const QList<ItemMark>& marks, std::function<QString(int row)> toolTipOf) = 0;
 };
 
 class DriveList {

@@ -22,12 +22,27 @@ struct FolderId {
     bool hasBirth = false;  // false when the file system records no birth time
     qint64 bornSeconds = 0;
     quint32 bornNanoseconds = 0;
-    QByteArray handle;  // the mount and the file system's handle; empty when it gives none
+    QByteArray handle;  // the file system's handle; empty when it gives none
+    qint64 mount = 0;   // the mount the handle was read on, numbered anew whenever the file system is mounted
 };
 
-// True when both name the same folder: the same handle where both have one,
-// otherwise the same device and inode, and the same birth where both record one.
+// True when both name the same folder: the same handle on the same mount
+// where both have one, otherwise the same device and inode, and the same
+// birth where both record one.
 bool isSameFolder(const FolderId& first, const FolderId& second);
+
+// True when `recorded` and `now` name the same folder as far as its file
+// system alone tells, the mount's and device's numbers aside: those are given
+// anew when a file system is mounted again (a restart, a USB stick plugged in
+// once more), so a folder recorded days ago reads with other numbers today.
+// Needs the file system's handle, or else the inode with its birth: without
+// either, nothing tells two folders apart.
+bool isSameFolderRemounted(const FolderId& recorded, const FolderId& now);
+
+// `id` with the mount and device numbers of `now` where it has those of
+// `recorded`: a folder recorded on the same mount as `recorded`, read as it
+// would be on the mount `now` was read on.
+FolderId remounted(FolderId id, const FolderId& recorded, const FolderId& now);
 
 // What a copied file was right after the copy, so that an undo can tell a
 // file the person has since changed from the copy it made.
@@ -79,6 +94,14 @@ public:
     // What the entry `name` here is now, without following a link. Any
     // failure but a missing entry is a RuntimeError with its real reason.
     virtual FolderEntry entry(const QString& name) const = 0;
+    // True when the entry `name` here is still the folder `id` (isSameFolder);
+    // false for anything else there, or nothing. A look that fails is a
+    // RuntimeError, as for entry(). May take one look where entry() takes two.
+    virtual bool holdsFolder(const QString& name, const FolderId& id) const
+    {
+        const FolderEntry there = entry(name);
+        return there.kind == EntryKind::Folder && isSameFolder(there.id, id);
+    }
     // Every entry here but "." and "..", in no particular order, without
     // following links. A name the file-name encoding cannot carry is left
     // out: nothing could be made or found under it. Fails with the real reason.

@@ -189,6 +189,11 @@ void MainWindow::buildNamesMenu(ShelfReader& shelfReader)
     undoAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(undoAction_);
     namesList_->addAction(undoAction_);
+    historyAction_ = new QAction(texts::historyCaption, this);
+    historyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    historyAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(historyAction_);
+    namesList_->addAction(historyAction_);
 
     pasteAction_ = new QAction(texts::pasteCaption, this);
     pasteAction_->setShortcut(QKeySequence::Paste);
@@ -380,7 +385,7 @@ void MainWindow::coverControls(bool covered)
         if (child != readmeViewer_)
             child->setEnabled(!covered);
     }
-    for (QAction* action : {undoAction_, pasteAction_, saveAction_}) {
+    for (QAction* action : {undoAction_, historyAction_, pasteAction_, saveAction_}) {
         if (action)
             action->setEnabled(!covered);
     }

@@ -63,6 +63,9 @@ public:
     // Ctrl+Z anywhere in the window, and 「作成を取り消す」 in the names list's
     // context menu: takes back the last press.
     QAction& undoAction() const { return *undoAction_; }
+    // Ctrl+H and 「作成履歴…」 in the names list's context menu: the box of
+    // every press recorded.
+    QAction& historyAction() const { return *historyAction_; }
     // 「棚」 in the names list's context menu; its shelves come from its `shelves`.
     ShelfMenu& shelfMenu() const { return *shelfMenu_; }
     // 「値を変更…」 and 「記法を使わない」 (checkable) in the names list's menu.
@@ -136,6 +139,7 @@ private:
     QCheckBox* fillInBox_ = nullptr;
     QtReadmeViewer* readmeViewer_ = nullptr;
     QAction* undoAction_ = nullptr;
+    QAction* historyAction_ = nullptr;
     bool painted_ = false;
     QMenu* recentListsMenu_ = nullptr;
     ShelfMenu* shelfMenu_ = nullptr;

@@ -28,6 +28,23 @@ private:
     int step_;
 };
 
+// A row whose tool tip, unless one was set on it, is asked of the list only
+// when something reads it.
+class NamesRow final : public QListWidgetItem {
+public:
+    NamesRow(const QString& text, QtNamesList* list) : QListWidgetItem(text, list) {}
+
+    QVariant data(int role) const override
+    {
+        QVariant value = QListWidgetItem::data(role);
+        if (role == Qt::ToolTipRole && !value.isValid()) {
+            if (const auto* list = static_cast<const QtNamesList*>(listWidget()))
+                return list->givenToolTip(list->row(this));
+        }
+        return value;
+    }
+};
+
 }  // namespace
 
 QtNamesList::QtNamesList(QWidget* parent) : QListWidget(parent)
@@ -53,7 +70,7 @@ void QtNamesList::addItem(const QString& item, int indent)
         if (c == u'\n' || c == u'\r' || c == u'\t')
             c = QChar(static_cast<char16_t>(0x2400 + c.unicode()));
     }
-    auto* row = new QListWidgetItem(shown, this);
+    auto* row = new NamesRow(shown, this);
     if (indent > 0)
         row->setData(indentRole, indent);
 }
@@ -65,6 +82,29 @@ void QtNamesList::setItemMark(int row, ItemMark mark, const QString& toolTip)
         return;
     entry->setIcon(iconForMark(mark));
     entry->setToolTip(toolTip);
+}
+
+void QtNamesList::clear()
+{
+    QListWidget::clear();
+    toolTipOf_ = nullptr;
+}
+
+void QtNamesList::setItemMarks(const QList<ItemMark>& marks, std::function<QString(int row)> toolTipOf)
+{
+    toolTipOf_ = std::move(toolTipOf);
+    for (int row = 0; row < count() && row < marks.size(); ++row) {
+        QListWidgetItem* entry = item(row);
+        entry->setIcon(iconForMark(marks.at(row)));
+        // A tip set on the row before would hide the one given now.
+        if (entry->QListWidgetItem::data(Qt::ToolTipRole).isValid())
+            entry->setData(Qt::ToolTipRole, QVariant());
+    }
+}
+
+QString QtNamesList::givenToolTip(int row) const
+{
+    return toolTipOf_ && row >= 0 ? toolTipOf_(row) : QString();
 }
 
 void QtNamesList::changeEvent(QEvent* event)

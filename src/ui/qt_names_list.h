@@ -4,6 +4,8 @@
 
 #include <QListWidget>
 
+#include <functional>
+
 namespace kestrune {
 
 // The names list: the lines of a list in the order added, each with the icon
@@ -14,9 +16,14 @@ class QtNamesList final : public QListWidget, public ItemList {
 public:
     explicit QtNamesList(QWidget* parent = nullptr);
 
-    void clear() override { QListWidget::clear(); }
+    void clear() override;
     void addItem(const QString& item, int indent) override;
     void setItemMark(int row, ItemMark mark, const QString& toolTip) override;
+    void setItemMarks(const QList<ItemMark>& marks, std::function<QString(int row)> toolTipOf) override;
+
+    // The tool tip of row `row` when none was set on it: asked of the
+    // function setItemMarks was given.
+    QString givenToolTip(int row) const;
 
 signals:
     // A double-click on row `row`.
@@ -27,6 +34,8 @@ protected:
 
 private:
     void useMenuBackground();
+
+    std::function<QString(int row)> toolTipOf_;
 };
 
 }  // namespace kestrune

@@ -38,6 +38,8 @@ inline constexpr Text languageFromNextStart = KESTRUNE_TEXT("Window", "次回の
 // Each language by its own name, whatever the program speaks: a person finds theirs.
 inline const QString japaneseName = QStringLiteral("日本語");
 inline const QString englishName = QStringLiteral("English");
+// 「作成履歴…」 in the names list's menu, and Ctrl+H.
+inline constexpr Text historyCaption = KESTRUNE_TEXT("History", "作成履歴…");
 
 //: A volume in the drive list: its label, then its root path.
 inline constexpr Text volumeEntry = KESTRUNE_TEXT("Window", "%1 (%2)");
@@ -71,5 +73,18 @@ inline constexpr Text tableColumnsIgnored = KESTRUNE_TEXT("Tables", "使わな�
 inline constexpr Text fieldFromTable = KESTRUNE_TEXT("Tables", "表の「%1」列から");
 //: Between the names of columns in a list.
 inline constexpr Text namesSeparator = KESTRUNE_TEXT("Tables", "、");
+// The box of the presses made.
+inline constexpr Text historyTitle = KESTRUNE_TEXT("History", "作成履歴");
+inline constexpr Text historyWhen = KESTRUNE_TEXT("History", "日時");
+//: The list a press was made from.
+inline constexpr Text historyList = KESTRUNE_TEXT("History", "一覧");
+//: Where a press made its folders: the parent's path.
+inline constexpr Text historyWhere = KESTRUNE_TEXT("History", "作成先");
+inline constexpr Text historyFolders = KESTRUNE_TEXT("History", "フォルダー");
+inline constexpr Text historyFiles = KESTRUNE_TEXT("History", "ファイル");
+inline constexpr Text historyState = KESTRUNE_TEXT("History", "状態");
+inline constexpr Text historyUndo = KESTRUNE_TEXT("History", "取り消す(&U)");
+inline constexpr Text historyOpenFolder = KESTRUNE_TEXT("History", "フォルダーを開く(&O)");
+inline constexpr Text close = KESTRUNE_TEXT("History", "閉じる");
 
 }  // namespace kestrune::texts

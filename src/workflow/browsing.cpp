@@ -36,6 +36,15 @@ void Browsing::openFolder(const QString& path)
     }
 }
 
+void Browsing::showFolderAgain()
+{
+    // The same path reads the folder again without dropping the list loaded.
+    try {
+        c_.folderList.setPath(c_.folderList.path());
+    } catch (const RuntimeError&) {
+    }
+}
+
 void Browsing::onFolderClicked(const QString& path)
 {
     openFolder(path);

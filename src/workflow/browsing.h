@@ -37,6 +37,9 @@ public:
     void openRecentList(const QString& entry);
     // Opens `path` in the folder list; a new folder drops the list loaded.
     void openFolder(const QString& path);
+    // Reads the folder open in the folder list again, after another part
+    // changed what it holds; one that is gone leaves the list as it was.
+    void showFolderAgain();
 
 private:
     WorkflowState& state_;

@@ -99,20 +99,31 @@ UndoOutcome undoCreation(CreationRecord& record, Folders& folders)
     // The containing folders of the last folder looked at stay open for the
     // next: folders made together are undone together.
     FolderWalk walk(base);
+    // The levels of the folder holding the last one looked at: most folders
+    // share them with the one before.
+    QStringList levels;
+    std::optional<QStringView> holding;
     // Deepest first: the reverse of the order made.
     for (qsizetype index = record.made.size() - 1; index >= 0; --index) {
         const MadeEntry& made = record.made.at(index);
         const qsizetype cut = made.path.lastIndexOf(pathSeparator);
         const QString name = made.path.sliced(cut + 1);
-        const QStringList levels = cut < 0 ? QStringList() : made.path.first(cut).split(pathSeparator);
-        walk.truncate(walk.sharedDepth(levels));
-        for (qsizetype depth = walk.depth(); depth < levels.size(); ++depth)
-            walk.descend(levels.at(depth), std::nullopt);
+        const QStringView holder = cut < 0 ? QStringView() : QStringView(made.path).first(cut);
+        if (holding != holder) {
+            holding = holder;
+            levels = cut < 0 ? QStringList() : holder.toString().split(pathSeparator);
+            walk.truncate(walk.sharedDepth(levels));
+            for (qsizetype depth = walk.depth(); depth < levels.size(); ++depth)
+                walk.descend(levels.at(depth), std::nullopt);
+        }
         // Looked at just before the removal; another program could still swap
         // the folder in between, but only an empty one could then go.
         FolderEntry now;
         try {
-            now = walk.folder(levels.size()).entry(name);
+            // Most folders are still the ones made, which one look can tell.
+            OpenFolder& holderFolder = walk.folder(levels.size());
+            now = holderFolder.holdsFolder(name, made.id) ? FolderEntry{EntryKind::Folder, made.id}
+                                                          : holderFolder.entry(name);
         } catch (const RuntimeError& error) {
             // The folder that held it is gone, or a link now: so is it, from here.
             if (error.number() == FileNotFound || error.number() == PathNotFound) {

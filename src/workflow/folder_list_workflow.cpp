@@ -13,9 +13,10 @@ FolderListWorkflow::FolderListWorkflow(WorkflowState& state, const WorkflowContr
       browsing_(state, {controls.driveList, controls.folderList, controls.fileList}, host.desktop, host.folders,
                 host.recentLists, host.shelves, loadedList_, loading_),
       press_(state, {controls.namesList, controls.parentNameEdit, controls.folderList}, host.desktop, host.folders,
-             loadedList_),
+             host.history, loadedList_),
       undo_(state, controls.parentNameEdit, host.desktop, host.folders, host.lists, host.shelfLists, host.mounts,
-            loadedList_, browsing_)
+            host.history, loadedList_, browsing_),
+      history_(state, host.history, host.historyBox, host.desktop, host.folders, browsing_)
 {
 }
 

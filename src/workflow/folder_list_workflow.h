@@ -5,6 +5,8 @@
 #include "controls.h"
 #include "desktop.h"
 #include "folders.h"
+#include "history_box.h"
+#include "history_command.h"
 #include "list_loading.h"
 #include "list_reader.h"
 #include "list_saving.h"
@@ -13,6 +15,7 @@
 #include "loaded_list.h"
 #include "mount_table.h"
 #include "press_command.h"
+#include "press_history.h"
 #include "recent_lists.h"
 #include "remembered_values.h"
 #include "shelf_list.h"
@@ -46,6 +49,8 @@ struct WorkflowHost {
     // The shelves, and the reader of the lists on them (which answers within a limit).
     const ShelfSettings& shelves;
     ListReader& shelfLists;
+    PressHistory& history;
+    HistoryBox& historyBox;
 };
 
 // The window's workflow: the handlers that carry one list from its choice to
@@ -80,6 +85,8 @@ public:
     void createFolders() { press_.createFolders(); }
     void onNamesRowDoubleClicked(int row) { press_.onNamesRowDoubleClicked(row); }
     void undoLastCreation() { undo_.undoLastCreation(); }
+    // Ctrl+H and 「作成履歴…」 (history_command.h).
+    void showHistory() { history_.showHistory(); }
 
 private:
     TextValuesTableReader tables_;
@@ -90,6 +97,7 @@ private:
     Browsing browsing_;
     PressCommand press_;
     UndoCommand undo_;
+    HistoryCommand history_;
 };
 
 }  // namespace kestrune

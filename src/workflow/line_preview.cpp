@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace kestrune {
 
@@ -229,7 +230,13 @@ LinePreview previewParentName(const PreviewTarget& target)
 
 QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target)
 {
-    const Reasons reasons = reasonsFor(target);
+    // Worded at the first fault only: most lists have none.
+    std::optional<Reasons> reasons;
+    const auto reasonOf = [&](Fault fault) -> const QString& {
+        if (!reasons)
+            reasons = reasonsFor(target);
+        return (*reasons)[fault];
+    };
 
     // Every line's path starts with "base/parent/". The "#" that the make
     // may add to a taken parent name is not known yet and not counted.
@@ -279,23 +286,23 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
 
         if (refuses(fault, target)) {
             row.status = LineStatus::Refused;
-            row.reason = reasons[fault];
+            row.reason = reasonOf(fault);
             continue;
         }
         row.folder = asWritten ? line : joinedLevels(line);
         const QString key = target.volume.windowsFileSystem ? row.folder.toCaseFolded() : row.folder;
-        const auto earlier = firstLineOf.constFind(key);
+        int& earlier = firstLineOf[key];  // one look-up; 0 for a folder not met before
         if (fault != NoFault) {
             row.status = LineStatus::Unsafe;
-            row.reason = reasons[fault];
-        } else if (earlier != firstLineOf.constEnd()) {
+            row.reason = reasonOf(fault);
+        } else if (earlier != 0) {
             row.status = LineStatus::Repeat;
-            row.sameAsLine = earlier.value();
+            row.sameAsLine = earlier;
         } else {
             row.status = LineStatus::Ok;
         }
-        if (earlier == firstLineOf.constEnd())
-            firstLineOf.insert(key, static_cast<int>(index + 1));
+        if (earlier == 0)
+            earlier = static_cast<int>(index + 1);
     }
     return preview;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace kestrune {
 
@@ -23,8 +24,19 @@ Expansion expand(const QString& text, const NotationSettings& notation, qint64 m
     return notation.literal ? literally(text) : expandNotation(text, notation.values, mostResults);
 }
 
+// One pass for both braces, where two searches cost more than the rest of a plain line's expansion.
+bool hasBrace(QStringView text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'{' || c == u'}'; });
+}
+
 bool hasLevel(const QString& text)
 {
+    // A character other than a separator or a dot is part of a level; only
+    // a line of those alone needs its levels read.
+    const auto isLevelCharacter = [](QChar c) { return c != u'.' && !isLevelSeparator(c); };
+    if (std::any_of(text.cbegin(), text.cend(), isLevelCharacter))
+        return true;
     qsizetype position = 0;
     return !nextFolderLevel(text, position).isEmpty();
 }
@@ -98,7 +110,7 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
             appendEntries();
         }
         line.entryCount = list.entries.size() - line.firstEntry;
-        list.lines.append(line);
+        list.lines.append(std::move(line));
     };
     for (qsizetype index = 0; index < lines.size(); ++index) {
         const QString& text = lines.at(index);
@@ -106,7 +118,7 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
         const qint64 room = listing ? mostEntries - listedFolders : 0;
         ExpandedLine line;
         // Most lines hold no brace at all: one entry, as written.
-        if (notation.literal || (!text.contains(u'{') && !text.contains(u'}'))) {
+        if (notation.literal || !hasBrace(text)) {
             line.count = hasLevel(text) ? 1 : 0;
             place(line, room, [&] { list.entries.append({lineIndex, text, false}); });
             continue;

@@ -301,7 +301,6 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
     if (!line.showsResults && line.entryCount == 1) {
         const LinePreview& entry = preview.entries.at(line.firstEntry);
         row.status = entry.status;
-        row.toolTip = toolTipFor(entry, words);
         row.entry = line.firstEntry;
         rows.append(row);
         return;
@@ -317,8 +316,7 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
     rows.append(row);
     for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
         const LinePreview& result = preview.entries.at(entry);
-        rows.append(
-            PreviewRow{expanded.entries.at(entry).text, indent + 1, result.status, toolTipFor(result, words), entry});
+        rows.append(PreviewRow{expanded.entries.at(entry).text, indent + 1, result.status, {}, entry});
     }
 }
 
@@ -372,6 +370,13 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
             appendLineRows(rows, lines.at(index), expanded.lines.at(firstLine + index), preview, 1, words);
     }
     return rows;
+}
+
+QString rowToolTip(const PreviewRow& row, const QList<LinePreview>& entries)
+{
+    if (row.toolTip.isEmpty() && row.entry >= 0 && row.entry < entries.size())
+        return toolTipFor(entries.at(row.entry));
+    return row.toolTip;
 }
 
 PreviewRow parentRow(const ListPreview& preview)

@@ -81,6 +81,8 @@ struct PreviewRow {
     QString text;
     int indent = 0;  // one step further for a result beneath its line, and for a line beneath a table row
     LineStatus status = LineStatus::Blank;
+    // Empty for a row that shows one entry as it stands: its tip is that
+    // entry's, built only when shown (rowToolTip).
     QString toolTip = {};
     qsizetype entry = -1;  // the entry it shows; -1 for a line whose results follow it
 };
@@ -89,6 +91,9 @@ struct PreviewRow {
 // notation changed it, one row for each folder it stands for. Filled from a
 // table, the lines show once per row, beneath a heading row that names it.
 QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview);
+
+// The tool tip of `row`, one of the rows of a preview whose entries are `entries`.
+QString rowToolTip(const PreviewRow& row, const QList<LinePreview>& entries);
 
 // The parent-name box's status and tool tip: the parent, or the parents a
 // name with notation stands for.

@@ -66,8 +66,14 @@ void LoadedList::showPreview()
         for (const PreviewRow& row : std::as_const(rows))
             namesList_.addItem(row.text, row.indent);
     }
-    for (qsizetype index = 0; index < rows.size(); ++index)
-        namesList_.setItemMark(static_cast<int>(index), traitsOf(rows.at(index).status).mark, rows.at(index).toolTip);
+    QList<ItemMark> marks;
+    marks.reserve(rows.size());
+    for (const PreviewRow& row : std::as_const(rows))
+        marks.append(traitsOf(row.status).mark);
+    // The tips come from these rows and entries, whatever is shown later.
+    namesList_.setItemMarks(marks, [rows, entries = state_.preview.entries](int row) {
+        return row >= 0 && row < rows.size() ? rowToolTip(rows.at(row), entries) : QString();
+    });
     state_.rows = std::move(rows);
     const PreviewRow parent = parentRow(state_.preview);
     QString toolTip = parent.toolTip;

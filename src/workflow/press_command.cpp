@@ -1,5 +1,6 @@
 #include "press_command.h"
 
+#include "history_texts.h"
 #include "press_run.h"
 #include "workflow_texts.h"
 
@@ -68,8 +69,8 @@ QString completionDetails(const CreationRecord& record)
 }  // namespace
 
 PressCommand::PressCommand(WorkflowState& state, const PressControls& controls, Desktop& desktop, Folders& folders,
-                           LoadedList& loadedList)
-    : state_(state), c_(controls), desktop_(desktop), folders_(folders), loadedList_(loadedList)
+                           PressHistory& history, LoadedList& loadedList)
+    : state_(state), c_(controls), desktop_(desktop), folders_(folders), history_(history), loadedList_(loadedList)
 {
 }
 
@@ -96,32 +97,37 @@ void PressCommand::createFolders()
     // (and are recorded for the undo), the rows show how far the press got,
     // the list stays ready for another try, and the pointer comes back.
     PressOutcome outcome;
+    const std::unique_ptr<PressRecordWriter> journal = history_.newRecord();
     {
         const BusyPointerGuard busy(desktop_);
         RowMarks marks(c_.namesList, desktop_, plan.preview.entries, state_.rows);
-        outcome = carryOutPress(plan, &marks);
+        outcome = carryOutPress(plan, &marks, journal.get());
     }
+    if (journal->number() > 0)
+        state_.pressesHere.insert(journal->number());
     // Kept for the undo: the record of a press that made anything, and the
     // list as it stood, so that the undo can bring both back.
     if (!outcome.record.isEmpty()) {
         state_.lastCreation = outcome.record;
+        state_.lastPressNumber = journal->number();
         state_.beforeLastCreation = ListBeforePress{request.listFilePath, state_.baseFolder, request.typedParentName,
                                                     request.lines, request.notation};
         state_.beforeLastCreation->shelfList = state_.shelfList;
     }
     if (outcome.failure)
         throw *outcome.failure;
-    showCompletion(outcome.record);
+    showCompletion(outcome.record, outcome.journalKept);
 }
 
-void PressCommand::showCompletion(const CreationRecord& record)
+void PressCommand::showCompletion(const CreationRecord& record, bool recorded)
 {
     state_.listState = ListState::NotReady;
     state_.preview = ListPreview();
     state_.rows.clear();
     c_.namesList.clear();
     c_.namesList.addItem(texts::creationFinished, 0);
-    c_.namesList.setItemMark(0, ItemMark::None, completionDetails(record));
+    c_.namesList.setItemMark(0, ItemMark::None,
+                             completionDetails(record) + (recorded ? QString() : u'\n' + texts::historyNotKept));
     state_.completionShown = true;
     c_.parentNameEdit.setText(QString());
     c_.parentNameEdit.setMark(ItemMark::None, QString());

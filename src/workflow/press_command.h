@@ -4,6 +4,7 @@
 #include "desktop.h"
 #include "folders.h"
 #include "loaded_list.h"
+#include "press_history.h"
 #include "workflow_state.h"
 
 namespace kestrune {
@@ -20,7 +21,7 @@ struct PressControls {
 class PressCommand {
 public:
     PressCommand(WorkflowState& state, const PressControls& controls, Desktop& desktop, Folders& folders,
-                 LoadedList& loadedList);
+                 PressHistory& history, LoadedList& loadedList);
 
     // A RuntimeError that stops the press leaves to the caller (the window's
     // event dispatch), after what was made is kept for the undo.
@@ -30,12 +31,13 @@ public:
     void onNamesRowDoubleClicked(int row);
 
 private:
-    void showCompletion(const CreationRecord& record);
+    void showCompletion(const CreationRecord& record, bool recorded);
 
     WorkflowState& state_;
     PressControls c_;
     Desktop& desktop_;
     Folders& folders_;
+    PressHistory& history_;
     LoadedList& loadedList_;
 };
 

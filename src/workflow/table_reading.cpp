@@ -33,8 +33,10 @@ QString joinedLevels(const std::vector<QStringView>& cells)
 
 QStringList linesFromTable(const QStringList& physicalLines)
 {
-    const bool isTable = std::any_of(physicalLines.cbegin(), physicalLines.cend(),
-                                     [](const QString& line) { return line.contains(cellSeparator); });
+    // Looked for in place: a search call per line costs more than the line's few characters.
+    const bool isTable = std::any_of(physicalLines.cbegin(), physicalLines.cend(), [](const QString& line) {
+        return std::find(line.cbegin(), line.cend(), cellSeparator) != line.cend();
+    });
     if (!isTable)
         return physicalLines;
 

@@ -1,5 +1,7 @@
 #include "unicode_names.h"
 
+#include <algorithm>
+
 namespace kestrune {
 
 namespace {
@@ -11,19 +13,18 @@ namespace {
 // and the preview runs on every key typed in the name box.
 bool staysComposed(char16_t unit)
 {
-    return unit < 0x0300 || (unit >= 0x3000 && unit <= 0x3098) || (unit >= 0x309B && unit <= 0x30FF) ||
-           (unit >= 0x4E00 && unit <= 0x9FFF) || (unit >= 0xFF00 && unit <= 0xFFEF);
+    return unit < 0x0300 || (unit >= 0x4E00 && unit <= 0x9FFF) ||
+           (unit >= 0x3000 && unit <= 0x30FF && unit != 0x3099 && unit != 0x309A) || (unit >= 0xFF00 && unit <= 0xFFEF);
 }
 
 }  // namespace
 
 QString composedName(const QString& name)
 {
-    for (const QChar c : name) {
-        if (!staysComposed(c.unicode()))
-            return name.normalized(QString::NormalizationForm_C);
-    }
-    return name;
+    const auto* const units = reinterpret_cast<const char16_t*>(name.constData());
+    if (std::all_of(units, units + name.size(), staysComposed))
+        return name;
+    return name.normalized(QString::NormalizationForm_C);
 }
 
 QString nameKey(const QString& name, bool windowsFileSystem)

@@ -5,6 +5,7 @@
 #include "shelf_list.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -49,6 +50,11 @@ struct WorkflowState {
     CreationRecord lastCreation;
     // The list as it stood then; none once an undo has brought it back.
     std::optional<ListBeforePress> beforeLastCreation;
+    // The last press's record in the history (0 when none could be made),
+    // and the records of every press this window made: an undo of one of
+    // them needs no time to tell which it is.
+    qint64 lastPressNumber = 0;
+    QSet<qint64> pressesHere;
     bool completionShown = false;  // the names list holds the completion line
 };
 

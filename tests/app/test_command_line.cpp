@@ -236,6 +236,14 @@ private slots:
             << args({"--create", "LIST", "--values", "TABLE", "--parent", "{?顧客名}"}) << QByteArray("見積\n")
             << QByteArray("顧客名\nA社\nB/C\n") << QStringList() << 1 << QString()
             << QStringLiteral("3行目: B/C（「顧客名」列の値に") << untouched;
+        QTest::newRow("--history alone") << args({"--history", "--parent", "P"}) << QByteArray() << QByteArray()
+                                         << QStringList() << 2 << QString()
+                                         << QStringLiteral("--history は --parent と一緒に使えません") << untouched;
+        QTest::newRow("--undo needs a press") << args({"--undo"}) << QByteArray() << QByteArray() << QStringList() << 2
+                                              << QString() << QStringLiteral("--undo には値が必要です") << untouched;
+        QTest::newRow("--undo of no press")
+            << args({"--undo", "12"}) << QByteArray() << QByteArray() << QStringList() << 2 << QString()
+            << QStringLiteral("作成履歴にない番号です: 12") << untouched;
         QTest::newRow("-h") << args({"-h"}) << QByteArray() << QByteArray() << QStringList() << 0
                             << QStringLiteral("使い方: kestrune [PATH]\n…") << QString() << untouched;
         QTest::newRow("help") << args({"--help"}) << QByteArray() << QByteArray() << QStringList() << 0
@@ -279,6 +287,9 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
+        // The history of its presses in a data folder of its own.
+        const QTemporaryDir data;
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
         environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
         // No language chosen in the person's own settings: the words are Japanese.
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), temp + QStringLiteral("/no-settings"));
@@ -427,7 +438,9 @@ private slots:
         request.list = listPath;
 
         const FakeClock clock;
-        QCOMPARE(HeadlessCreation({lists, folders, mounts, clock}, outStream, errStream).run(request), 3);
+        TemporaryHistory history(folders, clock);
+        QCOMPARE(HeadlessCreation({lists, folders, mounts, clock, history.history}, outStream, errStream).run(request),
+                 3);
         QCOMPARE(readAll(out.get()), QString());
         const QString parent = temp + QStringLiteral("/新規ディレクトリ");
         // The third make is b, of line 1.

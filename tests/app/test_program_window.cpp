@@ -1,8 +1,10 @@
 #include "fake_desktop.h"
 #include "fake_folders.h"
+#include "fake_history_box.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
 #include "fake_shelf_reader.h"
+#include "history_texts.h"
 #include "list_views.h"
 #include "posix_listing_source.h"
 #include "program_language.h"
@@ -15,6 +17,7 @@
 #include "qt_readme_viewer.h"
 #include "qt_words.h"
 #include "shelf_menu.h"
+#include "temporary_history.h"
 #include "ui_texts.h"
 #include "values_table_reading.h"
 #include "workflow_fixture.h"
@@ -51,7 +54,8 @@ struct Running {
     explicit Running(std::function<void()> quit = {}, QSettings* sharedSettings = nullptr)
         : program(
               ProgramHost{desktop, lists, writer, folders, mounts, listings, clock,
-                          sharedSettings ? *sharedSettings : settings.settings, systemSettings.settings, shelves},
+                          sharedSettings ? *sharedSettings : settings.settings, systemSettings.settings, shelves,
+                          history.history, historyBox},
               quit ? std::move(quit) : [this] { ++quits; })
     {
         program.start();
@@ -94,6 +98,8 @@ struct Running {
     TemporarySettings settings;
     TemporarySettings systemSettings;
     FakeShelfReader shelves;
+    TemporaryHistory history{folders, clock};
+    FakeHistoryBox historyBox;
     int quits = 0;
     ProgramWindow program;
 };
@@ -275,6 +281,14 @@ private slots:
         QCOMPARE(run.names(), (QStringList{QStringLiteral("資料"), QStringLiteral("写真")}));
         QCOMPARE(run.window().parentNameEdit().text(), QStringLiteral("Projects"));
         QVERIFY(run.window().namesList().actions().contains(&run.window().undoAction()));
+
+        // Ctrl+H shows the press in the history, undone.
+        QTest::keyClick(&run.window().namesList(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(run.historyBox.views.size(), 1);
+        QCOMPARE(run.historyBox.views.first().rows.size(), 1);
+        QCOMPARE(run.historyBox.views.first().rows.first().state, texts::pressUndone.toString());
+        QVERIFY(run.window().namesList().actions().contains(&run.window().historyAction()));
+
         QTest::mouseClick(&run.window().createButton(), Qt::LeftButton);  // ready for another press
         QVERIFY(parent.exists());
     }
@@ -544,8 +558,10 @@ private slots:
         TemporarySettings settings;
         TemporarySettings systemSettings;
         FakeShelfReader shelves;
+        TemporaryHistory history{folders, clock};
+        FakeHistoryBox historyBox;
         ProgramWindow program({desktop, lists, writer, folders, mounts, listings, clock, settings.settings,
-                               systemSettings.settings, shelves},
+                               systemSettings.settings, shelves, history.history, historyBox},
                               [] {});
         desktop.setParentWindow(&program.window());
         // Where a window manager might put it: clear of the screen's corner and centre.

@@ -5,6 +5,7 @@
 #include "headless_creation.h"
 #include "shelf_list_reader.h"
 #include "shelf_listing.h"
+#include "temporary_history.h"
 #include "workflow_fixture.h"
 
 #include <QTemporaryDir>
@@ -111,8 +112,10 @@ private slots:
         FakeFolders folders;
         FakeMountTable mounts;
         FakeClock clock;
-        QCOMPARE(HeadlessCreation({lists, folders, mounts, clock}, out.stream, err.stream).run(*onTheShelf),
-                 int(ExitUnusable));
+        TemporaryHistory history(folders, clock);
+        QCOMPARE(
+            HeadlessCreation({lists, folders, mounts, clock, history.history}, out.stream, err.stream).run(*onTheShelf),
+            int(ExitUnusable));
         QVERIFY2(err.text().contains(QString::number(DeviceUnavailable)) && err.text().contains(onTheShelf->list),
                  qPrintable(err.text()));
         QCOMPARE(out.text(), QString());

@@ -17,8 +17,11 @@
 #include "workflow_fixture.h"
 #include "workflow_texts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -56,10 +59,66 @@ void furnish(const QString& root, const QString& base)
     makeLink(".", base + QStringLiteral("loop"));
 }
 
-bool isFolder(const QString& path)
+// One neighbourhood for the whole run, furnished once: each input's list is
+// written into it, and what the input made is removed after its checks.
+// Furnishing a fresh one and removing it again for every input took longer
+// than most inputs' presses.
+struct Neighbourhood {
+    fuzz::ScratchFolder scratch;
+    QString base = scratch.path() + QStringLiteral("/base/");
+    QString listPath = base + QStringLiteral("list.txt");
+    test::TreeSnapshot furnished;  // with an empty list file
+    Neighbourhood()
+    {
+        furnish(scratch.path(), base);
+        fuzz::writeBytes(listPath, nullptr, 0);
+        furnished = test::snapshotTree(scratch.path());
+    }
+
+    // The tree as the last input left it, its list file now holding the
+    // input's list: everything an input made is gone again, and anything
+    // else it changed failed the run.
+    test::TreeSnapshot before() const
+    {
+        test::TreeSnapshot tree = furnished;
+        tree[QFile::encodeName(QDir(scratch.path()).relativeFilePath(listPath))] = test::snapshotEntry(listPath);
+        return tree;
+    }
+};
+
+// One set of settings for the whole run, as for the list reader's target.
+QSettings& settings()
 {
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+    static QTemporaryDir folder;
+    static QSettings kept(folder.filePath(QStringLiteral("kestrune.conf")), QSettings::IniFormat);
+    return kept;
+}
+
+Neighbourhood& neighbourhood()
+{
+    static Neighbourhood kept;
+    return kept;
+}
+
+// A folder in the snapshot, by its path relative to the snapshot's root.
+bool isFolder(const test::TreeSnapshot& tree, const QByteArray& path)
+{
+    const auto found = tree.find(path);
+    return found != tree.end() && found->second.type == S_IFDIR;
+}
+
+// Removes what `after` holds and `before` does not, deepest first: the
+// neighbourhood as it was furnished.
+void removeAdded(const QString& root, const test::TreeSnapshot& before, const test::TreeSnapshot& after)
+{
+    const QByteArray native = QFile::encodeName(root);
+    for (auto entry = after.crbegin(); entry != after.crend(); ++entry) {
+        if (before.count(entry->first) != 0)
+            continue;
+        const QByteArray path = native + '/' + entry->first;
+        require((S_ISDIR(entry->second.type) ? ::rmdir(path.constData()) : ::unlink(path.constData())) == 0,
+                "remove what an input made");
+    }
 }
 
 }  // namespace
@@ -71,15 +130,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString typed = nul < 0 ? QString() : QString::fromUtf8(input.left(nul));
     const QByteArray list = nul < 0 ? input : input.mid(nul + 1);
 
-    const fuzz::ScratchFolder scratch;
-    const QString base = scratch.path() + QStringLiteral("/base/");
-    furnish(scratch.path(), base);
-    const QString listPath = base + QStringLiteral("list.txt");
+    const QString& root = neighbourhood().scratch.path();
+    const QString& base = neighbourhood().base;
+    const QString& listPath = neighbourhood().listPath;
     fuzz::writeBytes(listPath, reinterpret_cast<const std::uint8_t*>(list.constData()),
                      static_cast<std::size_t>(list.size()));
-    const test::TreeSnapshot before = test::snapshotTree(scratch.path());
+    const test::TreeSnapshot before = neighbourhood().before();
 
-    test::WorkflowFixture f;
+    test::WorkflowFixture f(settings());
     test::FakeItemList& namesList = f.namesList;
     test::FakeNameBox& parentNameEdit = f.parentNameEdit;
     test::FakeDesktop& desktop = f.desktop;
@@ -100,7 +158,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const bool refused = desktop.boxes.size() > boxesAfterLoad;
 
-    const test::TreeChanges changes = compareTrees(before, test::snapshotTree(scratch.path()));
+    const test::TreeSnapshot after = test::snapshotTree(root);
+    const test::TreeChanges changes = compareTrees(before, after);
     require(changes.removed.isEmpty(), "nothing is removed");
     require(changes.changed.isEmpty(), "nothing that was there is changed");
     require(desktop.pointer == NormalPointer, "the pointer is restored");
@@ -123,11 +182,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     require(parents.size() <= preview.parents.size(), "no more parents than the parent name stands for");
     for (const QByteArray& parent : parents) {
-        const QString made = QFile::decodeName(parent.mid(5));  // past "base/"
+        // Compared as the disk holds it: decoding would drop a leading U+FEFF.
+        const QByteArray made = parent.mid(5);  // past "base/"
         require(std::any_of(preview.parents.cbegin(), preview.parents.cend(),
                             [&](const LinePreview& name) {
-                                return made.startsWith(name.folder) &&
-                                       made.mid(name.folder.size()).count(u'#') == made.size() - name.folder.size();
+                                const QByteArray named = QFile::encodeName(name.folder);
+                                return made.startsWith(named) &&
+                                       made.mid(named.size()).count('#') == made.size() - named.size();
                             }),
                 "a parent is a parent name with \"#\" added");
     }
@@ -143,7 +204,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const QByteArray& added : changes.added) {
         require(allowed.contains(added), "nothing is made but the previewed folders, under the new parents");
-        require(isFolder(scratch.path() + u'/' + QFile::decodeName(added)), "only folders are made");
+        require(isFolder(after, added), "only folders are made");
     }
 
     if (!loaded || refused) {
@@ -160,13 +221,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(namesList.items == QStringList{texts::creationFinished} && parentNameEdit.contents.isEmpty(),
                 "the completion line");
         for (const QByteArray& parent : std::as_const(parents)) {
-            const QString parentPath = scratch.path() + u'/' + QFile::decodeName(parent);
             for (const LinePreview& entry : preview.entries) {
                 if (makesFolder(entry.status) || entry.status == LineStatus::Repeat)
-                    require(isFolder(parentPath + u'/' + entry.folder),
+                    require(isFolder(after, parent + '/' + QFile::encodeName(entry.folder)),
                             "every folder the preview makes is made, as a real folder, in every parent");
             }
         }
     }
+    removeAdded(root, before, after);
     return 0;
 }

@@ -184,10 +184,15 @@ struct MemoryFixture {
     RecentLists recentLists{settings()};
     RememberedValues rememberedValues{settings()};
     ShelfSettings shelves{settings(), settings()};  // none: no shelf list is read
+    // Nothing is pressed here: the history is never written.
+    PosixHistoryFolder records{QStringLiteral("/nonexistent/kestrune-history")};
+    PressHistory history{records, folders, clock, QStringLiteral("fuzz")};
+    test::FakeHistoryBox historyBox;
     WorkflowState state;
     FolderListWorkflow workflow{
         state, WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, shelves, lists}};
+        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, shelves, lists,
+                     history, historyBox}};
 };
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include "controls.h"
 #include "failure_injector.h"
 
+#include <QHash>
 #include <QStringList>
+
+#include <functional>
 
 namespace kestrune::test {
 
@@ -61,19 +64,23 @@ public:
 
 class FakeItemList final : public ItemList {
 public:
+    FakeItemList() = default;
+    FakeItemList(const FakeItemList&) = delete;  // `toolTips` reads this list
+    FakeItemList& operator=(const FakeItemList&) = delete;
+
     void clear() override
     {
         items.clear();
         indents.clear();
         marks.clear();
-        toolTips.clear();
+        ownTips_.clear();
+        toolTipOf_ = nullptr;
     }
     void addItem(const QString& item, int indent) override
     {
         items.append(item);
         indents.append(indent);
         marks.append(ItemMark::None);
-        toolTips.append(QString());
     }
     void setItemMark(int row, ItemMark mark, const QString& toolTip) override
     {
@@ -81,15 +88,42 @@ public:
             return;
         // A test may fill `items` directly.
         marks.resize(items.size(), ItemMark::None);
-        toolTips.resize(items.size());
         marks[row] = mark;
-        toolTips[row] = toolTip;
+        ownTips_.insert(row, toolTip);
     }
+    void setItemMarks(const QList<ItemMark>& all, std::function<QString(int)> toolTipOf) override
+    {
+        marks = all;
+        if (marks.size() != items.size())
+            marks.resize(items.size(), ItemMark::None);
+        ownTips_.clear();
+        toolTipOf_ = std::move(toolTipOf);
+    }
+
+    // One a row, each built when read, as the window builds them when shown.
+    class ToolTips {
+    public:
+        explicit ToolTips(const FakeItemList& list) : list_(list) {}
+        QString at(qsizetype row) const
+        {
+            if (const auto own = list_.ownTips_.constFind(static_cast<int>(row)); own != list_.ownTips_.cend())
+                return *own;
+            return list_.toolTipOf_ ? list_.toolTipOf_(static_cast<int>(row)) : QString();
+        }
+        QString first() const { return at(0); }
+
+    private:
+        const FakeItemList& list_;
+    };
 
     QStringList items;
     QList<int> indents;     // one a row
     QList<ItemMark> marks;  // one a row
-    QStringList toolTips;   // one a row
+    const ToolTips toolTips{*this};
+
+private:
+    QHash<int, QString> ownTips_;  // set by setItemMark
+    std::function<QString(int)> toolTipOf_;
 };
 
 class FakeDriveList final : public DriveList {

@@ -23,6 +23,7 @@ public:
     std::optional<FolderId> makeFolder(const QString& name) override;
     std::unique_ptr<OpenFolder> openFolder(const QString& name) override;
     FolderEntry entry(const QString& name) const override;
+    bool holdsFolder(const QString& name, const FolderId& id) const override;
     QList<NamedEntry> entries() const override;
     bool removeEmptyFolder(const QString& name) override;
 
@@ -32,7 +33,8 @@ private:
 };
 
 // Real folder making that records every call and can fail chosen calls:
-// "openBase", "makeFolder", "openFolder", "entry", "entries", "removeEmptyFolder".
+// "openBase", "makeFolder", "openFolder", "entry" (any look at one entry,
+// holdsFolder too), "entries", "removeEmptyFolder".
 class FakeFolders final : public Folders {
 public:
     EntryKind kindOf(const QString& path) const override { return real.kindOf(path); }
@@ -65,6 +67,12 @@ inline FolderEntry FakeOpenFolder::entry(const QString& name) const
 {
     calls_.faults.call(QStringLiteral("entry"));
     return real_->entry(name);
+}
+
+inline bool FakeOpenFolder::holdsFolder(const QString& name, const FolderId& id) const
+{
+    calls_.faults.call(QStringLiteral("entry"));
+    return real_->holdsFolder(name, id);
 }
 
 inline QList<NamedEntry> FakeOpenFolder::entries() const

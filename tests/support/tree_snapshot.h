@@ -8,7 +8,8 @@
 
 namespace kestrune::test {
 
-// One entry of a folder tree as lstat sees it (links are not followed).
+// One entry of a folder tree as lstat sees it (links are not followed); a
+// folder as the folder holding it lists it.
 struct TreeEntry {
     mode_t type = 0;  // S_IFDIR, S_IFREG, S_IFLNK, ...
     ino_t inode = 0;
@@ -24,6 +25,9 @@ struct TreeEntry {
 using TreeSnapshot = std::map<QByteArray, TreeEntry>;
 
 TreeSnapshot snapshotTree(const QString& root);
+
+// The entry at `path` as a snapshot records it.
+TreeEntry snapshotEntry(const QString& path);
 
 // What differs between two snapshots of the same tree, one line per entry:
 // "added a/b", "removed x", "changed list.txt". Empty when nothing differs.

@@ -4,6 +4,7 @@
 #include "fake_controls.h"
 #include "fake_desktop.h"
 #include "fake_folders.h"
+#include "fake_history_box.h"
 #include "fake_list_reader.h"
 #include "fake_mount_table.h"
 #include "fake_shelf_reader.h"
@@ -13,11 +14,15 @@
 #include "remembered_values.h"
 #include "shelf_list_reader.h"
 #include "shelf_settings.h"
+#include "temporary_history.h"
 
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <memory>
+#include <utility>
 
 namespace kestrune::test {
 
@@ -31,6 +36,16 @@ struct TemporarySettings {
 // The workflow over recording doubles of every control and host service, with
 // real files and folders underneath.
 struct WorkflowFixture {
+    // `historyAt`: the history a window started before left, or none for
+    // a history of its own.
+    explicit WorkflowFixture(QString historyAt = QString()) : historyFolder(std::move(historyAt)) {}
+    // Over settings kept elsewhere: a fuzz run keeps one set for every
+    // input, since a set made and dropped is written to disk each time.
+    explicit WorkflowFixture(QSettings& shared)
+        : ownSettings(nullptr), settings(shared), ownSystemSettings(nullptr), systemSettings(shared)
+    {
+    }
+
     // Reads `path` as the file click would have prepared it.
     void load(const QString& path, const QString& baseFolder = QString())
     {
@@ -54,20 +69,26 @@ struct WorkflowFixture {
     FakeFolders folders;
     FakeMountTable mounts;
     FakeClock clock;
-    TemporarySettings settings;
-    RecentLists recentLists{settings.settings};
-    RememberedValues rememberedValues{settings.settings};
-    TemporarySettings systemSettings;  // the administrator's
-    ShelfSettings shelves{settings.settings, systemSettings.settings};
+    std::unique_ptr<TemporarySettings> ownSettings = std::make_unique<TemporarySettings>();
+    QSettings& settings = ownSettings->settings;
+    RecentLists recentLists{settings};
+    RememberedValues rememberedValues{settings};
+    // The administrator's; over shared settings, the same set.
+    std::unique_ptr<TemporarySettings> ownSystemSettings = std::make_unique<TemporarySettings>();
+    QSettings& systemSettings = ownSystemSettings->settings;
+    ShelfSettings shelves{settings, systemSettings};
     // Lists on shelves: from the fake's tables, or never (given a moment, the
     // window's events running meanwhile as the desktop's keepResponsive runs them).
     FakeShelfReader shelfReader;
     ShelfListReader shelfLists{shelfReader, std::chrono::milliseconds(100), [this] { desktop.keepResponsive(); }};
+    QString historyFolder;
+    TemporaryHistory history{folders, clock, historyFolder};
+    FakeHistoryBox historyBox;
     WorkflowState workflowState;
     FolderListWorkflow workflow{
         workflowState, WorkflowControls{namesList, parentNameEdit, readmeViewer, driveList, folderList, fileList},
-        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, shelves,
-                     shelfLists}};
+        WorkflowHost{desktop, lists, writer, folders, mounts, recentLists, rememberedValues, clock, shelves, shelfLists,
+                     history.history, historyBox}};
 };
 
 // Writes `bytes` to `dir`/`name` and returns the full path; fails the test run

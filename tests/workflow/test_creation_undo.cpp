@@ -115,6 +115,9 @@ private slots:
         QTest::newRow("removed and made again at once")
             << QStringList{} << QStringList{"a", "b"} << QStringList{"rmdir 親/a", "mkdir 親/a"}
             << QStringList{"親 holds", "親/a replaced"} << QStringList{"親/", "親/a/"} << QStringList{"親"};
+        QTest::newRow("a link in its place")
+            << QStringList{} << QStringList{"a", "b"} << QStringList{"move 親/a 親/old", "link old 親/a"}
+            << QStringList{"親 holds", "親/a missing"} << QStringList{"親/", "親/a/", "親/old/"} << QStringList{"親"};
         QTest::newRow("moved away") << QStringList{} << QStringList{"a/b", "c"} << QStringList{"move 親/a/b moved"}
                                     << QStringList{"親/a/b missing"} << QStringList{"moved/"} << QStringList{};
         QTest::newRow("its folder moved away")
@@ -166,6 +169,8 @@ private slots:
                 QVERIFY(QDir(base).mkdir(word[1]));
             else if (word[0] == "rmdir")
                 QVERIFY(QDir(base).rmdir(word[1]));
+            else if (word[0] == "link")
+                QVERIFY(QFile::link(word[1], base + u'/' + word[2]));
             else if (word[0] == "fail")
                 undoCalls.faults.failOn(word[1], word[2].toInt(), PermissionDenied);
             else

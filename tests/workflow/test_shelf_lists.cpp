@@ -90,8 +90,8 @@ private slots:
     void aRecentShelfListOpensForTheFolderOpenThen()
     {
         WorkflowFixture f;
-        f.settings.settings.setValue(QStringLiteral("shelves/1/name"), office.name);
-        f.settings.settings.setValue(QStringLiteral("shelves/1/path"), office.path);
+        f.settings.setValue(QStringLiteral("shelves/1/name"), office.name);
+        f.settings.setValue(QStringLiteral("shelves/1/path"), office.path);
         f.shelfReader.lines.insert(monthlyPath, {QStringLiteral("見積")});
         f.folderList.openPath = QStringLiteral("/srv/first");
         f.workflow.openShelfList(office, monthly);
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(f.state().listFilePath, monthlyPath);
         QCOMPARE(f.shelfReader.read, (QStringList{monthlyPath, monthlyPath}));
 
-        f.settings.settings.remove(QStringLiteral("shelves"));
+        f.settings.remove(QStringLiteral("shelves"));
         f.workflow.openRecentList(entry);
         QCOMPARE(f.desktop.beeps, 1);
         QVERIFY(f.recentLists.paths().isEmpty());

@@ -8,6 +8,12 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <poll.h>
+#include <unistd.h>
 
 namespace kestrune {
 
@@ -147,6 +153,24 @@ QString readMountInfo()
     return QString::fromUtf8(table.readAll());
 }
 
+// The whole table again from its open descriptor; none when it cannot be read.
+std::optional<QByteArray> readAgain(int descriptor)
+{
+    if (::lseek(descriptor, 0, SEEK_SET) != 0)
+        return std::nullopt;
+    QByteArray table;
+    std::array<char, 16384> block{};
+    for (;;) {
+        const ssize_t got = ::read(descriptor, block.data(), block.size());
+        if (got == 0)
+            return table;
+        if (got > 0)
+            table.append(block.data(), got);
+        else if (errno != EINTR)
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 QList<MountedVolume> mountedVolumes()
@@ -162,9 +186,30 @@ QList<MountEntry> mountEntriesFromMountInfo(const QString& mountInfo)
     return entries;
 }
 
+ProcMountTable::ProcMountTable() : descriptor_(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC)) {}
+
+ProcMountTable::~ProcMountTable()
+{
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+}
+
 QList<MountEntry> ProcMountTable::entries() const
 {
-    return mountEntriesFromMountInfo(readMountInfo());
+    if (descriptor_ < 0)
+        return mountEntriesFromMountInfo(readMountInfo());
+    // The kernel marks the open table with POLLPRI once after each change.
+    pollfd changed{descriptor_, POLLPRI, 0};
+    if (::poll(&changed, 1, 0) > 0 && (changed.revents & (POLLPRI | POLLERR)) != 0)
+        current_ = false;
+    if (!current_) {
+        const std::optional<QByteArray> table = readAgain(descriptor_);
+        if (!table)
+            return mountEntriesFromMountInfo(readMountInfo());
+        entries_ = mountEntriesFromMountInfo(QString::fromUtf8(*table));
+        current_ = true;
+    }
+    return entries_;
 }
 
 QString ProcMountTable::resolvedPath(const QString& path) const

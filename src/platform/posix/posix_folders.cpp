@@ -25,16 +25,16 @@ namespace {
 constexpr int folderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 constexpr unsigned idMask = STATX_TYPE | STATX_INO | STATX_BTIME;
 
-// The bytes of one level's name. Anything more than one level is refused, so
-// that no call here walks a path; a name too long fails as the kernel would
-// fail it.
-QByteArray nativeName(const QString& name, const QString& fullPath)
+// The bytes of one level's name in `folder`. Anything more than one level is
+// refused, so that no call here walks a path; a name too long fails as the
+// kernel would fail it. The full path is joined only for the error.
+QByteArray nativeName(const QString& name, const QString& folder)
 {
     switch (entryNameFault(name)) {
     case EntryNameFault::NotOne:
-        throw RuntimeError(BadFileNameOrNumber, texts::notOneFolderName.arg(fullPath));
+        throw RuntimeError(BadFileNameOrNumber, texts::notOneFolderName.arg(joinPath(folder, name)));
     case EntryNameFault::TooLong:
-        throw errorFromErrno(ENAMETOOLONG, fullPath);
+        throw errorFromErrno(ENAMETOOLONG, joinPath(folder, name));
     case EntryNameFault::None:
         break;
     }
@@ -52,7 +52,8 @@ int readHandle(int folder, const char* name, int flags, FolderId& id)
     int mount = 0;
     if (::name_to_handle_at(folder, name, handle, &mount, flags) != 0)
         return errno == EOPNOTSUPP || errno == ENOSYS || errno == EOVERFLOW ? 0 : errno;
-    id.handle.append(reinterpret_cast<const char*>(&mount), sizeof mount);
+    id.mount = mount;
+    id.handle.reserve(static_cast<qsizetype>(sizeof handle->handle_type + handle->handle_bytes));
     id.handle.append(reinterpret_cast<const char*>(&handle->handle_type), sizeof handle->handle_type);
     id.handle.append(reinterpret_cast<const char*>(handle->f_handle), static_cast<qsizetype>(handle->handle_bytes));
     return 0;
@@ -125,7 +126,7 @@ PosixOpenFolder::~PosixOpenFolder()
 
 std::optional<FolderId> PosixOpenFolder::makeFolder(const QString& name)
 {
-    const QByteArray native = nativeName(name, joinPath(path_, name));
+    const QByteArray native = nativeName(name, path_);
     if (::mkdirat(descriptor_, native.constData(), 0777) != 0) {
         if (errno == EEXIST)
             return std::nullopt;
@@ -143,7 +144,7 @@ std::optional<FolderId> PosixOpenFolder::makeFolder(const QString& name)
 std::unique_ptr<OpenFolder> PosixOpenFolder::openFolder(const QString& name)
 {
     const QString path = joinPath(path_, name);
-    const QByteArray native = nativeName(name, path);
+    const QByteArray native = nativeName(name, path_);
     const int folder = ::openat(descriptor_, native.constData(), folderFlags | O_NOFOLLOW);
     if (folder < 0) {
         const int error = errno;
@@ -159,11 +160,27 @@ std::unique_ptr<OpenFolder> PosixOpenFolder::openFolder(const QString& name)
 
 FolderEntry PosixOpenFolder::entry(const QString& name) const
 {
-    const QString path = joinPath(path_, name);
+    // The path is put together only for a message: an undo looks at every folder it made.
     FolderEntry there;
-    if (const int error = inspect(descriptor_, nativeName(name, path).constData(), there); error != 0)
-        throw errorFromErrno(error, path);
+    if (const int error = inspect(descriptor_, nativeName(name, path_).constData(), there); error != 0)
+        throw errorFromErrno(error, joinPath(path_, name));
     return there;
+}
+
+bool PosixOpenFolder::holdsFolder(const QString& name, const FolderId& id) const
+{
+    // The handle names one inode of one generation: the same handle on the
+    // same mount is the same folder, without the type and birth time a full look
+    // adds. Where there is none to compare, the full look.
+    if (id.handle.isEmpty())
+        return OpenFolder::holdsFolder(name, id);
+    FolderId there;
+    if (const int error = readHandle(descriptor_, nativeName(name, path_).constData(), 0, there); error != 0) {
+        if (error == ENOENT)
+            return false;
+        throw errorFromErrno(error, joinPath(path_, name));
+    }
+    return there.mount == id.mount && there.handle == id.handle;
 }
 
 namespace {
@@ -223,12 +240,12 @@ QList<NamedEntry> PosixOpenFolder::entries() const
 
 bool PosixOpenFolder::removeEmptyFolder(const QString& name)
 {
-    const QString path = joinPath(path_, name);
-    if (::unlinkat(descriptor_, nativeName(name, path).constData(), AT_REMOVEDIR) == 0)
+    if (::unlinkat(descriptor_, nativeName(name, path_).constData(), AT_REMOVEDIR) == 0)
         return true;
-    if (errno == ENOTEMPTY || errno == EEXIST)
+    const int error = errno;
+    if (error == ENOTEMPTY || error == EEXIST)
         return false;
-    throw errorFromErrno(errno, path);
+    throw errorFromErrno(error, joinPath(path_, name));
 }
 
 EntryKind PosixFolders::kindOf(const QString& path) const

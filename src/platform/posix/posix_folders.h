@@ -21,6 +21,7 @@ public:
     std::optional<FolderId> makeFolder(const QString& name) override;
     std::unique_ptr<OpenFolder> openFolder(const QString& name) override;
     FolderEntry entry(const QString& name) const override;
+    bool holdsFolder(const QString& name, const FolderId& id) const override;
     QList<NamedEntry> entries() const override;
     bool removeEmptyFolder(const QString& name) override;
 

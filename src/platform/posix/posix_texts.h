@@ -23,6 +23,7 @@ inline const QString notOneFolderName = QStringLiteral("%1: 一つのフォル�
 inline const QString noShiftJisDecoder = QStringLiteral("%1: UTF-8 ではなく、Shift_JIS の変換器もありません");
 inline const QString lineTooLong = QStringLiteral("%1: %2 文字を超える行があります");
 inline const QString brokenUtf16 = QStringLiteral("%1: UTF-16 の文字が壊れている行があります");
+inline constexpr Text recordTooLarge = KESTRUNE_TEXT("History", "%1: 作成履歴の記録として大きすぎます");
 inline const QString lineEndInListLine = QStringLiteral("%1: 改行を含む行は一覧に書けません");
 
 inline constexpr Text homeVolume = KESTRUNE_TEXT("Host", "ホーム");

@@ -8,6 +8,7 @@ namespace kestrune {
 class SystemClock final : public Clock {
 public:
     QDate today() const override { return QDate::currentDate(); }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
 }  // namespace kestrune

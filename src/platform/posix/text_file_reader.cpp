@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string_view>
 #include <utility>
 
 namespace kestrune {
@@ -49,6 +50,86 @@ QString dropLeadingByteOrderMark(QString line)
     return line;
 }
 
+// What a byte starting a UTF-8 sequence allows: the bytes that follow it, and
+// the range of the first of them (narrowed to refuse overlong forms,
+// surrogates and code points above U+10FFFF). No byte follows a byte that
+// cannot start a sequence: `following` is -1 for those.
+struct Utf8Start {
+    int following = -1;
+    unsigned char lower = 0x80;
+    unsigned char upper = 0xBF;
+};
+
+constexpr Utf8Start utf8Start(unsigned char byte)
+{
+    if (byte < 0x80)
+        return {0};
+    if (byte >= 0xC2 && byte <= 0xDF)
+        return {1};
+    if (byte >= 0xE0 && byte <= 0xEF)
+        return {2, static_cast<unsigned char>(byte == 0xE0 ? 0xA0 : 0x80),
+                static_cast<unsigned char>(byte == 0xED ? 0x9F : 0xBF)};
+    if (byte >= 0xF0 && byte <= 0xF4)
+        return {3, static_cast<unsigned char>(byte == 0xF0 ? 0x90 : 0x80),
+                static_cast<unsigned char>(byte == 0xF4 ? 0x8F : 0xBF)};
+    return {};
+}
+
+// `size` bytes as text when they are well-formed UTF-8, as Utf8Validator
+// judges them; none otherwise. Checks and decodes in one pass: Qt's decoder
+// would need the validator's pass before it and takes three times as long
+// on Japanese text, and a list is decoded at every load.
+std::optional<QString> wellFormedUtf8(const char* data, qsizetype size)
+{
+    QString text(size, Qt::Uninitialized);  // never more UTF-16 units than bytes
+    auto* const begin = reinterpret_cast<char16_t*>(text.data());
+    char16_t* out = begin;
+    const auto* at = reinterpret_cast<const unsigned char*>(data);
+    const auto* const end = at + size;
+    while (at < end) {
+        const unsigned char byte = *at;
+        if (byte < 0x80) {
+            *out++ = byte;
+            ++at;
+            continue;
+        }
+        // Kana and kanji, most of a Japanese list, take three bytes. Above
+        // U+07FF and outside the surrogates is what the table's range of the
+        // second byte allows.
+        if ((byte & 0xF0) == 0xE0 && end - at >= 3 && (at[1] & 0xC0) == 0x80 && (at[2] & 0xC0) == 0x80) {
+            const auto code = static_cast<char16_t>(((byte & 0x0F) << 12) | ((at[1] & 0x3F) << 6) | (at[2] & 0x3F));
+            if (code < 0x800 || QChar::isSurrogate(code))
+                return std::nullopt;
+            *out++ = code;
+            at += 3;
+            continue;
+        }
+        const Utf8Start start = utf8Start(byte);
+        if (start.following < 0 || end - at <= start.following || at[1] < start.lower || at[1] > start.upper)
+            return std::nullopt;
+        char32_t code = byte & (0x3F >> start.following);
+        for (int k = 1; k <= start.following; ++k) {
+            if (k > 1 && (at[k] & 0xC0) != 0x80)
+                return std::nullopt;
+            code = (code << 6) | (at[k] & 0x3F);
+        }
+        at += start.following + 1;
+        if (QChar::requiresSurrogates(code)) {
+            *out++ = QChar::highSurrogate(code);
+            *out++ = QChar::lowSurrogate(code);
+        } else {
+            *out++ = static_cast<char16_t>(code);
+        }
+    }
+    text.truncate(out - begin);
+    return text;
+}
+
+bool isLineEnd(char byte)
+{
+    return byte == '\r' || byte == '\n';
+}
+
 }  // namespace
 
 QByteArray readWholeInput(int fd, const QString& name, const TextLimits& limits)
@@ -78,38 +159,33 @@ QByteArray readWholeInput(int fd, const QString& name, const TextLimits& limits)
 
 void Utf8Validator::feed(const char* data, qsizetype size)
 {
-    for (qsizetype i = 0; i < size && !failed_; ++i) {
-        const auto byte = static_cast<unsigned char>(data[i]);
-        if (pending_ > 0) {
-            if (byte < lower_ || byte > upper_) {
-                failed_ = true;
-                return;
-            }
-            lower_ = 0x80;
-            upper_ = 0xBF;
-            --pending_;
+    // The state in locals: members could alias the bytes read through a char
+    // pointer, and would be loaded again at every byte.
+    bool failed = failed_;
+    int pending = pending_;
+    unsigned char lower = lower_;
+    unsigned char upper = upper_;
+    const auto* at = reinterpret_cast<const unsigned char*>(data);
+    const auto* const end = at + size;
+    while (at < end && !failed) {
+        const unsigned char byte = *at++;
+        if (pending > 0) {
+            failed = byte < lower || byte > upper;
+            lower = 0x80;
+            upper = 0xBF;
+            --pending;
             continue;
         }
-        if (byte < 0x80)
-            continue;
-        if (byte >= 0xC2 && byte <= 0xDF) {
-            pending_ = 1;
-        } else if (byte >= 0xE0 && byte <= 0xEF) {
-            pending_ = 2;
-            if (byte == 0xE0)
-                lower_ = 0xA0;  // overlong
-            else if (byte == 0xED)
-                upper_ = 0x9F;  // surrogates
-        } else if (byte >= 0xF0 && byte <= 0xF4) {
-            pending_ = 3;
-            if (byte == 0xF0)
-                lower_ = 0x90;  // overlong
-            else if (byte == 0xF4)
-                upper_ = 0x8F;  // above U+10FFFF
-        } else {
-            failed_ = true;
-        }
+        const Utf8Start start = utf8Start(byte);
+        failed = start.following < 0;
+        pending = start.following;
+        lower = start.lower;
+        upper = start.upper;
     }
+    failed_ = failed;
+    pending_ = pending;
+    lower_ = lower;
+    upper_ = upper;
 }
 
 TextFileReader::TextFileReader(const QString& path, const TextLimits& limits)
@@ -149,6 +225,10 @@ void TextFileReader::chooseEncoding()
 {
     if (startsWithUtf16Mark())
         return;
+    if (isWhollyRead()) {
+        decodeWhole();
+        return;
+    }
     encoding_ = probeUtf8() ? Encoding::Utf8 : Encoding::Cp932;
     rewindAfterProbe();
     if (encoding_ == Encoding::Cp932) {
@@ -179,6 +259,74 @@ bool TextFileReader::startsWithUtf16Mark()
         return false;
     pos_ = 2;
     return true;
+}
+
+bool TextFileReader::isWhollyRead()
+{
+    if (fd_ < 0)
+        return true;
+    // A file that fits the buffer is decoded in one piece, without reading it twice.
+    while (len_ < static_cast<qsizetype>(buffer_.size())) {
+        const ssize_t got = ::read(fd_, buffer_.data() + len_, buffer_.size() - static_cast<std::size_t>(len_));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw errorFromErrno(errno, path_);
+        if (got == 0)
+            return true;
+        len_ += got;
+    }
+    return false;
+}
+
+void TextFileReader::decodeWhole()
+{
+    wholeText_ = true;
+    const char* bytes = chunk_ + pos_;
+    qsizetype size = len_ - pos_;
+    pos_ = len_;
+    // A byte-order mark says UTF-8 and is not part of the first name.
+    if (size >= 3 && std::string_view(bytes, 3) == "\xEF\xBB\xBF") {
+        bytes += 3;
+        size -= 3;
+    }
+    if (std::optional<QString> text = wellFormedUtf8(bytes, size)) {
+        encoding_ = Encoding::Utf8;
+        text_ = std::move(*text);
+        return;
+    }
+    encoding_ = Encoding::Cp932;
+    cp932_ = makeCp932Decoder();
+    if (!cp932_.isValid())
+        throw RuntimeError(InvalidProcedureCall, texts::noShiftJisDecoder.arg(path_));
+    // Decoded in one piece, as each line on its own: no line end can be the
+    // second byte of a character, so a lead byte cut off by one becomes the
+    // substitute character and the line end stays. The last line gets one too.
+    QByteArray all(bytes, size);
+    if (size > 0 && !isLineEnd(bytes[size - 1]))
+        all.append('\n');
+    text_ = cp932_.decode(all);
+}
+
+QString TextFileReader::nextTextLine(qsizetype maxLength)
+{
+    const qsizetype start = textPos_;
+    const char16_t* const units = reinterpret_cast<const char16_t*>(text_.constData());
+    const qsizetype size = text_.size();
+    qsizetype stop = start;
+    while (stop < size && units[stop] != u'\r' && units[stop] != u'\n')
+        ++stop;
+    textPos_ = stop;
+    if (stop < size) {
+        // CR LF is one line end.
+        textPos_ += units[stop] == u'\r' && stop + 1 < size && units[stop + 1] == u'\n' ? 2 : 1;
+    }
+    QString line = text_.sliced(start, stop - start);
+    if (encoding_ == Encoding::Utf8)
+        line = dropLeadingByteOrderMark(std::move(line));
+    if (line.size() > maxLength)
+        throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_).arg(maxLength));
+    return line;
 }
 
 bool TextFileReader::probeUtf8()
@@ -235,6 +383,8 @@ bool TextFileReader::fill()
 
 bool TextFileReader::atEnd()
 {
+    if (wholeText_)
+        return textPos_ >= text_.size();
     return !pendingUnit_ && !fill();
 }
 
@@ -285,6 +435,8 @@ QString TextFileReader::readUtf16Line(qsizetype maxLength)
 
 QString TextFileReader::readLine(qsizetype maxLength)
 {
+    if (wholeText_)
+        return nextTextLine(maxLength);
     if (encoding_ == Encoding::Utf16LE || encoding_ == Encoding::Utf16BE)
         return readUtf16Line(maxLength);
     const qsizetype maxBytes = maxLength * bytesPerUnitAtMost;

@@ -39,6 +39,9 @@ private:
     bool startsWithUtf16Mark();
     void rewindAfterProbe();
     bool probeUtf8();
+    bool isWhollyRead();
+    void decodeWhole();
+    QString nextTextLine(qsizetype maxLength);
     QString readUtf16Line(qsizetype maxLength);
     std::optional<char16_t> nextUtf16Unit();
 
@@ -56,6 +59,11 @@ private:
     enum class Encoding { Utf8, Cp932, Utf16LE, Utf16BE };
     Encoding encoding_ = Encoding::Utf8;
     std::optional<char16_t> pendingUnit_;  // a UTF-16 unit read ahead after a CR
+    // A text that fits the buffer, or is in memory, is decoded whole and
+    // handed out a line at a time; a longer file is read a line at a time.
+    bool wholeText_ = false;
+    QString text_;
+    qsizetype textPos_ = 0;
     // Keeps every U+FEFF, so that exactly one is dropped at a line's start.
     QStringDecoder utf8Decoder_{QStringDecoder::Utf8,
                                 QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};

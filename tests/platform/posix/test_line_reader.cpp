@@ -62,6 +62,10 @@ private slots:
         QTest::newRow("LF then CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
         QTest::newRow("blank and padded lines kept") << QByteArray("A\r\n\r\n B \r\n") << QStringList{"A", "", " B "};
         QTest::newRow("only a line end") << QByteArray("\n") << QStringList{""};
+        // Code page 932 (テ is 83 65): a character cut off by a line end or the
+        // file's end leaves the substitute character, and the next line whole.
+        QTest::newRow("code page 932 cut by LF") << QByteArray("\x83\x65\x83\ne") << QStringList{"テ\x1A", "e"};
+        QTest::newRow("code page 932 cut by the end") << QByteArray("e\n\x83\x65\x83") << QStringList{"e", "テ\x1A"};
     }
     void linesAreSplitAtEveryKindOfLineEnd()
     {

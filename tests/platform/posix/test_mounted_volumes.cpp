@@ -1,6 +1,9 @@
 #include "mounted_volumes.h"
+#include "small_file_system.h"
 
+#include <QFileInfo>
 #include <QStorageInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -58,6 +61,30 @@ private slots:
         QCOMPARE(entries.at(13).mountPoint, QStringLiteral("/media/taro/USB STICK"));
         QCOMPARE(entries.at(13).type, QStringLiteral("vfat"));
         QCOMPARE(entries.at(15).type, QStringLiteral("cifs"));
+    }
+
+    // The table is kept between looks: a volume mounted or unmounted since
+    // the last look must still show at once.
+    void theMountTableFollowsMountsMadeAfterItsFirstLook()
+    {
+        const ProcMountTable table;
+        QTemporaryDir dir;
+        const QString point = QFileInfo(dir.path()).canonicalFilePath();
+        const auto typeAt = [&] {
+            const QList<MountEntry> entries = table.entries();
+            const auto found = std::find_if(entries.crbegin(), entries.crend(),
+                                            [&](const MountEntry& entry) { return entry.mountPoint == point; });
+            return found == entries.crend() ? QString() : found->type;
+        };
+        QCOMPARE(typeAt(), QString());
+        {
+            const test::SmallFileSystem mounted(point, "size=64k");
+            if (!mounted.mounted())
+                QSKIP(qPrintable(QStringLiteral("cannot mount: ") + mounted.error));
+            QCOMPARE(typeAt(), QStringLiteral("tmpfs"));
+            QCOMPARE(typeAt(), QStringLiteral("tmpfs"));
+        }
+        QCOMPARE(typeAt(), QString());
     }
 
     void theRootIsOfferedEvenWithoutAMountTable()

@@ -1,0 +1,43 @@
+#include "qt_names_list.h"
+
+#include <QTest>
+
+using namespace kestrune;
+
+class NamesListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A row's tip is built when read, from the latest marking of all rows;
+    // a tip set on one row (as the press sets them) wins until the next.
+    void aRowsToolTipComesFromTheLatestMarking()
+    {
+        QtNamesList list;
+        for (const QString& text : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")})
+            list.addItem(text, 0);
+        QList<int> asked;
+        list.setItemMarks({ItemMark::Ok, ItemMark::Refused, ItemMark::Ok}, [&](int row) {
+            asked.append(row);
+            return QStringLiteral("first %1").arg(row);
+        });
+        QVERIFY(asked.isEmpty());
+        QVERIFY(!list.item(2)->icon().isNull());
+        QCOMPARE(list.item(1)->toolTip(), QStringLiteral("first 1"));
+        QCOMPARE(asked, QList<int>{1});
+
+        list.setItemMark(1, ItemMark::Made, QStringLiteral("made"));
+        QCOMPARE(list.item(1)->toolTip(), QStringLiteral("made"));
+        QCOMPARE(list.item(2)->toolTip(), QStringLiteral("first 2"));
+
+        list.setItemMarks({ItemMark::Ok, ItemMark::Ok, ItemMark::Ok},
+                          [](int row) { return QStringLiteral("again %1").arg(row); });
+        QCOMPARE(list.item(1)->toolTip(), QStringLiteral("again 1"));
+
+        list.clear();
+        list.addItem(QStringLiteral("x"), 0);
+        QCOMPARE(list.item(0)->toolTip(), QString());
+    }
+};
+
+QTEST_MAIN(NamesListTest)
+#include "test_names_list.moc"
