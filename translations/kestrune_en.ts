@@ -47,6 +47,169 @@
         <extracomment>An option that stands alone, then another given with it.</extracomment>
         <translation>%1 cannot be used with %2</translation>
     </message>
+    <message>
+        <source>%1 は --create と一緒に使います</source>
+        <translation>%1 needs --create</translation>
+    </message>
+    <message>
+        <source>一覧を標準入力から読むときは --into が必要です</source>
+        <translation>a list on standard input needs --into</translation>
+    </message>
+    <message>
+        <source>一覧を棚から取るときは --into が必要です</source>
+        <translation>a list from a shelf needs --into</translation>
+    </message>
+    <message>
+        <source>--shelf と使う LIST は棚にある一覧のファイル名です: %1</source>
+        <translation>with --shelf, LIST is the file name of a list on the shelf: %1</translation>
+    </message>
+    <message>
+        <source>エラー番号 %1: %2</source>
+        <translation>error %1: %2</translation>
+    </message>
+    <message>
+        <source>%1行目のフォルダーを作れませんでした</source>
+        <translation>could not make the folder of line %1</translation>
+    </message>
+    <message>
+        <source>日付が正しくありません（YYYY-MM-DD）: %1</source>
+        <translation>invalid date (YYYY-MM-DD): %1</translation>
+    </message>
+    <message>
+        <source>--set には 名前=値 を指定してください: %1</source>
+        <translation>--set takes NAME=VALUE: %1</translation>
+    </message>
+    <message>
+        <source>値が指定されていません: %1（--set 名前=値 で指定してください）</source>
+        <translation>no value given: %1 (give it with --set NAME=VALUE)</translation>
+    </message>
+    <message>
+        <source>標準入力が閉じられています</source>
+        <translation>standard input is closed</translation>
+    </message>
+    <message>
+        <source>標準出力に書き込めませんでした</source>
+        <translation>could not write to standard output</translation>
+    </message>
+    <message>
+        <source>標準出力に書き込めませんでした。作成したフォルダーはそのまま残っています</source>
+        <translation>could not write to standard output; the folders made stay as they are</translation>
+    </message>
+    <message>
+        <source>作成済みのフォルダー（%1個、残してあります）:</source>
+        <translation>folders made so far (%1, left in place):</translation>
+    </message>
+    <message>
+        <source>棚「%1」が %2 秒以内に応答しません: %3</source>
+        <translation>shelf &apos;%1&apos; did not answer within %2 seconds: %3</translation>
+    </message>
+    <message>
+        <source>棚「%1」を読めません: エラー番号 %2: %3</source>
+        <translation>cannot read shelf &apos;%1&apos;: error %2: %3</translation>
+    </message>
+    <message>
+        <source>棚「%1」は設定にありません（kestrune --shelves で一覧できます）</source>
+        <translation>no shelf &apos;%1&apos; in the settings (kestrune --shelves lists them)</translation>
+    </message>
+    <message>
+        <source>使い方: kestrune [PATH]
+        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
+                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--dry-run]
+        kestrune --shelves
+        kestrune --history
+        kestrune --undo ID|last
+テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。
+
+PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。
+
+  --create LIST  ウィンドウを開かずに LIST のフォルダーを作ります（- は標準入力）
+  --shelf NAME   LIST（ファイル名）を棚 NAME から取ります（--into が必要です）
+  --parent NAME  新しい親フォルダーの名前（既定: %1、使用中なら # を付けます）
+  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）
+  --date DATE    記法の日付（既定: 今日）
+  --set 名前=値  {?名前} に入れる値（繰り返し指定できます）
+  --values TABLE 値の表（.csv・.tsv・.txt、- は標準入力）。1行目の列名の {?名前} に各行の値を入れ、
+                 1行ごとにフォルダーを作ります。表にない名前は --set で指定します
+  --literal      記法を使わず、各行をそのまま使います
+  --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります
+  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します
+                 状態: %2
+                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます
+  --shelves      棚ごとに一覧を 棚・一覧・パス のタブ区切りで表示して終了します
+  --history      作成履歴を新しい順に1行ずつ、タブ区切りで表示します:
+                 番号・日時（ISO 8601）・状態（done, undone, partly-undone, interrupted）・
+                 フォルダー数・ファイル数・親フォルダーのパス（複数なら &quot; | &quot; 区切り）
+  --undo ID      番号 ID の作成を、確認せずに取り消します（last は、取り消していない最新の作成）。
+                 作成したものだけを、変わらず空のときだけ削除し、残したものを標準エラーに表示します
+  -h, --help     この説明を表示して終了します
+  --version      バージョンを表示して終了します
+
+記法（一覧の行と --parent の { }。--literal では使いません）:
+  {yyyy}{mm}{dd}  Excel の日付コード（yyyy yy m mm d dd aaa aaaa）
+  {ggge}          元号（g gg ggg: %3）と年（e ee）
+  {年度}          4月始まりの年度（{年度:ggge} は元号で）
+  {1..12} {A..E}  連番（{01..12} はゼロ埋め）
+  {x,y,z}         列挙
+  {?名前}         --set 名前=値 の値
+
+終了ステータス:
+  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）
+  1  作成できない行があります。何も作っていません
+  2  使い方の誤り、または一覧か値の表を読めません（--shelves では、応答しない棚があります）
+  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります
+     --undo では、残したものがあります
+  --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です
+</source>
+        <translation>Usage: kestrune [PATH]
+       kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
+                [--set NAME=VALUE]... [--values TABLE] [--literal] [--existing] [--dry-run]
+       kestrune --shelves
+       kestrune --history
+       kestrune --undo ID|last
+Makes a new parent folder and, inside it, the folders of a text list (one folder name a line).
+
+With PATH, opens the window in PATH&apos;s folder with PATH loaded.
+
+  --create LIST  make LIST&apos;s folders without a window (- reads standard input)
+  --shelf NAME   take LIST (a file name) from the shelf NAME (needs --into)
+  --parent NAME  the new parent folder&apos;s name (default: %1; # is added while it is taken)
+  --into DIR     where to make the parent (default: LIST&apos;s folder; required when LIST is -)
+  --date DATE    the notation&apos;s date (default: today)
+  --set NAME=VALUE
+                 the value for {?NAME} (may be repeated)
+  --values TABLE one tree per row of a table of values (.csv, .tsv, .txt; - reads standard input):
+                 each column named in row 1 fills its {?NAME}; --set gives the names it lacks
+  --literal      take every line as written, without notation
+  --existing     fill in a parent folder that exists (no #): make only the folders missing
+  --dry-run      make nothing; print line number, status and folder (or reason), tab-separated, per folder
+                 statuses: %2
+                 with several parents, each folder&apos;s line starts with its parent&apos;s path
+  --shelves      print each shelf&apos;s lists as shelf, list and path, tab-separated, and exit
+  --history      print the history of presses, newest first, one tab-separated line each:
+                 number, time (ISO 8601), state (done, undone, partly-undone, interrupted),
+                 folders, files, and the parent folder&apos;s path (several joined by &quot; | &quot;)
+  --undo ID      undo press ID without asking (last: the newest not undone yet);
+                 removes only what it made, if unchanged and empty, and prints what stays on standard error
+  -h, --help     print this help and exit
+  --version      print the version and exit
+
+Notation ({ } in list lines and --parent; not with --literal):
+  {yyyy}{mm}{dd}  Excel date codes (yyyy yy m mm d dd aaa aaaa)
+  {ggge}          Japanese era name (g gg ggg: %3) and year (e ee)
+  {年度}          fiscal year from April ({年度:ggge} in era form)
+  {1..12} {A..E}  sequences ({01..12} zero-padded)
+  {x,y,z}         lists
+  {?NAME}         the value given by --set NAME=VALUE
+
+Exit status:
+  0  made (each new parent&apos;s path on a line; with --dry-run: no line refused)
+  1  lines refused; nothing made
+  2  usage error, or the list or the table could not be read (with --shelves: a shelf did not answer)
+  3  failed half-way, or the output could not be written; the folders made stay
+     with --undo: something stays
+  with --undo, 0 means everything was removed, and 2 a number not in the history
+</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -195,6 +358,62 @@
         <source>ルート</source>
         <translation>Root</translation>
     </message>
+    <message>
+        <source>ファイル名がありません</source>
+        <translation>No file name</translation>
+    </message>
+    <message>
+        <source>ファイル名に使えない文字があります: %1</source>
+        <translation>A file name holds a character it cannot: %1</translation>
+    </message>
+    <message>
+        <source>標準入力</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <source>%1: %2 行を超えています</source>
+        <translation>%1: more than %2 lines</translation>
+    </message>
+    <message>
+        <source>%1: 一覧として長すぎます</source>
+        <translation>%1: too large for a list</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーです</source>
+        <translation>%1: is a folder</translation>
+    </message>
+    <message>
+        <source>%1: 通常のファイルではありません</source>
+        <translation>%1: not a regular file</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーではありません</source>
+        <translation>%1: not a folder</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーではなくシンボリックリンクです</source>
+        <translation>%1: a symbolic link, not a folder</translation>
+    </message>
+    <message>
+        <source>%1: 一つのフォルダー名ではありません</source>
+        <translation>%1: not the name of one folder</translation>
+    </message>
+    <message>
+        <source>%1: UTF-8 ではなく、Shift_JIS の変換器もありません</source>
+        <translation>%1: not UTF-8, and no Shift_JIS decoder is available</translation>
+    </message>
+    <message>
+        <source>%1: %2 文字を超える行があります</source>
+        <translation>%1: a line is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>%1: UTF-16 の文字が壊れている行があります</source>
+        <translation>%1: a line holds broken UTF-16</translation>
+    </message>
+    <message>
+        <source>%1: 改行を含む行は一覧に書けません</source>
+        <translation>%1: a line holding a line break cannot go in a list</translation>
+    </message>
 </context>
 <context>
     <name>Preview</name>
@@ -237,6 +456,114 @@ Warning: </translation>
             <numerusform>Makes %n folders</numerusform>
         </translation>
     </message>
+    <message>
+        <source>既にあります（この中に追加します）: %1</source>
+        <translation>Already there (filled in): %1</translation>
+    </message>
+    <message>
+        <source>既存</source>
+        <translation>existing</translation>
+    </message>
+    <message>
+        <source>「%1」がフォルダーではありません（ファイルかリンク）</source>
+        <translation>&apos;%1&apos; is not a folder (a file or a link)</translation>
+    </message>
+    <message>
+        <source>%1行目: %2（%3）</source>
+        <translation>Line %1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>ほか%n行</source>
+        <translation>
+            <numerusform>and %n more line</numerusform>
+            <numerusform>and %n more lines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>値の入力を待っています: %1</source>
+        <translation>Waiting for values: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>親ディレクトリ %n 個:</source>
+        <translation>
+            <numerusform>%n parent folder:</numerusform>
+            <numerusform>%n parent folders:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>ほか%1個</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>値が入力されていません: %1
+名前の一覧のメニュー「値を変更…」で入力してください。</source>
+        <translation>No value given: %1
+Enter it with Change Values… in the names list&apos;s menu.</translation>
+    </message>
+    <message>
+        <source>親ディレクトリの名前のファイルかリンクがあるため、追加できません: %1</source>
+        <translation>A file or link has the parent folder&apos;s name, so nothing can be added: %1</translation>
+    </message>
+    <message>
+        <source>フォルダーが多すぎます（%1 個。1 回に %2 個まで）</source>
+        <translation>Too many folders (%1; at most %2 at once)</translation>
+    </message>
+    <message>
+        <source>値に「/」か「\」があります（値で階層は増やせません）</source>
+        <translation>A value holds &apos;/&apos; or &apos;\&apos; (values cannot add levels)</translation>
+    </message>
+    <message>
+        <source>記法? 当てはまらない { } はそのまま使います</source>
+        <translation>Notation? A { } that fits none is used as written</translation>
+    </message>
+    <message>
+        <source>「..」は使えません</source>
+        <translation>&apos;..&apos; is not allowed</translation>
+    </message>
+    <message>
+        <source>フォルダー1つの名前にしてください（「/」「\」「.」「..」は使えません）</source>
+        <translation>Give the name of one folder (&apos;/&apos;, &apos;\&apos;, &apos;.&apos; and &apos;..&apos; are not allowed)</translation>
+    </message>
+    <message>
+        <source>制御文字があります</source>
+        <translation>Holds a control character</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます（%1バイトまで）</source>
+        <translation>Name too long (at most %1 bytes)</translation>
+    </message>
+    <message>
+        <source>パスが長すぎます（%1バイトまで）</source>
+        <translation>Path too long (at most %1 bytes)</translation>
+    </message>
+    <message>
+        <source>Windows の予約名です</source>
+        <translation>A name Windows reserves</translation>
+    </message>
+    <message>
+        <source>Windows で使えない文字があります（&lt; &gt; : &quot; | ? *）</source>
+        <translation>Holds a character Windows cannot (&lt; &gt; : &quot; | ? *)</translation>
+    </message>
+    <message>
+        <source>末尾の空白やピリオドは Windows で消えます</source>
+        <translation>Windows drops a trailing space or period</translation>
+    </message>
+    <message>
+        <source>名前が Windows の上限（%1文字）を超えます</source>
+        <translation>Name longer than Windows allows (%1 characters)</translation>
+    </message>
+    <message>
+        <source>パスが %1 文字を超えます（Windows）</source>
+        <translation>Path longer than %1 characters (Windows)</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -265,6 +592,10 @@ Warning: </translation>
         <source>内部エラーです。(%1)</source>
         <translation>Internal error. (%1)</translation>
     </message>
+    <message>
+        <source>ウィンドウの部分を読み込めないため、ウィンドウを開けません:</source>
+        <translation>cannot open the window: its module could not be loaded:</translation>
+    </message>
 </context>
 <context>
     <name>Shelves</name>
@@ -287,6 +618,34 @@ Warning: </translation>
     <message>
         <source>棚から外す</source>
         <translation>Remove from Shelves</translation>
+    </message>
+    <message>
+        <source>棚の一覧が %1 秒以内に応答しません: %2</source>
+        <translation>The shelf&apos;s list did not answer within %1 seconds: %2</translation>
+    </message>
+    <message>
+        <source>棚に追加</source>
+        <translation>Add to Shelves</translation>
+    </message>
+    <message>
+        <source>棚の名前：</source>
+        <translation>Shelf name:</translation>
+    </message>
+    <message>
+        <source>棚の名前に使えない文字が含まれています。</source>
+        <translation>The shelf name holds a character it cannot.</translation>
+    </message>
+    <message>
+        <source>「%1」という名前の棚は既にあります。</source>
+        <translation>A shelf named &apos;%1&apos; already exists.</translation>
+    </message>
+    <message>
+        <source>このフォルダーは既に棚「%1」です。</source>
+        <translation>This folder is already the shelf &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>棚: %1 / %2</source>
+        <translation>Shelf: %1 / %2</translation>
     </message>
 </context>
 <context>
@@ -517,6 +876,203 @@ Warning: </translation>
     <message>
         <source>新規ディレクトリ</source>
         <translation>New Folder</translation>
+    </message>
+    <message>
+        <source>エラーがおきました！！</source>
+        <translation>An error occurred!</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;・・・作成終了しました・・・</source>
+        <translation>    ... Folders made ...</translation>
+    </message>
+    <message>
+        <source>ＦＤをセットしてください！</source>
+        <translation>Please insert a disk!</translation>
+    </message>
+    <message>
+        <source>親ディレクトリ名が正しくありません！</source>
+        <translation>The parent folder name is not valid!</translation>
+    </message>
+    <message>
+        <source>作成できないフォルダー名があります！</source>
+        <translation>Some folder names cannot be made!</translation>
+    </message>
+    <message>
+        <source>作成先のフォルダーが決まっていません: %1</source>
+        <translation>No folder to make them in: %1</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーではありません</source>
+        <translation>%1: not a folder</translation>
+    </message>
+    <message>
+        <source>一覧のファイル名（開いているフォルダーに保存します）:</source>
+        <translation>List file name (saved in the open folder):</translation>
+    </message>
+    <message>
+        <source>一覧として保存</source>
+        <translation>Save as List</translation>
+    </message>
+    <message>
+        <source>一覧.txt</source>
+        <translation>list.txt</translation>
+    </message>
+    <message>
+        <source>ファイル名が正しくありません: %1</source>
+        <translation>Not a valid file name: %1</translation>
+    </message>
+    <message>
+        <source>「%1」は既にあります。上書きしますか？</source>
+        <translation>&apos;%1&apos; already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>作成しました: </source>
+        <translation>Made: </translation>
+    </message>
+    <message>
+        <source>%1行目と同じフォルダーです（作成済み）</source>
+        <translation>Same folder as line %1 (made)</translation>
+    </message>
+    <message>
+        <source>作成できませんでした: %1</source>
+        <translation>Could not be made: %1</translation>
+    </message>
+    <message>
+        <source>途中で止まったため作成していません</source>
+        <translation>Not made: stopped before it</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーではないもの（リンクやファイル）になっているため中止しました</source>
+        <translation>%1: stopped, as it is no longer a folder (a link or a file)</translation>
+    </message>
+    <message>
+        <source>%1: 作成中に移動されたか置き換わったため中止しました</source>
+        <translation>%1: stopped, as it was moved or replaced while folders were made</translation>
+    </message>
+    <message>
+        <source>作成先: %1
+作成したフォルダー: %2 個（ほかに親ディレクトリ）
+既にあったフォルダー: %3 個</source>
+        <translation>In: %1
+Folders made: %2 (and the parent)
+Already there: %3</translation>
+    </message>
+    <message>
+        <source>作成先: %1（既存のフォルダーに追加）
+作成したフォルダー: %2 個
+既にあったフォルダー: %3 個</source>
+        <translation>In: %1 (filled in)
+Folders made: %2
+Already there: %3</translation>
+    </message>
+    <message>
+        <source>作成先: %1
+%2</source>
+        <translation>In: %1
+%2</translation>
+    </message>
+    <message>
+        <source>ダブルクリックで開きます。Ctrl+Z で取り消せます。</source>
+        <translation>Double-click to open. Ctrl+Z undoes it.</translation>
+    </message>
+    <message>
+        <source>%1: 新規 %2／既存 %3</source>
+        <translation>%1: %2 new, %3 existing</translation>
+    </message>
+    <message>
+        <source>%1（既存のフォルダー）: 新規 %2／既存 %3</source>
+        <translation>%1 (existing folder): %2 new, %3 existing</translation>
+    </message>
+    <message>
+        <source>作成の取り消し</source>
+        <translation>Undo Creation</translation>
+    </message>
+    <message numerus="yes">
+        <source>作成したフォルダー %n 個を削除しますか？</source>
+        <translation>
+            <numerusform>Remove the %n folder made?</numerusform>
+            <numerusform>Remove the %n folders made?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>リストファイルが作成のあとで変更されたか、見つかりません。もう一度選んでください。
+%1</source>
+        <translation>The list file has changed since, or is gone. Choose it again.
+%1</translation>
+    </message>
+    <message>
+        <source>親ディレクトリ（これも削除します）: %1</source>
+        <translation>Parent folder (removed too): %1</translation>
+    </message>
+    <message>
+        <source>親ディレクトリ（削除しません）: %1</source>
+        <translation>Parent folder (kept): %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>作成したフォルダー %n 個を削除しました。</source>
+        <translation>
+            <numerusform>Removed the %n folder made.</numerusform>
+            <numerusform>Removed the %n folders made.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>作成したフォルダー %n 個と親ディレクトリを削除しました。</source>
+        <translation>
+            <numerusform>Removed the %n folder made and the parent folder.</numerusform>
+            <numerusform>Removed the %n folders made and the parent folder.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>作成したフォルダー %n 個と親ディレクトリ %1 個を削除しました。</source>
+        <extracomment>The folders removed, then the parent folders removed (two or more).</extracomment>
+        <translation>
+            <numerusform>Removed the %n folder made and %1 parent folders.</numerusform>
+            <numerusform>Removed the %n folders made and %1 parent folders.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>親ディレクトリ %1 個（作成した %n 個はこれも削除します）: %2</source>
+        <extracomment>The parent folders (two or more), how many of them the press made, then the folder they are in.</extracomment>
+        <translation>
+            <numerusform>%1 parent folders (the %n made is removed too): %2</numerusform>
+            <numerusform>%1 parent folders (the %n made are removed too): %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>削除しなかったフォルダー（%1 個）:</source>
+        <translation>Folders kept (%1):</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>削除できなかったフォルダー（%1 個）:</source>
+        <translation>Folders not removed (%1):</translation>
+    </message>
+    <message>
+        <source>%1: %2（エラー %3）</source>
+        <translation>%1: %2 (error %3)</translation>
+    </message>
+    <message>
+        <source>ほか%1件</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>中身があるため</source>
+        <translation>not empty</translation>
+    </message>
+    <message>
+        <source>削除しなかったフォルダーを含むため</source>
+        <translation>holds a folder kept</translation>
+    </message>
+    <message>
+        <source>別のフォルダーに置き換わっているため</source>
+        <translation>replaced by another folder</translation>
+    </message>
+    <message>
+        <source>見つからないため</source>
+        <translation>not found</translation>
     </message>
 </context>
 </TS>

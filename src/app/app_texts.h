@@ -8,6 +8,8 @@
 // show a person.
 namespace kestrune::texts {
 
+// Names, the same in every language: the program's (also its settings' file)
+// and its command's.
 inline const QString applicationName = QStringLiteral("Kestrune");
 // The caption is this title, then the version: "Kestrune　0.03".
 inline const QString captionTitle = QStringLiteral("Kestrune　");
@@ -21,8 +23,10 @@ inline constexpr Text internalErrorWithCause = KESTRUNE_TEXT("Program", "内部�
 
 // ---- The command line ----
 inline const QString commandName = QStringLiteral("kestrune");
-// %1 is the preset parent name, %2 the dry run's status words.
-inline const QString commandHelp = QStringLiteral(
+// %1 is the preset parent name, %2 the dry run's status words, %3 the era
+// names. The notation (date codes, 年度, the eras) is the same in every language.
+inline constexpr Text commandHelp = KESTRUNE_TEXT(
+    "CommandLine",
     "使い方: kestrune [PATH]\n"
     "        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]\n"
     "                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--dry-run]\n"
@@ -55,10 +59,18 @@ inline const QString commandHelp = QStringLiteral(
     "  -h, --help     この説明を表示して終了します\n"
     "  --version      バージョンを表示して終了します\n"
     "\n"
+    "記法（一覧の行と --parent の { }。--literal では使いません）:\n"
+    "  {yyyy}{mm}{dd}  Excel の日付コード（yyyy yy m mm d dd aaa aaaa）\n"
+    "  {ggge}          元号（g gg ggg: %3）と年（e ee）\n"
+    "  {年度}          4月始まりの年度（{年度:ggge} は元号で）\n"
+    "  {1..12} {A..E}  連番（{01..12} はゼロ埋め）\n"
+    "  {x,y,z}         列挙\n"
+    "  {?名前}         --set 名前=値 の値\n"
+    "\n"
     "終了ステータス:\n"
     "  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）\n"
     "  1  作成できない行があります。何も作っていません\n"
-    "  2  使い方の誤り、または一覧を読めません（--shelves では、応答しない棚があります）\n"
+    "  2  使い方の誤り、または一覧か値の表を読めません（--shelves では、応答しない棚があります）\n"
     "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n"
     "     --undo では、残したものがあります\n"
     "  --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です\n");
@@ -69,8 +81,9 @@ inline constexpr Text ambiguousOption = KESTRUNE_TEXT("CommandLine", "オプシ�
 inline constexpr Text optionNeedsValue = KESTRUNE_TEXT("CommandLine", "オプション %1 には値が必要です");
 inline constexpr Text optionTakesNoValue = KESTRUNE_TEXT("CommandLine", "オプション %1 は値をとりません");
 inline constexpr Text extraArgument = KESTRUNE_TEXT("CommandLine", "余分な引数があります: %1");
-inline const QString needsCreate = QStringLiteral("%1 は --create と一緒に使います");
-inline const QString standardInputNeedsInto = QStringLiteral("一覧を標準入力から読むときは --into が必要です");
+inline constexpr Text needsCreate = KESTRUNE_TEXT("CommandLine", "%1 は --create と一緒に使います");
+inline constexpr Text standardInputNeedsInto =
+    KESTRUNE_TEXT("CommandLine", "一覧を標準入力から読むときは --into が必要です");
 inline constexpr Text standardInputOnce =
     KESTRUNE_TEXT("CommandLine", "一覧と値の表の両方を標準入力から読むことはできません");
 //: The table's file (or standard input), then why it was refused.
@@ -78,29 +91,31 @@ inline constexpr Text tableRefused = KESTRUNE_TEXT("CommandLine", "値の表 %1:
 //: The name given to --set.
 inline constexpr Text setOverridesColumn =
     KESTRUNE_TEXT("CommandLine", "--set %1 は値の表の列と重なります（表の列の値は --set で変えられません）");
-inline const QString shelfNeedsInto = QStringLiteral("一覧を棚から取るときは --into が必要です");
-inline const QString shelfListNotAFileName = QStringLiteral("--shelf と使う LIST は棚にある一覧のファイル名です: %1");
+inline constexpr Text shelfNeedsInto = KESTRUNE_TEXT("CommandLine", "一覧を棚から取るときは --into が必要です");
+inline constexpr Text shelfListNotAFileName =
+    KESTRUNE_TEXT("CommandLine", "--shelf と使う LIST は棚にある一覧のファイル名です: %1");
 //: An option that stands alone, then another given with it.
 inline constexpr Text optionAlone = KESTRUNE_TEXT("CommandLine", "%1 は %2 と一緒に使えません");
-inline const QString notAFolder = QStringLiteral("%1: フォルダーではありません");
 // A run-time error on the command line: its number, then its description.
-inline const QString numberedError = QStringLiteral("エラー番号 %1: %2");
-inline const QString failedAtLine = QStringLiteral("%1行目のフォルダーを作れませんでした");
-inline const QString windowModuleMissing =
-    QStringLiteral("ウィンドウの部分を読み込めないため、ウィンドウを開けません:");
-inline const QString badDate = QStringLiteral("日付が正しくありません（YYYY-MM-DD）: %1");
-inline const QString badSet = QStringLiteral("--set には 名前=値 を指定してください: %1");
-inline const QString valueNotGiven = QStringLiteral("値が指定されていません: %1（--set 名前=値 で指定してください）");
-inline const QString standardInputClosed = QStringLiteral("標準入力が閉じられています");
-inline const QString outputLost = QStringLiteral("標準出力に書き込めませんでした");
-inline const QString outputLostFoldersStay =
-    QStringLiteral("標準出力に書き込めませんでした。作成したフォルダーはそのまま残っています");
-inline const QString foldersMadeSoFar = QStringLiteral("作成済みのフォルダー（%1個、残してあります）:");
+inline constexpr Text numberedError = KESTRUNE_TEXT("CommandLine", "エラー番号 %1: %2");
+inline constexpr Text failedAtLine = KESTRUNE_TEXT("CommandLine", "%1行目のフォルダーを作れませんでした");
+inline constexpr Text windowModuleMissing =
+    KESTRUNE_TEXT("Program", "ウィンドウの部分を読み込めないため、ウィンドウを開けません:");
+inline constexpr Text badDate = KESTRUNE_TEXT("CommandLine", "日付が正しくありません（YYYY-MM-DD）: %1");
+inline constexpr Text badSet = KESTRUNE_TEXT("CommandLine", "--set には 名前=値 を指定してください: %1");
+inline constexpr Text valueNotGiven =
+    KESTRUNE_TEXT("CommandLine", "値が指定されていません: %1（--set 名前=値 で指定してください）");
+inline constexpr Text standardInputClosed = KESTRUNE_TEXT("CommandLine", "標準入力が閉じられています");
+inline constexpr Text outputLost = KESTRUNE_TEXT("CommandLine", "標準出力に書き込めませんでした");
+inline constexpr Text outputLostFoldersStay =
+    KESTRUNE_TEXT("CommandLine", "標準出力に書き込めませんでした。作成したフォルダーはそのまま残っています");
+inline constexpr Text foldersMadeSoFar = KESTRUNE_TEXT("CommandLine", "作成済みのフォルダー（%1個、残してあります）:");
 
 // `kestrune --shelves`: a shelf left out of the rows, and why.
-inline const QString shelfNotAnswering = QStringLiteral("棚「%1」が %2 秒以内に応答しません: %3");
-inline const QString shelfUnreadable = QStringLiteral("棚「%1」を読めません: エラー番号 %2: %3");
+inline constexpr Text shelfDidNotAnswer = KESTRUNE_TEXT("CommandLine", "棚「%1」が %2 秒以内に応答しません: %3");
+inline constexpr Text shelfUnreadable = KESTRUNE_TEXT("CommandLine", "棚「%1」を読めません: エラー番号 %2: %3");
 // `kestrune --create LIST --shelf NAME` with a name the settings do not hold.
-inline const QString unknownShelf = QStringLiteral("棚「%1」は設定にありません（kestrune --shelves で一覧できます）");
+inline constexpr Text unknownShelf =
+    KESTRUNE_TEXT("CommandLine", "棚「%1」は設定にありません（kestrune --shelves で一覧できます）");
 
 }  // namespace kestrune::texts

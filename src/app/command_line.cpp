@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "app_texts.h"
+#include "era_table.h"
 #include "line_status.h"
 #include "workflow_texts.h"
 
@@ -241,7 +242,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
 
 QString helpText()
 {
-    return texts::commandHelp.arg(texts::defaultParentName, statusWords());
+    QStringList eraNames;
+    for (const Era& era : eras)
+        eraNames.append(QString::fromUtf16(era.name));
+    return texts::commandHelp.arg(texts::defaultParentName, statusWords(), eraNames.join(u' '));
 }
 
 QString versionText()

@@ -55,7 +55,7 @@ int listShelves(const QList<Shelf>& shelves, ShelfReader& reader, OutputStream& 
         const auto outcome = answers.at(index)->waitUntil(deadline);
         if (!outcome) {
             const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limit).count();
-            tell(err, texts::shelfNotAnswering.arg(shelf.name).arg(seconds).arg(shelf.path));
+            tell(err, texts::shelfDidNotAnswer.arg(shelf.name).arg(seconds).arg(shelf.path));
             allAnswered = false;
         } else if (outcome->failure) {
             tell(err, texts::shelfUnreadable.arg(shelf.name)

@@ -48,7 +48,7 @@ QString reasonWithoutPath(const RuntimeError& error, const QString& path)
 }
 
 template <class Item, class Line>
-void appendCapped(QStringList& lines, const QString& heading, const QList<Item>& items, Line line)
+void appendCapped(QStringList& lines, const Text& heading, const QList<Item>& items, Line line)
 {
     if (items.isEmpty())
         return;
@@ -179,18 +179,19 @@ QString undoQuestion(const CreationRecord& record)
         return {};
     QString parentLine;
     if (record.parents.size() > 1)
-        parentLine = texts::undoAskParents.arg(record.parents.size()).arg(record.parentsMade()).arg(record.basePath);
+        parentLine =
+            texts::undoAskParents.withCount(record.parentsMade()).arg(record.parents.size()).arg(record.basePath);
     else
         parentLine = (record.holdsParent() ? texts::undoAskParent : texts::undoAskParentStays).arg(record.parentPath());
-    return texts::undoAsk.arg(record.subFoldersMade()) + u'\n' + parentLine;
+    return texts::undoAsk.withCount(record.subFoldersMade()) + u'\n' + parentLine;
 }
 
 QString undoReport(const UndoOutcome& outcome)
 {
     QStringList lines{outcome.parentsRemoved > 1
-                          ? texts::undoRemovedWithParents.arg(outcome.removed).arg(outcome.parentsRemoved)
-                      : outcome.parentsRemoved == 1 ? texts::undoRemovedWithParent.arg(outcome.removed)
-                                                    : texts::undoRemoved.arg(outcome.removed)};
+                          ? texts::undoRemovedWithParents.withCount(outcome.removed).arg(outcome.parentsRemoved)
+                      : outcome.parentsRemoved == 1 ? texts::undoRemovedWithParent.withCount(outcome.removed)
+                                                    : texts::undoRemoved.withCount(outcome.removed)};
     appendCapped(lines, texts::undoKeptHeading, outcome.kept,
                  [](const KeptFolder& kept) { return texts::undoKeptLine.arg(kept.path, kept.reason); });
     appendCapped(lines, texts::undoFailedHeading, outcome.failures, [](const UndoFailure& failure) {

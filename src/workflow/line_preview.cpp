@@ -341,7 +341,7 @@ QString refusalMessage(const QStringList& names, const QList<LinePreview>& previ
     if (refused == 0)
         return {};
     if (refused > mostRefusedLinesShown)
-        message += u'\n' + texts::moreRefusedLines.arg(refused - mostRefusedLinesShown);
+        message += u'\n' + texts::moreRefusedLines.withCount(refused - mostRefusedLinesShown);
     return texts::badFolderNames + message;
 }
 

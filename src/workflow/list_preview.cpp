@@ -405,7 +405,7 @@ PreviewRow parentRow(const ListPreview& preview)
     // Several parents, or one the notation made: each is named.
     const LinePreview* worst = heaviest(preview.parents, 0, preview.parents.size());
     row.status = worst->status;
-    QStringList tip{texts::parentsHeading.arg(preview.parents.size())};
+    QStringList tip{texts::parentsHeading.withCount(preview.parents.size())};
     for (qsizetype index = 0; index < std::min(preview.parents.size(), mostParentsShown); ++index) {
         const LinePreview& parent = preview.parents.at(index);
         if (parent.status == LineStatus::Ok)

@@ -53,7 +53,7 @@ QString completionDetails(const CreationRecord& record)
 {
     if (record.parents.size() == 1) {
         const ParentOutcome& parent = record.parents.first();
-        const QString& details = parent.made ? texts::completionDetails : texts::completionFilledIn;
+        const Text& details = parent.made ? texts::completionDetails : texts::completionFilledIn;
         return details.arg(record.parentPath()).arg(parent.foldersMade).arg(parent.alreadyThere) + u'\n' +
                texts::completionHint;
     }

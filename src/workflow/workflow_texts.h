@@ -8,23 +8,26 @@
 // exactly as written and can be found in one place.
 namespace kestrune::texts {
 
-inline const QString errorOccurred = QStringLiteral("エラーがおきました！！");
+inline constexpr Text errorOccurred = KESTRUNE_TEXT("Workflow", "エラーがおきました！！");
 // The new parent's preset name, in the window and on the command line.
 inline constexpr Text defaultParentName = KESTRUNE_TEXT("Workflow", "新規ディレクトリ");
-inline const QString creationFinished = QStringLiteral("　　・・・作成終了しました・・・");
-inline const QString insertDisk = QStringLiteral("ＦＤをセットしてください！");
-inline const QString badParentName = QStringLiteral("親ディレクトリ名が正しくありません！");
-inline const QString badFolderNames = QStringLiteral("作成できないフォルダー名があります！");
-inline const QString noBaseFolder = QStringLiteral("作成先のフォルダーが決まっていません: %1");
-inline const QString baseNotAFolder = QStringLiteral("%1: フォルダーではありません");
+inline constexpr Text creationFinished = KESTRUNE_TEXT("Workflow", "　　・・・作成終了しました・・・");
+inline constexpr Text insertDisk = KESTRUNE_TEXT("Workflow", "ＦＤをセットしてください！");
+inline constexpr Text badParentName = KESTRUNE_TEXT("Workflow", "親ディレクトリ名が正しくありません！");
+inline constexpr Text badFolderNames = KESTRUNE_TEXT("Workflow", "作成できないフォルダー名があります！");
+inline constexpr Text noBaseFolder = KESTRUNE_TEXT("Workflow", "作成先のフォルダーが決まっていません: %1");
+inline constexpr Text baseNotAFolder = KESTRUNE_TEXT("Workflow", "%1: フォルダーではありません");
 
 // Saving a list as a file.
-inline const QString saveListPrompt = QStringLiteral("一覧のファイル名（開いているフォルダーに保存します）:");
-inline const QString saveListTitle = QStringLiteral("一覧として保存");
-inline const QString savedListName = QStringLiteral("一覧.txt");
+inline constexpr Text saveListPrompt =
+    KESTRUNE_TEXT("Workflow", "一覧のファイル名（開いているフォルダーに保存します）:");
+inline constexpr Text saveListTitle = KESTRUNE_TEXT("Workflow", "一覧として保存");
+// The file name the box offers, a word like the parent's preset name.
+inline constexpr Text savedListName = KESTRUNE_TEXT("Workflow", "一覧.txt");
+// Added to a name typed without it; part of a file name, not a word.
 inline const QString listFileExtension = QStringLiteral(".txt");
-inline const QString badListFileName = QStringLiteral("ファイル名が正しくありません: %1");
-inline const QString replaceListFile = QStringLiteral("「%1」は既にあります。上書きしますか？");
+inline constexpr Text badListFileName = KESTRUNE_TEXT("Workflow", "ファイル名が正しくありません: %1");
+inline constexpr Text replaceListFile = KESTRUNE_TEXT("Workflow", "「%1」は既にあります。上書きしますか？");
 
 // A list file whose path holds this (case-sensitive) is shown as text.
 inline const QString readmeMarker = QStringLiteral("Readme.txt");
@@ -41,40 +44,43 @@ inline constexpr Text previewRefused = KESTRUNE_TEXT("Preview", "作成できま
 inline constexpr Text previewExists = KESTRUNE_TEXT("Preview", "既にあります（そのまま使います）\n%1");
 inline constexpr Text previewComposed =
     KESTRUNE_TEXT("Preview", "濁点などが分かれた文字を、ひとまとまりの文字（Unicode NFC）に直して作成します");
-inline const QString parentExists = QStringLiteral("既にあります（この中に追加します）: %1");
-inline const QString parentIsThere = QStringLiteral("既存");
-inline const QString reasonNotAFolderThere = QStringLiteral("「%1」がフォルダーではありません（ファイルかリンク）");
+inline constexpr Text parentExists = KESTRUNE_TEXT("Preview", "既にあります（この中に追加します）: %1");
+inline constexpr Text parentIsThere = KESTRUNE_TEXT("Preview", "既存");
+inline constexpr Text reasonNotAFolderThere =
+    KESTRUNE_TEXT("Preview", "「%1」がフォルダーではありません（ファイルかリンク）");
 // A refused line in the refusal box: "N行目: name（reason）", then how many
 // more are not listed.
-inline const QString refusedLine = QStringLiteral("%1行目: %2（%3）");
-inline const QString moreRefusedLines = QStringLiteral("ほか%1行");
+inline constexpr Text refusedLine = KESTRUNE_TEXT("Preview", "%1行目: %2（%3）");
+inline constexpr CountedText moreRefusedLines = KESTRUNE_COUNTED_TEXT("Preview", "ほか%n行");
 // A list's notation: what a line stands for, and what it still waits for.
 inline constexpr CountedText lineMakesFolders = KESTRUNE_COUNTED_TEXT("Preview", "%n 個のフォルダーになります");
-inline const QString waitingForValues = QStringLiteral("値の入力を待っています: %1");
-inline const QString listSeparator = QStringLiteral("、");
-inline const QString parentsHeading = QStringLiteral("親ディレクトリ %1 個:");
-inline const QString parentWithReason = QStringLiteral("%1（%2）");
-inline const QString moreParents = QStringLiteral("ほか%1個");
+inline constexpr Text waitingForValues = KESTRUNE_TEXT("Preview", "値の入力を待っています: %1");
+inline constexpr Text listSeparator = KESTRUNE_TEXT("Preview", "、");
+inline constexpr CountedText parentsHeading = KESTRUNE_COUNTED_TEXT("Preview", "親ディレクトリ %n 個:");
+inline constexpr Text parentWithReason = KESTRUNE_TEXT("Preview", "%1（%2）");
+inline constexpr Text moreParents = KESTRUNE_TEXT("Preview", "ほか%1個");
 // The press refused because of the notation.
-inline const QString valuesMissing =
-    QStringLiteral("値が入力されていません: %1\n名前の一覧のメニュー「値を変更…」で入力してください。");
-inline const QString parentsInTheWay =
-    QStringLiteral("親ディレクトリの名前のファイルかリンクがあるため、追加できません: %1");
-inline const QString tooManyFolders = QStringLiteral("フォルダーが多すぎます（%1 個。1 回に %2 個まで）");
+inline constexpr Text valuesMissing =
+    KESTRUNE_TEXT("Preview", "値が入力されていません: %1\n名前の一覧のメニュー「値を変更…」で入力してください。");
+inline constexpr Text parentsInTheWay =
+    KESTRUNE_TEXT("Preview", "親ディレクトリの名前のファイルかリンクがあるため、追加できません: %1");
+inline constexpr Text tooManyFolders = KESTRUNE_TEXT("Preview", "フォルダーが多すぎます（%1 個。1 回に %2 個まで）");
 // Why a line is refused or is a warning.
-inline const QString reasonValueAddsLevel = QStringLiteral("値に「/」か「\\」があります（値で階層は増やせません）");
-inline const QString reasonUnknownNotation = QStringLiteral("記法? 当てはまらない { } はそのまま使います");
-inline const QString reasonLeavesParent = QStringLiteral("「..」は使えません");
-inline const QString reasonNotOneFolder =
-    QStringLiteral("フォルダー1つの名前にしてください（「/」「\\」「.」「..」は使えません）");
-inline const QString reasonControlCharacter = QStringLiteral("制御文字があります");
-inline const QString reasonNameTooLong = QStringLiteral("名前が長すぎます（%1バイトまで）");
-inline const QString reasonPathTooLong = QStringLiteral("パスが長すぎます（%1バイトまで）");
-inline const QString reasonWindowsReservedName = QStringLiteral("Windows の予約名です");
-inline const QString reasonWindowsCharacter = QStringLiteral("Windows で使えない文字があります（< > : \" | ? *）");
-inline const QString reasonWindowsTrailing = QStringLiteral("末尾の空白やピリオドは Windows で消えます");
-inline const QString reasonWindowsNameTooLong = QStringLiteral("名前が Windows の上限（%1文字）を超えます");
-inline const QString reasonWindowsPathTooLong = QStringLiteral("パスが %1 文字を超えます（Windows）");
+inline constexpr Text reasonValueAddsLevel =
+    KESTRUNE_TEXT("Preview", "値に「/」か「\\」があります（値で階層は増やせません）");
+inline constexpr Text reasonUnknownNotation = KESTRUNE_TEXT("Preview", "記法? 当てはまらない { } はそのまま使います");
+inline constexpr Text reasonLeavesParent = KESTRUNE_TEXT("Preview", "「..」は使えません");
+inline constexpr Text reasonNotOneFolder =
+    KESTRUNE_TEXT("Preview", "フォルダー1つの名前にしてください（「/」「\\」「.」「..」は使えません）");
+inline constexpr Text reasonControlCharacter = KESTRUNE_TEXT("Preview", "制御文字があります");
+inline constexpr Text reasonNameTooLong = KESTRUNE_TEXT("Preview", "名前が長すぎます（%1バイトまで）");
+inline constexpr Text reasonPathTooLong = KESTRUNE_TEXT("Preview", "パスが長すぎます（%1バイトまで）");
+inline constexpr Text reasonWindowsReservedName = KESTRUNE_TEXT("Preview", "Windows の予約名です");
+inline constexpr Text reasonWindowsCharacter =
+    KESTRUNE_TEXT("Preview", "Windows で使えない文字があります（< > : \" | ? *）");
+inline constexpr Text reasonWindowsTrailing = KESTRUNE_TEXT("Preview", "末尾の空白やピリオドは Windows で消えます");
+inline constexpr Text reasonWindowsNameTooLong = KESTRUNE_TEXT("Preview", "名前が Windows の上限（%1文字）を超えます");
+inline constexpr Text reasonWindowsPathTooLong = KESTRUNE_TEXT("Preview", "パスが %1 文字を超えます（Windows）");
 
 // ---- A table of values: why one is refused, naming its row ----
 inline constexpr Text tableEmpty =
@@ -103,62 +109,68 @@ inline constexpr Text tableRowParents = KESTRUNE_TEXT("Tables", "親ディレク
 
 // ---- What a press did, row by row and as a whole ----
 // Followed by the folder: one for each folder a press makes.
-inline const QString rowMade = QStringLiteral("作成しました: ");
-inline const QString rowRepeatDone = QStringLiteral("%1行目と同じフォルダーです（作成済み）");
-inline const QString rowFailed = QStringLiteral("作成できませんでした: %1");
-inline const QString rowNotTried = QStringLiteral("途中で止まったため作成していません");
+inline constexpr Text rowMade = KESTRUNE_TEXT("Workflow", "作成しました: ");
+inline constexpr Text rowRepeatDone = KESTRUNE_TEXT("Workflow", "%1行目と同じフォルダーです（作成済み）");
+inline constexpr Text rowFailed = KESTRUNE_TEXT("Workflow", "作成できませんでした: %1");
+inline constexpr Text rowNotTried = KESTRUNE_TEXT("Workflow", "途中で止まったため作成していません");
 // A level of the new tree that another program swapped while the press ran
 // (or that was no folder to begin with): the press stops there.
-inline const QString levelNotAFolder =
-    QStringLiteral("%1: フォルダーではないもの（リンクやファイル）になっているため中止しました");
-inline const QString levelReplaced = QStringLiteral("%1: 作成中に移動されたか置き換わったため中止しました");
+inline constexpr Text levelNotAFolder =
+    KESTRUNE_TEXT("Workflow", "%1: フォルダーではないもの（リンクやファイル）になっているため中止しました");
+inline constexpr Text levelReplaced = KESTRUNE_TEXT("Workflow", "%1: 作成中に移動されたか置き換わったため中止しました");
 // The completion line's tool tip: where, how many made, how many were there.
-inline const QString completionDetails =
-    QStringLiteral("作成先: %1\n作成したフォルダー: %2 個（ほかに親ディレクトリ）\n既にあったフォルダー: %3 個");
+inline constexpr Text completionDetails = KESTRUNE_TEXT(
+    "Workflow", "作成先: %1\n作成したフォルダー: %2 個（ほかに親ディレクトリ）\n既にあったフォルダー: %3 個");
 
-inline const QString completionFilledIn =
-    QStringLiteral("作成先: %1（既存のフォルダーに追加）\n作成したフォルダー: %2 個\n既にあったフォルダー: %3 個");
+inline constexpr Text completionFilledIn = KESTRUNE_TEXT(
+    "Workflow", "作成先: %1（既存のフォルダーに追加）\n作成したフォルダー: %2 個\n既にあったフォルダー: %3 個");
 // Several parents: one line each.
-inline const QString completionParents = QStringLiteral("作成先: %1\n%2");
+inline constexpr Text completionParents = KESTRUNE_TEXT("Workflow", "作成先: %1\n%2");
 // The last line of each.
-inline const QString completionHint = QStringLiteral("ダブルクリックで開きます。Ctrl+Z で取り消せます。");
-inline const QString completionParent = QStringLiteral("%1: 新規 %2／既存 %3");
-inline const QString completionParentFilledIn = QStringLiteral("%1（既存のフォルダー）: 新規 %2／既存 %3");
+inline constexpr Text completionHint = KESTRUNE_TEXT("Workflow", "ダブルクリックで開きます。Ctrl+Z で取り消せます。");
+inline constexpr Text completionParent = KESTRUNE_TEXT("Workflow", "%1: 新規 %2／既存 %3");
+inline constexpr Text completionParentFilledIn = KESTRUNE_TEXT("Workflow", "%1（既存のフォルダー）: 新規 %2／既存 %3");
 
 // ---- Undoing a press: the question before and the report after ----
-inline const QString undoTitle = QStringLiteral("作成の取り消し");
-inline const QString undoAsk = QStringLiteral("作成したフォルダー %1 個を削除しますか？");
-inline const QString listChangedSincePress =
-    QStringLiteral("リストファイルが作成のあとで変更されたか、見つかりません。もう一度選んでください。\n%1");
+inline constexpr Text undoTitle = KESTRUNE_TEXT("Workflow", "作成の取り消し");
+inline constexpr CountedText undoAsk = KESTRUNE_COUNTED_TEXT("Workflow", "作成したフォルダー %n 個を削除しますか？");
+inline constexpr Text listChangedSincePress =
+    KESTRUNE_TEXT("Workflow", "リストファイルが作成のあとで変更されたか、見つかりません。もう一度選んでください。\n%1");
 // The parent is named apart from the N sub-folders, in the question and the report alike.
-inline const QString undoAskParent = QStringLiteral("親ディレクトリ（これも削除します）: %1");
-inline const QString undoAskParentStays = QStringLiteral("親ディレクトリ（削除しません）: %1");
-inline const QString undoRemoved = QStringLiteral("作成したフォルダー %1 個を削除しました。");
-inline const QString undoRemovedWithParent = QStringLiteral("作成したフォルダー %1 個と親ディレクトリを削除しました。");
-inline const QString undoRemovedWithParents =
-    QStringLiteral("作成したフォルダー %1 個と親ディレクトリ %2 個を削除しました。");
-inline const QString undoAskParents = QStringLiteral("親ディレクトリ %1 個（作成した %2 個はこれも削除します）: %3");
-inline const QString undoKeptHeading = QStringLiteral("削除しなかったフォルダー（%1 個）:");
-inline const QString undoKeptLine = QStringLiteral("%1（%2）");
-inline const QString undoFailedHeading = QStringLiteral("削除できなかったフォルダー（%1 個）:");
-inline const QString undoFailedLine = QStringLiteral("%1: %2（エラー %3）");
-inline const QString undoMoreLines = QStringLiteral("ほか%1件");
+inline constexpr Text undoAskParent = KESTRUNE_TEXT("Workflow", "親ディレクトリ（これも削除します）: %1");
+inline constexpr Text undoAskParentStays = KESTRUNE_TEXT("Workflow", "親ディレクトリ（削除しません）: %1");
+inline constexpr CountedText undoRemoved =
+    KESTRUNE_COUNTED_TEXT("Workflow", "作成したフォルダー %n 個を削除しました。");
+inline constexpr CountedText undoRemovedWithParent =
+    KESTRUNE_COUNTED_TEXT("Workflow", "作成したフォルダー %n 個と親ディレクトリを削除しました。");
+//: The folders removed, then the parent folders removed (two or more).
+inline constexpr CountedText undoRemovedWithParents =
+    KESTRUNE_COUNTED_TEXT("Workflow", "作成したフォルダー %n 個と親ディレクトリ %1 個を削除しました。");
+//: The parent folders (two or more), how many of them the press made, then the folder they are in.
+inline constexpr CountedText undoAskParents =
+    KESTRUNE_COUNTED_TEXT("Workflow", "親ディレクトリ %1 個（作成した %n 個はこれも削除します）: %2");
+inline constexpr Text undoKeptHeading = KESTRUNE_TEXT("Workflow", "削除しなかったフォルダー（%1 個）:");
+inline constexpr Text undoKeptLine = KESTRUNE_TEXT("Workflow", "%1（%2）");
+inline constexpr Text undoFailedHeading = KESTRUNE_TEXT("Workflow", "削除できなかったフォルダー（%1 個）:");
+inline constexpr Text undoFailedLine = KESTRUNE_TEXT("Workflow", "%1: %2（エラー %3）");
+inline constexpr Text undoMoreLines = KESTRUNE_TEXT("Workflow", "ほか%1件");
 // Why a made folder was not removed.
-inline const QString keptHoldsEntries = QStringLiteral("中身があるため");
-inline const QString keptHoldsKeptFolder = QStringLiteral("削除しなかったフォルダーを含むため");
-inline const QString keptReplaced = QStringLiteral("別のフォルダーに置き換わっているため");
-inline const QString keptMissing = QStringLiteral("見つからないため");
+inline constexpr Text keptHoldsEntries = KESTRUNE_TEXT("Workflow", "中身があるため");
+inline constexpr Text keptHoldsKeptFolder = KESTRUNE_TEXT("Workflow", "削除しなかったフォルダーを含むため");
+inline constexpr Text keptReplaced = KESTRUNE_TEXT("Workflow", "別のフォルダーに置き換わっているため");
+inline constexpr Text keptMissing = KESTRUNE_TEXT("Workflow", "見つからないため");
 
 // ---- Shelves: adding the open folder as one of the person's own ----
-inline const QString addShelfTitle = QStringLiteral("棚に追加");
-inline const QString shelfNamePrompt = QStringLiteral("棚の名前：");
-inline const QString badShelfName = QStringLiteral("棚の名前に使えない文字が含まれています。");
-inline const QString shelfNameTaken = QStringLiteral("「%1」という名前の棚は既にあります。");
-inline const QString folderIsShelf = QStringLiteral("このフォルダーは既に棚「%1」です。");
+inline constexpr Text addShelfTitle = KESTRUNE_TEXT("Shelves", "棚に追加");
+inline constexpr Text shelfNamePrompt = KESTRUNE_TEXT("Shelves", "棚の名前：");
+inline constexpr Text badShelfName = KESTRUNE_TEXT("Shelves", "棚の名前に使えない文字が含まれています。");
+inline constexpr Text shelfNameTaken = KESTRUNE_TEXT("Shelves", "「%1」という名前の棚は既にあります。");
+inline constexpr Text folderIsShelf = KESTRUNE_TEXT("Shelves", "このフォルダーは既に棚「%1」です。");
 // ---- A list taken from a shelf ----
 // Its title: the shelf's name, then the list's file name.
-inline const QString shelfListTitle = QStringLiteral("棚: %1 / %2");
-// The name box's tip: the title, then the folder its parents go into.
+inline constexpr Text shelfListTitle = KESTRUNE_TEXT("Shelves", "棚: %1 / %2");
+// The name box's tip: the title, then the folder its parents go into (no
+// words, so the same in every language).
 inline const QString shelfListTarget = QStringLiteral("%1 → %2");
 
 }  // namespace kestrune::texts

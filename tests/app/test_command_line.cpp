@@ -1,5 +1,7 @@
+#include "era_table.h"
 #include "fake_folders.h"
 #include "headless_creation.h"
+#include "japanese_script.h"
 #include "line_status.h"
 #include "mounted_volumes.h"
 #include "posix_list_reader.h"
@@ -418,6 +420,61 @@ private slots:
                 printed.append(status.word.toString());
         }
         QCOMPARE(named.split(QStringLiteral(", ")), printed);
+    }
+
+    // Under English every word the command line prints is English: the help,
+    // usage errors, the dry run's notes, refusals, the host's errors. Only the
+    // notation keeps its names, which the help must show.
+    void speaksEnglish_data()
+    {
+        QTest::addColumn<QStringList>("arguments");  // TEMP stands for a scratch folder
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("shows");
+
+        QStringList notationNames{QStringLiteral("年度")};
+        for (const Era& era : eras)
+            notationNames.append(QString::fromUtf16(era.name));
+        const QString temp = QStringLiteral("TEMP");
+        const QStringList intoTemp{QStringLiteral("--create"), QStringLiteral("-"), QStringLiteral("--into"), temp};
+
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QByteArray() << 0 << notationNames;
+        QTest::newRow("usage error") << QStringList{QStringLiteral("--create"), QStringLiteral("-")} << QByteArray()
+                                     << 2 << QStringList();
+        QTest::newRow("dry run notes") << intoTemp + QStringList{QStringLiteral("--dry-run")}
+                                       << QByteArray("a\na\nCON\n{x}\n") << 0 << QStringList();
+        QTest::newRow("refused lines") << intoTemp << QByteArray("a/../b\nc\001d\n") << 1 << QStringList();
+        QTest::newRow("value not given") << intoTemp << QByteArray("{?client}\n") << 2 << QStringList();
+        QTest::newRow("list is a folder")
+            << QStringList{QStringLiteral("--create"), temp} << QByteArray() << 2 << QStringList();
+    }
+
+    void speaksEnglish()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QStringList, shows);
+
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        arguments.replaceInStrings(QStringLiteral("TEMP"), scratch.path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("KESTRUNE_LANGUAGE"), QStringLiteral("en"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KESTRUNE_BINARY), arguments);
+        QVERIFY(program.waitForStarted());
+        program.write(input);
+        program.closeWriteChannel();
+        QVERIFY(program.waitForFinished());
+        QString words = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        QVERIFY2(program.exitCode() == status, qPrintable(words));
+        for (const QString& name : shows) {
+            QVERIFY2(words.contains(name), qPrintable(name));
+            words.remove(name);
+        }
+        QVERIFY2(!words.isEmpty() && !test::hasJapanese(words), qPrintable(words));
     }
 
     void failureHalfWayListsWhatStays()

@@ -200,8 +200,9 @@ private slots:
         QCOMPARE(f.namesList.toolTips.first(),
                  texts::completionDetails.arg(parent).arg(3).arg(0) + u'\n' + texts::completionHint);
         f.workflow.undoLastCreation();
-        QCOMPARE(f.desktop.questions, QStringList{texts::undoAsk.arg(3) + "\n" + texts::undoAskParent.arg(parent)});
-        QCOMPARE(f.desktop.prompts().first(), texts::undoRemovedWithParent.arg(3));
+        QCOMPARE(f.desktop.questions,
+                 QStringList{texts::undoAsk.withCount(3) + "\n" + texts::undoAskParent.arg(parent)});
+        QCOMPARE(f.desktop.prompts().first(), texts::undoRemovedWithParent.withCount(3));
         QVERIFY(!QFileInfo::exists(dir.path() + "/見積"));
         QCOMPARE(f.state().listState, restored ? ListState::Ready : ListState::NotReady);
         if (restored) {
@@ -243,7 +244,7 @@ private slots:
         }
 
         f.workflow.undoLastCreation();
-        QVERIFY(f.desktop.prompts().first().startsWith(texts::undoRemoved.arg(1) + "\n"));
+        QVERIFY(f.desktop.prompts().first().startsWith(texts::undoRemoved.withCount(1) + "\n"));
         QCOMPARE(f.state().listState, ListState::Ready);
         QVERIFY(QFileInfo(parent + "/b/c").isDir() && !QFileInfo::exists(parent + "/a"));
         if (!failedRemoval)
@@ -251,8 +252,8 @@ private slots:
         f.parentNameEdit.contents = QStringLiteral("Q");  // typed since: a retry leaves the window alone
 
         f.workflow.undoLastCreation();
-        QCOMPARE(f.desktop.questions.last(), texts::undoAsk.arg(2) + "\n" + texts::undoAskParent.arg(parent));
-        QCOMPARE(f.desktop.prompts().last(), texts::undoRemovedWithParent.arg(2));
+        QCOMPARE(f.desktop.questions.last(), texts::undoAsk.withCount(2) + "\n" + texts::undoAskParent.arg(parent));
+        QCOMPARE(f.desktop.prompts().last(), texts::undoRemovedWithParent.withCount(2));
         QVERIFY(!QFileInfo::exists(parent));
         QCOMPARE(f.parentNameEdit.contents, QStringLiteral("Q"));
         QVERIFY(f.state().lastCreation.isEmpty());
@@ -277,7 +278,7 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("message");
         const QString badParent = texts::badParentName;
-        const QString badNames = texts::badFolderNames + "\n";
+        const QString badNames = texts::badFolderNames + u'\n';
         QTest::newRow("parent with slash") << "a/b" << QStringList{"x"} << badParent;
         QTest::newRow("parent with NUL") << QString("P") + QChar(u'\0') + "x" << QStringList{"x"} << badParent;
         QTest::newRow("up level") << "P" << QStringList{"a", "", "x/../y"}

@@ -160,18 +160,19 @@ private slots:
         QTest::newRow("dot dot") << ".." << false << Refused << notOne;
         QTest::newRow("nested") << "a\\b" << false << Refused << notOne;
         QTest::newRow("slash") << "a/b" << true << Refused << notOne;
-        QTest::newRow("tab") << "a\tb" << false << Refused << texts::reasonControlCharacter;
-        QTest::newRow("C1 next line") << QStringLiteral("a\u0085") << false << Refused << texts::reasonControlCharacter;
+        QTest::newRow("tab") << "a\tb" << false << Refused << texts::reasonControlCharacter.toString();
+        QTest::newRow("C1 next line") << QStringLiteral("a\u0085") << false << Refused
+                                      << texts::reasonControlCharacter.toString();
         QTest::newRow("no-break space") << QStringLiteral("a\u00A0b") << false << Ok << "";
         QTest::newRow("255 bytes") << QStringLiteral("名").repeated(85) << false << Ok << "";
         QTest::newRow("256 bytes") << QStringLiteral("名").repeated(85) + u'a' << false << Refused
                                    << texts::reasonNameTooLong.arg(255);
         QTest::newRow("256 bytes are 86 characters on Windows")
             << QStringLiteral("名").repeated(85) + u'a' << true << Ok << "";
-        QTest::newRow("device") << "CON" << false << Unsafe << texts::reasonWindowsReservedName;
-        QTest::newRow("device on Windows") << "CON" << true << Refused << texts::reasonWindowsReservedName;
-        QTest::newRow("colon on Windows") << "a:b" << true << Refused << texts::reasonWindowsCharacter;
-        QTest::newRow("trailing period") << "見積書." << false << Unsafe << texts::reasonWindowsTrailing;
+        QTest::newRow("device") << "CON" << false << Unsafe << texts::reasonWindowsReservedName.toString();
+        QTest::newRow("device on Windows") << "CON" << true << Refused << texts::reasonWindowsReservedName.toString();
+        QTest::newRow("colon on Windows") << "a:b" << true << Refused << texts::reasonWindowsCharacter.toString();
+        QTest::newRow("trailing period") << "見積書." << false << Unsafe << texts::reasonWindowsTrailing.toString();
         QTest::newRow("path over 248 on Windows")
             << levels(1, 231) << true << Refused << texts::reasonWindowsPathTooLong.arg(248);
     }

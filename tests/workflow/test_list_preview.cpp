@@ -176,7 +176,8 @@ private slots:
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<QStringList>("parents");
         QTest::newRow("goes") << QStringList{"a"} << "{A,B}社" << QString() << QStringList{"A社", "B社"};
-        QTest::newRow("bad parent") << QStringList{"a"} << "{x,..}" << texts::badParentName << QStringList{"x", ".."};
+        QTest::newRow("bad parent") << QStringList{"a"} << "{x,..}" << texts::badParentName.toString()
+                                    << QStringList{"x", ".."};
         QTest::newRow("value missing") << QStringList{"{?担当}", "{?期}"} << "P"
                                        << texts::valuesMissing.arg(QStringLiteral("担当、期")) << QStringList{"P"};
         QTest::newRow("too many with the parents")
