@@ -29,104 +29,23 @@
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
+        <source>一覧と値の表の両方を標準入力から読むことはできません</source>
+        <translation>the list and the table of values cannot both come from standard input</translation>
+    </message>
+    <message>
+        <source>値の表 %1: %2</source>
+        <extracomment>The table&apos;s file (or standard input), then why it was refused.</extracomment>
+        <translation>table of values %1: %2</translation>
+    </message>
+    <message>
+        <source>--set %1 は値の表の列と重なります（表の列の値は --set で変えられません）</source>
+        <extracomment>The name given to --set.</extracomment>
+        <translation>--set %1 names a column of the table (--set cannot change a column&apos;s values)</translation>
+    </message>
+    <message>
         <source>%1 は %2 と一緒に使えません</source>
         <extracomment>An option that stands alone, then another given with it.</extracomment>
         <translation>%1 cannot be used with %2</translation>
-    </message>
-    <message>
-        <source>使い方: kestrune [PATH]
-        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
-                 [--set 名前=値]... [--literal] [--existing] [--dry-run]
-        kestrune --shelves
-        kestrune --history
-        kestrune --undo ID|last
-テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。
-
-PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。
-
-  --create LIST  ウィンドウを開かずに LIST のフォルダーを作ります（- は標準入力）
-  --shelf NAME   LIST（ファイル名）を棚 NAME から取ります（--into が必要です）
-  --parent NAME  新しい親フォルダーの名前（既定: %1、使用中なら # を付けます）
-  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）
-  --date DATE    記法の日付（既定: 今日）
-  --set 名前=値  {?名前} に入れる値（繰り返し指定できます）
-  --literal      記法を使わず、各行をそのまま使います
-  --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります
-  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します
-                 状態: %2
-                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます
-  --shelves      棚ごとに一覧を 棚・一覧・パス のタブ区切りで表示して終了します
-  --history      作成履歴を新しい順に1行ずつ、タブ区切りで表示します:
-                 番号・日時（ISO 8601）・状態（done, undone, partly-undone, interrupted）・
-                 フォルダー数・ファイル数・親フォルダーのパス（複数なら &quot; | &quot; 区切り）
-  --undo ID      番号 ID の作成を、確認せずに取り消します（last は、取り消していない最新の作成）。
-                 作成したものだけを、変わらず空のときだけ削除し、残したものを標準エラーに表示します
-  -h, --help     この説明を表示して終了します
-  --version      バージョンを表示して終了します
-
-記法（一覧の行と --parent の { }。--literal では使いません）:
-  {yyyy}{mm}{dd}  Excel の日付コード（yyyy yy m mm d dd aaa aaaa）
-  {ggge}          元号（g gg ggg: %3）と年（e ee）
-  {年度}          4月始まりの年度（{年度:ggge} は元号で）
-  {1..12} {A..E}  連番（{01..12} はゼロ埋め）
-  {x,y,z}         列挙
-  {?名前}         --set 名前=値 の値
-
-終了ステータス:
-  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）
-  1  作成できない行があります。何も作っていません
-  2  使い方の誤り、または一覧を読めません（--shelves では、応答しない棚があります）
-  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります
-     --undo では、残したものがあります
-  --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です
-</source>
-        <translation>Usage: kestrune [PATH]
-       kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
-                [--set NAME=VALUE]... [--literal] [--existing] [--dry-run]
-       kestrune --shelves
-       kestrune --history
-       kestrune --undo ID|last
-Makes a new parent folder and, inside it, the folders of a text list (one folder name a line).
-
-With PATH, opens the window in PATH&apos;s folder with PATH loaded.
-
-  --create LIST  make LIST&apos;s folders without a window (- reads standard input)
-  --shelf NAME   take LIST (a file name) from the shelf NAME (needs --into)
-  --parent NAME  the new parent folder&apos;s name (default: %1; # is added while it is taken)
-  --into DIR     where to make the parent (default: LIST&apos;s folder; required when LIST is -)
-  --date DATE    the notation&apos;s date (default: today)
-  --set NAME=VALUE
-                 the value for {?NAME} (may be repeated)
-  --literal      take every line as written, without notation
-  --existing     fill in a parent folder that exists (no #): make only the folders missing
-  --dry-run      make nothing; print line number, status and folder (or reason), tab-separated, per folder
-                 statuses: %2
-                 with several parents, each folder&apos;s line starts with its parent&apos;s path
-  --shelves      print each shelf&apos;s lists as shelf, list and path, tab-separated, and exit
-  --history      print the history of presses, newest first, one tab-separated line each:
-                 number, time (ISO 8601), state (done, undone, partly-undone, interrupted),
-                 folders, files, and the parent folder&apos;s path (several joined by &quot; | &quot;)
-  --undo ID      undo press ID without asking (last: the newest not undone yet);
-                 removes only what it made, if unchanged and empty, and prints what stays on standard error
-  -h, --help     print this help and exit
-  --version      print the version and exit
-
-Notation ({ } in list lines and --parent; not with --literal):
-  {yyyy}{mm}{dd}  Excel date codes (yyyy yy m mm d dd aaa aaaa)
-  {ggge}          Japanese era name (g gg ggg: %3) and year (e ee)
-  {年度}          fiscal year from April ({年度:ggge} in era form)
-  {1..12} {A..E}  sequences ({01..12} zero-padded)
-  {x,y,z}         lists
-  {?NAME}         the value given by --set NAME=VALUE
-
-Exit status:
-  0  made (each new parent&apos;s path on a line; with --dry-run: no line refused)
-  1  lines refused; nothing made
-  2  usage error, or the list could not be read (with --shelves: a shelf did not answer)
-  3  failed half-way, or the output could not be written; the folders made stay
-     with --undo: something stays
-  with --undo, 0 means everything was removed, and 2 a number not in the history
-</translation>
     </message>
     <message>
         <source>%1 は --create と一緒に使います</source>
@@ -191,6 +110,105 @@ Exit status:
     <message>
         <source>棚「%1」は設定にありません（kestrune --shelves で一覧できます）</source>
         <translation>no shelf &apos;%1&apos; in the settings (kestrune --shelves lists them)</translation>
+    </message>
+    <message>
+        <source>使い方: kestrune [PATH]
+        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
+                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--dry-run]
+        kestrune --shelves
+        kestrune --history
+        kestrune --undo ID|last
+テキストの一覧（1行に1つのフォルダー名）から、新しい親フォルダーとその中のフォルダーを作ります。
+
+PATH を指定すると、そのフォルダーを開いたウィンドウで PATH を読み込みます。
+
+  --create LIST  ウィンドウを開かずに LIST のフォルダーを作ります（- は標準入力）
+  --shelf NAME   LIST（ファイル名）を棚 NAME から取ります（--into が必要です）
+  --parent NAME  新しい親フォルダーの名前（既定: %1、使用中なら # を付けます）
+  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）
+  --date DATE    記法の日付（既定: 今日）
+  --set 名前=値  {?名前} に入れる値（繰り返し指定できます）
+  --values TABLE 値の表（.csv・.tsv・.txt、- は標準入力）。1行目の列名の {?名前} に各行の値を入れ、
+                 1行ごとにフォルダーを作ります。表にない名前は --set で指定します
+  --literal      記法を使わず、各行をそのまま使います
+  --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります
+  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します
+                 状態: %2
+                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます
+  --shelves      棚ごとに一覧を 棚・一覧・パス のタブ区切りで表示して終了します
+  --history      作成履歴を新しい順に1行ずつ、タブ区切りで表示します:
+                 番号・日時（ISO 8601）・状態（done, undone, partly-undone, interrupted）・
+                 フォルダー数・ファイル数・親フォルダーのパス（複数なら &quot; | &quot; 区切り）
+  --undo ID      番号 ID の作成を、確認せずに取り消します（last は、取り消していない最新の作成）。
+                 作成したものだけを、変わらず空のときだけ削除し、残したものを標準エラーに表示します
+  -h, --help     この説明を表示して終了します
+  --version      バージョンを表示して終了します
+
+記法（一覧の行と --parent の { }。--literal では使いません）:
+  {yyyy}{mm}{dd}  Excel の日付コード（yyyy yy m mm d dd aaa aaaa）
+  {ggge}          元号（g gg ggg: %3）と年（e ee）
+  {年度}          4月始まりの年度（{年度:ggge} は元号で）
+  {1..12} {A..E}  連番（{01..12} はゼロ埋め）
+  {x,y,z}         列挙
+  {?名前}         --set 名前=値 の値
+
+終了ステータス:
+  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）
+  1  作成できない行があります。何も作っていません
+  2  使い方の誤り、または一覧か値の表を読めません（--shelves では、応答しない棚があります）
+  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります
+     --undo では、残したものがあります
+  --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です
+</source>
+        <translation>Usage: kestrune [PATH]
+       kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
+                [--set NAME=VALUE]... [--values TABLE] [--literal] [--existing] [--dry-run]
+       kestrune --shelves
+       kestrune --history
+       kestrune --undo ID|last
+Makes a new parent folder and, inside it, the folders of a text list (one folder name a line).
+
+With PATH, opens the window in PATH&apos;s folder with PATH loaded.
+
+  --create LIST  make LIST&apos;s folders without a window (- reads standard input)
+  --shelf NAME   take LIST (a file name) from the shelf NAME (needs --into)
+  --parent NAME  the new parent folder&apos;s name (default: %1; # is added while it is taken)
+  --into DIR     where to make the parent (default: LIST&apos;s folder; required when LIST is -)
+  --date DATE    the notation&apos;s date (default: today)
+  --set NAME=VALUE
+                 the value for {?NAME} (may be repeated)
+  --values TABLE one tree per row of a table of values (.csv, .tsv, .txt; - reads standard input):
+                 each column named in row 1 fills its {?NAME}; --set gives the names it lacks
+  --literal      take every line as written, without notation
+  --existing     fill in a parent folder that exists (no #): make only the folders missing
+  --dry-run      make nothing; print line number, status and folder (or reason), tab-separated, per folder
+                 statuses: %2
+                 with several parents, each folder&apos;s line starts with its parent&apos;s path
+  --shelves      print each shelf&apos;s lists as shelf, list and path, tab-separated, and exit
+  --history      print the history of presses, newest first, one tab-separated line each:
+                 number, time (ISO 8601), state (done, undone, partly-undone, interrupted),
+                 folders, files, and the parent folder&apos;s path (several joined by &quot; | &quot;)
+  --undo ID      undo press ID without asking (last: the newest not undone yet);
+                 removes only what it made, if unchanged and empty, and prints what stays on standard error
+  -h, --help     print this help and exit
+  --version      print the version and exit
+
+Notation ({ } in list lines and --parent; not with --literal):
+  {yyyy}{mm}{dd}  Excel date codes (yyyy yy m mm d dd aaa aaaa)
+  {ggge}          Japanese era name (g gg ggg: %3) and year (e ee)
+  {年度}          fiscal year from April ({年度:ggge} in era form)
+  {1..12} {A..E}  sequences ({01..12} zero-padded)
+  {x,y,z}         lists
+  {?NAME}         the value given by --set NAME=VALUE
+
+Exit status:
+  0  made (each new parent&apos;s path on a line; with --dry-run: no line refused)
+  1  lines refused; nothing made
+  2  usage error, or the list or the table could not be read (with --shelves: a shelf did not answer)
+  3  failed half-way, or the output could not be written; the folders made stay
+     with --undo: something stays
+  with --undo, 0 means everything was removed, and 2 a number not in the history
+</translation>
     </message>
 </context>
 <context>
@@ -628,6 +646,124 @@ Enter it with Change Values… in the names list&apos;s menu.</translation>
     <message>
         <source>棚: %1 / %2</source>
         <translation>Shelf: %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>表を貼り付け(&amp;T)</source>
+        <translation>Paste &amp;Table</translation>
+    </message>
+    <message>
+        <source>表ファイル…(&amp;F)</source>
+        <translation>Table &amp;File…</translation>
+    </message>
+    <message>
+        <source>表を使わない</source>
+        <translation>Don&apos;t Use Table</translation>
+    </message>
+    <message>
+        <source>表ファイルを開く</source>
+        <translation>Open Table File</translation>
+    </message>
+    <message>
+        <source>表 (*.csv *.tsv *.txt);;すべてのファイル (*)</source>
+        <extracomment>The file box&apos;s filters, as Qt writes them: name (patterns);;name (patterns).</extracomment>
+        <translation>Tables (*.csv *.tsv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>クリップボードに表がありません</source>
+        <translation>The clipboard holds no table</translation>
+    </message>
+    <message numerus="yes">
+        <source>貼り付けた表: %n 行（1行ごとにフォルダーを作成します）</source>
+        <translation>
+            <numerusform>Pasted table: %n row (folders made for each row)</numerusform>
+            <numerusform>Pasted table: %n rows (folders made for each row)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>表ファイル: %n 行（1行ごとにフォルダーを作成します）
+%1</source>
+        <extracomment>%1 is the table file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Table file: %n row (folders made for each row)
+%1</numerusform>
+            <numerusform>Table file: %n rows (folders made for each row)
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>表の列から: %1</source>
+        <extracomment>The columns that fill fields, joined.</extracomment>
+        <translation>From the table&apos;s columns: %1</translation>
+    </message>
+    <message>
+        <source>使わない列: %1</source>
+        <extracomment>The columns no field names, joined.</extracomment>
+        <translation>Columns not used: %1</translation>
+    </message>
+    <message>
+        <source>表の「%1」列から</source>
+        <extracomment>A field&apos;s placeholder when a column fills it: the column&apos;s name.</extracomment>
+        <translation>From the table&apos;s column “%1”</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>Between the names of columns in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>表が空です（1行目に列の名前、2行目から1行に1件の値を書いてください）</source>
+        <translation>The table is empty (put the column names in row 1, then one set of values per row)</translation>
+    </message>
+    <message>
+        <source>表が大きすぎます（%1 行、1行 %2 文字まで）</source>
+        <extracomment>The most rows, then the most characters a row may hold.</extracomment>
+        <translation>The table is too large (at most %1 rows of %2 characters)</translation>
+    </message>
+    <message>
+        <source>%1行目: 値の行がありません（表の1行目は列の名前です）</source>
+        <extracomment>Each refusal starts with the row of the table (counted from 1) it concerns.</extracomment>
+        <translation>Row %1: no rows of values (the table&apos;s first row names the columns)</translation>
+    </message>
+    <message>
+        <source>%1行目: %2列目に名前がありません（表の1行目は列の名前です）</source>
+        <extracomment>The row, then the column (counted from 1).</extracomment>
+        <translation>Row %1: column %2 has no name (the table&apos;s first row names the columns)</translation>
+    </message>
+    <message>
+        <source>%1行目: 列の名前「%2」が二つあります</source>
+        <translation>Row %1: two columns are named “%2”</translation>
+    </message>
+    <message>
+        <source>%1行目: セルが %2 個あります（列は %3 個）</source>
+        <extracomment>The row, its cell count, then the header&apos;s column count.</extracomment>
+        <translation>Row %1: the cells (%2) do not match the columns (%3)</translation>
+    </message>
+    <message>
+        <source>%1行目: セルの中に改行があります</source>
+        <translation>Row %1: a cell holds a line break</translation>
+    </message>
+    <message>
+        <source>%1行目: 表の値は %2 行までです</source>
+        <extracomment>The first row over the limit, then the limit.</extracomment>
+        <translation>Row %1: a table holds at most %2 rows of values</translation>
+    </message>
+    <message>
+        <source>「%1」列の値に「/」か「\」があります（値で階層は増やせません）</source>
+        <extracomment>The column whose value holds the slash.</extracomment>
+        <translation>A value in column “%1” holds “/” or “\” (values cannot add levels)</translation>
+    </message>
+    <message>
+        <source>表の%1行目: %2</source>
+        <extracomment>The row in the table, then its first value.</extracomment>
+        <translation>Table row %1: %2</translation>
+    </message>
+    <message>
+        <source>親ディレクトリ: %1</source>
+        <extracomment>The parent folders the row&apos;s folders go into, joined.</extracomment>
+        <translation>Parent folders: %1</translation>
     </message>
 </context>
 <context>

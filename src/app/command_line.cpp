@@ -60,7 +60,7 @@ struct Option {
 // Every option. Another option of --create is one row here and its field in
 // CommandLine; every option but --create itself and those answered alone
 // (--shelves, --history, --undo) needs --create.
-constexpr std::array<Option, 14> options = {{
+constexpr std::array<Option, 15> options = {{
     {u"create", true, &keep<&CommandLine::list>},
     {u"shelf", true, &keep<&CommandLine::shelf>},
     {u"parent", true, &keep<&CommandLine::parent>},
@@ -68,6 +68,7 @@ constexpr std::array<Option, 14> options = {{
     {u"dry-run", false, &turnOn<&CommandLine::dryRun>},
     {u"date", true, &takeDate},
     {u"set", true, &takeValue},
+    {u"values", true, &keep<&CommandLine::valuesFile>},
     {u"literal", false, &turnOn<&CommandLine::literal>},
     {u"existing", false, &turnOn<&CommandLine::existing>},
     {u"history", false, &answeredAlone},
@@ -224,6 +225,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return usageError(texts::extraArgument.arg(operands.first()));
     if (line.list == QStringLiteral("-") && line.into.isEmpty())
         return usageError(texts::standardInputNeedsInto);
+    if (line.list == QStringLiteral("-") && line.valuesFile == QStringLiteral("-"))
+        return usageError(texts::standardInputOnce);
     if (!line.shelf.isEmpty()) {
         // The list is a file on the shelf, and the shelf is no place to make folders in.
         const bool oneFileName = !line.list.contains(u'/') && line.list != QStringLiteral("-") &&

@@ -21,6 +21,7 @@
 #include "shelf_list.h"
 #include "shelf_settings.h"
 #include "undo_command.h"
+#include "values_table_reading.h"
 #include "workflow_state.h"
 
 namespace kestrune {
@@ -88,6 +89,7 @@ public:
     void showHistory() { history_.showHistory(); }
 
 private:
+    TextValuesTableReader tables_;
     LoadedList loadedList_;
     ListValues values_;
     ListLoading loading_;

@@ -77,7 +77,7 @@ bool makeOrKeepFolder(OpenFolder& above, const QString& name, FolderId& id)
 
 void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
                     const QList<LinePreview>& preview, CreationRecord& record, PressProgress* progress,
-                    PressJournal* journal)
+                    PressJournal* journal, const QList<qsizetype>& entryIndexes)
 {
     record.basePath = base->path();
     record.baseId = base->id();
@@ -97,8 +97,9 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
         bool made = false;
     };
     QHash<QString, Reached> done;
-    for (qsizetype entry = 0; entry < preview.size(); ++entry) {
-        const LinePreview& line = preview.at(entry);
+    for (qsizetype at = 0; at < preview.size(); ++at) {
+        const LinePreview& line = preview.at(at);
+        const qsizetype entry = entryIndexes.isEmpty() ? at : entryIndexes.at(at);
         if (line.status == LineStatus::Repeat) {
             if (progress)
                 progress->folderDone(entry);

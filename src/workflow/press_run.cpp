@@ -52,11 +52,14 @@ PressOutcome carryOutPress(const PressPlan& plan, PressProgress* progress, Press
     FailureWatch watch(progress);
     const ParentChoice choice = plan.request.fillIn ? ParentChoice::FillIn : ParentChoice::NewName;
     try {
-        // Each parent gets the same tree, in order.
+        // Each parent gets its tree, in order: the same for every parent, or
+        // with a table, the trees of the rows that go into it.
         const QList<LinePreview>& parents = plan.preview.parents;
-        for (qsizetype parent = 0; parent < parents.size(); ++parent)
-            makeFolderTree(plan.base, parents.at(parent).folder, choice, plan.preview.entriesFor(parent), record,
-                           &watch, journal);
+        for (qsizetype parent = 0; parent < parents.size(); ++parent) {
+            const ParentShare share = plan.preview.shareOf(parent);
+            makeFolderTree(plan.base, parents.at(parent).folder, choice, share.entries, record, &watch, journal,
+                           share.indexes);
+        }
     } catch (const RuntimeError& error) {
         outcome.failure = error;
         outcome.failedEntry = watch.failedEntry;
