@@ -65,6 +65,7 @@ END {
     absoluteRow("3 Preview: 1000 lines to 10,000 folders, every row added", "preview/10000", 20)
     absoluteRow("3 Preview: the same, as the parent name is typed", "preview-keystroke/10000", 20)
     absoluteRow("3 Paste: 1000 rows × 3 columns to statuses", "paste/1000", 5)
+    absoluteRow("3 Preview, table: 1000 rows × 3 lines to 3000 folders", "preview-table/3000", 20)
     ratioRow("4 Start-up to first paint, offscreen", "startup-time/offscreen", 1.2)
     ratioRow("4 Peak memory, offscreen", "startup-rss/offscreen", 1.2)
     ratioRow("4 Start-up to first paint, offscreen, in English", "startup-time-en/offscreen", 1.2)

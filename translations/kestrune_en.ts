@@ -29,6 +29,20 @@
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
+        <source>一覧と値の表の両方を標準入力から読むことはできません</source>
+        <translation>the list and the table of values cannot both come from standard input</translation>
+    </message>
+    <message>
+        <source>値の表 %1: %2</source>
+        <extracomment>The table&apos;s file (or standard input), then why it was refused.</extracomment>
+        <translation>table of values %1: %2</translation>
+    </message>
+    <message>
+        <source>--set %1 は値の表の列と重なります（表の列の値は --set で変えられません）</source>
+        <extracomment>The name given to --set.</extracomment>
+        <translation>--set %1 names a column of the table (--set cannot change a column&apos;s values)</translation>
+    </message>
+    <message>
         <source>%1 は %2 と一緒に使えません</source>
         <extracomment>An option that stands alone, then another given with it.</extracomment>
         <translation>%1 cannot be used with %2</translation>
@@ -100,7 +114,8 @@
     <message>
         <source>使い方: kestrune [PATH]
         kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
-                 [--set 名前=値]... [--literal] [--existing] [--template DIR | --no-template] [--dry-run]
+                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--template DIR | --no-template]
+                 [--dry-run]
         kestrune --shelves
         kestrune --history
         kestrune --undo ID|last
@@ -114,6 +129,8 @@ PATH を指定すると、そのフォルダーを開いたウィンドウで PA
   --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）
   --date DATE    記法の日付（既定: 今日）
   --set 名前=値  {?名前} に入れる値（繰り返し指定できます）
+  --values TABLE 値の表（.csv・.tsv・.txt、- は標準入力）。1行目の列名の {?名前} に各行の値を入れ、
+                 1行ごとにフォルダーを作ります。表にない名前は --set で指定します
   --literal      記法を使わず、各行をそのまま使います
   --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります
   --template DIR ひな形フォルダー（既定: LIST の横の「LIST の名前.ひな形」があればそれ）
@@ -144,14 +161,15 @@ PATH を指定すると、そのフォルダーを開いたウィンドウで PA
 終了ステータス:
   0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）
   1  作成できない行があります。何も作っていません
-  2  使い方の誤り、または一覧かひな形を読めません（--shelves では、応答しない棚があります）
+  2  使い方の誤り、または一覧か値の表かひな形を読めません（--shelves では、応答しない棚があります）
   3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります
      --undo では、残したものがあります
   --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です
 </source>
         <translation>Usage: kestrune [PATH]
        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
-                [--set NAME=VALUE]... [--literal] [--existing] [--template DIR | --no-template] [--dry-run]
+                [--set NAME=VALUE]... [--values TABLE] [--literal] [--existing] [--template DIR | --no-template]
+                [--dry-run]
        kestrune --shelves
        kestrune --history
        kestrune --undo ID|last
@@ -166,6 +184,8 @@ With PATH, opens the window in PATH&apos;s folder with PATH loaded.
   --date DATE    the notation&apos;s date (default: today)
   --set NAME=VALUE
                  the value for {?NAME} (may be repeated)
+  --values TABLE one tree per row of a table of values (.csv, .tsv, .txt; - reads standard input):
+                 each column named in row 1 fills its {?NAME}; --set gives the names it lacks
   --literal      take every line as written, without notation
   --existing     fill in a parent folder that exists (no #): make only the folders missing
   --template DIR the template folder (default: &quot;LIST&apos;s name.ひな形&quot; beside LIST, if there)
@@ -196,7 +216,7 @@ Notation ({ } in list lines and --parent; not with --literal):
 Exit status:
   0  made (each new parent&apos;s path on a line; with --dry-run: no line refused)
   1  lines refused; nothing made
-  2  usage error, or the list or the template could not be read (with --shelves: a shelf did not answer)
+  2  usage error, or the list, the table or the template could not be read (with --shelves: a shelf did not answer)
   3  failed half-way, or the output could not be written; the folders made stay
      with --undo: something stays
   with --undo, 0 means everything was removed, and 2 a number not in the history
@@ -650,6 +670,124 @@ Enter it with Change Values… in the names list&apos;s menu.</translation>
     <message>
         <source>棚: %1 / %2</source>
         <translation>Shelf: %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>表を貼り付け(&amp;T)</source>
+        <translation>Paste &amp;Table</translation>
+    </message>
+    <message>
+        <source>表ファイル…(&amp;F)</source>
+        <translation>Table &amp;File…</translation>
+    </message>
+    <message>
+        <source>表を使わない</source>
+        <translation>Don&apos;t Use Table</translation>
+    </message>
+    <message>
+        <source>表ファイルを開く</source>
+        <translation>Open Table File</translation>
+    </message>
+    <message>
+        <source>表 (*.csv *.tsv *.txt);;すべてのファイル (*)</source>
+        <extracomment>The file box&apos;s filters, as Qt writes them: name (patterns);;name (patterns).</extracomment>
+        <translation>Tables (*.csv *.tsv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>クリップボードに表がありません</source>
+        <translation>The clipboard holds no table</translation>
+    </message>
+    <message numerus="yes">
+        <source>貼り付けた表: %n 行（1行ごとにフォルダーを作成します）</source>
+        <translation>
+            <numerusform>Pasted table: %n row (folders made for each row)</numerusform>
+            <numerusform>Pasted table: %n rows (folders made for each row)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>表ファイル: %n 行（1行ごとにフォルダーを作成します）
+%1</source>
+        <extracomment>%1 is the table file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Table file: %n row (folders made for each row)
+%1</numerusform>
+            <numerusform>Table file: %n rows (folders made for each row)
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>表の列から: %1</source>
+        <extracomment>The columns that fill fields, joined.</extracomment>
+        <translation>From the table&apos;s columns: %1</translation>
+    </message>
+    <message>
+        <source>使わない列: %1</source>
+        <extracomment>The columns no field names, joined.</extracomment>
+        <translation>Columns not used: %1</translation>
+    </message>
+    <message>
+        <source>表の「%1」列から</source>
+        <extracomment>A field&apos;s placeholder when a column fills it: the column&apos;s name.</extracomment>
+        <translation>From the table&apos;s column “%1”</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>Between the names of columns in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>表が空です（1行目に列の名前、2行目から1行に1件の値を書いてください）</source>
+        <translation>The table is empty (put the column names in row 1, then one set of values per row)</translation>
+    </message>
+    <message>
+        <source>表が大きすぎます（%1 行、1行 %2 文字まで）</source>
+        <extracomment>The most rows, then the most characters a row may hold.</extracomment>
+        <translation>The table is too large (at most %1 rows of %2 characters)</translation>
+    </message>
+    <message>
+        <source>%1行目: 値の行がありません（表の1行目は列の名前です）</source>
+        <extracomment>Each refusal starts with the row of the table (counted from 1) it concerns.</extracomment>
+        <translation>Row %1: no rows of values (the table&apos;s first row names the columns)</translation>
+    </message>
+    <message>
+        <source>%1行目: %2列目に名前がありません（表の1行目は列の名前です）</source>
+        <extracomment>The row, then the column (counted from 1).</extracomment>
+        <translation>Row %1: column %2 has no name (the table&apos;s first row names the columns)</translation>
+    </message>
+    <message>
+        <source>%1行目: 列の名前「%2」が二つあります</source>
+        <translation>Row %1: two columns are named “%2”</translation>
+    </message>
+    <message>
+        <source>%1行目: セルが %2 個あります（列は %3 個）</source>
+        <extracomment>The row, its cell count, then the header&apos;s column count.</extracomment>
+        <translation>Row %1: the cells (%2) do not match the columns (%3)</translation>
+    </message>
+    <message>
+        <source>%1行目: セルの中に改行があります</source>
+        <translation>Row %1: a cell holds a line break</translation>
+    </message>
+    <message>
+        <source>%1行目: 表の値は %2 行までです</source>
+        <extracomment>The first row over the limit, then the limit.</extracomment>
+        <translation>Row %1: a table holds at most %2 rows of values</translation>
+    </message>
+    <message>
+        <source>「%1」列の値に「/」か「\」があります（値で階層は増やせません）</source>
+        <extracomment>The column whose value holds the slash.</extracomment>
+        <translation>A value in column “%1” holds “/” or “\” (values cannot add levels)</translation>
+    </message>
+    <message>
+        <source>表の%1行目: %2</source>
+        <extracomment>The row in the table, then its first value.</extracomment>
+        <translation>Table row %1: %2</translation>
+    </message>
+    <message>
+        <source>親ディレクトリ: %1</source>
+        <extracomment>The parent folders the row&apos;s folders go into, joined.</extracomment>
+        <translation>Parent folders: %1</translation>
     </message>
 </context>
 <context>

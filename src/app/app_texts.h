@@ -30,7 +30,8 @@ inline constexpr Text commandHelp = KESTRUNE_TEXT(
     "CommandLine",
     "使い方: kestrune [PATH]\n"
     "        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]\n"
-    "                 [--set 名前=値]... [--literal] [--existing] [--template DIR | --no-template] [--dry-run]\n"
+    "                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--template DIR | --no-template]\n"
+    "                 [--dry-run]\n"
     "        kestrune --shelves\n"
     "        kestrune --history\n"
     "        kestrune --undo ID|last\n"
@@ -44,6 +45,8 @@ inline constexpr Text commandHelp = KESTRUNE_TEXT(
     "  --into DIR     親フォルダーを作る場所（既定: LIST のあるフォルダー。LIST が - なら必須）\n"
     "  --date DATE    記法の日付（既定: 今日）\n"
     "  --set 名前=値  {?名前} に入れる値（繰り返し指定できます）\n"
+    "  --values TABLE 値の表（.csv・.tsv・.txt、- は標準入力）。1行目の列名の {?名前} に各行の値を入れ、\n"
+    "                 1行ごとにフォルダーを作ります。表にない名前は --set で指定します\n"
     "  --literal      記法を使わず、各行をそのまま使います\n"
     "  --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります\n"
     "  --template DIR ひな形フォルダー（既定: LIST の横の「LIST の名前.ひな形」があればそれ）\n"
@@ -74,7 +77,7 @@ inline constexpr Text commandHelp = KESTRUNE_TEXT(
     "終了ステータス:\n"
     "  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）\n"
     "  1  作成できない行があります。何も作っていません\n"
-    "  2  使い方の誤り、または一覧かひな形を読めません（--shelves では、応答しない棚があります）\n"
+    "  2  使い方の誤り、または一覧か値の表かひな形を読めません（--shelves では、応答しない棚があります）\n"
     "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n"
     "     --undo では、残したものがあります\n"
     "  --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です\n");
@@ -88,6 +91,13 @@ inline constexpr Text extraArgument = KESTRUNE_TEXT("CommandLine", "余分な引
 inline constexpr Text needsCreate = KESTRUNE_TEXT("CommandLine", "%1 は --create と一緒に使います");
 inline constexpr Text standardInputNeedsInto =
     KESTRUNE_TEXT("CommandLine", "一覧を標準入力から読むときは --into が必要です");
+inline constexpr Text standardInputOnce =
+    KESTRUNE_TEXT("CommandLine", "一覧と値の表の両方を標準入力から読むことはできません");
+//: The table's file (or standard input), then why it was refused.
+inline constexpr Text tableRefused = KESTRUNE_TEXT("CommandLine", "値の表 %1: %2");
+//: The name given to --set.
+inline constexpr Text setOverridesColumn =
+    KESTRUNE_TEXT("CommandLine", "--set %1 は値の表の列と重なります（表の列の値は --set で変えられません）");
 inline constexpr Text shelfNeedsInto = KESTRUNE_TEXT("CommandLine", "一覧を棚から取るときは --into が必要です");
 inline constexpr Text shelfListNotAFileName =
     KESTRUNE_TEXT("CommandLine", "--shelf と使う LIST は棚にある一覧のファイル名です: %1");

@@ -61,7 +61,7 @@ struct Option {
 // Every option. Another option of --create is one row here and its field in
 // CommandLine; every option but --create itself and those answered alone
 // (--shelves, --history, --undo) needs --create.
-constexpr std::array<Option, 16> options = {{
+constexpr std::array<Option, 17> options = {{
     {u"create", true, &keep<&CommandLine::list>},
     {u"shelf", true, &keep<&CommandLine::shelf>},
     {u"parent", true, &keep<&CommandLine::parent>},
@@ -69,6 +69,7 @@ constexpr std::array<Option, 16> options = {{
     {u"dry-run", false, &turnOn<&CommandLine::dryRun>},
     {u"date", true, &takeDate},
     {u"set", true, &takeValue},
+    {u"values", true, &keep<&CommandLine::valuesFile>},
     {u"literal", false, &turnOn<&CommandLine::literal>},
     {u"existing", false, &turnOn<&CommandLine::existing>},
     {u"template", true, &keep<&CommandLine::templateFolder>},
@@ -227,6 +228,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return usageError(texts::extraArgument.arg(operands.first()));
     if (line.list == QStringLiteral("-") && line.into.isEmpty())
         return usageError(texts::standardInputNeedsInto);
+    if (line.list == QStringLiteral("-") && line.valuesFile == QStringLiteral("-"))
+        return usageError(texts::standardInputOnce);
     if (line.noTemplate && parser.isSet(QStringLiteral("template")))
         return usageError(texts::templateOptionsTogether);
     if (!line.shelf.isEmpty()) {

@@ -28,6 +28,7 @@ struct CommandLine {
     bool dryRun = false;
     QDate date;                      // Create: the notation's date; invalid for today
     QHash<QString, QString> values;  // Create: {?名前} -> value, from --set
+    QString valuesFile;              // Create: a table of values, one tree per row; "-" for standard input
     bool literal = false;            // Create: the notation is not read
     bool existing = false;           // Create: a parent that is there is filled in, not renamed
     QString templateFolder;          // Create: the template folder named; empty for the list's own

@@ -20,6 +20,7 @@
 #include "text_file_reader.h"
 #include "threaded_shelf_reader.h"
 #include "user_name.h"
+#include "values_table_reading.h"
 #include "workflow_texts.h"
 
 #include <QFileInfo>
@@ -28,22 +29,29 @@ namespace kestrune {
 
 namespace {
 
-// A list read from standard input, which was read whole before anything
+const QString standardInputName = QStringLiteral("-");
+
+// Files, and "-" for standard input, which was read whole before anything
 // else could take its descriptor.
-class StandardInputList final : public ListReader {
+class ListsWithStandardInput final : public ListReader {
 public:
-    explicit StandardInputList(QByteArray contents) : contents_(std::move(contents)) {}
-    QStringList readList(const QString&) override { return readListBytes(contents_, texts::standardInput); }
+    explicit ListsWithStandardInput(QByteArray input) : input_(std::move(input)) {}
+    QStringList readLines(const QString& path, const TextLimits& limits) override
+    {
+        return path == standardInputName ? readListBytes(input_, texts::standardInput, limits)
+                                         : files_.readLines(path, limits);
+    }
 
 private:
-    QByteArray contents_;
+    QByteArray input_;
+    PosixListReader files_;
 };
 
 }  // namespace
 
 HeadlessCreation::HeadlessCreation(const CreationHost& host, OutputStream& out, OutputStream& err)
-    : lists_(host.lists), folders_(host.folders), mounts_(host.mounts), clock_(host.clock), history_(host.history),
-      out_(out), err_(err)
+    : lists_(host.lists), tableFiles_(host.tableFiles != nullptr ? *host.tableFiles : host.lists),
+      folders_(host.folders), mounts_(host.mounts), clock_(host.clock), history_(host.history), out_(out), err_(err)
 {
 }
 
@@ -75,11 +83,13 @@ void HeadlessCreation::printDryRun(const ListPreview& preview, const TemplatePla
     // With several parents, each folder once per parent, its path in front.
     const bool severalParents = preview.parents.size() > 1;
     for (qsizetype parent = 0; parent < std::max<qsizetype>(preview.parents.size(), 1); ++parent) {
-        const QList<LinePreview>& entries = preview.parents.isEmpty() ? preview.entries : preview.entriesFor(parent);
+        const ParentShare share =
+            preview.parents.isEmpty() ? ParentShare{preview.entries, {}} : preview.shareOf(parent);
         const QString prefix =
             severalParents ? joinPath(baseFolder, preview.parents.at(parent).folder) + u'/' : QString();
-        for (qsizetype index = 0; index < entries.size(); ++index)
-            text += dryRunRow(preview.expanded.entries.at(index).line + 1, entries.at(index), prefix, words);
+        for (qsizetype at = 0; at < share.entries.size(); ++at)
+            text +=
+                dryRunRow(preview.expanded.entries.at(share.indexOf(at)).line + 1, share.entries.at(at), prefix, words);
     }
     // The template's files after the folders, each parent's in turn.
     for (qsizetype parent = 0; parent < preview.parents.size(); ++parent) {
@@ -145,18 +155,43 @@ int HeadlessCreation::create(const CommandLine& request)
     // Where the window would make it: the list file's folder, unless told.
     const QString baseFolder =
         cleanFolderPath(request.into.isEmpty() ? QFileInfo(request.list).absolutePath() : request.into);
+    ValuesTable table;
+    if (!request.valuesFile.isEmpty()) {
+        TextValuesTableReader tables(tableFiles_);
+        const ValuesTableReading reading = tables.readFile(request.valuesFile);
+        if (!reading.refusal.isEmpty()) {
+            const bool piped = request.valuesFile == standardInputName;
+            tell(texts::tableRefused.arg(piped ? texts::standardInput : request.valuesFile, reading.refusal));
+            return ExitUnusable;
+        }
+        table = reading.table;
+        // A value given twice, by the table and by --set, is a mistake either way.
+        for (auto value = request.values.cbegin(); value != request.values.cend(); ++value) {
+            if (table.columnOf(value.key()) >= 0) {
+                tell(texts::setOverridesColumn.arg(value.key()));
+                return ExitUnusable;
+            }
+        }
+    }
+
     PressRequest press;
     press.lines = lines;
-    press.listFilePath = request.list == QStringLiteral("-") ? QString() : QFileInfo(request.list).absoluteFilePath();
+    press.listFilePath = request.list == standardInputName ? QString() : QFileInfo(request.list).absoluteFilePath();
     press.target = pressTargetOf(baseFolder, mounts_);
     press.typedParentName = request.parent;
-    press.notation = {{request.date.isValid() ? request.date : clock_.today(), request.values}, request.literal};
+    press.notation = {{request.date.isValid() ? request.date : clock_.today(), request.values}, request.literal, table};
     press.fillIn = request.existing;
     if (!request.templateFolder.isEmpty())
         press.templateFolder = cleanFolderPath(request.templateFolder);
     press.noTemplate = request.noTemplate;
     const PressPlan plan = planPress(press, folders_, PlanUse::Press);
 
+    // A table's value that adds a level refuses the list, its cell named, as in the window,
+    // even when it lands in the parent name.
+    if (plan.badParentName && !plan.preview.valueRefusal.isEmpty()) {
+        tell(plan.preview.valueRefusal);
+        return ExitRefused;
+    }
     if (const std::optional<LinePreview>& parent = plan.badParentName) {
         tell(texts::badParentName + u'\n' + parent->folder + u'\n' + parent->reason);
         return ExitUnusable;
@@ -249,6 +284,22 @@ int runWithoutWindow(const CommandLine& line)
     if (line.action == CommandLine::Action::Undo)
         return finish(undoFromHistory(history, line.undo, out, err));
     const ProcMountTable mounts;
+    // Standard input first, whichever of the list and the table it holds.
+    const bool tableOnInput = line.valuesFile == standardInputName;
+    QByteArray input;
+    if (line.list == standardInputName || tableOnInput) {
+        try {
+            if (!inputOpen)
+                throw RuntimeError(BadFileNameOrNumber, texts::standardInputClosed);
+            input = readWholeInput(0, texts::standardInput, tableOnInput ? tableFileLimits : listFileLimits);
+        } catch (const RuntimeError& error) {
+            err.write(texts::commandName + QStringLiteral(": ") + texts::errorOccurred + u'\n');
+            err.write(texts::commandName + QStringLiteral(": ") +
+                      texts::numberedError.arg(error.number()).arg(error.description()) + u'\n');
+            return finish(ExitUnusable);
+        }
+    }
+    ListsWithStandardInput files(std::move(input));
     if (!line.shelf.isEmpty()) {
         const std::optional<CommandLine> onTheShelf = onShelf(line, shelvesInSettings(), err);
         if (!onTheShelf)
@@ -256,25 +307,9 @@ int runWithoutWindow(const CommandLine& line)
         // A read that never answers is left behind on its thread when the program ends.
         ThreadedShelfReader shelves;
         ShelfListReader lists(shelves, shelfAnswerLimit);
-        return HeadlessCreation({lists, folders, mounts, clock, history}, out, err).run(*onTheShelf);
+        return HeadlessCreation({lists, folders, mounts, clock, history, &files}, out, err).run(*onTheShelf);
     }
-    if (line.list != QStringLiteral("-")) {
-        PosixListReader lists;
-        return HeadlessCreation({lists, folders, mounts, clock, history}, out, err).run(line);
-    }
-    QByteArray input;
-    try {
-        if (!inputOpen)
-            throw RuntimeError(BadFileNameOrNumber, texts::standardInputClosed);
-        input = readWholeInput(0, texts::standardInput);
-    } catch (const RuntimeError& error) {
-        err.write(texts::commandName + QStringLiteral(": ") + texts::errorOccurred + u'\n');
-        err.write(texts::commandName + QStringLiteral(": ") +
-                  texts::numberedError.arg(error.number()).arg(error.description()) + u'\n');
-        return finish(ExitUnusable);
-    }
-    StandardInputList lists(std::move(input));
-    return HeadlessCreation({lists, folders, mounts, clock, history}, out, err).run(line);
+    return HeadlessCreation({files, folders, mounts, clock, history, &files}, out, err).run(line);
 }
 
 QStringList argumentsOf(int argc, char* argv[])

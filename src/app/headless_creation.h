@@ -33,6 +33,9 @@ struct CreationHost {
     const MountTable& mounts;
     const Clock& clock;
     PressHistory& history;  // every press is recorded in it
+    // Where --values reads its table when that is not where lists are read
+    // (a list on a shelf, a table on any drive); null: as lists are read.
+    ListReader* tableFiles = nullptr;
 };
 
 class HeadlessCreation {
@@ -49,6 +52,7 @@ private:
     void tell(const QString& message);
 
     ListReader& lists_;
+    ListReader& tableFiles_;
     Folders& folders_;
     const MountTable& mounts_;
     const Clock& clock_;

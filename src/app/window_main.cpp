@@ -20,6 +20,7 @@
 #include "text_language.h"
 #include "threaded_shelf_reader.h"
 #include "user_name.h"
+#include "values_table_reading.h"
 #include "window_module.h"
 
 #include <QApplication>
@@ -48,8 +49,9 @@ extern "C" __attribute__((visibility("default"))) int kestruneWindowMain(int arg
         return kestrune::runWithoutWindow(line);
 
     try {
-        kestrune::QtDesktop desktop(kestrune::texts::applicationName);
         kestrune::PosixListReader lists;
+        kestrune::TextValuesTableReader tables(lists);
+        kestrune::QtDesktop desktop(kestrune::texts::applicationName, tables);
         kestrune::PosixListWriter writer;
         kestrune::PosixFolders folders;
         const kestrune::ProcMountTable mounts;

@@ -12,4 +12,19 @@ inline constexpr int mostListLines = 1000;
 // for one line bounded.
 inline constexpr qsizetype longestListLine = 32767;
 
+// Rows of a values table below its header: one tree a row, and a press
+// makes at most this many folders anyway.
+inline constexpr int mostTableRows = 10000;
+
+// How much of a text file a reader takes: past either it fails whole.
+struct TextLimits {
+    int mostLines = mostListLines;
+    qsizetype longestLine = longestListLine;
+};
+
+inline constexpr TextLimits listFileLimits{mostListLines, longestListLine};
+// A table's file may hold blank lines between its rows (they are skipped),
+// so it is given room for as many again; a cell is no longer than a name.
+inline constexpr TextLimits tableFileLimits{2 * (mostTableRows + 1), longestListLine};
+
 }  // namespace kestrune

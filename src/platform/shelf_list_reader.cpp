@@ -21,8 +21,10 @@ ShelfListReader::ShelfListReader(ShelfReader& reader, std::chrono::milliseconds 
 {
 }
 
-QStringList ShelfListReader::readList(const QString& path)
+QStringList ShelfListReader::readLines(const QString& path, const TextLimits& limits)
 {
+    // Never asked otherwise; were it asked for more, a shelf's reader would still hold to a list's.
+    Q_ASSERT(limits.mostLines == listFileLimits.mostLines && limits.longestLine == listFileLimits.longestLine);
     const auto deadline = std::chrono::steady_clock::now() + limit_;
     const std::shared_ptr<const PendingAnswer<QStringList>> pending = reader_.readList(path);
     std::optional<ReadOutcome<QStringList>> outcome;

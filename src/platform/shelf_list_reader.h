@@ -18,8 +18,9 @@ public:
     ShelfListReader(ShelfReader& reader, std::chrono::milliseconds limit, std::function<void()> whileWaiting = {});
 
     // The lines of the list at `path`; the read's own failure, or error 68
-    // when no answer came within the limit.
-    QStringList readList(const QString& path) override;
+    // when no answer came within the limit. A shelf holds list files: they
+    // are read with a list file's limits (a table of values is read apart).
+    QStringList readLines(const QString& path, const TextLimits& limits) override;
 
 private:
     ShelfReader& reader_;

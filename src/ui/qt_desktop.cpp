@@ -19,7 +19,10 @@
 
 namespace kestrune {
 
-QtDesktop::QtDesktop(QString applicationTitle) : applicationTitle_(std::move(applicationTitle)) {}
+QtDesktop::QtDesktop(QString applicationTitle, ValuesTableReader& tables)
+    : applicationTitle_(std::move(applicationTitle)), tables_(tables)
+{
+}
 
 QtDesktop::~QtDesktop()
 {
@@ -100,7 +103,7 @@ bool QtDesktop::askYesNo(const QString& prompt, const QString& title)
 
 std::optional<ValueAnswer> QtDesktop::askValues(const ValueQuestion& question)
 {
-    return kestrune::askValues(parent_, question);
+    return kestrune::askValues(parent_, question, tables_);
 }
 
 std::optional<QString> QtDesktop::askFileName(const QString& prompt, const QString& preset, const QString& title)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop.h"
+#include "values_table.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -13,8 +14,9 @@ namespace kestrune {
 // Beep, message boxes and the pointer through QApplication.
 class QtDesktop final : public Desktop {
 public:
-    // `applicationTitle` heads message boxes that pass no title of their own.
-    explicit QtDesktop(QString applicationTitle);
+    // `applicationTitle` heads message boxes that pass no title of their own;
+    // the values box reads its tables with `tables`.
+    QtDesktop(QString applicationTitle, ValuesTableReader& tables);
     ~QtDesktop() override;
     QtDesktop(const QtDesktop&) = delete;
     QtDesktop& operator=(const QtDesktop&) = delete;
@@ -35,6 +37,7 @@ public:
 
 private:
     QString applicationTitle_;
+    ValuesTableReader& tables_;
     QWidget* parent_ = nullptr;
     PointerShape pointer_ = NormalPointer;
     QElapsedTimer sinceRepaint_;

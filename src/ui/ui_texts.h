@@ -53,6 +53,27 @@ inline constexpr Text valuesTitle = KESTRUNE_TEXT("Window", "値の入力");
 //: A value's name, before its field.
 inline constexpr Text valueLabel = KESTRUNE_TEXT("Window", "%1：");
 inline constexpr Text referenceDateLabel = KESTRUNE_TEXT("Window", "基準日：");
+// Its table of values: one tree per row.
+inline constexpr Text pasteTableCaption = KESTRUNE_TEXT("Tables", "表を貼り付け(&T)");
+inline constexpr Text tableFileCaption = KESTRUNE_TEXT("Tables", "表ファイル…(&F)");
+inline constexpr Text dropTableCaption = KESTRUNE_TEXT("Tables", "表を使わない");
+inline constexpr Text tableFileTitle = KESTRUNE_TEXT("Tables", "表ファイルを開く");
+//: The file box's filters, as Qt writes them: name (patterns);;name (patterns).
+inline constexpr Text tableFileFilter = KESTRUNE_TEXT("Tables", "表 (*.csv *.tsv *.txt);;すべてのファイル (*)");
+inline constexpr Text noTableOnClipboard = KESTRUNE_TEXT("Tables", "クリップボードに表がありません");
+inline constexpr CountedText tablePasted =
+    KESTRUNE_COUNTED_TEXT("Tables", "貼り付けた表: %n 行（1行ごとにフォルダーを作成します）");
+//: %1 is the table file's path.
+inline constexpr CountedText tableFromFile =
+    KESTRUNE_COUNTED_TEXT("Tables", "表ファイル: %n 行（1行ごとにフォルダーを作成します）\n%1");
+//: The columns that fill fields, joined.
+inline constexpr Text tableColumnsUsed = KESTRUNE_TEXT("Tables", "表の列から: %1");
+//: The columns no field names, joined.
+inline constexpr Text tableColumnsIgnored = KESTRUNE_TEXT("Tables", "使わない列: %1");
+//: A field's placeholder when a column fills it: the column's name.
+inline constexpr Text fieldFromTable = KESTRUNE_TEXT("Tables", "表の「%1」列から");
+//: Between the names of columns in a list.
+inline constexpr Text namesSeparator = KESTRUNE_TEXT("Tables", "、");
 // The box of the presses made.
 inline constexpr Text historyTitle = KESTRUNE_TEXT("History", "作成履歴");
 inline constexpr Text historyWhen = KESTRUNE_TEXT("History", "日時");

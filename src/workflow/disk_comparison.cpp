@@ -9,11 +9,13 @@ namespace kestrune {
 void compareWithDisk(ListPreview& preview, OpenFolder& base, bool windowsFileSystem)
 {
     DiskLookup disk(base, windowsFileSystem);
-    preview.filledIn = true;
+    QList<QList<qsizetype>> indexes;
+    preview.filledIn = false;  // each parent's share as planned, not as compared before
     preview.entriesByParent.clear();
     preview.parentsInTheWay.clear();
-    for (LinePreview& parent : preview.parents) {
-        QList<LinePreview> entries = preview.entries;
+    for (qsizetype at = 0; at < preview.parents.size(); ++at) {
+        LinePreview& parent = preview.parents[at];
+        ParentShare share = preview.shareOf(at);
         if (parent.status != LineStatus::Refused) {
             const DiskLookup::Found found = disk.find({parent.folder});
             if (!found.blockedBy.isEmpty()) {
@@ -23,7 +25,7 @@ void compareWithDisk(ListPreview& preview, OpenFolder& base, bool windowsFileSys
             } else if (found.existing == 1) {
                 parent.status = LineStatus::Exists;
                 parent.folder = found.names.first();
-                for (LinePreview& entry : entries) {
+                for (LinePreview& entry : share.entries) {
                     if (!makesFolder(entry.status))
                         continue;
                     const DiskLookup::Found levels =
@@ -39,24 +41,36 @@ void compareWithDisk(ListPreview& preview, OpenFolder& base, bool windowsFileSys
                 }
             }
         }
-        preview.entriesByParent.append(std::move(entries));
+        preview.entriesByParent.append(std::move(share.entries));
+        indexes.append(std::move(share.indexes));
     }
-    // A folder's row says what holds for every parent: refused for one is
-    // refused, and there already only when it is there in each.
-    for (qsizetype index = 0; index < preview.entries.size(); ++index) {
-        LinePreview& combined = preview.entries[index];
-        bool everywhere = !preview.entriesByParent.isEmpty();
-        for (const QList<LinePreview>& entries : std::as_const(preview.entriesByParent)) {
-            const LinePreview& entry = entries.at(index);
+    preview.filledIn = true;
+    // A folder's row says what holds for every parent that gets it: refused
+    // for one is refused, and there already only when it is there in each.
+    const qsizetype count = preview.entries.size();
+    QList<bool> refused(count, false);
+    QList<bool> everywhere(count, true);
+    QList<const LinePreview*> first(count, nullptr);
+    for (qsizetype parent = 0; parent < preview.entriesByParent.size(); ++parent) {
+        const QList<LinePreview>& entries = preview.entriesByParent.at(parent);
+        for (qsizetype at = 0; at < entries.size(); ++at) {
+            const qsizetype index = indexes.at(parent).isEmpty() ? at : indexes.at(parent).at(at);
+            const LinePreview& entry = entries.at(at);
+            if (refused.at(index))
+                continue;
             if (entry.status == LineStatus::Refused) {
-                combined = entry;
-                everywhere = false;
-                break;
+                preview.entries[index] = entry;
+                refused[index] = true;
+                continue;
             }
-            everywhere = everywhere && entry.status == LineStatus::Exists;
+            if (first.at(index) == nullptr)
+                first[index] = &entry;
+            everywhere[index] = everywhere.at(index) && entry.status == LineStatus::Exists;
         }
-        if (everywhere)
-            combined = preview.entriesByParent.first().at(index);
+    }
+    for (qsizetype index = 0; index < count; ++index) {
+        if (!refused.at(index) && first.at(index) != nullptr && everywhere.at(index))
+            preview.entries[index] = *first.at(index);
     }
 }
 

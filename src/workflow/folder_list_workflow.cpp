@@ -3,8 +3,8 @@
 namespace kestrune {
 
 FolderListWorkflow::FolderListWorkflow(WorkflowState& state, const WorkflowControls& controls, const WorkflowHost& host)
-    : loadedList_(state, controls.namesList, controls.parentNameEdit, host.folders),
-      values_(state, controls.parentNameEdit, host.desktop, host.rememberedValues, loadedList_),
+    : tables_(host.lists), loadedList_(state, controls.namesList, controls.parentNameEdit, host.folders),
+      values_(state, controls.parentNameEdit, host.desktop, host.rememberedValues, tables_, loadedList_),
       loading_(state, {controls.readmeViewer, controls.parentNameEdit, controls.folderList, controls.fileList},
                host.desktop, host.lists, host.shelfLists, host.recentLists, host.mounts, host.clock, loadedList_,
                values_),

@@ -22,6 +22,7 @@
 #include "shelf_settings.h"
 #include "template_folder_command.h"
 #include "undo_command.h"
+#include "values_table_reading.h"
 #include "workflow_state.h"
 
 namespace kestrune {
@@ -91,6 +92,7 @@ public:
     void showHistory() { history_.showHistory(); }
 
 private:
+    TextValuesTableReader tables_;
     LoadedList loadedList_;
     ListValues values_;
     ListLoading loading_;

@@ -77,7 +77,8 @@ bool makeOrKeepFolder(OpenFolder& above, const QString& name, FolderId& id)
 
 void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
                     const QList<LinePreview>& preview, CreationRecord& record, PressProgress* progress,
-                    PressJournal* journal, TemplateCopier* copier, const QList<TemplateCopy>& copies)
+                    PressJournal* journal, const QList<qsizetype>& entryIndexes, TemplateCopier* copier,
+                    const QList<TemplateCopy>& copies)
 {
     record.basePath = base->path();
     record.baseId = base->id();
@@ -104,8 +105,9 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
     // The parent's own files go in first; a failure there is the parent's.
     if (copier)
         copier->startParent(walk, parent, copies, record);
-    for (qsizetype entry = 0; entry < preview.size(); ++entry) {
-        const LinePreview& line = preview.at(entry);
+    for (qsizetype at = 0; at < preview.size(); ++at) {
+        const LinePreview& line = preview.at(at);
+        const qsizetype entry = entryIndexes.isEmpty() ? at : entryIndexes.at(at);
         if (line.status == LineStatus::Repeat) {
             if (progress)
                 progress->folderDone(entry);

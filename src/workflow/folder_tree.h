@@ -32,10 +32,14 @@ enum class ParentChoice {
 // meanwhile stops the press. What is made is added to `record` (whose base
 // becomes `base`), with the parent's outcome, and told to `journal` as soon as
 // it is made; a failure stops at that folder and leaves as a RuntimeError,
-// `record` holding what was made up to there. With `copier`, `copies` (the
-// template's for this parent) go into each folder as soon as it is there.
+// `record` holding what was made up to there. `progress` is told each
+// folder by its place in `preview`, or by `entryIndexes` at that place when
+// given (a parent that gets only some of the preview's entries). With
+// `copier`, `copies` (the template's for this parent, by the same entry
+// numbers) go into each folder as soon as it is there.
 void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
                     const QList<LinePreview>& preview, CreationRecord& record, PressProgress* progress,
-                    PressJournal* journal, TemplateCopier* copier = nullptr, const QList<TemplateCopy>& copies = {});
+                    PressJournal* journal, const QList<qsizetype>& entryIndexes = {}, TemplateCopier* copier = nullptr,
+                    const QList<TemplateCopy>& copies = {});
 
 }  // namespace kestrune

@@ -51,6 +51,38 @@ void appendNewNames(QStringList& to, const QStringList& names)
     }
 }
 
+qsizetype treeCountOf(const NotationSettings& notation)
+{
+    return notation.literal || notation.table.isEmpty() ? 1 : notation.table.rows.size();
+}
+
+NotationSettings settingsOfTree(const NotationSettings& notation, qsizetype tree)
+{
+    NotationSettings settings{notation.values, notation.literal, {}};
+    if (notation.literal || notation.table.isEmpty())
+        return settings;
+    const QStringList& cells = notation.table.rows.at(tree);
+    for (qsizetype column = 0; column < notation.table.columns.size(); ++column)
+        settings.values.asked.insert(notation.table.columns.at(column), cells.at(column));
+    return settings;
+}
+
+void appendTree(ExpandedList& list, ExpandedList tree, int treeIndex)
+{
+    const qsizetype offset = list.entries.size();
+    for (ExpandedLine& line : tree.lines) {
+        line.firstEntry += offset;
+        list.lines.append(std::move(line));
+    }
+    for (ExpandedEntry& entry : tree.entries) {
+        entry.tree = treeIndex;
+        list.entries.append(std::move(entry));
+    }
+    list.count = saturatedSum(list.count, tree.count);
+    appendNewNames(list.missingValues, tree.missingValues);
+    list.linesPerTree = tree.linesPerTree;
+}
+
 qint64 ExpandedList::countFor(qint64 parents) const
 {
     return saturatedProduct(count, std::max<qint64>(parents, 1));
@@ -59,6 +91,7 @@ qint64 ExpandedList::countFor(qint64 parents) const
 ExpandedList expandList(const QStringList& lines, const NotationSettings& notation, qint64 mostEntries)
 {
     ExpandedList list;
+    list.linesPerTree = lines.size();
     list.lines.reserve(lines.size());
     list.entries.reserve(lines.size());
     bool listing = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notation.h"
+#include "values_table.h"
 
 #include <QList>
 #include <QString>
@@ -18,13 +19,22 @@ inline constexpr qint64 mostFoldersPerPress = 10000;
 struct NotationSettings {
     NotationValues values;
     bool literal = false;  // 「記法を使わない」: every line taken as written
+    // One tree per row: a row's cells fill the fields named by their columns,
+    // `values` the others. Unused when taken literally.
+    ValuesTable table = {};
 };
+
+// The trees a list makes: one per row of the table, or one without a table.
+qsizetype treeCountOf(const NotationSettings& notation);
+// The values tree `tree` is filled with: the row's cells over the values given.
+NotationSettings settingsOfTree(const NotationSettings& notation, qsizetype tree);
 
 // One folder a line stands for.
 struct ExpandedEntry {
     int line = 0;                 // the line it comes from, counted from 0
     QString text;                 // read as a list line is read: levels split at "/" and "\"
     bool valueAddsLevel = false;  // a value put in holds "/" or "\": refused
+    int tree = 0;                 // the row of the table it was filled from (0 without a table)
 };
 
 struct ExpandedLine {
@@ -37,10 +47,17 @@ struct ExpandedLine {
 };
 
 struct ExpandedList {
-    QList<ExpandedLine> lines;
+    QList<ExpandedLine> lines;     // with a table, the list's lines once per row, row after row
     QList<ExpandedEntry> entries;  // none at all when `count` passes the limit
-    qint64 count = 0;              // every folder the lines make (saturated)
+    qint64 count = 0;              // every folder the lines make (saturated), over all rows
     QStringList missingValues;     // over all lines, in order of first appearance
+    qsizetype linesPerTree = 0;    // the list's own lines
+
+    // The line `entry` comes from, as expanded for its row.
+    const ExpandedLine& lineOf(const ExpandedEntry& entry) const
+    {
+        return lines.at(entry.tree * linesPerTree + entry.line);
+    }
 
     // Folders made in all when every one of `parents` gets the list (saturated).
     qint64 countFor(qint64 parents) const;
@@ -52,6 +69,9 @@ struct ExpandedList {
 // entry, as written.
 ExpandedList expandList(const QStringList& lines, const NotationSettings& notation,
                         qint64 mostEntries = mostFoldersPerPress);
+
+// Adds `tree`, the list expanded for one more row of the table, to `list`.
+void appendTree(ExpandedList& list, ExpandedList tree, int treeIndex);
 
 // What a typed parent name stands for: one name, or several parents.
 Expansion expandParentName(const QString& name, const NotationSettings& notation);

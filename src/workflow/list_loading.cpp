@@ -108,6 +108,7 @@ void ListLoading::showLoadedList(QStringList lines)
     // notation asks for are asked with the list in view.
     state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
     state_.notation.values = NotationValues{clock_.today(), {}};
+    state_.notation.table = ValuesTable();
     loadedList_.show(std::move(lines));
     if (values_.ask(false)) {
         loadedList_.showPreview();

@@ -1,7 +1,10 @@
 #include "list_preview.h"
 
+#include "saturated.h"
 #include "unicode_names.h"
 #include "workflow_texts.h"
+
+#include <QHash>
 
 #include <algorithm>
 
@@ -30,22 +33,34 @@ QString waitingTip(const QStringList& names)
 
 }  // namespace
 
-qint64 ListPreview::folderCount() const
+ParentShare ListPreview::shareOf(qsizetype parent) const
 {
-    return expanded.countFor(parentCount);
+    const QList<qsizetype> indexes = tableRows.isEmpty() ? QList<qsizetype>() : entryIndexesByParent.at(parent);
+    if (filledIn)
+        return {entriesByParent.at(parent), indexes};
+    if (tableRows.isEmpty())
+        return {entries, {}};
+    ParentShare share{{}, indexes};
+    share.entries.reserve(indexes.size());
+    for (const qsizetype index : indexes)
+        share.entries.append(entries.at(index));
+    return share;
 }
 
 QString ListPreview::refusal() const
 {
     if (!parentsInTheWay.isEmpty())
         return texts::parentsInTheWay.arg(parentsInTheWay.join(texts::listSeparator));
+    // Before the parents: a value that adds a level refuses its parent too, and is better named by its cell.
+    if (!valueRefusal.isEmpty())
+        return valueRefusal;
     if (std::any_of(parents.cbegin(), parents.cend(),
                     [](const LinePreview& parent) { return parent.status == LineStatus::Refused; }))
         return texts::badParentName;
     if (!waitingFor.isEmpty())
         return texts::valuesMissing.arg(waitingFor.join(texts::listSeparator));
     // More parents than a press makes folders are not even listed.
-    if (expanded.tooMany(parentCount) || parentCount > mostFoldersPerPress)
+    if (tooMany())
         return texts::tooManyFolders.arg(std::max(folderCount(), parentCount)).arg(mostFoldersPerPress);
     QStringList names;
     QList<int> lineNumbers;
@@ -58,16 +73,47 @@ QString ListPreview::refusal() const
     return refusalMessage(names, entries, lineNumbers);
 }
 
-ListPreview previewList(const QStringList& lines, const PreviewTarget& target, const NotationSettings& notation)
+namespace {
+
+// The cells of the table's columns that fill a field of the lines or the
+// parent name and hold "/" or "\\", refused as a line is, the column named.
+QString valueRefusalOf(const ValuesTable& table, const QStringList& lines, const QString& parentName)
 {
-    ListPreview preview;
-    const Expansion parentNames = expandParentName(target.parentName, notation);
-    preview.parentShowsResults = parentNames.usesNotation;
-    preview.parentWaitingFor = parentNames.missingValues;
-    preview.parentCount = parentNames.missingValues.isEmpty() ? parentNames.count : 0;
-    for (const NotationResult& result : parentNames.results) {
-        LinePreview parent;
+    QStringList cells;
+    QList<LinePreview> reasons;
+    QList<int> tableLines;
+    const QStringList fields = askedNamesOf(lines, parentName);
+    for (qsizetype row = 0; row < table.rows.size(); ++row) {
+        for (const QString& field : fields) {
+            const qsizetype column = table.columnOf(field);
+            if (column < 0)
+                continue;
+            const QString& cell = table.rows.at(row).at(column);
+            if (!cell.contains(u'/') && !cell.contains(u'\\'))
+                continue;
+            cells.append(cell);
+            reasons.append({LineStatus::Refused, {}, 0, texts::tableValueAddsLevel.arg(field)});
+            tableLines.append(table.rowLines.at(row));
+        }
+    }
+    return refusalMessage(cells, reasons, tableLines);
+}
+
+// Each distinct parent once, in the order first named: rows that name the
+// same parent fill the same folder.
+class ParentsSeen {
+public:
+    ParentsSeen(ListPreview& preview, const PreviewTarget& target) : preview_(preview), target_(target) {}
+
+    // The index of the parent `result` names, listed when new.
+    qsizetype indexOf(const NotationResult& result, bool unknownGroup)
+    {
         const QString name = composedName(result.text);
+        // A name refused for its value stays apart from the same text typed.
+        const QString key = result.valueAddsLevel ? u'/' + name : name;
+        if (const auto known = seen_.constFind(key); known != seen_.cend())
+            return *known;
+        LinePreview parent;
         parent.folder = name;
         if (name.isEmpty() || result.valueAddsLevel) {
             // A value may neither empty the name nor add a level to it.
@@ -75,93 +121,253 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
             parent.reason = texts::reasonNotOneFolder;
         } else {
             parent = previewParentName(
-                {target.baseFolder, name, target.volume, target.longestNameBytes, target.longestPathBytes});
+                {target_.baseFolder, name, target_.volume, target_.longestNameBytes, target_.longestPathBytes});
             parent.composed = name != result.text;
-            if (parentNames.unknownGroup && parent.status == LineStatus::Ok) {
+            if (unknownGroup && parent.status == LineStatus::Ok) {
                 parent.status = LineStatus::Notation;
                 parent.reason = texts::reasonUnknownNotation;
             }
         }
-        preview.parents.append(parent);
+        preview_.parents.append(parent);
+        seen_.insert(key, preview_.parents.size() - 1);
+        return preview_.parents.size() - 1;
     }
 
-    preview.expanded = expandList(lines, notation, mostFoldersPerPress / std::max<qint64>(preview.parentCount, 1));
-    preview.waitingFor = preview.expanded.missingValues;
-    appendNewNames(preview.waitingFor, preview.parentWaitingFor);
+private:
+    ListPreview& preview_;
+    const PreviewTarget& target_;
+    QHash<QString, qsizetype> seen_;
+};
 
-    // Checked against the longest parent: the path limits hold for every one.
-    PreviewTarget lineTarget = target;
-    for (const LinePreview& parent : std::as_const(preview.parents)) {
-        if (parent.folder.size() > lineTarget.parentName.size())
-            lineTarget.parentName = parent.folder;
-    }
+// Checks the folders of every tree that goes into the same parents together:
+// there a folder named twice is a repeat, and the paths are checked against
+// the longest of those parents.
+void previewEntries(ListPreview& preview, const PreviewTarget& target, const QList<qsizetype>& treeEnds,
+                    const QList<QList<qsizetype>>& parentsOfTree, const ValuesTable& table)
+{
+    const QList<ExpandedEntry>& expanded = preview.expanded.entries;
     // Made and compared in NFC: a decomposed twin of a line is the same folder.
     QStringList names;
-    names.reserve(preview.expanded.entries.size());
-    for (const ExpandedEntry& entry : std::as_const(preview.expanded.entries))
+    names.reserve(expanded.size());
+    for (const ExpandedEntry& entry : expanded)
         names.append(composedName(entry.text));
-    preview.entries = previewLines(names, lineTarget);
-    for (qsizetype index = 0; index < preview.entries.size(); ++index) {
-        const ExpandedEntry& entry = preview.expanded.entries.at(index);
-        LinePreview& line = preview.entries[index];
-        line.composed = names.at(index) != entry.text;
-        if (line.status == LineStatus::Repeat)
-            line.sameAsLine = preview.expanded.entries.at(line.sameAsLine - 1).line + 1;
-        if (entry.valueAddsLevel && line.status != LineStatus::Blank) {
-            line.status = LineStatus::Refused;
-            line.reason = texts::reasonValueAddsLevel;
-        } else if (preview.expanded.lines.at(entry.line).unknownGroup && line.status == LineStatus::Ok) {
-            line.status = LineStatus::Notation;
-            line.reason = texts::reasonUnknownNotation;
+    preview.entries.resize(expanded.size());
+
+    // The trees of each set of parents, in order.
+    QHash<QList<qsizetype>, QList<qsizetype>> treesByParents;
+    for (qsizetype tree = 0; tree < parentsOfTree.size(); ++tree)
+        treesByParents[parentsOfTree.at(tree)].append(tree);
+
+    for (const QList<qsizetype>& trees : std::as_const(treesByParents)) {
+        PreviewTarget lineTarget = target;
+        for (const qsizetype parent : parentsOfTree.at(trees.first())) {
+            if (preview.parents.at(parent).folder.size() > lineTarget.parentName.size())
+                lineTarget.parentName = preview.parents.at(parent).folder;
+        }
+        // The group's folders, by index into the entries.
+        QList<qsizetype> indexes;
+        QStringList groupNames;
+        for (const qsizetype tree : trees) {
+            for (qsizetype entry = tree == 0 ? 0 : treeEnds.at(tree - 1); entry < treeEnds.at(tree); ++entry) {
+                indexes.append(entry);
+                groupNames.append(names.at(entry));
+            }
+        }
+        const QList<LinePreview> checked = previewLines(groupNames, lineTarget);
+        for (qsizetype at = 0; at < indexes.size(); ++at) {
+            const qsizetype index = indexes.at(at);
+            LinePreview line = checked.at(at);
+            const ExpandedEntry& entry = expanded.at(index);
+            line.composed = names.at(index) != entry.text;
+            if (line.status == LineStatus::Repeat) {
+                // The same tree: the line it repeats; another row: that row, as the table numbers it.
+                const ExpandedEntry& earlier = expanded.at(indexes.at(line.sameAsLine - 1));
+                line.sameAsLine = earlier.tree == entry.tree ? earlier.line + 1 : table.rowLines.at(earlier.tree);
+            }
+            if (entry.valueAddsLevel && line.status != LineStatus::Blank) {
+                line.status = LineStatus::Refused;
+                line.reason = texts::reasonValueAddsLevel;
+            } else if (preview.expanded.lineOf(entry).unknownGroup && line.status == LineStatus::Ok) {
+                line.status = LineStatus::Notation;
+                line.reason = texts::reasonUnknownNotation;
+            }
+            preview.entries[index] = std::move(line);
+        }
+    }
+}
+
+}  // namespace
+
+ListPreview previewList(const QStringList& lines, const PreviewTarget& target, const NotationSettings& notation)
+{
+    ListPreview preview;
+    const qsizetype trees = treeCountOf(notation);
+    const bool fromTable = !notation.literal && !notation.table.isEmpty();
+    ParentsSeen parents(preview, target);
+    QList<QList<qsizetype>> parentsOfTree;
+    QList<qsizetype> treeEnds;  // where each tree's entries end
+    parentsOfTree.reserve(trees);
+    treeEnds.reserve(trees);
+    qint64 oversizedParents = 0;  // a tree's parent name that stands for more than are listed
+    bool listing = true;
+    for (qsizetype tree = 0; tree < trees; ++tree) {
+        const NotationSettings settings = fromTable ? settingsOfTree(notation, tree) : NotationSettings{};
+        const NotationSettings& filled = fromTable ? settings : notation;
+        const Expansion parentNames = expandParentName(target.parentName, filled);
+        preview.parentShowsResults = preview.parentShowsResults || parentNames.usesNotation;
+        appendNewNames(preview.parentWaitingFor, parentNames.missingValues);
+        const qint64 parentsHere = parentNames.missingValues.isEmpty() ? parentNames.count : 0;
+        if (parentNames.results.isEmpty())
+            oversizedParents = std::max(oversizedParents, parentsHere);
+        QList<qsizetype> mine;
+        const qsizetype known = preview.parents.size();
+        for (const NotationResult& result : parentNames.results) {
+            // Only a parent seen before can come twice.
+            const qsizetype index = parents.indexOf(result, parentNames.unknownGroup);
+            if (index >= known || !mine.contains(index))
+                mine.append(index);
+        }
+        if (tree == 0)
+            preview.parentCount = parentsHere;
+
+        const qint64 perParent = std::max<qint64>(parentsHere, 1);
+        const qint64 room = listing ? (mostFoldersPerPress - preview.folderTotal) / perParent : 0;
+        ExpandedList expanded = expandList(lines, filled, room);
+        listing = listing && expanded.count <= room;
+        preview.folderTotal = saturatedSum(preview.folderTotal, saturatedProduct(expanded.count, perParent));
+        if (fromTable) {
+            const QStringList& cells = notation.table.rows.at(tree);
+            preview.tableRows.append({notation.table.rowLines.at(tree), cells.value(0), mine,
+                                      preview.expanded.entries.size(), expanded.entries.size(), expanded.count});
+        }
+        appendTree(preview.expanded, std::move(expanded), static_cast<int>(tree));
+        parentsOfTree.append(mine);
+        treeEnds.append(preview.expanded.entries.size());
+    }
+    if (fromTable)
+        preview.parentCount = std::max<qint64>(preview.parents.size(), oversizedParents);
+    preview.waitingFor = preview.expanded.missingValues;
+    appendNewNames(preview.waitingFor, preview.parentWaitingFor);
+    if (fromTable)
+        preview.valueRefusal = valueRefusalOf(notation.table, lines, target.parentName);
+
+    if (preview.tooMany()) {
+        // Past the limit the list is refused whole: nothing of it is listed.
+        preview.expanded.entries.clear();
+        for (ExpandedLine& line : preview.expanded.lines)
+            line.firstEntry = line.entryCount = 0;
+        for (TableRowPreview& row : preview.tableRows)
+            row.firstEntry = row.entryCount = 0;
+        std::fill(treeEnds.begin(), treeEnds.end(), 0);
+    }
+    previewEntries(preview, target, treeEnds, parentsOfTree, notation.table);
+    if (fromTable) {
+        preview.entryIndexesByParent.resize(preview.parents.size());
+        for (qsizetype tree = 0; tree < trees; ++tree) {
+            for (const qsizetype parent : parentsOfTree.at(tree)) {
+                QList<qsizetype>& indexes = preview.entryIndexesByParent[parent];
+                for (qsizetype entry = tree == 0 ? 0 : treeEnds.at(tree - 1); entry < treeEnds.at(tree); ++entry)
+                    indexes.append(entry);
+            }
         }
     }
     return preview;
 }
 
+namespace {
+
+// The rows of one line: itself, and beneath it each folder it stands for
+// when its notation changed it.
+void appendLineRows(QList<PreviewRow>& rows, const QString& text, const ExpandedLine& line, const ListPreview& preview,
+                    int indent, const ToolTipWords& words)
+{
+    const ExpandedList& expanded = preview.expanded;
+    PreviewRow row;
+    row.text = text;
+    row.indent = indent;
+    if (!line.missingValues.isEmpty()) {
+        row.status = LineStatus::Waiting;
+        row.toolTip = waitingTip(line.missingValues);
+        rows.append(row);
+        return;
+    }
+    if (preview.tooMany()) {
+        row.status = line.count > 0 ? LineStatus::Refused : LineStatus::Blank;
+        row.toolTip = texts::lineMakesFolders.withCount(line.count) + u'\n' +
+                      texts::tooManyFolders.arg(preview.folderCount()).arg(mostFoldersPerPress);
+        rows.append(row);
+        return;
+    }
+    if (!line.showsResults && line.entryCount == 1) {
+        const LinePreview& entry = preview.entries.at(line.firstEntry);
+        row.status = entry.status;
+        row.entry = line.firstEntry;
+        rows.append(row);
+        return;
+    }
+    // A line that stands for several folders: its count, and the worst of them.
+    const LinePreview* worst = heaviest(preview.entries, line.firstEntry, line.entryCount);
+    row.status = worst == nullptr ? LineStatus::Blank : worst->status;
+    if (row.status == LineStatus::Repeat)
+        row.status = LineStatus::Ok;
+    row.toolTip = texts::lineMakesFolders.withCount(line.count);
+    if (worst != nullptr && traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
+        row.toolTip += u'\n' + toolTipFor(*worst, words);
+    rows.append(row);
+    for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
+        const LinePreview& result = preview.entries.at(entry);
+        rows.append(PreviewRow{expanded.entries.at(entry).text, indent + 1, result.status, {}, entry});
+    }
+}
+
+// The heading of a table's row: the row and its first value; the worst of
+// its folders, their count and its parents in the tip.
+PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& tableRow, qsizetype firstLine,
+                           const ToolTipWords& words)
+{
+    PreviewRow row;
+    row.text = texts::tableRowHeading.arg(tableRow.tableLine).arg(tableRow.heading);
+    QStringList parents;
+    for (const qsizetype parent : tableRow.parents)
+        parents.append(preview.parents.at(parent).folder);
+    row.toolTip = texts::lineMakesFolders.withCount(tableRow.count);
+    if (!parents.isEmpty())
+        row.toolTip += u'\n' + texts::tableRowParents.arg(parents.join(texts::listSeparator));
+    const ExpandedList& expanded = preview.expanded;
+    QStringList waiting;
+    for (qsizetype line = firstLine; line < firstLine + expanded.linesPerTree; ++line)
+        appendNewNames(waiting, expanded.lines.at(line).missingValues);
+    if (!waiting.isEmpty()) {
+        row.status = LineStatus::Waiting;
+        row.toolTip += u'\n' + waitingTip(waiting);
+    } else if (preview.tooMany()) {
+        row.status = tableRow.count > 0 ? LineStatus::Refused : LineStatus::Blank;
+    } else if (const LinePreview* worst = heaviest(preview.entries, tableRow.firstEntry, tableRow.entryCount)) {
+        row.status = worst->status == LineStatus::Repeat ? LineStatus::Ok : worst->status;
+        if (traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
+            row.toolTip += u'\n' + toolTipFor(*worst, words);
+    }
+    return row;
+}
+
+}  // namespace
+
 QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview)
 {
     const ExpandedList& expanded = preview.expanded;
-    const bool tooMany = expanded.tooMany(preview.parentCount);
     const ToolTipWords words;
     QList<PreviewRow> rows;
-    rows.reserve(lines.size() + expanded.entries.size());
-    for (qsizetype index = 0; index < lines.size(); ++index) {
-        const ExpandedLine& line = expanded.lines.at(index);
-        PreviewRow row;
-        row.text = lines.at(index);
-        if (!line.missingValues.isEmpty()) {
-            row.status = LineStatus::Waiting;
-            row.toolTip = waitingTip(line.missingValues);
-            rows.append(row);
-            continue;
-        }
-        if (tooMany) {
-            row.status = line.count > 0 ? LineStatus::Refused : LineStatus::Blank;
-            row.toolTip = texts::lineMakesFolders.withCount(line.count) + u'\n' +
-                          texts::tooManyFolders.arg(preview.folderCount()).arg(mostFoldersPerPress);
-            rows.append(row);
-            continue;
-        }
-        if (!line.showsResults && line.entryCount == 1) {
-            const LinePreview& entry = preview.entries.at(line.firstEntry);
-            row.status = entry.status;
-            row.entry = line.firstEntry;
-            rows.append(row);
-            continue;
-        }
-        // A line that stands for several folders: its count, and the worst of them.
-        const LinePreview* worst = heaviest(preview.entries, line.firstEntry, line.entryCount);
-        row.status = worst == nullptr ? LineStatus::Blank : worst->status;
-        if (row.status == LineStatus::Repeat)
-            row.status = LineStatus::Ok;
-        row.toolTip = texts::lineMakesFolders.withCount(line.count);
-        if (worst != nullptr && traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
-            row.toolTip += u'\n' + toolTipFor(*worst, words);
-        rows.append(row);
-        for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
-            const LinePreview& result = preview.entries.at(entry);
-            rows.append(PreviewRow{expanded.entries.at(entry).text, 1, result.status, {}, entry});
-        }
+    rows.reserve(preview.tableRows.size() + expanded.lines.size() + expanded.entries.size());
+    if (preview.tableRows.isEmpty()) {
+        for (qsizetype index = 0; index < lines.size(); ++index)
+            appendLineRows(rows, lines.at(index), expanded.lines.at(index), preview, 0, words);
+        return rows;
+    }
+    for (qsizetype tree = 0; tree < preview.tableRows.size(); ++tree) {
+        const qsizetype firstLine = tree * expanded.linesPerTree;
+        rows.append(tableRowHeading(preview, preview.tableRows.at(tree), firstLine, words));
+        for (qsizetype index = 0; index < lines.size(); ++index)
+            appendLineRows(rows, lines.at(index), expanded.lines.at(firstLine + index), preview, 1, words);
     }
     return rows;
 }

@@ -1,10 +1,8 @@
 #include "list_text.h"
 
-#include "list_limits.h"
-
 namespace kestrune {
 
-std::optional<QStringList> splitListText(const QString& text)
+std::optional<QStringList> splitListText(const QString& text, const TextLimits& limits)
 {
     QStringList lines;
     qsizetype start = 0;
@@ -13,7 +11,7 @@ std::optional<QStringList> splitListText(const QString& text)
         qsizetype end = start;
         while (end < size && text.at(end) != u'\r' && text.at(end) != u'\n')
             ++end;
-        if (lines.size() == mostListLines || end - start > longestListLine)
+        if (lines.size() == limits.mostLines || end - start > limits.longestLine)
             return std::nullopt;
         lines.append(text.mid(start, end - start));
         // CR LF is one line end.

@@ -5,9 +5,9 @@
 namespace kestrune {
 
 ListValues::ListValues(WorkflowState& state, NameBox& parentNameEdit, Desktop& desktop,
-                       RememberedValues& rememberedValues, LoadedList& loadedList)
+                       RememberedValues& rememberedValues, ValuesTableReader& tables, LoadedList& loadedList)
     : state_(state), parentNameEdit_(parentNameEdit), desktop_(desktop), rememberedValues_(rememberedValues),
-      loadedList_(loadedList)
+      tables_(tables), loadedList_(loadedList)
 {
 }
 
@@ -26,6 +26,16 @@ bool ListValues::ask(bool always)
     }
     question.askDate = always || usesDatesIn(state_.lines, parentName);
     question.date = state_.notation.values.date;
+    question.table = state_.notation.table;
+    question.folder = state_.baseFolder;
+    if (question.table.isEmpty() && !state_.listFilePath.isEmpty()) {
+        // This month's rows, in the file last month's came from.
+        if (const QString file = rememberedValues_.tableOf(state_.listFilePath); !file.isEmpty()) {
+            const ValuesTableReading reading = tables_.readFile(file);
+            question.table = reading.table;
+            question.tableRefusal = reading.refusal;
+        }
+    }
     NotationValues& values = state_.notation.values;
     for (const QString& name : std::as_const(question.names)) {
         const QStringList recent = rememberedValues_.valuesOf(name);
@@ -37,12 +47,18 @@ bool ListValues::ask(bool always)
     if (!answer)
         return false;
     for (const QString& name : std::as_const(question.names)) {
-        const QString value = answer->values.value(name);
-        values.asked.insert(name, value);
-        rememberedValues_.remember(name, value);
+        // A field the table fills has no value of its own.
+        const auto value = answer->values.constFind(name);
+        if (value == answer->values.cend())
+            continue;
+        values.asked.insert(name, *value);
+        rememberedValues_.remember(name, *value);
     }
     if (answer->date.isValid())
         values.date = answer->date;
+    state_.notation.table = answer->table;
+    if (!state_.listFilePath.isEmpty())
+        rememberedValues_.rememberTable(state_.listFilePath, answer->table.filePath);
     return true;
 }
 

@@ -109,7 +109,7 @@ qint64 foldersToTell(const ListPreview& preview)
 {
     qint64 count = 0;
     for (qsizetype parent = 0; parent < preview.parents.size(); ++parent) {
-        for (const LinePreview& entry : preview.entriesFor(parent))
+        for (const LinePreview& entry : preview.shareOf(parent).entries)
             count += makesFolder(entry.status) || entry.status == LineStatus::Repeat ? 1 : 0;
     }
     return count;

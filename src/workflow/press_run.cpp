@@ -63,12 +63,15 @@ PressOutcome carryOutPress(const PressPlan& plan, PressProgress* progress, Press
     if (plan.templates.folder)
         copier.emplace(plan.templates.folder, plan.templates.bytes, &watch, journal);
     try {
-        // Each parent gets the same tree, in order, and the template's files
-        // as its folders are made.
+        // Each parent gets its tree, in order: the same for every parent, or
+        // with a table, the trees of the rows that go into it; and the
+        // template's files as its folders are made.
         const QList<LinePreview>& parents = plan.preview.parents;
-        for (qsizetype parent = 0; parent < parents.size(); ++parent)
-            makeFolderTree(plan.base, parents.at(parent).folder, choice, plan.preview.entriesFor(parent), record,
-                           &watch, journal, copier ? &*copier : nullptr, plan.templates.copiesFor(parent));
+        for (qsizetype parent = 0; parent < parents.size(); ++parent) {
+            const ParentShare share = plan.preview.shareOf(parent);
+            makeFolderTree(plan.base, parents.at(parent).folder, choice, share.entries, record, &watch, journal,
+                           share.indexes, copier ? &*copier : nullptr, plan.templates.copiesFor(parent));
+        }
     } catch (const RuntimeError& error) {
         outcome.failure = error;
         outcome.failedEntry = watch.failedEntry;

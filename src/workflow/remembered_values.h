@@ -16,6 +16,11 @@ public:
     // Puts `value` first for `name`, dropping an older copy and the oldest past mostRemembered.
     void remember(const QString& name, const QString& value);
 
+    // The table file last used with the list file at `listPath`; empty for none.
+    QString tableOf(const QString& listPath) const;
+    // Keeps `tablePath` with the list; an empty one forgets the list's table.
+    void rememberTable(const QString& listPath, const QString& tablePath);
+
 private:
     QSettings& settings_;
 };

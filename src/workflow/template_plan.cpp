@@ -69,7 +69,9 @@ public:
         if (!fillNames())
             return std::move(plan_);
         gatherRules();
-        plan_.perParent = preview_.filledIn;
+        // Each parent its own copies when it has its own folders: filled in
+        // against what is there, or a table's rows.
+        plan_.perParent = preview_.filledIn || !preview_.tableRows.isEmpty();
         if (!plan_.waitingFor.isEmpty() || preview_.parents.isEmpty())
             return std::move(plan_);
         countCopies();
@@ -212,11 +214,12 @@ private:
     {
         QList<Reached> reached;
         QSet<QString> seen;
-        const QList<LinePreview>& entries = preview_.entriesFor(parent);
-        for (qsizetype entry = 0; entry < entries.size(); ++entry) {
-            if (!makesFolder(entries.at(entry).status))
+        const ParentShare share = preview_.shareOf(parent);
+        for (qsizetype at = 0; at < share.entries.size(); ++at) {
+            if (!makesFolder(share.entries.at(at).status))
                 continue;
-            const QStringList levels = entries.at(entry).folder.split(pathSeparator);
+            const qsizetype entry = share.indexOf(at);
+            const QStringList levels = share.entries.at(at).folder.split(pathSeparator);
             QString key;
             for (qsizetype depth = 0; depth < levels.size(); ++depth) {
                 key += pathSeparator + nameKey(levels.at(depth), windows_);

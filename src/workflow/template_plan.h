@@ -57,8 +57,9 @@ struct TemplatePlan {
     QString path;                         // the template; empty when the press has none
     std::optional<RuntimeError> failure;  // it could not be read
     std::shared_ptr<OpenFolder> folder;   // its top, held open for the copies
-    // Compared with the disk parent by parent (filling in): then each parent
-    // has its own copies; otherwise one list serves every parent.
+    // Compared with the disk parent by parent (filling in), or a table whose
+    // rows go to their own parents: then each parent has its own copies;
+    // otherwise one list serves every parent.
     bool perParent = false;
     QList<QList<TemplateCopy>> copiesByParent;  // in the order made: the parent's own, then by entry
     QStringList unusedFolders;                  // top-level folders that match no folder of the press

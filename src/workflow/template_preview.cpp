@@ -39,6 +39,18 @@ LineStatus statusOf(CopyStatus status)
     return LineStatus::Blank;
 }
 
+// The copies preview entry `entry` brings: those of the first parent that
+// gets the entry (with a table, a row's entries go to its parent alone).
+std::pair<CopyIterator, CopyIterator> copiesOfEntry(const TemplatePlan& plan, qsizetype entry)
+{
+    for (const QList<TemplateCopy>& copies : plan.copiesByParent) {
+        const auto found = copiesOf(copies, entry);
+        if (found.first != found.second)
+            return found;
+    }
+    return {};
+}
+
 }  // namespace
 
 QString templateSummary(const TemplatePlan& plan)
@@ -64,7 +76,7 @@ QString templateSummaryTip(const TemplatePlan& plan)
 
 QString copiesTip(const TemplatePlan& plan, qsizetype entry)
 {
-    const auto [first, last] = copiesOf(plan.copiesFor(0), entry);
+    const auto [first, last] = copiesOfEntry(plan, entry);
     QStringList lines;
     for (auto copy = first; copy != last; ++copy) {
         if (copy->folder)
@@ -85,7 +97,6 @@ void addTemplateRows(QList<PreviewRow>& rows, const TemplatePlan& plan, const QL
 {
     if (plan.isEmpty())
         return;
-    const QList<TemplateCopy>& copies = plan.copiesFor(0);
     bool unsafe = false;
     for (PreviewRow& row : rows) {
         if (row.entry < 0)
@@ -95,7 +106,7 @@ void addTemplateRows(QList<PreviewRow>& rows, const TemplatePlan& plan, const QL
             continue;
         // The row's own tip is no longer built only when shown: it goes first.
         row.toolTip = rowToolTip(row, entries) + u'\n' + tip;
-        const auto [first, last] = copiesOf(copies, row.entry);
+        const auto [first, last] = copiesOfEntry(plan, row.entry);
         const auto worst = std::max_element(first, last, [](const TemplateCopy& a, const TemplateCopy& b) {
             return traitsOf(statusOf(a.status)).weight < traitsOf(statusOf(b.status)).weight;
         });

@@ -15,8 +15,8 @@ QString templateSummary(const TemplatePlan& plan);
 // Its tip: the template's path, why the press is refused because of it, what
 // is not copied and why, and the folders no folder of the press matches.
 QString templateSummaryTip(const TemplatePlan& plan);
-// The files the folders of preview entry `entry` receive (the first
-// parent's), for the row's tip; empty when none.
+// The files the folders of preview entry `entry` receive (in the first
+// parent that gets it), for the row's tip; empty when none.
 QString copiesTip(const TemplatePlan& plan, qsizetype entry);
 
 // Adds the template to `rows` (previewRows of the same press): the summary

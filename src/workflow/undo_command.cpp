@@ -107,8 +107,9 @@ void UndoCommand::restoreList(const ListBeforePress& before)
     state_.shelfList = before.shelfList;
     state_.baseFolder = before.baseFolder;
     state_.lines = before.lines;
-    // Its values and date; whether the notation is read stays as the menu says.
+    // Its values, date and table; whether the notation is read stays as the menu says.
     state_.notation.values = before.notation.values;
+    state_.notation.table = before.notation.table;
     parentNameEdit_.setText(before.typedParentName);
     state_.volume = volumePlaceOf(state_.baseFolder, mounts_);
     state_.listState = ListState::Ready;

@@ -127,6 +127,31 @@ inline constexpr Text templateTooLarge =
     KESTRUNE_TEXT("Templates", "ひな形のファイルが大きすぎます（合計 %1 MB。1 回に %2 MB まで）");
 inline constexpr Text templateCopiesRefused = KESTRUNE_TEXT("Templates", "ひな形のファイルやフォルダーを置けません:");
 
+// ---- A table of values: why one is refused, naming its row ----
+inline constexpr Text tableEmpty =
+    KESTRUNE_TEXT("Tables", "表が空です（1行目に列の名前、2行目から1行に1件の値を書いてください）");
+//: The most rows, then the most characters a row may hold.
+inline constexpr Text tableTooLarge = KESTRUNE_TEXT("Tables", "表が大きすぎます（%1 行、1行 %2 文字まで）");
+//: Each refusal starts with the row of the table (counted from 1) it concerns.
+inline constexpr Text tableNoRows = KESTRUNE_TEXT("Tables", "%1行目: 値の行がありません（表の1行目は列の名前です）");
+//: The row, then the column (counted from 1).
+inline constexpr Text tableColumnUnnamed =
+    KESTRUNE_TEXT("Tables", "%1行目: %2列目に名前がありません（表の1行目は列の名前です）");
+inline constexpr Text tableColumnTwice = KESTRUNE_TEXT("Tables", "%1行目: 列の名前「%2」が二つあります");
+//: The row, its cell count, then the header's column count.
+inline constexpr Text tableCellCount = KESTRUNE_TEXT("Tables", "%1行目: セルが %2 個あります（列は %3 個）");
+inline constexpr Text tableLineBreak = KESTRUNE_TEXT("Tables", "%1行目: セルの中に改行があります");
+//: The first row over the limit, then the limit.
+inline constexpr Text tableTooManyRows = KESTRUNE_TEXT("Tables", "%1行目: 表の値は %2 行までです");
+//: The column whose value holds the slash.
+inline constexpr Text tableValueAddsLevel =
+    KESTRUNE_TEXT("Tables", "「%1」列の値に「/」か「\\」があります（値で階層は増やせません）");
+// The preview of a list filled from a table: a heading for each row.
+//: The row in the table, then its first value.
+inline constexpr Text tableRowHeading = KESTRUNE_TEXT("Tables", "表の%1行目: %2");
+//: The parent folders the row's folders go into, joined.
+inline constexpr Text tableRowParents = KESTRUNE_TEXT("Tables", "親ディレクトリ: %1");
+
 // ---- What a press did, row by row and as a whole ----
 // Followed by the folder: one for each folder a press makes.
 inline constexpr Text rowMade = KESTRUNE_TEXT("Workflow", "作成しました: ");

@@ -16,6 +16,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 using namespace kestrune;
 using namespace kestrune::test;
@@ -66,7 +67,8 @@ class CommandLineTest : public QObject {
 private slots:
     // The contract, against the real program with no display at all: the
     // arguments (TEMP, LIST and INTO stand for a scratch folder, the list in
-    // it and an empty folder in it), the list, standard input (or a shell
+    // it and an empty folder in it; TABLE for a file in it that holds what
+    // would go to standard input), the list, standard input (or a shell
     // redirection of the standard streams) and folders there before ("file
     // PATH" a file); then the exit status, standard output (a final "…"
     // makes it a prefix), a piece of standard error ("" for none) and every
@@ -214,6 +216,15 @@ private slots:
                               "1\tskipped\t見積/~$見積書.xlsx\tOffice のロックファイル\n"
                               "1\tfile\t見積/見積書.xlsx\n")
             << QString() << templateFolders;
+        QTest::newRow("template files with --values: each row's parent its own")
+            << args({"--create", "LIST", "--values", "TABLE", "--parent", "{?顧客名}", "--dry-run"})
+            << QByteArray("見積\n") << QByteArray("顧客名\nA社\nB社\n") << templated << 0
+            << QStringLiteral("1\tok\tTEMP/A社/見積\n1\tok\tTEMP/B社/見積\n-\tfile\tTEMP/A社/送付状.docx\n"
+                              "1\tskipped\tTEMP/A社/見積/~$見積書.xlsx\tOffice のロックファイル\n"
+                              "1\tfile\tTEMP/A社/見積/見積書.xlsx\n-\tfile\tTEMP/B社/送付状.docx\n"
+                              "1\tskipped\tTEMP/B社/見積/~$見積書.xlsx\tOffice のロックファイル\n"
+                              "1\tfile\tTEMP/B社/見積/見積書.xlsx\n")
+            << QString() << templateFolders;
         QTest::newRow("--no-template") << args({"--create", "LIST", "--dry-run", "--no-template"})
                                        << QByteArray("見積\n") << QByteArray() << templated << 0
                                        << QStringLiteral("1\tok\t見積\n") << QString() << templateFolders;
@@ -234,6 +245,42 @@ private slots:
         QTest::newRow("--template with --no-template")
             << args({"--create", "LIST", "--template", "TEMP", "--no-template"}) << QByteArray("x\n") << QByteArray()
             << QStringList() << 2 << QString() << QStringLiteral("--no-template") << untouched;
+        const QByteArray clients("顧客コード,顧客名\r\nC1,A社\r\nC2,B社\r\n");
+        QTest::newRow("--values: a tree per row, each in its own parent")
+            << args({"--create", "LIST", "--values", "TABLE", "--parent", "{?顧客コード}_{?顧客名}"})
+            << QByteArray("見積\n請求\n") << clients << QStringList() << 0
+            << QStringLiteral("TEMP/C1_A社\nTEMP/C2_B社\n") << QString()
+            << QStringList{QStringLiteral("C1_A社"), QStringLiteral("C1_A社/見積"), QStringLiteral("C1_A社/請求"),
+                           QStringLiteral("C2_B社"), QStringLiteral("C2_B社/見積"), QStringLiteral("C2_B社/請求"),
+                           QStringLiteral("into")};
+        QTest::newRow("--values from standard input, --set for the rest, dry run")
+            << args({"--create", "LIST", "--values", "-", "--set", "期=上期", "--dry-run"})
+            << QByteArray("{?顧客名}/{?期}\n共通\n") << QByteArray("顧客名\t担当\nA社\t田中\nB社\t佐藤\n")
+            << QStringList() << 0
+            << QStringLiteral("1\tok\tA社/上期\n2\tok\t共通\n1\tok\tB社/上期\n"
+                              "2\trepeat\t共通\t2行目と同じフォルダーです\n")
+            << QString() << untouched;
+        QTest::newRow("--values: the list and the table not both on standard input")
+            << args({"--create", "-", "--into", "INTO", "--values", "-"}) << QByteArray() << QByteArray("a\n")
+            << QStringList() << 2 << QString() << QStringLiteral("両方を標準入力から") << untouched;
+        QTest::newRow("--values: a field with neither a column nor --set")
+            << args({"--create", "LIST", "--values", "TABLE"}) << QByteArray("{?顧客名}/{?担当}\n") << clients
+            << QStringList() << 2 << QString() << QStringLiteral("値が指定されていません: 担当") << untouched;
+        QTest::newRow("--values: --set may not override a column")
+            << args({"--create", "LIST", "--values", "TABLE", "--set", "顧客名=X社"}) << QByteArray("{?顧客名}\n")
+            << clients << QStringList() << 2 << QString() << QStringLiteral("--set 顧客名 は") << untouched;
+        QTest::newRow("--values: a row of the wrong width")
+            << args({"--create", "LIST", "--values", "TABLE"}) << QByteArray("{?顧客名}\n")
+            << QByteArray("顧客名,担当\nA社,田中\nB社\n") << QStringList() << 2 << QString()
+            << QStringLiteral("3行目: セルが 1 個あります") << untouched;
+        QTest::newRow("--values: a value that adds a level")
+            << args({"--create", "LIST", "--values", "TABLE"}) << QByteArray("{?顧客名}\n")
+            << QByteArray("顧客名\nA社\nB/C\n") << QStringList() << 1 << QString()
+            << QStringLiteral("3行目: B/C（「顧客名」列の値に") << untouched;
+        QTest::newRow("--values: a value that adds a level to the parent")
+            << args({"--create", "LIST", "--values", "TABLE", "--parent", "{?顧客名}"}) << QByteArray("見積\n")
+            << QByteArray("顧客名\nA社\nB/C\n") << QStringList() << 1 << QString()
+            << QStringLiteral("3行目: B/C（「顧客名」列の値に") << untouched;
         QTest::newRow("--history alone") << args({"--history", "--parent", "P"}) << QByteArray() << QByteArray()
                                          << QStringList() << 2 << QString()
                                          << QStringLiteral("--history は --parent と一緒に使えません") << untouched;
@@ -275,6 +322,10 @@ private slots:
                 QVERIFY(QDir(temp).mkdir(folder));
         }
         const QString listPath = writeFile(temp, QStringLiteral("list.txt"), list);
+        if (arguments.contains(QStringLiteral("TABLE"))) {
+            arguments.replaceInStrings(QStringLiteral("TABLE"),
+                                       writeFile(temp, QStringLiteral("表.csv"), std::exchange(input, {})));
+        }
         for (QString& argument : arguments) {
             argument.replace(QStringLiteral("LIST"), listPath);
             argument.replace(QStringLiteral("INTO"), temp + QStringLiteral("/into"));

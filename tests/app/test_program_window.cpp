@@ -19,6 +19,7 @@
 #include "shelf_menu.h"
 #include "temporary_history.h"
 #include "ui_texts.h"
+#include "values_table_reading.h"
 #include "workflow_fixture.h"
 #include "workflow_texts.h"
 
@@ -546,8 +547,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString list = writeFile(dir.path(), QStringLiteral("月次.txt"), "{?顧客}/見積\n");
-        QtDesktop desktop(QStringLiteral("Kestrune"));
         FakeListReader lists;
+        TextValuesTableReader tables(lists);
+        QtDesktop desktop(QStringLiteral("Kestrune"), tables);
         PosixListWriter writer;
         FakeFolders folders;
         FakeMountTable mounts;

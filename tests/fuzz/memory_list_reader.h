@@ -11,7 +11,10 @@ namespace kestrune::fuzz {
 // reading of a file for every input.
 class MemoryListReader final : public ListReader {
 public:
-    QStringList readList(const QString& path) override { return readListBytes(contents, path); }
+    QStringList readLines(const QString& path, const TextLimits& limits) override
+    {
+        return readListBytes(contents, path, limits);
+    }
 
     QByteArray contents;
 };

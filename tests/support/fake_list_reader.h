@@ -9,10 +9,10 @@ namespace kestrune::test {
 // volume that goes away mid-read would.
 class FakeListReader final : public ListReader {
 public:
-    QStringList readList(const QString& path) override
+    QStringList readLines(const QString& path, const TextLimits& limits) override
     {
-        faults.call(QStringLiteral("readList"));
-        return real.readList(path);
+        faults.call(QStringLiteral("readLines"));
+        return real.readLines(path, limits);
     }
 
     PosixListReader real;

@@ -1,3 +1,4 @@
+#include "fake_list_reader.h"
 #include "fake_shelf_reader.h"
 #include "japanese_script.h"
 #include "list_views.h"
@@ -12,6 +13,7 @@
 #include "text_language.h"
 #include "ui_texts.h"
 #include "values_dialog.h"
+#include "values_table_reading.h"
 #include "workflow_fixture.h"
 
 #include <QAbstractButton>
@@ -85,10 +87,17 @@ QStringList shownTexts()
     MainWindow form(listings, shelves);
     collectShownTexts(&form, shown);
     ValueQuestion question;
-    question.names = QStringList{QStringLiteral("client")};
+    question.names = QStringList{QStringLiteral("client"), QStringLiteral("matter")};
     question.askDate = true;
     question.date = QDate(2026, 4, 1);
-    ValuesDialog values(question);
+    // A table from a file fills one field and leaves a column unused: the box says all of it.
+    question.table.columns = QStringList{QStringLiteral("client"), QStringLiteral("note")};
+    question.table.rows = {QStringList{QStringLiteral("A"), QStringLiteral("x")}};
+    question.table.rowLines = {2};
+    question.table.filePath = QStringLiteral("/tmp/clients.csv");
+    test::FakeListReader files;
+    TextValuesTableReader tables(files);
+    ValuesDialog values(question, tables);
     collectShownTexts(&values, shown);
     return shown;
 }

@@ -217,7 +217,7 @@ private slots:
         earlierListLoaded(f, dir());
         writeFile(dir(), listName, "x\r\ny\r\nz\r\n");
         const TreeSnapshot before = snapshotTree(dir());
-        f.lists.faults.failOn(QStringLiteral("readList"), 2, number);  // the second read: after the earlier list
+        f.lists.faults.failOn(QStringLiteral("readLines"), 2, number);  // the second read: after the earlier list
 
         f.workflow.onListFileClicked(listName);
 

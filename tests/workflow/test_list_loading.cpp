@@ -1,3 +1,5 @@
+#include "posix_list_reader.h"
+#include "values_table_reading.h"
 #include "workflow_fixture.h"
 #include "workflow_texts.h"
 
@@ -198,7 +200,7 @@ private slots:
     {
         WorkflowFixture f;
         f.load(writeFile(dir_.path(), QStringLiteral("long.txt"), numberedLines(1001)));
-        f.lists.faults.failOn(QStringLiteral("readList"), 2, DiskNotReady);
+        f.lists.faults.failOn(QStringLiteral("readLines"), 2, DiskNotReady);
         f.load(writeFile(dir_.path(), QStringLiteral("short.txt"), "a\nb\nc\n"));
         QCOMPARE(f.state().listState, ListState::NotReady);
         QCOMPARE(f.desktop.prompts(), (QStringList{texts::errorOccurred, texts::errorOccurred}));
@@ -272,6 +274,36 @@ private slots:
         f.load(writeFile(dir_.path(), QStringLiteral("dates.txt"), "{yyyy}/{01..12}\r\n"), dir_.path() + u'/');
         QCOMPARE(f.desktop.valueQuestions.size(), 2);
         QCOMPARE(f.namesList.items.size(), 13);
+    }
+
+    // A table file answered is kept with the list: the list's next load
+    // offers it again, read afresh; the rows show beneath a heading each.
+    void aTableFileIsKeptWithTheList()
+    {
+        WorkflowFixture f;
+        const QString list = writeFile(dir_.path(), QStringLiteral("list.txt"), "{?顧客名}/{?担当}\r\n");
+        const QString table = writeFile(dir_.path(), QStringLiteral("顧客.csv"), "顧客名\nA社\nB社\n");
+        PosixListReader files;
+        ValueAnswer answer{{{QStringLiteral("担当"), QStringLiteral("田中")}},
+                           QDate(2026, 12, 7),
+                           TextValuesTableReader(files).readFile(table).table};
+        f.desktop.valueAnswers = {answer};
+        f.load(list, dir_.path() + u'/');
+        const QString line = QStringLiteral("{?顧客名}/{?担当}");
+        QCOMPARE(f.namesList.items, (QStringList{texts::tableRowHeading.arg(2).arg("A社"), line, "A社/田中",
+                                                 texts::tableRowHeading.arg(3).arg("B社"), line, "B社/田中"}));
+        QCOMPARE(f.namesList.indents, (QList<int>{0, 1, 2, 0, 1, 2}));
+
+        writeFile(dir_.path(), QStringLiteral("顧客.csv"), "顧客名\nA社\nB社\nC社\n");
+        f.load(list, dir_.path() + u'/');
+        QCOMPARE(f.desktop.valueQuestions.last().table.rows.size(), 3);
+        QCOMPARE(f.desktop.valueQuestions.last().table.filePath, table);
+
+        // A table gone is said so in the box, and none is offered.
+        QVERIFY(QFile::remove(table));
+        f.load(list, dir_.path() + u'/');
+        QVERIFY(f.desktop.valueQuestions.last().table.isEmpty());
+        QVERIFY(!f.desktop.valueQuestions.last().tableRefusal.isEmpty());
     }
 
 private:

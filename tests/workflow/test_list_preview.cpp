@@ -23,6 +23,26 @@ QString row(int indent, LineStatus status, const QString& text)
     return QStringLiteral("%1|%2|%3").arg(indent).arg(static_cast<int>(status)).arg(text);
 }
 
+// A table whose rows are on the lines below its column names.
+ValuesTable table(const QStringList& columns, const QList<QStringList>& rows)
+{
+    ValuesTable values{columns, rows, {}, {}};
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        values.rowLines.append(static_cast<int>(row) + 2);
+    return values;
+}
+
+// As `shown`, a repeat followed by "=N", the line or table row it repeats.
+QStringList shownWithRepeats(const QList<PreviewRow>& rows, const ListPreview& preview)
+{
+    QStringList out = shown(rows);
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        if (rows.at(index).status == LineStatus::Repeat)
+            out[index] += u'=' + QString::number(preview.entries.at(rows.at(index).entry).sameAsLine);
+    }
+    return out;
+}
+
 }  // namespace
 
 class ListPreviewTest : public QObject {
@@ -67,6 +87,84 @@ private slots:
         notation.literal = literal;
         const ListPreview preview = previewList(lines, {QStringLiteral("/base"), QStringLiteral("P")}, notation);
         QCOMPARE(shown(previewRows(lines, preview)), rows);
+    }
+
+    // Filled from a table: every line and the parent name once per row, each
+    // row's folders in its own parents, a folder two rows make in the same
+    // parent made once, the limit over all rows.
+    void eachTableRowFillsItsOwnTree_data()
+    {
+        QTest::addColumn<ValuesTable>("values");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("parents");
+        QTest::addColumn<QString>("refusal");
+        using enum LineStatus;
+        const ValuesTable clients = table({"コード", "顧客"}, {{"C1", "A社"}, {"C2", "B社"}});
+        const QStringList lines{"{?顧客}/見積", "共通"};
+        QTest::newRow("one parent: a line without fields is made once")
+            << clients << lines << "P"
+            << QStringList{row(0, Ok, "表の2行目: C1"), row(1, Ok, "{?顧客}/見積"),   row(2, Ok, "A社/見積"),
+                           row(1, Ok, "共通"),          row(0, Ok, "表の3行目: C2"),  row(1, Ok, "{?顧客}/見積"),
+                           row(2, Ok, "B社/見積"),      row(1, Repeat, "共通") + "=2"}
+            << QStringList{"P"} << QString();
+        QTest::newRow("a parent per row: each tree in its own")
+            << clients << lines << "{?コード}_{?顧客}"
+            << QStringList{row(0, Ok, "表の2行目: C1"), row(1, Ok, "{?顧客}/見積"),  row(2, Ok, "A社/見積"),
+                           row(1, Ok, "共通"),          row(0, Ok, "表の3行目: C2"), row(1, Ok, "{?顧客}/見積"),
+                           row(2, Ok, "B社/見積"),      row(1, Ok, "共通")}
+            << QStringList{"C1_A社", "C2_B社"} << QString();
+        QTest::newRow("rows naming the same parent fill it once")
+            << table({"顧客", "担当"}, {{"A社", "田中"}, {"A社", "佐藤"}}) << QStringList{"{?担当}", "共通"}
+            << "{?顧客}"
+            << QStringList{row(0, Ok, "表の2行目: A社"), row(1, Ok, "{?担当}"),        row(2, Ok, "田中"),
+                           row(1, Ok, "共通"),           row(0, Ok, "表の3行目: A社"), row(1, Ok, "{?担当}"),
+                           row(2, Ok, "佐藤"),           row(1, Repeat, "共通") + "=2"}
+            << QStringList{"A社"} << QString();
+        QTest::newRow("a field without a column takes the value typed; extra columns are ignored")
+            << table({"顧客", "備考"}, {{"A社", "x/y"}}) << QStringList{"{?顧客}/{?期}"} << "P"
+            << QStringList{row(0, Ok, "表の2行目: A社"), row(1, Ok, "{?顧客}/{?期}"), row(2, Ok, "A社/上期")}
+            << QStringList{"P"} << QString();
+        QTest::newRow("a parent list gives each row several parents")
+            << table({"顧客"}, {{"A社"}, {"B社"}}) << QStringList{"{?顧客}"} << "{東,西}"
+            << QStringList{row(0, Ok, "表の2行目: A社"), row(1, Ok, "{?顧客}"), row(2, Ok, "A社"),
+                           row(0, Ok, "表の3行目: B社"), row(1, Ok, "{?顧客}"), row(2, Ok, "B社")}
+            << QStringList{"東", "西"} << QString();
+        QTest::newRow("a value that adds a level names its row and column")
+            << table({"顧客"}, {{"A社"}, {"B/C"}}) << QStringList{"{?顧客}"} << "P"
+            << QStringList{row(0, Ok, "表の2行目: A社"),      row(1, Ok, "{?顧客}"),      row(2, Ok, "A社"),
+                           row(0, Refused, "表の3行目: B/C"), row(1, Refused, "{?顧客}"), row(2, Refused, "B/C")}
+            << QStringList{"P"}
+            << texts::badFolderNames + QStringLiteral("\n3行目: B/C（%1）").arg(texts::tableValueAddsLevel.arg("顧客"));
+        QTest::newRow("the limit counts every row")
+            << table({"顧客"}, {{"A社"}, {"B社"}}) << QStringList{"{?顧客}/{1..5001}"} << "P"
+            << QStringList{row(0, Refused, "表の2行目: A社"), row(1, Refused, "{?顧客}/{1..5001}"),
+                           row(0, Refused, "表の3行目: B社"), row(1, Refused, "{?顧客}/{1..5001}")}
+            << QStringList{"P"} << texts::tooManyFolders.arg(10002).arg(10000);
+        QTest::newRow("taken as written, the table is not used")
+            << clients << lines << "P" << QStringList{row(0, Unsafe, "{?顧客}/見積"), row(0, Ok, "共通")}
+            << QStringList{"P"} << QString();
+    }
+    void eachTableRowFillsItsOwnTree()
+    {
+        QFETCH(ValuesTable, values);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, parent);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, parents);
+        QFETCH(QString, refusal);
+        NotationSettings notation = onDecember7;
+        notation.values.asked.insert(QStringLiteral("期"), QStringLiteral("上期"));
+        notation.table = values;
+        notation.literal = QByteArray(QTest::currentDataTag()).startsWith("taken as written");
+        const ListPreview preview = previewList(lines, {QStringLiteral("/base"), parent}, notation);
+        QCOMPARE(shownWithRepeats(previewRows(lines, preview), preview), rows);
+        QStringList names;
+        for (const LinePreview& each : preview.parents)
+            names.append(each.folder);
+        QCOMPARE(names, parents);
+        QCOMPARE(preview.refusal(), refusal);
     }
 
     // The press is refused for the first of: a bad parent, a value missing,

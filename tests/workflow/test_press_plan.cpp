@@ -22,10 +22,10 @@ QStringList described(const PressPlan& plan)
     for (qsizetype parent = 0; parent < plan.preview.parents.size(); ++parent) {
         const LinePreview& name = plan.preview.parents.at(parent);
         rows.append(name.folder + u' ' + traitsOf(name.status).word.toString());
-        const QList<LinePreview>& entries = plan.preview.entriesFor(parent);
-        for (qsizetype index = 0; index < entries.size(); ++index) {
-            const LinePreview& entry = entries.at(index);
-            rows.append(QString::number(plan.preview.expanded.entries.at(index).line + 1) + u' ' +
+        const ParentShare share = plan.preview.shareOf(parent);
+        for (qsizetype at = 0; at < share.entries.size(); ++at) {
+            const LinePreview& entry = share.entries.at(at);
+            rows.append(QString::number(plan.preview.expanded.entries.at(share.indexOf(at)).line + 1) + u' ' +
                         traitsOf(entry.status).word.toString() + u' ' + entry.folder);
         }
     }
@@ -103,6 +103,63 @@ private slots:
         const PressOutcome outcome = carryOutPress(planned);
         QCOMPARE(bool(outcome.failure), !stops.isEmpty());
         QCOMPARE(entriesBelow(base), after);
+    }
+
+    // Filled from a table, each row's tree goes into its own parents only,
+    // made or filled in; rows that name one parent fill it together.
+    void tableRowsGoIntoTheirOwnParents_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<bool>("fillIn");
+        QTest::addColumn<QStringList>("plan");
+        QTest::addColumn<QStringList>("after");
+        const QStringList none;
+        QTest::newRow("a parent a row") << none << u"{?顧客}"_s << false
+                                        << QStringList{u"A社 ok"_s, u"1 ok 見積"_s, u"2 ok 田中"_s,
+                                                       u"B社 ok"_s, u"1 ok 見積"_s, u"2 ok 佐藤"_s,
+                                                       u"C社 ok"_s, u"1 ok 見積"_s, u"2 ok 鈴木"_s}
+                                        << QStringList{u"A社/"_s, u"A社/田中/"_s, u"A社/見積/"_s,
+                                                       u"B社/"_s, u"B社/佐藤/"_s, u"B社/見積/"_s,
+                                                       u"C社/"_s, u"C社/見積/"_s, u"C社/鈴木/"_s};
+        QTest::newRow("filling in the parents there")
+            << QStringList{u"B社/見積"_s} << u"{?顧客}"_s << true
+            << QStringList{u"A社 ok"_s,    u"1 ok 見積"_s, u"2 ok 田中"_s, u"B社 exists"_s, u"1 exists 見積"_s,
+                           u"2 ok 佐藤"_s, u"C社 ok"_s,    u"1 ok 見積"_s, u"2 ok 鈴木"_s}
+            << QStringList{u"A社/"_s,      u"A社/田中/"_s, u"A社/見積/"_s, u"B社/"_s,     u"B社/佐藤/"_s,
+                           u"B社/見積/"_s, u"C社/"_s,      u"C社/見積/"_s, u"C社/鈴木/"_s};
+        QTest::newRow("one parent for every row")
+            << none << u"P"_s << false
+            << QStringList{u"P ok"_s,      u"1 ok 見積"_s,     u"2 ok 田中"_s, u"1 repeat 見積"_s,
+                           u"2 ok 佐藤"_s, u"1 repeat 見積"_s, u"2 ok 鈴木"_s}
+            << QStringList{u"P/"_s, u"P/佐藤/"_s, u"P/田中/"_s, u"P/見積/"_s, u"P/鈴木/"_s};
+    }
+    void tableRowsGoIntoTheirOwnParents()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, parent);
+        QFETCH(bool, fillIn);
+        QFETCH(QStringList, plan);
+        QFETCH(QStringList, after);
+        QTemporaryDir dir;
+        for (const QString& entry : std::as_const(before))
+            QVERIFY(QDir(dir.path()).mkpath(entry));
+        ValuesTable table{{u"顧客"_s, u"担当"_s},
+                          {{u"A社"_s, u"田中"_s}, {u"B社"_s, u"佐藤"_s}, {u"C社"_s, u"鈴木"_s}},
+                          {2, 3, 4},
+                          {}};
+        PosixFolders folders;
+        const PressRequest request{{u"見積"_s, u"{?担当}"_s},
+                                   {},
+                                   pressTargetOf(dir.path(), FakeMountTable()),
+                                   parent,
+                                   {{QDate(2026, 12, 8), {}}, false, table},
+                                   fillIn};
+
+        const PressPlan planned = planPress(request, folders, PlanUse::Press);
+        QCOMPARE(described(planned), plan);
+        QVERIFY(!carryOutPress(planned).failure);
+        QCOMPARE(entriesBelow(dir.path()), after);
     }
 
     // The base is judged the same way for every caller: it must be an

@@ -1,6 +1,5 @@
 #include "posix_list_reader.h"
 
-#include "list_limits.h"
 #include "posix_texts.h"
 #include "runtime_error.h"
 #include "text_file_reader.h"
@@ -11,31 +10,31 @@ namespace kestrune {
 
 namespace {
 
-QStringList readAll(TextFileReader& reader, const QString& name)
+QStringList readAll(TextFileReader& reader, const QString& name, const TextLimits& limits)
 {
     QStringList lines;
     while (!reader.atEnd()) {
-        // A list past its limit fails as a whole: what it would make is not
+        // A file past its limit fails as a whole: what it would make is not
         // what its author wrote.
-        if (lines.size() == mostListLines)
-            throw RuntimeError(TooManyLines, texts::tooManyLines.arg(name).arg(mostListLines));
-        lines.append(reader.readLine(longestListLine));
+        if (lines.size() == limits.mostLines)
+            throw RuntimeError(TooManyLines, texts::tooManyLines.arg(name).arg(limits.mostLines));
+        lines.append(reader.readLine(limits.longestLine));
     }
     return lines;
 }
 
 }  // namespace
 
-QStringList PosixListReader::readList(const QString& path)
+QStringList PosixListReader::readLines(const QString& path, const TextLimits& limits)
 {
-    TextFileReader reader(path);
-    return readAll(reader, path);
+    TextFileReader reader(path, limits);
+    return readAll(reader, path, limits);
 }
 
-QStringList readListBytes(QByteArray contents, const QString& name)
+QStringList readListBytes(QByteArray contents, const QString& name, const TextLimits& limits)
 {
-    TextFileReader reader(std::move(contents), name);
-    return readAll(reader, name);
+    TextFileReader reader(std::move(contents), name, limits);
+    return readAll(reader, name, limits);
 }
 
 }  // namespace kestrune

@@ -12,11 +12,11 @@ namespace kestrune {
 // Windows text (code page 932).
 class PosixListReader final : public ListReader {
 public:
-    QStringList readList(const QString& path) override;
+    QStringList readLines(const QString& path, const TextLimits& limits) override;
 };
 
-// The lines of `contents`, read as a list file's; `name` stands for the
-// file in messages.
-QStringList readListBytes(QByteArray contents, const QString& name);
+// The lines of `contents`, read as a file's; `name` stands for the file in
+// messages.
+QStringList readListBytes(QByteArray contents, const QString& name, const TextLimits& limits);
 
 }  // namespace kestrune

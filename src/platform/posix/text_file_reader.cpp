@@ -22,10 +22,13 @@ namespace {
 // in UTF-8, two in code page 932.
 constexpr qsizetype bytesPerUnitAtMost = 3;
 
-// Past this many bytes no load can succeed (one line more than a list holds,
-// each of the longest length, fails anyway), so the encoding probe need not
-// look further.
-constexpr qint64 probeLimit = (mostListLines + 1LL) * (longestListLine * bytesPerUnitAtMost + 2);
+// Past this many bytes no load can succeed (one line more than the limits
+// allow, each of the longest length, fails anyway), so the encoding probe
+// need not look further.
+constexpr qint64 probeLimitOf(const TextLimits& limits)
+{
+    return (limits.mostLines + 1LL) * (limits.longestLine * bytesPerUnitAtMost + 2);
+}
 
 QStringDecoder makeCp932Decoder()
 {
@@ -129,8 +132,9 @@ bool isLineEnd(char byte)
 
 }  // namespace
 
-QByteArray readWholeInput(int fd, const QString& name)
+QByteArray readWholeInput(int fd, const QString& name, const TextLimits& limits)
 {
+    const qint64 probeLimit = probeLimitOf(limits);
     QByteArray contents;
     std::array<char, 65536> block{};
     for (;;) {
@@ -184,7 +188,8 @@ void Utf8Validator::feed(const char* data, qsizetype size)
     upper_ = upper;
 }
 
-TextFileReader::TextFileReader(const QString& path) : path_(path)
+TextFileReader::TextFileReader(const QString& path, const TextLimits& limits)
+    : path_(path), probeLimit_(probeLimitOf(limits))
 {
     const QByteArray native = nativePath(path);
     // O_NONBLOCK so that a FIFO with a .txt name cannot hang the window.
@@ -210,7 +215,8 @@ TextFileReader::TextFileReader(const QString& path) : path_(path)
     }
 }
 
-TextFileReader::TextFileReader(QByteArray contents, const QString& name) : path_(name), contents_(std::move(contents))
+TextFileReader::TextFileReader(QByteArray contents, const QString& name, const TextLimits& limits)
+    : path_(name), probeLimit_(probeLimitOf(limits)), contents_(std::move(contents))
 {
     chooseEncoding();
 }
@@ -327,7 +333,7 @@ bool TextFileReader::probeUtf8()
 {
     Utf8Validator validator;
     qint64 seen = 0;
-    while (seen < probeLimit) {
+    while (seen < probeLimit_) {
         if (!fill())
             break;
         validator.feed(chunk_ + pos_, len_ - pos_);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "list_limits.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
@@ -17,9 +19,11 @@ namespace kestrune {
 class TextFileReader {
 public:
     // Throws RuntimeError when the file cannot be opened or is not a plain file.
-    explicit TextFileReader(const QString& path);
+    // `limits` bound how far the encoding is looked for: no further than a
+    // file within them reaches.
+    TextFileReader(const QString& path, const TextLimits& limits);
     // Reads `contents` as a file's; `name` stands for the path in messages.
-    TextFileReader(QByteArray contents, const QString& name);
+    TextFileReader(QByteArray contents, const QString& name, const TextLimits& limits);
     ~TextFileReader();
     TextFileReader(const TextFileReader&) = delete;
     TextFileReader& operator=(const TextFileReader&) = delete;
@@ -42,6 +46,7 @@ private:
     std::optional<char16_t> nextUtf16Unit();
 
     QString path_;
+    qint64 probeLimit_;
     int fd_ = -1;  // none when reading from memory
     // Not cleared: only bytes that read() filled are used. Clearing 64 KiB for
     // every list opened took a sixth of the list-reader fuzz target's time.
@@ -67,8 +72,8 @@ private:
 
 // Everything `fd` gives up to its end, for a list that can be read only once
 // (a pipe). `name` stands for the source in messages. Fails with error 59
-// past the size no list that can be loaded has.
-QByteArray readWholeInput(int fd, const QString& name);
+// past the size no file within `limits` has.
+QByteArray readWholeInput(int fd, const QString& name, const TextLimits& limits);
 
 // True when `bytes` (the whole input) is well-formed UTF-8: no overlong forms,
 // no surrogates, nothing above U+10FFFF, no sequence cut short at the end.

@@ -28,7 +28,7 @@ QByteArray contentsOf(const QString& path)
 
 QStringList readBack(const QString& path)
 {
-    TextFileReader reader(path);
+    TextFileReader reader(path, listFileLimits);
     QStringList lines;
     while (!reader.atEnd())
         lines.append(reader.readLine(longestListLine));
