@@ -5,7 +5,7 @@
 #include <type_traits>
 #include <utility>
 
-// A text of the program: the part of the program that shows it (the context
+// A text of the program: the area of the program that shows it (the context
 // a translator sees) and its Japanese source. lupdate reads these two as it
 // reads QT_TRANSLATE_NOOP (translations/CMakeLists.txt tells it so).
 #define KESTRUNE_TEXT(context, source) ::kestrune::Text(context, QT_TRANSLATE_NOOP(context, source))

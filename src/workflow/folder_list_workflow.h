@@ -55,7 +55,7 @@ struct WorkflowHost {
 };
 
 // The window's workflow: the handlers that carry one list from its choice to
-// its folders, each answered by the part that owns it, over one state. A
+// its folders, each answered by the class that owns it, over one state. A
 // RuntimeError that a handler does not answer itself leaves to the caller
 // (the window's event dispatch).
 class FolderListWorkflow {

@@ -58,7 +58,8 @@ int readHandle(int folder, const char* name, int flags, FolderId& id)
     if (::name_to_handle_at(folder, name, handle, &mount, flags) != 0)
         return errno == EOPNOTSUPP || errno == ENOSYS || errno == EOVERFLOW ? 0 : errno;
     id.mount = mount;
-    id.handle.reserve(static_cast<qsizetype>(sizeof handle->handle_type + handle->handle_bytes));
+    id.handle.reserve(static_cast<qsizetype>(sizeof handle->handle_type) +
+                      static_cast<qsizetype>(handle->handle_bytes));
     id.handle.append(reinterpret_cast<const char*>(&handle->handle_type), sizeof handle->handle_type);
     id.handle.append(reinterpret_cast<const char*>(handle->f_handle), static_cast<qsizetype>(handle->handle_bytes));
     return 0;
