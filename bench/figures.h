@@ -11,5 +11,6 @@ void registerLoadFigures();
 void registerPreviewFigures();
 void registerPasteFigures();
 void registerUndoFigures();
+void registerTemplateFigures();
 
 }  // namespace kestrune::bench

@@ -1,5 +1,5 @@
 // The in-process figures: Create (new, filled in, from notation), Browse, Load,
-// Preview, Paste and Undo, each against its floor.
+// Preview, Paste, Undo and Template files, each against its floor.
 #include "figures.h"
 #include "text_language.h"
 
@@ -30,6 +30,7 @@ int main(int argc, char** argv)
     kestrune::bench::registerPreviewFigures();
     kestrune::bench::registerPasteFigures();
     kestrune::bench::registerUndoFigures();
+    kestrune::bench::registerTemplateFigures();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -85,6 +85,8 @@ END {
     ratioRow("6 Script: kestrune --create, 1000 names, whole process", "script/1000", 1.25)
     ratioRow("6 Script: the same in English", "script-en/1000", 1.25)
     ratioRow("7 Undo: 1000 folders", "undo/1000", 1.2)
+    ratioRow("8 Templates: 1000 files of 64 KiB into 1000 folders", "template-copy/1000", 1.2)
+    absoluteRow("8 Templates: preview with a template of 1000 files", "template-preview/1000", 20)
     print ""
     print "Medians over interleaved rounds, the program and its floor taking turns to go first; the ratio is the median over pairs of rounds (one of each order) of the pair's ratio."
     printf "bench: %d within target, %d over\n", within, over

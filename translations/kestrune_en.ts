@@ -114,7 +114,8 @@
     <message>
         <source>使い方: kestrune [PATH]
         kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
-                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--dry-run]
+                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--template DIR | --no-template]
+                 [--dry-run]
         kestrune --shelves
         kestrune --history
         kestrune --undo ID|last
@@ -132,9 +133,14 @@ PATH を指定すると、そのフォルダーを開いたウィンドウで PA
                  1行ごとにフォルダーを作ります。表にない名前は --set で指定します
   --literal      記法を使わず、各行をそのまま使います
   --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります
+  --template DIR ひな形フォルダー（既定: LIST の横の「LIST の名前.ひな形」があればそれ）
+  --no-template  ひな形フォルダーを使いません
   --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します
                  状態: %2
                  親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます
+                 フォルダーのあとに、ひな形のファイルごとに 行番号（親フォルダーに直接置くものは -）・
+                 状態・ファイルのパス（skipped ならそのあとに理由）を表示します
+                 ファイルの状態: %4
   --shelves      棚ごとに一覧を 棚・一覧・パス のタブ区切りで表示して終了します
   --history      作成履歴を新しい順に1行ずつ、タブ区切りで表示します:
                  番号・日時（ISO 8601）・状態（done, undone, partly-undone, interrupted）・
@@ -155,14 +161,15 @@ PATH を指定すると、そのフォルダーを開いたウィンドウで PA
 終了ステータス:
   0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）
   1  作成できない行があります。何も作っていません
-  2  使い方の誤り、または一覧か値の表を読めません（--shelves では、応答しない棚があります）
+  2  使い方の誤り、または一覧か値の表かひな形を読めません（--shelves では、応答しない棚があります）
   3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります
      --undo では、残したものがあります
   --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です
 </source>
         <translation>Usage: kestrune [PATH]
        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]
-                [--set NAME=VALUE]... [--values TABLE] [--literal] [--existing] [--dry-run]
+                [--set NAME=VALUE]... [--values TABLE] [--literal] [--existing] [--template DIR | --no-template]
+                [--dry-run]
        kestrune --shelves
        kestrune --history
        kestrune --undo ID|last
@@ -181,9 +188,14 @@ With PATH, opens the window in PATH&apos;s folder with PATH loaded.
                  each column named in row 1 fills its {?NAME}; --set gives the names it lacks
   --literal      take every line as written, without notation
   --existing     fill in a parent folder that exists (no #): make only the folders missing
+  --template DIR the template folder (default: &quot;LIST&apos;s name.ひな形&quot; beside LIST, if there)
+  --no-template  use no template folder
   --dry-run      make nothing; print line number, status and folder (or reason), tab-separated, per folder
                  statuses: %2
                  with several parents, each folder&apos;s line starts with its parent&apos;s path
+                 after the folders, one line per template file: line number (- for the parent&apos;s own),
+                 status and the file&apos;s path (for skipped, then the reason)
+                 file statuses: %4
   --shelves      print each shelf&apos;s lists as shelf, list and path, tab-separated, and exit
   --history      print the history of presses, newest first, one tab-separated line each:
                  number, time (ISO 8601), state (done, undone, partly-undone, interrupted),
@@ -204,11 +216,19 @@ Notation ({ } in list lines and --parent; not with --literal):
 Exit status:
   0  made (each new parent&apos;s path on a line; with --dry-run: no line refused)
   1  lines refused; nothing made
-  2  usage error, or the list or the table could not be read (with --shelves: a shelf did not answer)
+  2  usage error, or the list, the table or the template could not be read (with --shelves: a shelf did not answer)
   3  failed half-way, or the output could not be written; the folders made stay
      with --undo: something stays
   with --undo, 0 means everything was removed, and 2 a number not in the history
 </translation>
+    </message>
+    <message>
+        <source>--template と --no-template は一緒に使えません</source>
+        <translation>--template and --no-template cannot be used together</translation>
+    </message>
+    <message>
+        <source>作成済みのフォルダーとコピー済みのファイル（%1個、残してあります）:</source>
+        <translation>Folders made and files copied so far (%1, left in place):</translation>
     </message>
 </context>
 <context>
@@ -413,6 +433,10 @@ Exit status:
     <message>
         <source>%1: 改行を含む行は一覧に書けません</source>
         <translation>%1: a line holding a line break cannot go in a list</translation>
+    </message>
+    <message>
+        <source>%1: ファイルではなくシンボリックリンクです</source>
+        <translation>%1: a symbolic link, not a file</translation>
     </message>
 </context>
 <context>
@@ -767,6 +791,155 @@ Enter it with Change Values… in the names list&apos;s menu.</translation>
     </message>
 </context>
 <context>
+    <name>Templates</name>
+    <message>
+        <source>ひな形フォルダーを開く</source>
+        <translation>Open Template Folder</translation>
+    </message>
+    <message>
+        <source>「%1」がファイルではありません（フォルダーかリンク）</source>
+        <translation>“%1” is not a file (a folder or a link)</translation>
+    </message>
+    <message>
+        <source>ひな形フォルダー</source>
+        <translation>Template Folder</translation>
+    </message>
+    <message>
+        <source>ひな形フォルダーは一覧のファイルの横に置きます。一覧のファイルを選ぶか、貼り付けた一覧を保存してください。</source>
+        <translation>A template folder sits beside its list file. Choose a list file, or save the pasted list first.</translation>
+    </message>
+    <message>
+        <source>ひな形フォルダーがありません。作成しますか？
+%1
+中に置いたファイルが、作成するフォルダーにコピーされます。</source>
+        <translation>There is no template folder. Make it?
+%1
+The files you put in it are copied into the folders made.</translation>
+    </message>
+    <message>
+        <source>%1: フォルダーではないため、ひな形フォルダーにできません</source>
+        <translation>%1: not a folder, so it cannot be the template folder</translation>
+    </message>
+    <message>
+        <source>シンボリックリンク</source>
+        <translation>symbolic link</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（デバイス、ソケット、FIFO）</source>
+        <translation>not a plain file (device, socket or FIFO)</translation>
+    </message>
+    <message>
+        <source>Office のロックファイル</source>
+        <translation>Office lock file</translation>
+    </message>
+    <message>
+        <source>システムが作るファイル</source>
+        <translation>file the system makes</translation>
+    </message>
+    <message>
+        <source>同じ名前のファイルが先にあります</source>
+        <translation>a file of the same name comes first</translation>
+    </message>
+    <message numerus="yes">
+        <source>ひな形: %n ファイル（合計 %1 MB）</source>
+        <extracomment>%n files in all, then their size.</extracomment>
+        <translation>
+            <numerusform>Template: %n file (%1 MB in all)</numerusform>
+            <numerusform>Template: %n files (%1 MB in all)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ひな形フォルダー: %1</source>
+        <translation>Template folder: %1</translation>
+    </message>
+    <message>
+        <source>コピーしないもの（%1 個）:</source>
+        <translation>Not copied (%1):</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <extracomment>A file of the template, then what becomes of it or why.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>使われないフォルダー（名前の合うフォルダーがありません）: %1</source>
+        <translation>Folders not used (no folder of that name): %1</translation>
+    </message>
+    <message>
+        <source>ひな形から:</source>
+        <translation>From the template:</translation>
+    </message>
+    <message>
+        <source>作成済み</source>
+        <translation>there already</translation>
+    </message>
+    <message>
+        <source>コピーしません: %1</source>
+        <translation>not copied: %1</translation>
+    </message>
+    <message>
+        <source>ほか%1件</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>ひな形フォルダーを読めません:
+%1</source>
+        <translation>Cannot read the template folder:
+%1</translation>
+    </message>
+    <message>
+        <source>ひな形のファイルが多すぎます（%1 個。1 回に %2 個まで）</source>
+        <translation>Too many template files (%1; at most %2 at a time)</translation>
+    </message>
+    <message>
+        <source>ひな形のファイルが大きすぎます（合計 %1 MB。1 回に %2 MB まで）</source>
+        <translation>Template files too large (%1 MB in all; at most %2 MB at a time)</translation>
+    </message>
+    <message>
+        <source>ひな形のファイルやフォルダーを置けません:</source>
+        <translation>Cannot place these template files or folders:</translation>
+    </message>
+    <message>
+        <source>%1: ファイルではないもの（フォルダーやリンク）があるため中止しました</source>
+        <translation>%1: stopped, something other than a file (a folder or a link) is there</translation>
+    </message>
+    <message>
+        <source>ひな形からコピーしたファイル: %1 個（既にあったファイル: %2 個）</source>
+        <translation>Files copied from the template: %1 (already there: %2)</translation>
+    </message>
+    <message>
+        <source>フォルダーを作成しています: %1／%2 個
+ひな形のファイルをコピーしています: %3／%4 MB</source>
+        <extracomment>Folders made of all, then megabytes copied of all.</extracomment>
+        <translation>Making folders: %1 of %2
+Copying template files: %3 of %4 MB</translation>
+    </message>
+    <message>
+        <source>作成したフォルダー %1 個とコピーしたファイル %2 個を削除しますか？</source>
+        <translation>Delete the folders made (%1) and the files copied (%2)?</translation>
+    </message>
+    <message>
+        <source>コピーしたファイル %1 個を削除しました。</source>
+        <translation>Deleted the files copied (%1).</translation>
+    </message>
+    <message>
+        <source>削除しなかったファイル（%1 個）:</source>
+        <translation>Files not deleted (%1):</translation>
+    </message>
+    <message>
+        <source>削除できなかったファイル（%1 個）:</source>
+        <translation>Files that could not be deleted (%1):</translation>
+    </message>
+    <message>
+        <source>別のファイルに置き換わっているため</source>
+        <translation>replaced by another file</translation>
+    </message>
+    <message>
+        <source>コピーのあとで変更されているため</source>
+        <translation>changed since the copy</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>親ディレクトリ名</source>
@@ -1073,6 +1246,10 @@ Already there: %3</translation>
     <message>
         <source>見つからないため</source>
         <translation>not found</translation>
+    </message>
+    <message>
+        <source>フォルダーを作成しています: %1／%2 個</source>
+        <translation>Making folders: %1 of %2</translation>
     </message>
 </context>
 </TS>

@@ -24,12 +24,14 @@ inline constexpr Text internalErrorWithCause = KESTRUNE_TEXT("Program", "内部�
 // ---- The command line ----
 inline const QString commandName = QStringLiteral("kestrune");
 // %1 is the preset parent name, %2 the dry run's status words, %3 the era
-// names. The notation (date codes, 年度, the eras) is the same in every language.
+// names, %4 the status words of template files. The notation (date codes,
+// 年度, the eras) is the same in every language.
 inline constexpr Text commandHelp = KESTRUNE_TEXT(
     "CommandLine",
     "使い方: kestrune [PATH]\n"
     "        kestrune --create LIST [--shelf NAME] [--parent NAME] [--into DIR] [--date YYYY-MM-DD]\n"
-    "                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--dry-run]\n"
+    "                 [--set 名前=値]... [--values TABLE] [--literal] [--existing] [--template DIR | --no-template]\n"
+    "                 [--dry-run]\n"
     "        kestrune --shelves\n"
     "        kestrune --history\n"
     "        kestrune --undo ID|last\n"
@@ -47,9 +49,14 @@ inline constexpr Text commandHelp = KESTRUNE_TEXT(
     "                 1行ごとにフォルダーを作ります。表にない名前は --set で指定します\n"
     "  --literal      記法を使わず、各行をそのまま使います\n"
     "  --existing     親フォルダーが既にあれば # を付けず、その中に足りないフォルダーだけを作ります\n"
+    "  --template DIR ひな形フォルダー（既定: LIST の横の「LIST の名前.ひな形」があればそれ）\n"
+    "  --no-template  ひな形フォルダーを使いません\n"
     "  --dry-run      何も作らず、作るフォルダーごとに 行番号・状態・フォルダー（または理由）をタブ区切りで表示します\n"
     "                 状態: %2\n"
     "                 親フォルダーが複数のときは、フォルダーの前に親フォルダーのパスを付けます\n"
+    "                 フォルダーのあとに、ひな形のファイルごとに 行番号（親フォルダーに直接置くものは -）・\n"
+    "                 状態・ファイルのパス（skipped ならそのあとに理由）を表示します\n"
+    "                 ファイルの状態: %4\n"
     "  --shelves      棚ごとに一覧を 棚・一覧・パス のタブ区切りで表示して終了します\n"
     "  --history      作成履歴を新しい順に1行ずつ、タブ区切りで表示します:\n"
     "                 番号・日時（ISO 8601）・状態（done, undone, partly-undone, interrupted）・\n"
@@ -70,7 +77,7 @@ inline constexpr Text commandHelp = KESTRUNE_TEXT(
     "終了ステータス:\n"
     "  0  作成しました（新しい親フォルダーのパスを1行ずつ表示します。--dry-run では、作成できない行はありません）\n"
     "  1  作成できない行があります。何も作っていません\n"
-    "  2  使い方の誤り、または一覧か値の表を読めません（--shelves では、応答しない棚があります）\n"
+    "  2  使い方の誤り、または一覧か値の表かひな形を読めません（--shelves では、応答しない棚があります）\n"
     "  3  途中で失敗したか、結果を書き出せませんでした。作成済みのフォルダーは残ります\n"
     "     --undo では、残したものがあります\n"
     "  --undo では 0 はすべて削除したこと、2 は作成履歴にない番号です\n");
@@ -96,6 +103,8 @@ inline constexpr Text shelfListNotAFileName =
     KESTRUNE_TEXT("CommandLine", "--shelf と使う LIST は棚にある一覧のファイル名です: %1");
 //: An option that stands alone, then another given with it.
 inline constexpr Text optionAlone = KESTRUNE_TEXT("CommandLine", "%1 は %2 と一緒に使えません");
+inline constexpr Text templateOptionsTogether =
+    KESTRUNE_TEXT("CommandLine", "--template と --no-template は一緒に使えません");
 // A run-time error on the command line: its number, then its description.
 inline constexpr Text numberedError = KESTRUNE_TEXT("CommandLine", "エラー番号 %1: %2");
 inline constexpr Text failedAtLine = KESTRUNE_TEXT("CommandLine", "%1行目のフォルダーを作れませんでした");
@@ -110,6 +119,8 @@ inline constexpr Text outputLost = KESTRUNE_TEXT("CommandLine", "標準出力に
 inline constexpr Text outputLostFoldersStay =
     KESTRUNE_TEXT("CommandLine", "標準出力に書き込めませんでした。作成したフォルダーはそのまま残っています");
 inline constexpr Text foldersMadeSoFar = KESTRUNE_TEXT("CommandLine", "作成済みのフォルダー（%1個、残してあります）:");
+inline constexpr Text foldersAndFilesMadeSoFar =
+    KESTRUNE_TEXT("CommandLine", "作成済みのフォルダーとコピー済みのファイル（%1個、残してあります）:");
 
 // `kestrune --shelves`: a shelf left out of the rows, and why.
 inline constexpr Text shelfDidNotAnswer = KESTRUNE_TEXT("CommandLine", "棚「%1」が %2 秒以内に応答しません: %3");

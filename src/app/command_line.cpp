@@ -3,6 +3,7 @@
 #include "app_texts.h"
 #include "era_table.h"
 #include "line_status.h"
+#include "template_plan.h"
 #include "workflow_texts.h"
 
 #include <QCommandLineParser>
@@ -60,7 +61,7 @@ struct Option {
 // Every option. Another option of --create is one row here and its field in
 // CommandLine; every option but --create itself and those answered alone
 // (--shelves, --history, --undo) needs --create.
-constexpr std::array<Option, 15> options = {{
+constexpr std::array<Option, 17> options = {{
     {u"create", true, &keep<&CommandLine::list>},
     {u"shelf", true, &keep<&CommandLine::shelf>},
     {u"parent", true, &keep<&CommandLine::parent>},
@@ -71,6 +72,8 @@ constexpr std::array<Option, 15> options = {{
     {u"values", true, &keep<&CommandLine::valuesFile>},
     {u"literal", false, &turnOn<&CommandLine::literal>},
     {u"existing", false, &turnOn<&CommandLine::existing>},
+    {u"template", true, &keep<&CommandLine::templateFolder>},
+    {u"no-template", false, &turnOn<&CommandLine::noTemplate>},
     {u"history", false, &answeredAlone},
     {u"undo", true, &answeredAlone},
     {u"help", false, nullptr},
@@ -227,6 +230,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return usageError(texts::standardInputNeedsInto);
     if (line.list == QStringLiteral("-") && line.valuesFile == QStringLiteral("-"))
         return usageError(texts::standardInputOnce);
+    if (line.noTemplate && parser.isSet(QStringLiteral("template")))
+        return usageError(texts::templateOptionsTogether);
     if (!line.shelf.isEmpty()) {
         // The list is a file on the shelf, and the shelf is no place to make folders in.
         const bool oneFileName = !line.list.contains(u'/') && line.list != QStringLiteral("-") &&
@@ -245,7 +250,7 @@ QString helpText()
     QStringList eraNames;
     for (const Era& era : eras)
         eraNames.append(QString::fromUtf16(era.name));
-    return texts::commandHelp.arg(texts::defaultParentName, statusWords(), eraNames.join(u' '));
+    return texts::commandHelp.arg(texts::defaultParentName, statusWords(), eraNames.join(u' '), copyStatusWords());
 }
 
 QString versionText()

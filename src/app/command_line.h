@@ -31,6 +31,8 @@ struct CommandLine {
     QString valuesFile;              // Create: a table of values, one tree per row; "-" for standard input
     bool literal = false;            // Create: the notation is not read
     bool existing = false;           // Create: a parent that is there is filled in, not renamed
+    QString templateFolder;          // Create: the template folder named; empty for the list's own
+    bool noTemplate = false;         // Create: no template, not even the list's own
     QString undo;                    // Undo: the press's number, or "last"
     QString error;                   // UsageError: what is wrong, in the person's words
 };

@@ -49,6 +49,7 @@ EventBinding::EventBinding(MainWindow& window, WindowCommands& commands, FolderL
     bind(&window.saveAction(),         &QAction::triggered,               [&workflow](bool) { workflow.saveList(); });
     bind(&window.changeValuesAction(), &QAction::triggered,               [&workflow](bool) { workflow.changeValues(); });
     bind(&window.literalAction(),      &QAction::toggled,                 [&workflow](bool literal) { workflow.setNotationUsed(!literal); });
+    bind(&window.openTemplateAction(), &QAction::triggered,               [&workflow](bool) { workflow.openTemplateFolder(); });
     bind(&window.shelfMenu().addFolderAction(), &QAction::triggered,      [&shelves](bool) { shelves.addOpenFolder(); });
     bind(&window.shelfMenu(),          &ShelfMenu::removeChosen,          [&shelves](const QString& name) { shelves.remove(name); });
     bind(&window.shelfMenu(),          &ShelfMenu::listChosen,            [&workflow](const Shelf& shelf, const QString& list) { workflow.openShelfList(shelf, list); });

@@ -60,7 +60,23 @@ void HeadlessCreation::tell(const QString& message)
     err_.write(texts::commandName + QStringLiteral(": ") + message + u'\n');
 }
 
-void HeadlessCreation::printDryRun(const ListPreview& preview, const QString& baseFolder)
+namespace {
+
+// One template file's row: its line's number ("-" for the parent's own), its
+// status, its path, and for one skipped, why.
+QString copyRow(const ListPreview& preview, const TemplateCopy& copy, const QString& prefix)
+{
+    const QString line =
+        copy.entry < 0 ? QStringLiteral("-") : QString::number(preview.expanded.entries.at(copy.entry).line + 1);
+    QString text = line + u'\t' + copyStatusWord(copy.status).toString() + u'\t' + prefix + copy.path;
+    if (copy.status == CopyStatus::Skipped)
+        text += u'\t' + copy.reason;
+    return text + u'\n';
+}
+
+}  // namespace
+
+void HeadlessCreation::printDryRun(const ListPreview& preview, const TemplatePlan& templates, const QString& baseFolder)
 {
     QString text;
     const ToolTipWords words;
@@ -74,6 +90,15 @@ void HeadlessCreation::printDryRun(const ListPreview& preview, const QString& ba
         for (qsizetype at = 0; at < share.entries.size(); ++at)
             text +=
                 dryRunRow(preview.expanded.entries.at(share.indexOf(at)).line + 1, share.entries.at(at), prefix, words);
+    }
+    // The template's files after the folders, each parent's in turn.
+    for (qsizetype parent = 0; parent < preview.parents.size(); ++parent) {
+        const QString prefix =
+            severalParents ? joinPath(baseFolder, preview.parents.at(parent).folder) + u'/' : QString();
+        for (const TemplateCopy& copy : templates.copiesFor(parent)) {
+            if (!copy.folder)
+                text += copyRow(preview, copy, prefix);
+        }
     }
     out_.write(text);
 }
@@ -156,6 +181,9 @@ int HeadlessCreation::create(const CommandLine& request)
     press.typedParentName = request.parent;
     press.notation = {{request.date.isValid() ? request.date : clock_.today(), request.values}, request.literal, table};
     press.fillIn = request.existing;
+    if (!request.templateFolder.isEmpty())
+        press.templateFolder = cleanFolderPath(request.templateFolder);
+    press.noTemplate = request.noTemplate;
     const PressPlan plan = planPress(press, folders_, PlanUse::Press);
 
     // A table's value that adds a level refuses the list, its cell named, as in the window,
@@ -176,8 +204,13 @@ int HeadlessCreation::create(const CommandLine& request)
         tell(texts::numberedError.arg(plan.baseError->number()).arg(plan.baseError->description()));
         return ExitUnusable;
     }
+    // A template that cannot be read is unusable as a list is.
+    if (const std::optional<RuntimeError>& unreadable = plan.templates.failure) {
+        tell(texts::numberedError.arg(unreadable->number()).arg(unreadable->description()));
+        return ExitUnusable;
+    }
     if (request.dryRun)
-        printDryRun(plan.preview, baseFolder);
+        printDryRun(plan.preview, plan.templates, baseFolder);
     if (const QString refusal = plan.refusal(); !refusal.isEmpty()) {
         tell(refusal);
         return ExitRefused;
@@ -197,7 +230,8 @@ int HeadlessCreation::create(const CommandLine& request)
             tell(texts::failedAtLine.arg(plan.preview.expanded.entries.at(outcome.failedEntry).line + 1));
         tell(texts::numberedError.arg(outcome.failure->number()).arg(outcome.failure->description()));
         if (!record.isEmpty()) {
-            QString made = texts::foldersMadeSoFar.arg(record.made.size());
+            QString made = record.filesMade() > 0 ? texts::foldersAndFilesMadeSoFar.arg(record.made.size())
+                                                  : texts::foldersMadeSoFar.arg(record.made.size());
             for (const MadeEntry& entry : record.made)
                 made += u'\n' + record.pathOf(entry);
             tell(made);

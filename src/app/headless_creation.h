@@ -8,6 +8,7 @@
 #include "mount_table.h"
 #include "press_history.h"
 #include "standard_streams.h"
+#include "template_plan.h"
 
 #include <QStringList>
 
@@ -46,7 +47,7 @@ public:
 
 private:
     int create(const CommandLine& request);
-    void printDryRun(const ListPreview& preview, const QString& baseFolder);
+    void printDryRun(const ListPreview& preview, const TemplatePlan& templates, const QString& baseFolder);
     static QString dryRunRow(int lineNumber, const LinePreview& line, const QString& prefix, const ToolTipWords& words);
     void tell(const QString& message);
 

@@ -93,7 +93,8 @@ int undoFromHistory(PressHistory& history, const QString& which, OutputStream& o
         }
     }
     const HistoryUndo done = history.undo(*press);
-    out.write(undoReport({done.outcome.removed, done.outcome.parentsRemoved, {}, {}}) + u'\n');
+    out.write(undoReport({done.outcome.removed, done.outcome.parentsRemoved, done.outcome.filesRemoved, {}, {}}) +
+              u'\n');
     tellKept(err, done.outcome);
     if (!done.recorded)
         tell(err, texts::undoNotRecorded);

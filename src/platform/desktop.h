@@ -25,6 +25,12 @@ public:
     // Called often during a long task that holds the thread: lets the window
     // repaint (no more than every so often), while input stays blocked.
     virtual void keepResponsive() = 0;
+    // How far a long task has got: `text`, and `done` of `total` as a bar.
+    // Called as often as the task likes; shown only once the task has run
+    // for a second, so that a quick one never flashes a window.
+    virtual void showProgress(const QString& text, qint64 done, qint64 total) = 0;
+    // The task is over: its progress, if shown, goes away.
+    virtual void endProgress() = 0;
     // Opens a folder in the desktop's file manager.
     virtual void openFolder(const QString& path) = 0;
     // A modal question answered はい (the default) or いいえ; true for はい.

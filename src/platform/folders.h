@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -62,7 +63,9 @@ enum class EntryKind {
 
 struct FolderEntry {
     EntryKind kind = EntryKind::Missing;
-    FolderId id;  // for a Folder only
+    FolderId id;             // for a Folder, and for a plain file (identities compare as for folders)
+    bool plainFile = false;  // Other: a regular file, not a device, a socket or a FIFO
+    FileStamp stamp = {};    // for a plain file
 };
 
 // One entry of a folder's listing: its name and what it is.
@@ -70,6 +73,34 @@ struct NamedEntry {
     QString name;
     EntryKind kind = EntryKind::Other;
 };
+
+// One entry of a listing with sizes (OpenFolder::sizedEntries).
+struct SizedEntry {
+    QString name;
+    EntryKind kind = EntryKind::Other;
+    bool plainFile = false;  // Other: a regular file, not a device, a socket or a FIFO
+    qint64 size = 0;         // plain files only
+};
+
+// A plain file opened for reading, to be copied (OpenFolder::copyFile).
+class SourceFile {
+public:
+    virtual ~SourceFile() = default;
+    // The path it had when opened, for messages only.
+    virtual const QString& path() const = 0;
+    // Its size when opened.
+    virtual qint64 size() const = 0;
+};
+
+// What a copy made: which file it is and its stamp right after the copy.
+struct CopiedFile {
+    FolderId id;
+    FileStamp stamp = {};
+};
+
+// Told the bytes of one copy written so far, as it goes. A throw from it
+// stops the copy as a failure of the disk would.
+using CopyProgress = std::function<void(qint64 bytesWritten)>;
 
 // One open folder. Everything happens relative to it, by one name at a
 // time, and no link is followed: a folder that another program moves or
@@ -106,9 +137,26 @@ public:
     // following links. A name the file-name encoding cannot carry is left
     // out: nothing could be made or found under it. Fails with the real reason.
     virtual QList<NamedEntry> entries() const = 0;
+    // The same, with each plain file's size and whether an Other is a plain
+    // file at all; a look at each entry, so only where sizes are wanted.
+    virtual QList<SizedEntry> sizedEntries() const = 0;
+    // Opens the plain file `name` here for reading, following no link. Fails
+    // with error 76 when it is a link, a folder or no plain file (a device is
+    // never opened), 53 when there is none.
+    virtual std::unique_ptr<SourceFile> openFile(const QString& name) = 0;
+    // Copies `source`, from its start, here as the new file `name`: never over an entry there
+    // (error 58, and nothing done), following no link, with the mode any new
+    // file gets here (never the source's bits or owner), modified now; the
+    // bytes only, not the source's other attributes. A copy that fails
+    // half-way (a full disk, a throw from `progress`) is removed before the
+    // error passes on. `source` must come from openFile of the same host.
+    virtual CopiedFile copyFile(SourceFile& source, const QString& name, const CopyProgress& progress) = 0;
     // Removes the empty folder `name` here; false, and nothing done, when it
     // holds anything. Any other failure is a RuntimeError.
     virtual bool removeEmptyFolder(const QString& name) = 0;
+    // Removes the file `name` here (not a folder); false, and nothing done,
+    // when there is none. Any other failure is a RuntimeError.
+    virtual bool removeFile(const QString& name) = 0;
 };
 
 // Where the program's writes to the disk begin: the folder the person chose.

@@ -225,6 +225,12 @@ void MainWindow::buildNamesMenu(ShelfReader& shelfReader)
     literalAction_->setCheckable(true);
     namesList_->addAction(literalAction_);
 
+    auto* templates = new QAction(this);
+    templates->setSeparator(true);
+    namesList_->addAction(templates);
+    openTemplateAction_ = new QAction(texts::openTemplateCaption, this);
+    namesList_->addAction(openTemplateAction_);
+
     auto* language = new QAction(this);
     language->setSeparator(true);
     namesList_->addAction(language);

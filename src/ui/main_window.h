@@ -74,6 +74,8 @@ public:
     // 「貼り付け」 give the clipboard's text as listTextGiven.)
     QAction& saveAction() const { return *saveAction_; }
     QAction& literalAction() const { return *literalAction_; }
+    // 「ひな形フォルダーを開く」 in the names list's menu.
+    QAction& openTemplateAction() const { return *openTemplateAction_; }
     // 「表示言語」 in the names list's menu: Automatic, 日本語 or English, each
     // named in its own language, and a line saying the choice waits for the
     // next start. showLanguageChoice checks the one kept.
@@ -147,6 +149,7 @@ private:
     QAction* pasteAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* literalAction_ = nullptr;
+    QAction* openTemplateAction_ = nullptr;
     QMenu* languageMenu_ = nullptr;
     QActionGroup* languageChoices_ = nullptr;
 };

@@ -11,8 +11,11 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace kestrune {
 
@@ -23,6 +26,7 @@ QtDesktop::QtDesktop(QString applicationTitle, ValuesTableReader& tables)
 
 QtDesktop::~QtDesktop()
 {
+    endProgress();
     setPointerShape(NormalPointer);
 }
 
@@ -52,6 +56,39 @@ void QtDesktop::keepResponsive()
         return;
     QGuiApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     sinceRepaint_.start();
+}
+
+void QtDesktop::showProgress(const QString& text, qint64 done, qint64 total)
+{
+    // A task of less than a second shows nothing: a window that flashes up
+    // and away only alarms.
+    constexpr qint64 showAfterMs = 1000;
+    constexpr int steps = 1000;
+    if (!sinceTaskStart_.isValid())
+        sinceTaskStart_.start();
+    if (progress_ == nullptr) {
+        if (sinceTaskStart_.elapsed() < showAfterMs)
+            return;
+        // Not modal: the task holds the thread, and keepResponsive repaints
+        // it with the window while input stays blocked.
+        progress_ = new QProgressDialog(parent_);
+        progress_->setWindowTitle(applicationTitle_);
+        progress_->setCancelButton(nullptr);
+        progress_->setMinimumDuration(0);
+        progress_->setRange(0, steps);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        progress_->show();
+    }
+    progress_->setLabelText(text);
+    progress_->setValue(total > 0 ? static_cast<int>(std::min(done, total) * steps / total) : 0);
+}
+
+void QtDesktop::endProgress()
+{
+    sinceTaskStart_.invalidate();
+    delete progress_;
+    progress_ = nullptr;
 }
 
 void QtDesktop::openFolder(const QString& path)

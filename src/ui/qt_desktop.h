@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QString>
 
+class QProgressDialog;
 class QWidget;
 
 namespace kestrune {
@@ -27,6 +28,8 @@ public:
     void showMessage(const QString& prompt, const QString& title = QString()) override;
     void setPointerShape(PointerShape shape) override;
     void keepResponsive() override;
+    void showProgress(const QString& text, qint64 done, qint64 total) override;
+    void endProgress() override;
     void openFolder(const QString& path) override;
     bool askYesNo(const QString& prompt, const QString& title = QString()) override;
     std::optional<ValueAnswer> askValues(const ValueQuestion& question) override;
@@ -38,6 +41,8 @@ private:
     QWidget* parent_ = nullptr;
     PointerShape pointer_ = NormalPointer;
     QElapsedTimer sinceRepaint_;
+    QElapsedTimer sinceTaskStart_;
+    QProgressDialog* progress_ = nullptr;
 };
 
 }  // namespace kestrune

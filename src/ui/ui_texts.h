@@ -30,6 +30,7 @@ inline constexpr Text shelfEmpty = noRecentLists;
 inline constexpr Text addShelfCaption = KESTRUNE_TEXT("Shelves", "このフォルダーを棚に追加…");
 inline constexpr Text removeShelfCaption = KESTRUNE_TEXT("Shelves", "棚から外す");
 inline constexpr Text changeValuesCaption = KESTRUNE_TEXT("Window", "値を変更…");
+inline constexpr Text openTemplateCaption = KESTRUNE_TEXT("Templates", "ひな形フォルダーを開く");
 inline constexpr Text literalCaption = KESTRUNE_TEXT("Window", "記法を使わない");
 // The language the program speaks, taken at start-up.
 inline constexpr Text languageCaption = KESTRUNE_TEXT("Window", "表示言語");

@@ -14,7 +14,7 @@ struct MadeEntry {
     QString path;                        // relative to the base: the parent's name, then "parent/level/…"
     FolderId id;                         // which folder (or file) it is, so that a replaced one is told apart
     EntryKind kind = EntryKind::Folder;  // Folder, or Other for a copied file
-    FileStamp stamp;                     // a file's size and time right after it was made
+    FileStamp stamp = {};                // a file's size and time right after it was made
 };
 
 // What a press did with one parent.
@@ -23,6 +23,8 @@ struct ParentOutcome {
     bool made = false;     // made by the press, not filled in
     int foldersMade = 0;   // sub-folders made in it
     int alreadyThere = 0;  // folders of the list that were there before the press
+    int filesCopied = 0;   // template files copied into it
+    int filesKept = 0;     // template files there already, kept as they were
 };
 
 // What one press made, in the order made (so parents come before what they

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace kestrune {
@@ -18,7 +19,7 @@ namespace {
 // Lines of each list in the report; the rest is counted in one line.
 constexpr qsizetype mostUndoLinesShown = 10;
 
-QString reasonFor(KeptBecause because)
+QString reasonFor(KeptBecause because, bool file)
 {
     switch (because) {
     case KeptBecause::HoldsEntries:
@@ -26,9 +27,11 @@ QString reasonFor(KeptBecause because)
     case KeptBecause::HoldsKeptFolder:
         return texts::keptHoldsKeptFolder;
     case KeptBecause::Replaced:
-        return texts::keptReplaced;
+        return file ? texts::keptReplacedFile : texts::keptReplaced;
     case KeptBecause::Missing:
         return texts::keptMissing;
+    case KeptBecause::Changed:
+        return texts::keptChanged;
     }
     return {};
 }
@@ -60,6 +63,15 @@ void appendCapped(QStringList& lines, const Text& heading, const QList<Item>& it
         lines.append(texts::undoMoreLines.arg(items.size() - mostUndoLinesShown));
 }
 
+// The items about folders, or about files.
+template <class Item> QList<Item> only(const QList<Item>& items, bool files)
+{
+    QList<Item> chosen;
+    std::copy_if(items.cbegin(), items.cend(), std::back_inserter(chosen),
+                 [files](const Item& item) { return item.file == files; });
+    return chosen;
+}
+
 }  // namespace
 
 UndoOutcome undoCreation(CreationRecord& record, Folders& folders)
@@ -77,7 +89,8 @@ UndoOutcome undoCreation(CreationRecord& record, Folders& folders)
     } catch (const RuntimeError& error) {
         // Nothing is reachable: every folder stays, for another try.
         for (const MadeEntry& made : std::as_const(record.made))
-            outcome.failures.append({record.pathOf(made), error.number(), error.description()});
+            outcome.failures.append(
+                {record.pathOf(made), error.number(), error.description(), made.kind != EntryKind::Folder});
         return outcome;
     }
     // What is still there to remove, deepest first as met.
@@ -86,15 +99,43 @@ UndoOutcome undoCreation(CreationRecord& record, Folders& folders)
     // and they are listed for what they hold rather than as "has contents".
     QSet<QString> holdingStayers;
     const auto keep = [&](const MadeEntry& made, KeptBecause because) {
-        outcome.kept.append({record.pathOf(made), because, reasonFor(because)});
+        const bool file = made.kind != EntryKind::Folder;
+        outcome.kept.append({record.pathOf(made), because, reasonFor(because, file), file});
     };
     const auto fail = [&](const MadeEntry& made, const RuntimeError& error) {
         const QString path = record.pathOf(made);
-        outcome.failures.append({path, error.number(), reasonWithoutPath(error, path)});
+        outcome.failures.append({path, error.number(), reasonWithoutPath(error, path), made.kind != EntryKind::Folder});
     };
     const auto stays = [&](const MadeEntry& made) {
         stillThere.append(made);
         holdingStayers.insert(containingFolder(made.path));
+    };
+    // A copied file goes only while it is the file copied, as it was then:
+    // one saved over (a new file put in its place) or edited is the person's.
+    const auto undoCopiedFile = [&](const MadeEntry& made, const FolderEntry& now, OpenFolder& folder,
+                                    const QString& name) {
+        if (now.kind != EntryKind::Other || !now.plainFile) {
+            keep(made, KeptBecause::Missing);
+            return;
+        }
+        if (!isSameFolder(now.id, made.id)) {
+            keep(made, KeptBecause::Replaced);
+            return;
+        }
+        if (now.stamp != made.stamp) {
+            keep(made, KeptBecause::Changed);
+            stays(made);
+            return;
+        }
+        try {
+            if (folder.removeFile(name))
+                ++outcome.filesRemoved;
+            else
+                keep(made, KeptBecause::Missing);
+        } catch (const RuntimeError& error) {
+            fail(made, error);
+            stays(made);
+        }
     };
     // The containing folders of the last folder looked at stay open for the
     // next: folders made together are undone together.
@@ -120,10 +161,11 @@ UndoOutcome undoCreation(CreationRecord& record, Folders& folders)
         // the folder in between, but only an empty one could then go.
         FolderEntry now;
         try {
-            // Most folders are still the ones made, which one look can tell.
+            // Most folders are still the ones made, which one look can tell;
+            // a copied file needs the full look, its size and time too.
             OpenFolder& holderFolder = walk.folder(levels.size());
-            now = holderFolder.holdsFolder(name, made.id) ? FolderEntry{EntryKind::Folder, made.id}
-                                                          : holderFolder.entry(name);
+            const bool folderAsMade = made.kind == EntryKind::Folder && holderFolder.holdsFolder(name, made.id);
+            now = folderAsMade ? FolderEntry{EntryKind::Folder, made.id} : holderFolder.entry(name);
         } catch (const RuntimeError& error) {
             // The folder that held it is gone, or a link now: so is it, from here.
             if (error.number() == FileNotFound || error.number() == PathNotFound) {
@@ -132,6 +174,10 @@ UndoOutcome undoCreation(CreationRecord& record, Folders& folders)
                 fail(made, error);
                 stays(made);
             }
+            continue;
+        }
+        if (made.kind != EntryKind::Folder) {
+            undoCopiedFile(made, now, walk.folder(levels.size()), name);
             continue;
         }
         if (now.kind != EntryKind::Folder) {
@@ -183,7 +229,10 @@ QString undoQuestion(const CreationRecord& record)
             texts::undoAskParents.withCount(record.parentsMade()).arg(record.parents.size()).arg(record.basePath);
     else
         parentLine = (record.holdsParent() ? texts::undoAskParent : texts::undoAskParentStays).arg(record.parentPath());
-    return texts::undoAsk.withCount(record.subFoldersMade()) + u'\n' + parentLine;
+    const qsizetype files = record.filesMade();
+    const QString ask = files > 0 ? texts::undoAskWithFiles.arg(record.subFoldersMade()).arg(files)
+                                  : texts::undoAsk.withCount(record.subFoldersMade());
+    return ask + u'\n' + parentLine;
 }
 
 QString undoReport(const UndoOutcome& outcome)
@@ -192,11 +241,16 @@ QString undoReport(const UndoOutcome& outcome)
                           ? texts::undoRemovedWithParents.withCount(outcome.removed).arg(outcome.parentsRemoved)
                       : outcome.parentsRemoved == 1 ? texts::undoRemovedWithParent.withCount(outcome.removed)
                                                     : texts::undoRemoved.withCount(outcome.removed)};
-    appendCapped(lines, texts::undoKeptHeading, outcome.kept,
-                 [](const KeptFolder& kept) { return texts::undoKeptLine.arg(kept.path, kept.reason); });
-    appendCapped(lines, texts::undoFailedHeading, outcome.failures, [](const UndoFailure& failure) {
+    if (outcome.filesRemoved > 0)
+        lines.append(texts::undoFilesRemoved.arg(outcome.filesRemoved));
+    const auto keptLine = [](const KeptFolder& kept) { return texts::undoKeptLine.arg(kept.path, kept.reason); };
+    const auto failedLine = [](const UndoFailure& failure) {
         return texts::undoFailedLine.arg(failure.path, failure.reason, QString::number(failure.number));
-    });
+    };
+    appendCapped(lines, texts::undoKeptHeading, only(outcome.kept, false), keptLine);
+    appendCapped(lines, texts::undoKeptFilesHeading, only(outcome.kept, true), keptLine);
+    appendCapped(lines, texts::undoFailedHeading, only(outcome.failures, false), failedLine);
+    appendCapped(lines, texts::undoFailedFilesHeading, only(outcome.failures, true), failedLine);
     return lines.join(u'\n');
 }
 

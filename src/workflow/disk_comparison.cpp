@@ -1,84 +1,10 @@
 #include "disk_comparison.h"
 
+#include "disk_lookup.h"
 #include "folder_paths.h"
-#include "runtime_error.h"
-#include "unicode_names.h"
 #include "workflow_texts.h"
 
-#include <QHash>
-
-#include <memory>
-#include <vector>
-
 namespace kestrune {
-
-namespace {
-
-// The folders under a base as their listings show them, each folder read
-// once however many lines lead through it.
-class DiskLookup {
-public:
-    DiskLookup(OpenFolder& base, bool windowsFileSystem) : base_(base), windows_(windowsFileSystem) {}
-
-    struct Found {
-        QStringList names;       // each level as named on the disk when there, else as given
-        qsizetype existing = 0;  // the levels there as folders, from the top
-        QString blockedBy;       // the first level that is a file or a link, relative to the base
-    };
-
-    Found find(const QStringList& levels)
-    {
-        Found found;
-        for (qsizetype depth = 0; depth < levels.size(); ++depth) {
-            const auto& listing = listingOf(found.names);
-            const auto there = listing.constFind(nameKey(levels.at(depth), windows_));
-            if (there == listing.cend()) {
-                found.names += levels.mid(depth);
-                return found;
-            }
-            found.names.append(there->name);
-            if (there->kind != EntryKind::Folder) {
-                found.blockedBy = found.names.join(pathSeparator);
-                return found;
-            }
-            ++found.existing;
-        }
-        return found;
-    }
-
-private:
-    using Listing = QHash<QString, NamedEntry>;
-
-    const Listing& listingOf(const QStringList& levels)
-    {
-        const QString path = levels.join(pathSeparator);
-        if (const auto known = listings_.constFind(path); known != listings_.cend())
-            return *known;
-        Listing listing;
-        try {
-            std::vector<std::unique_ptr<OpenFolder>> chain;
-            OpenFolder* folder = &base_;
-            for (const QString& level : levels) {
-                chain.push_back(folder->openFolder(level));
-                folder = chain.back().get();
-            }
-            for (const NamedEntry& entry : folder->entries()) {
-                const QString key = nameKey(entry.name, windows_);
-                // Twins on the disk: the one already in NFC is the one meant.
-                if (!listing.contains(key) || entry.name == key)
-                    listing.insert(key, entry);
-            }
-        } catch (const RuntimeError&) {  // unreadable: nothing is known to be there
-        }
-        return *listings_.insert(path, listing);
-    }
-
-    OpenFolder& base_;
-    bool windows_;
-    QHash<QString, Listing> listings_;
-};
-
-}  // namespace
 
 void compareWithDisk(ListPreview& preview, OpenFolder& base, bool windowsFileSystem)
 {

@@ -16,7 +16,8 @@ FolderListWorkflow::FolderListWorkflow(WorkflowState& state, const WorkflowContr
              host.history, loadedList_),
       undo_(state, controls.parentNameEdit, host.desktop, host.folders, host.lists, host.shelfLists, host.mounts,
             host.history, loadedList_, browsing_),
-      history_(state, host.history, host.historyBox, host.desktop, host.folders, browsing_)
+      history_(state, host.history, host.historyBox, host.desktop, host.folders, browsing_),
+      templateFolder_(state, host.desktop, host.folders, loadedList_)
 {
 }
 

@@ -20,6 +20,7 @@
 #include "remembered_values.h"
 #include "shelf_list.h"
 #include "shelf_settings.h"
+#include "template_folder_command.h"
 #include "undo_command.h"
 #include "values_table_reading.h"
 #include "workflow_state.h"
@@ -85,6 +86,8 @@ public:
     void createFolders() { press_.createFolders(); }
     void onNamesRowDoubleClicked(int row) { press_.onNamesRowDoubleClicked(row); }
     void undoLastCreation() { undo_.undoLastCreation(); }
+    // 「ひな形フォルダーを開く」 (template_folder_command.h).
+    void openTemplateFolder() { templateFolder_.openTemplateFolder(); }
     // Ctrl+H and 「作成履歴…」 (history_command.h).
     void showHistory() { history_.showHistory(); }
 
@@ -98,6 +101,7 @@ private:
     PressCommand press_;
     UndoCommand undo_;
     HistoryCommand history_;
+    TemplateFolderCommand templateFolder_;
 };
 
 }  // namespace kestrune

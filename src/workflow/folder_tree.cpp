@@ -77,7 +77,8 @@ bool makeOrKeepFolder(OpenFolder& above, const QString& name, FolderId& id)
 
 void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
                     const QList<LinePreview>& preview, CreationRecord& record, PressProgress* progress,
-                    PressJournal* journal, const QList<qsizetype>& entryIndexes)
+                    PressJournal* journal, const QList<qsizetype>& entryIndexes, TemplateCopier* copier,
+                    const QList<TemplateCopy>& copies)
 {
     record.basePath = base->path();
     record.baseId = base->id();
@@ -97,6 +98,13 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
         bool made = false;
     };
     QHash<QString, Reached> done;
+    const auto folderAt = [&done](const QString& path) -> std::optional<FolderId> {
+        const auto found = done.constFind(path);
+        return found == done.cend() ? std::nullopt : std::optional<FolderId>(found->id);
+    };
+    // The parent's own files go in first; a failure there is the parent's.
+    if (copier)
+        copier->startParent(walk, parent, copies, record);
     for (qsizetype at = 0; at < preview.size(); ++at) {
         const LinePreview& line = preview.at(at);
         const qsizetype entry = entryIndexes.isEmpty() ? at : entryIndexes.at(at);
@@ -141,6 +149,8 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
                 ++record.alreadyThere;
                 ++record.parents[outcome].alreadyThere;
             }
+            if (copier)
+                copier->copyThrough(entry, folderAt);
         } catch (const RuntimeError& error) {
             if (progress)
                 progress->folderFailed(entry, error);

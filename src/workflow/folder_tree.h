@@ -4,6 +4,7 @@
 #include "folders.h"
 #include "line_preview.h"
 #include "press_observers.h"
+#include "template_copying.h"
 
 #include <QList>
 #include <QString>
@@ -33,9 +34,12 @@ enum class ParentChoice {
 // it is made; a failure stops at that folder and leaves as a RuntimeError,
 // `record` holding what was made up to there. `progress` is told each
 // folder by its place in `preview`, or by `entryIndexes` at that place when
-// given (a parent that gets only some of the preview's entries).
+// given (a parent that gets only some of the preview's entries). With
+// `copier`, `copies` (the template's for this parent, by the same entry
+// numbers) go into each folder as soon as it is there.
 void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& parentName, ParentChoice choice,
                     const QList<LinePreview>& preview, CreationRecord& record, PressProgress* progress,
-                    PressJournal* journal, const QList<qsizetype>& entryIndexes = {});
+                    PressJournal* journal, const QList<qsizetype>& entryIndexes = {}, TemplateCopier* copier = nullptr,
+                    const QList<TemplateCopy>& copies = {});
 
 }  // namespace kestrune

@@ -307,6 +307,39 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
     return preview;
 }
 
+LinePreview previewPlacedPath(const QStringList& levels, const PreviewTarget& target)
+{
+    LinePreview placed;
+    placed.folder = levels.join(u'/');
+    qsizetype bytes = baseBytes(target) + utf8Length(parentNameOf(target));
+    qsizetype units = target.volume.windowsPathLength + parentNameOf(target).size();
+    Fault fault = NoFault;
+    for (const QString& level : levels) {
+        if (level.isEmpty() || level == u".") {
+            placed.status = LineStatus::Refused;
+            placed.reason = texts::reasonNotOneFolder;
+            return placed;
+        }
+        const LevelFacts facts = factsOf(level);
+        fault = std::min(fault, levelFault(level, facts, target));
+        if (level.contains(u'\\'))
+            fault = std::min(fault, WindowsCharacter);
+        bytes += 1 + facts.utf8Bytes;
+        units += 1 + level.size();
+    }
+    if (bytes > target.longestPathBytes)
+        fault = std::min(fault, PathTooLong);
+    if (units > windowsLongestPath)
+        fault = std::min(fault, WindowsPathTooLong);
+    if (fault == NoFault) {
+        placed.status = LineStatus::Ok;
+        return placed;
+    }
+    placed.status = refuses(fault, target) ? LineStatus::Refused : LineStatus::Unsafe;
+    placed.reason = reasonsFor(target)[fault];
+    return placed;
+}
+
 ToolTipWords::ToolTipWords()
     : made(texts::previewMade), warning(texts::previewWarning), blank(texts::previewBlank),
       repeat(texts::previewRepeat), refused(texts::previewRefused), exists(texts::previewExists),

@@ -55,6 +55,12 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
 // refused (also when it names no single folder: "..", "a/b").
 LinePreview previewParentName(const PreviewTarget& target);
 
+// A path below the parent that the press gives a file or a folder of its own
+// (a template's), as `levels`: each level is one name whatever it holds (a
+// "\" in it is a character Windows cannot hold) and is checked as a line's
+// level is, the whole path's length as a line's. Ok, Unsafe or Refused.
+LinePreview previewPlacedPath(const QStringList& levels, const PreviewTarget& target);
+
 // The words of the rows' tool tips in the language in use, read once for a
 // whole preview or press rather than once a row: a list may make 10,000 rows.
 // The row's tool tip, shared by the window and any other front end.

@@ -25,6 +25,7 @@ ListLoading::ListLoading(WorkflowState& state, const LoadingControls& controls, 
 void ListLoading::readListFile()
 {
     state_.preview = ListPreview();
+    state_.templates = TemplatePlan();
     state_.rows.clear();
     state_.completionShown = false;
     QStringList lines;

@@ -19,8 +19,11 @@ bool ListValues::ask(bool always)
     // yet, and most lists ask for nothing (no second pass over their lines).
     if (!always && state_.preview.waitingFor.isEmpty())
         return false;
-    if (!state_.notation.literal)
+    if (!state_.notation.literal) {
         question.names = always ? askedNamesOf(state_.lines, parentName) : state_.preview.waitingFor;
+        if (always)
+            appendNewNames(question.names, state_.templates.askedNames);
+    }
     question.askDate = always || usesDatesIn(state_.lines, parentName);
     question.date = state_.notation.values.date;
     question.table = state_.notation.table;

@@ -1,6 +1,7 @@
 #include "loaded_list.h"
 
 #include "folder_paths.h"
+#include "template_preview.h"
 #include "workflow_texts.h"
 
 #include <algorithm>
@@ -31,6 +32,7 @@ void LoadedList::reset()
     state_.shelfList.reset();
     state_.completionShown = false;
     state_.preview = ListPreview();
+    state_.templates = TemplatePlan();
     state_.rows.clear();
     parentNameEdit_.setMark(ItemMark::None, QString());
 }
@@ -57,8 +59,11 @@ PressRequest LoadedList::request() const
 
 void LoadedList::showPreview()
 {
-    state_.preview = planPress(request(), folders_, PlanUse::Preview).preview;
+    PressPlan plan = planPress(request(), folders_, PlanUse::Preview);
+    state_.preview = std::move(plan.preview);
+    state_.templates = std::move(plan.templates);
     QList<PreviewRow> rows = previewRows(state_.lines, state_.preview);
+    addTemplateRows(rows, state_.templates, state_.preview.entries);
     // Typing in the name box changes the statuses, not the rows: only a new
     // value or date adds or removes rows.
     if (!sameShape(rows, state_.rows)) {

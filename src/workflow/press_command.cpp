@@ -4,6 +4,8 @@
 #include "press_run.h"
 #include "workflow_texts.h"
 
+#include <QElapsedTimer>
+
 namespace kestrune {
 
 namespace {
@@ -12,8 +14,10 @@ namespace {
 // advance, and keeps the window painted meanwhile.
 class RowMarks final : public PressProgress {
 public:
-    RowMarks(ItemList& rows, Desktop& desktop, const QList<LinePreview>& entries, const QList<PreviewRow>& shown)
-        : rows_(rows), desktop_(desktop), entries_(entries), rowOfEntry_(entries.size(), -1)
+    // `folders` is how many folders the press will tell done, over all parents.
+    RowMarks(ItemList& rows, Desktop& desktop, const QList<LinePreview>& entries, const QList<PreviewRow>& shown,
+             qint64 folders)
+        : rows_(rows), desktop_(desktop), entries_(entries), rowOfEntry_(entries.size(), -1), folders_(folders)
     {
         for (qsizetype row = 0; row < shown.size(); ++row) {
             if (shown.at(row).entry >= 0 && shown.at(row).entry < rowOfEntry_.size())
@@ -26,6 +30,16 @@ public:
         const LinePreview& line = entries_.at(entry);
         const StatusTraits& traits = traitsOf(line.status);
         rows_.setItemMark(rowOfEntry_.at(entry), traits.doneMark, traits.doneToolTip(line, words_));
+        ++foldersDone_;
+        tellProgress();
+        desktop_.keepResponsive();
+    }
+
+    void bytesCopied(qint64 copied, qint64 total) override
+    {
+        bytesCopied_ = copied;
+        bytesInAll_ = total;
+        tellProgress();
         desktop_.keepResponsive();
     }
 
@@ -40,12 +54,78 @@ public:
     }
 
 private:
+    // Folders and bytes alike: a press of few folders and large files moves
+    // on in its bytes.
+    void tellProgress()
+    {
+        // Formatted a few times a second, not for each of ten thousand folders.
+        constexpr qint64 tellEveryMs = 100;
+        if (sinceTold_.isValid() && sinceTold_.elapsed() < tellEveryMs)
+            return;
+        sinceTold_.start();
+        const QString text = bytesInAll_ > 0 ? texts::progressWithFiles.arg(foldersDone_)
+                                                   .arg(folders_)
+                                                   .arg(megabytes(bytesCopied_), megabytes(bytesInAll_))
+                                             : texts::progressFolders.arg(foldersDone_).arg(folders_);
+        // The bar follows the bytes where there are any: they take the time.
+        if (bytesInAll_ > 0)
+            desktop_.showProgress(text, bytesCopied_, bytesInAll_);
+        else
+            desktop_.showProgress(text, foldersDone_, folders_);
+    }
+
     ItemList& rows_;
     Desktop& desktop_;
     const QList<LinePreview>& entries_;
     QList<int> rowOfEntry_;
+    qint64 folders_;
+    qint64 foldersDone_ = 0;
+    qint64 bytesCopied_ = 0;
+    qint64 bytesInAll_ = 0;
+    QElapsedTimer sinceTold_;
     const ToolTipWords words_;
 };
+
+// Ends the progress on every way out of the press, an exception included.
+class ProgressShown {
+public:
+    explicit ProgressShown(Desktop& desktop) : desktop_(desktop) {}
+    ~ProgressShown()
+    {
+        try {
+            desktop_.endProgress();
+        } catch (...) {  // a destructor must not throw; the window is cosmetic
+        }
+    }
+    ProgressShown(const ProgressShown&) = delete;
+    ProgressShown& operator=(const ProgressShown&) = delete;
+
+private:
+    Desktop& desktop_;
+};
+
+// The folders a press tells done: each folder or repeat of each parent.
+qint64 foldersToTell(const ListPreview& preview)
+{
+    qint64 count = 0;
+    for (qsizetype parent = 0; parent < preview.parents.size(); ++parent) {
+        for (const LinePreview& entry : preview.shareOf(parent).entries)
+            count += makesFolder(entry.status) || entry.status == LineStatus::Repeat ? 1 : 0;
+    }
+    return count;
+}
+
+// The files copied and kept, over all parents; empty when none.
+QString filesLine(const CreationRecord& record)
+{
+    int copied = 0;
+    int kept = 0;
+    for (const ParentOutcome& parent : record.parents) {
+        copied += parent.filesCopied;
+        kept += parent.filesKept;
+    }
+    return copied + kept > 0 ? texts::completionFiles.arg(copied).arg(kept) + u'\n' : QString();
+}
 
 // The completion line's tool tip: where, and per parent how many folders
 // were made and how many were there already.
@@ -55,7 +135,7 @@ QString completionDetails(const CreationRecord& record)
         const ParentOutcome& parent = record.parents.first();
         const Text& details = parent.made ? texts::completionDetails : texts::completionFilledIn;
         return details.arg(record.parentPath()).arg(parent.foldersMade).arg(parent.alreadyThere) + u'\n' +
-               texts::completionHint;
+               filesLine(record) + texts::completionHint;
     }
     QStringList perParent;
     for (const ParentOutcome& parent : record.parents)
@@ -63,7 +143,8 @@ QString completionDetails(const CreationRecord& record)
                              .arg(parent.name)
                              .arg(parent.foldersMade)
                              .arg(parent.alreadyThere));
-    return texts::completionParents.arg(record.basePath, perParent.join(u'\n')) + u'\n' + texts::completionHint;
+    return texts::completionParents.arg(record.basePath, perParent.join(u'\n')) + u'\n' + filesLine(record) +
+           texts::completionHint;
 }
 
 }  // namespace
@@ -100,7 +181,8 @@ void PressCommand::createFolders()
     const std::unique_ptr<PressRecordWriter> journal = history_.newRecord();
     {
         const BusyPointerGuard busy(desktop_);
-        RowMarks marks(c_.namesList, desktop_, plan.preview.entries, state_.rows);
+        const ProgressShown progress(desktop_);
+        RowMarks marks(c_.namesList, desktop_, plan.preview.entries, state_.rows, foldersToTell(plan.preview));
         outcome = carryOutPress(plan, &marks, journal.get());
     }
     if (journal->number() > 0)
@@ -123,6 +205,7 @@ void PressCommand::showCompletion(const CreationRecord& record, bool recorded)
 {
     state_.listState = ListState::NotReady;
     state_.preview = ListPreview();
+    state_.templates = TemplatePlan();
     state_.rows.clear();
     c_.namesList.clear();
     c_.namesList.addItem(texts::creationFinished, 0);

@@ -20,6 +20,12 @@ public:
     virtual void folderDone(qsizetype entry) = 0;
     // Making folder `entry` failed; nothing after it is tried.
     virtual void folderFailed(qsizetype entry, const RuntimeError& error) = 0;
+    // Template files copied so far, in bytes, of `total`; told as a copy goes.
+    virtual void bytesCopied(qint64 copied, qint64 total)
+    {
+        Q_UNUSED(copied);
+        Q_UNUSED(total);
+    }
 };
 
 // Told of every parent reached and every thing made as soon as it is, so

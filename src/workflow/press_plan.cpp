@@ -2,6 +2,7 @@
 
 #include "disk_comparison.h"
 #include "folder_names.h"
+#include "template_reading.h"
 #include "workflow_texts.h"
 
 #include <QDir>
@@ -15,6 +16,45 @@ PressTarget pressTargetOf(const QString& baseFolder, const MountTable& mounts)
     return {baseFolder, volumePlaceOf(baseFolder, mounts)};
 }
 
+QString PressPlan::refusal() const
+{
+    const QString lines = preview.refusal();
+    return lines.isEmpty() ? templates.refusal() : lines;
+}
+
+QString templateFolderOf(const PressRequest& request, const Folders& folders)
+{
+    if (request.noTemplate)
+        return {};
+    // One named is used whatever it is: a missing one refuses the press.
+    if (!request.templateFolder.isEmpty())
+        return request.templateFolder;
+    const QString beside = templatePathFor(request.listFilePath);
+    return !beside.isEmpty() && folders.kindOf(beside) == EntryKind::Folder ? beside : QString();
+}
+
+namespace {
+
+// What the template puts where, after the disk is compared (when filling in,
+// through `base`).
+void planTemplates(PressPlan& plan, Folders& folders, OpenFolder* base, PlanUse use)
+{
+    const QString path = templateFolderOf(plan.request, folders);
+    if (path.isEmpty())
+        return;
+    const PressRequest& request = plan.request;
+    plan.templates =
+        planTemplate(readTemplate(folders, path), plan.preview,
+                     {request.target.baseFolder, parentNameFrom(request.typedParentName), request.target.volume},
+                     request.notation, base);
+    // Asked for with the lines' values, and missed as theirs are.
+    appendNewNames(plan.preview.waitingFor, plan.templates.waitingFor);
+    if (use == PlanUse::Preview)
+        plan.templates.folder.reset();  // a preview holds nothing open
+}
+
+}  // namespace
+
 PressPlan planPress(const PressRequest& request, Folders& folders, PlanUse use)
 {
     PressPlan plan;
@@ -26,8 +66,10 @@ PressPlan planPress(const PressRequest& request, Folders& folders, PlanUse use)
                                       [](const LinePreview& parent) { return parent.status == LineStatus::Refused; });
     if (refused != plan.preview.parents.cend())
         plan.badParentName = *refused;
-    if (use == PlanUse::Preview && !request.fillIn)
+    if (use == PlanUse::Preview && !request.fillIn) {
+        planTemplates(plan, folders, nullptr, use);
         return plan;
+    }
 
     // A relative base would put the folders wherever the program was started;
     // a base that is gone or no folder is named as such, whoever asks.
@@ -43,6 +85,7 @@ PressPlan planPress(const PressRequest& request, Folders& folders, PlanUse use)
     }
     if (request.fillIn)
         compareWithDisk(plan.preview, *plan.base, target.volume.windowsFileSystem);
+    planTemplates(plan, folders, plan.base.get(), use);
     if (use == PlanUse::Preview)
         plan.base.reset();  // a preview holds nothing open
     return plan;

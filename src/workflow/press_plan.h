@@ -5,6 +5,7 @@
 #include "list_preview.h"
 #include "mount_table.h"
 #include "runtime_error.h"
+#include "template_plan.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,11 @@ struct PressRequest {
     QString typedParentName;    // as typed: trimmed, or the preset name when empty, by the plan
     NotationSettings notation;  // the date and values the notation is filled in with
     bool fillIn = false;        // a parent that is there is filled in, not renamed
+    // The template whose files go into the folders made: this folder when
+    // named, otherwise "X.ひな形" beside the list file "X.txt" when there is
+    // one; none at all with noTemplate.
+    QString templateFolder = {};
+    bool noTemplate = false;
 };
 
 // Whether the plan is for showing or for making: only a press opens the base
@@ -58,11 +64,17 @@ struct PressPlan {
     // The first parent name that names no folder that could be made (before
     // the disk is looked at): no tree can be made at all.
     std::optional<LinePreview> badParentName;
+    // What the template puts where (empty without one). A press holds the
+    // template open for the copies; a preview does not.
+    TemplatePlan templates;
 
     // What the press would say instead of making anything; empty when it may
     // go as far as the lines go (the base is judged apart, by baseError).
-    QString refusal() const { return preview.refusal(); }
+    QString refusal() const;
 };
+
+// The template a press of `request` uses: its path, or empty for none.
+QString templateFolderOf(const PressRequest& request, const Folders& folders);
 
 // Works out what a press of `request` would do. Pure but for the disk reads
 // a press needs: opening the base, and comparing with it when filling in.

@@ -1,7 +1,10 @@
 #include "press_run.h"
 
 #include "folder_tree.h"
+#include "template_copying.h"
 #include "workflow_texts.h"
+
+#include <optional>
 
 namespace kestrune {
 
@@ -22,6 +25,11 @@ public:
         failedEntry = entry;
         if (next_)
             next_->folderFailed(entry, error);
+    }
+    void bytesCopied(qint64 copied, qint64 total) override
+    {
+        if (next_)
+            next_->bytesCopied(copied, total);
     }
 
     qsizetype failedEntry = -1;
@@ -51,14 +59,18 @@ PressOutcome carryOutPress(const PressPlan& plan, PressProgress* progress, Press
 
     FailureWatch watch(progress);
     const ParentChoice choice = plan.request.fillIn ? ParentChoice::FillIn : ParentChoice::NewName;
+    std::optional<TemplateCopier> copier;
+    if (plan.templates.folder)
+        copier.emplace(plan.templates.folder, plan.templates.bytes, &watch, journal);
     try {
         // Each parent gets its tree, in order: the same for every parent, or
-        // with a table, the trees of the rows that go into it.
+        // with a table, the trees of the rows that go into it; and the
+        // template's files as its folders are made.
         const QList<LinePreview>& parents = plan.preview.parents;
         for (qsizetype parent = 0; parent < parents.size(); ++parent) {
             const ParentShare share = plan.preview.shareOf(parent);
             makeFolderTree(plan.base, parents.at(parent).folder, choice, share.entries, record, &watch, journal,
-                           share.indexes);
+                           share.indexes, copier ? &*copier : nullptr, plan.templates.copiesFor(parent));
         }
     } catch (const RuntimeError& error) {
         outcome.failure = error;

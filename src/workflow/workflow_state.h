@@ -3,6 +3,7 @@
 #include "folder_tree.h"
 #include "list_preview.h"
 #include "shelf_list.h"
+#include "template_plan.h"
 
 #include <QList>
 #include <QSet>
@@ -44,6 +45,7 @@ struct WorkflowState {
     // last typed, and the names list's rows that show it; empty in the
     // Readme viewer and after a press.
     ListPreview preview;
+    TemplatePlan templates;  // what the template puts where, for that parent name
     QList<PreviewRow> rows;
     VolumePlace volume;  // where the list's folder lies
     // What the last press that made anything made: the undo works from it.

@@ -48,6 +48,8 @@ inline constexpr Text parentExists = KESTRUNE_TEXT("Preview", "既にありま�
 inline constexpr Text parentIsThere = KESTRUNE_TEXT("Preview", "既存");
 inline constexpr Text reasonNotAFolderThere =
     KESTRUNE_TEXT("Preview", "「%1」がフォルダーではありません（ファイルかリンク）");
+inline constexpr Text reasonNotAFileThere =
+    KESTRUNE_TEXT("Templates", "「%1」がファイルではありません（フォルダーかリンク）");
 // A refused line in the refusal box: "N行目: name（reason）", then how many
 // more are not listed.
 inline constexpr Text refusedLine = KESTRUNE_TEXT("Preview", "%1行目: %2（%3）");
@@ -81,6 +83,49 @@ inline constexpr Text reasonWindowsCharacter =
 inline constexpr Text reasonWindowsTrailing = KESTRUNE_TEXT("Preview", "末尾の空白やピリオドは Windows で消えます");
 inline constexpr Text reasonWindowsNameTooLong = KESTRUNE_TEXT("Preview", "名前が Windows の上限（%1文字）を超えます");
 inline constexpr Text reasonWindowsPathTooLong = KESTRUNE_TEXT("Preview", "パスが %1 文字を超えます（Windows）");
+
+// ---- Template files: the folder beside a list whose files every folder made gets ----
+// A name on disk, not words: the same whatever language the program speaks,
+// so that a list keeps its template for everyone who opens it.
+inline const QString templateFolderSuffix = QStringLiteral(".ひな形");
+// 「ひな形フォルダーを開く」.
+inline constexpr Text templateFolderTitle = KESTRUNE_TEXT("Templates", "ひな形フォルダー");
+inline constexpr Text templateNeedsListFile = KESTRUNE_TEXT(
+    "Templates",
+    "ひな形フォルダーは一覧のファイルの横に置きます。一覧のファイルを選ぶか、貼り付けた一覧を保存してください。");
+inline constexpr Text makeTemplateFolder = KESTRUNE_TEXT(
+    "Templates",
+    "ひな形フォルダーがありません。作成しますか？\n%1\n中に置いたファイルが、作成するフォルダーにコピーされます。");
+inline constexpr Text templateNotAFolder =
+    KESTRUNE_TEXT("Templates", "%1: フォルダーではないため、ひな形フォルダーにできません");
+// Why something of a template is not copied (after 「コピーしません: 」 in a tip).
+inline constexpr Text skippedLink = KESTRUNE_TEXT("Templates", "シンボリックリンク");
+inline constexpr Text skippedSpecialFile =
+    KESTRUNE_TEXT("Templates", "通常のファイルではありません（デバイス、ソケット、FIFO）");
+inline constexpr Text skippedLockFile = KESTRUNE_TEXT("Templates", "Office のロックファイル");
+inline constexpr Text skippedSystemFile = KESTRUNE_TEXT("Templates", "システムが作るファイル");
+inline constexpr Text skippedSameName = KESTRUNE_TEXT("Templates", "同じ名前のファイルが先にあります");
+// The summary row above the lines, and its tip.
+//: %n files in all, then their size.
+inline constexpr CountedText templateSummary = KESTRUNE_COUNTED_TEXT("Templates", "ひな形: %n ファイル（合計 %1 MB）");
+inline constexpr Text templateFolderLine = KESTRUNE_TEXT("Templates", "ひな形フォルダー: %1");
+inline constexpr Text templateSkippedHeading = KESTRUNE_TEXT("Templates", "コピーしないもの（%1 個）:");
+//: A file of the template, then what becomes of it or why.
+inline constexpr Text templateItemLine = KESTRUNE_TEXT("Templates", "%1（%2）");
+inline constexpr Text templateUnusedFolders =
+    KESTRUNE_TEXT("Templates", "使われないフォルダー（名前の合うフォルダーがありません）: %1");
+// A folder row's tip: the files it receives.
+inline constexpr Text copiesHeading = KESTRUNE_TEXT("Templates", "ひな形から:");
+inline constexpr Text copyExists = KESTRUNE_TEXT("Templates", "作成済み");
+inline constexpr Text copyNotCopied = KESTRUNE_TEXT("Templates", "コピーしません: %1");
+inline constexpr Text moreCopies = KESTRUNE_TEXT("Templates", "ほか%1件");
+// The press refused because of the template.
+inline constexpr Text templateUnreadable = KESTRUNE_TEXT("Templates", "ひな形フォルダーを読めません:\n%1");
+inline constexpr Text templateTooManyFiles =
+    KESTRUNE_TEXT("Templates", "ひな形のファイルが多すぎます（%1 個。1 回に %2 個まで）");
+inline constexpr Text templateTooLarge =
+    KESTRUNE_TEXT("Templates", "ひな形のファイルが大きすぎます（合計 %1 MB。1 回に %2 MB まで）");
+inline constexpr Text templateCopiesRefused = KESTRUNE_TEXT("Templates", "ひな形のファイルやフォルダーを置けません:");
 
 // ---- A table of values: why one is refused, naming its row ----
 inline constexpr Text tableEmpty =
@@ -117,6 +162,8 @@ inline constexpr Text rowNotTried = KESTRUNE_TEXT("Workflow", "途中で止ま�
 // (or that was no folder to begin with): the press stops there.
 inline constexpr Text levelNotAFolder =
     KESTRUNE_TEXT("Workflow", "%1: フォルダーではないもの（リンクやファイル）になっているため中止しました");
+inline constexpr Text levelNotAFile =
+    KESTRUNE_TEXT("Templates", "%1: ファイルではないもの（フォルダーやリンク）があるため中止しました");
 inline constexpr Text levelReplaced = KESTRUNE_TEXT("Workflow", "%1: 作成中に移動されたか置き換わったため中止しました");
 // The completion line's tool tip: where, how many made, how many were there.
 inline constexpr Text completionDetails = KESTRUNE_TEXT(
@@ -126,6 +173,14 @@ inline constexpr Text completionFilledIn = KESTRUNE_TEXT(
     "Workflow", "作成先: %1（既存のフォルダーに追加）\n作成したフォルダー: %2 個\n既にあったフォルダー: %3 個");
 // Several parents: one line each.
 inline constexpr Text completionParents = KESTRUNE_TEXT("Workflow", "作成先: %1\n%2");
+// Template files, over all parents, when any were copied or kept.
+inline constexpr Text completionFiles =
+    KESTRUNE_TEXT("Templates", "ひな形からコピーしたファイル: %1 個（既にあったファイル: %2 個）");
+// How far a long press has got.
+inline constexpr Text progressFolders = KESTRUNE_TEXT("Workflow", "フォルダーを作成しています: %1／%2 個");
+//: Folders made of all, then megabytes copied of all.
+inline constexpr Text progressWithFiles =
+    KESTRUNE_TEXT("Templates", "フォルダーを作成しています: %1／%2 個\nひな形のファイルをコピーしています: %3／%4 MB");
 // The last line of each.
 inline constexpr Text completionHint = KESTRUNE_TEXT("Workflow", "ダブルクリックで開きます。Ctrl+Z で取り消せます。");
 inline constexpr Text completionParent = KESTRUNE_TEXT("Workflow", "%1: 新規 %2／既存 %3");
@@ -159,6 +214,14 @@ inline constexpr Text keptHoldsEntries = KESTRUNE_TEXT("Workflow", "中身があ
 inline constexpr Text keptHoldsKeptFolder = KESTRUNE_TEXT("Workflow", "削除しなかったフォルダーを含むため");
 inline constexpr Text keptReplaced = KESTRUNE_TEXT("Workflow", "別のフォルダーに置き換わっているため");
 inline constexpr Text keptMissing = KESTRUNE_TEXT("Workflow", "見つからないため");
+// Copied template files, in the question and the report.
+inline constexpr Text undoAskWithFiles =
+    KESTRUNE_TEXT("Templates", "作成したフォルダー %1 個とコピーしたファイル %2 個を削除しますか？");
+inline constexpr Text undoFilesRemoved = KESTRUNE_TEXT("Templates", "コピーしたファイル %1 個を削除しました。");
+inline constexpr Text undoKeptFilesHeading = KESTRUNE_TEXT("Templates", "削除しなかったファイル（%1 個）:");
+inline constexpr Text undoFailedFilesHeading = KESTRUNE_TEXT("Templates", "削除できなかったファイル（%1 個）:");
+inline constexpr Text keptReplacedFile = KESTRUNE_TEXT("Templates", "別のファイルに置き換わっているため");
+inline constexpr Text keptChanged = KESTRUNE_TEXT("Templates", "コピーのあとで変更されているため");
 
 // ---- Shelves: adding the open folder as one of the person's own ----
 inline constexpr Text addShelfTitle = KESTRUNE_TEXT("Shelves", "棚に追加");

@@ -6,6 +6,7 @@
 #include "mounted_volumes.h"
 #include "posix_list_reader.h"
 #include "workflow_fixture.h"
+#include "workflow_texts.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -68,7 +69,8 @@ private slots:
     // arguments (TEMP, LIST and INTO stand for a scratch folder, the list in
     // it and an empty folder in it; TABLE for a file in it that holds what
     // would go to standard input), the list, standard input (or a shell
-    // redirection of the standard streams) and folders there before; then the exit status, standard output (a final "…"
+    // redirection of the standard streams) and folders there before ("file
+    // PATH" a file); then the exit status, standard output (a final "…"
     // makes it a prefix), a piece of standard error ("" for none) and every
     // folder in the scratch folder afterwards.
     void contract_data()
@@ -202,6 +204,47 @@ private slots:
         QTest::newRow("several parents, dry run")
             << args({"--create", "LIST", "--parent", "{A,B}", "--dry-run"}) << QByteArray("x\n") << QByteArray()
             << QStringList() << 0 << QStringLiteral("1\tok\tTEMP/A/x\n1\tok\tTEMP/B/x\n") << QString() << untouched;
+        const QStringList templated{QStringLiteral("list.ひな形"), QStringLiteral("list.ひな形/見積"),
+                                    QStringLiteral("file list.ひな形/送付状.docx"),
+                                    QStringLiteral("file list.ひな形/見積/見積書.xlsx"),
+                                    QStringLiteral("file list.ひな形/見積/~$見積書.xlsx")};
+        const QStringList templateFolders{QStringLiteral("into"), QStringLiteral("list.ひな形"),
+                                          QStringLiteral("list.ひな形/見積")};
+        QTest::newRow("template files, dry run")
+            << args({"--create", "LIST", "--dry-run"}) << QByteArray("見積\nb\n") << QByteArray() << templated << 0
+            << QStringLiteral("1\tok\t見積\n2\tok\tb\n-\tfile\t送付状.docx\n"
+                              "1\tskipped\t見積/~$見積書.xlsx\tOffice のロックファイル\n"
+                              "1\tfile\t見積/見積書.xlsx\n")
+            << QString() << templateFolders;
+        QTest::newRow("template files with --values: each row's parent its own")
+            << args({"--create", "LIST", "--values", "TABLE", "--parent", "{?顧客名}", "--dry-run"})
+            << QByteArray("見積\n") << QByteArray("顧客名\nA社\nB社\n") << templated << 0
+            << QStringLiteral("1\tok\tTEMP/A社/見積\n1\tok\tTEMP/B社/見積\n-\tfile\tTEMP/A社/送付状.docx\n"
+                              "1\tskipped\tTEMP/A社/見積/~$見積書.xlsx\tOffice のロックファイル\n"
+                              "1\tfile\tTEMP/A社/見積/見積書.xlsx\n-\tfile\tTEMP/B社/送付状.docx\n"
+                              "1\tskipped\tTEMP/B社/見積/~$見積書.xlsx\tOffice のロックファイル\n"
+                              "1\tfile\tTEMP/B社/見積/見積書.xlsx\n")
+            << QString() << templateFolders;
+        QTest::newRow("--no-template") << args({"--create", "LIST", "--dry-run", "--no-template"})
+                                       << QByteArray("見積\n") << QByteArray() << templated << 0
+                                       << QStringLiteral("1\tok\t見積\n") << QString() << templateFolders;
+        QTest::newRow("--template copies as the button does")
+            << args({"--create", "LIST", "--template", "TEMP/t"}) << QByteArray("x\n") << QByteArray()
+            << QStringList{QStringLiteral("t"), QStringLiteral("t/x"), QStringLiteral("t/x/sub")} << 0
+            << QStringLiteral("TEMP/%1\n").arg(preset) << QString()
+            << QStringList{QStringLiteral("into"),
+                           QStringLiteral("t"),
+                           QStringLiteral("t/x"),
+                           QStringLiteral("t/x/sub"),
+                           preset,
+                           preset + QStringLiteral("/x"),
+                           preset + QStringLiteral("/x/sub")};
+        QTest::newRow("--template that is not there")
+            << args({"--create", "LIST", "--template", "TEMP/none"}) << QByteArray("x\n") << QByteArray()
+            << QStringList() << 2 << QString() << QStringLiteral("none") << untouched;
+        QTest::newRow("--template with --no-template")
+            << args({"--create", "LIST", "--template", "TEMP", "--no-template"}) << QByteArray("x\n") << QByteArray()
+            << QStringList() << 2 << QString() << QStringLiteral("--no-template") << untouched;
         const QByteArray clients("顧客コード,顧客名\r\nC1,A社\r\nC2,B社\r\n");
         QTest::newRow("--values: a tree per row, each in its own parent")
             << args({"--create", "LIST", "--values", "TABLE", "--parent", "{?顧客コード}_{?顧客名}"})
@@ -272,8 +315,12 @@ private slots:
         QVERIFY(scratch.isValid());
         const QString temp = QDir(scratch.path()).canonicalPath();
         QVERIFY(QDir(temp).mkdir(QStringLiteral("into")));
-        for (const QString& folder : before)
-            QVERIFY(QDir(temp).mkdir(folder));
+        for (const QString& folder : before) {
+            if (folder.startsWith(QStringLiteral("file ")))
+                writeFile(temp, folder.mid(5), "x");
+            else
+                QVERIFY(QDir(temp).mkdir(folder));
+        }
         const QString listPath = writeFile(temp, QStringLiteral("list.txt"), list);
         if (arguments.contains(QStringLiteral("TABLE"))) {
             arguments.replaceInStrings(QStringLiteral("TABLE"),
@@ -438,7 +485,9 @@ private slots:
         const QString temp = QStringLiteral("TEMP");
         const QStringList intoTemp{QStringLiteral("--create"), QStringLiteral("-"), QStringLiteral("--into"), temp};
 
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QByteArray() << 0 << notationNames;
+        // The template folder's suffix is a name on disk, the same in every language.
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QByteArray() << 0
+                              << notationNames + QStringList{texts::templateFolderSuffix};
         QTest::newRow("usage error") << QStringList{QStringLiteral("--create"), QStringLiteral("-")} << QByteArray()
                                      << 2 << QStringList();
         QTest::newRow("dry run notes") << intoTemp + QStringList{QStringLiteral("--dry-run")}

@@ -44,6 +44,13 @@ public:
         if (whileBusy)
             whileBusy();
     }
+    void showProgress(const QString& text, qint64 done, qint64 total) override
+    {
+        progress.append(text);
+        Q_UNUSED(done);
+        Q_UNUSED(total);
+    }
+    void endProgress() override { ++progressEnded; }
     void openFolder(const QString& path) override
     {
         faults.call(QStringLiteral("openFolder"));
@@ -88,6 +95,8 @@ public:
     std::function<void()> whileBusy;
     int beeps = 0;
     int responsiveCalls = 0;
+    QStringList progress;  // every text shown as progress
+    int progressEnded = 0;
     QStringList openedFolders;
     QStringList questions;
     QList<bool> answers;

@@ -12,6 +12,18 @@ namespace kestrune::test {
 
 class FakeFolders;
 
+// A real source file, opened through a FakeOpenFolder.
+class FakeSourceFile final : public SourceFile {
+public:
+    explicit FakeSourceFile(std::unique_ptr<SourceFile> real) : real_(std::move(real)) {}
+    const QString& path() const override { return real_->path(); }
+    qint64 size() const override { return real_->size(); }
+    SourceFile& real() { return *real_; }
+
+private:
+    std::unique_ptr<SourceFile> real_;
+};
+
 // A real open folder whose calls are recorded by, and can be made to fail
 // through, the FakeFolders that opened it (which must outlive it).
 class FakeOpenFolder final : public OpenFolder {
@@ -25,7 +37,11 @@ public:
     FolderEntry entry(const QString& name) const override;
     bool holdsFolder(const QString& name, const FolderId& id) const override;
     QList<NamedEntry> entries() const override;
+    QList<SizedEntry> sizedEntries() const override;
+    std::unique_ptr<SourceFile> openFile(const QString& name) override;
+    CopiedFile copyFile(SourceFile& source, const QString& name, const CopyProgress& progress) override;
     bool removeEmptyFolder(const QString& name) override;
+    bool removeFile(const QString& name) override;
 
 private:
     std::unique_ptr<OpenFolder> real_;
@@ -34,7 +50,9 @@ private:
 
 // Real folder making that records every call and can fail chosen calls:
 // "openBase", "makeFolder", "openFolder", "entry" (any look at one entry,
-// holdsFolder too), "entries", "removeEmptyFolder".
+// holdsFolder too), "entries", "sizedEntries", "openFile", "copyFile" (before
+// anything is made), "copyStep" (each report of bytes written, so after some
+// are: a disk that fills up mid-copy), "removeEmptyFolder", "removeFile".
 class FakeFolders final : public Folders {
 public:
     EntryKind kindOf(const QString& path) const override { return real.kindOf(path); }
@@ -45,7 +63,8 @@ public:
     }
 
     QStringList made;     // the full path of every make asked for, in order, whether it succeeded or not
-    QStringList removed;  // likewise for removals
+    QStringList copied;   // the full path of every copy asked for
+    QStringList removed;  // likewise for removals, of folders and files
     PosixFolders real;
     FailureInjector faults;
 };
@@ -86,6 +105,37 @@ inline bool FakeOpenFolder::removeEmptyFolder(const QString& name)
     calls_.removed.append(joinPath(path(), name));
     calls_.faults.call(QStringLiteral("removeEmptyFolder"));
     return real_->removeEmptyFolder(name);
+}
+
+inline QList<SizedEntry> FakeOpenFolder::sizedEntries() const
+{
+    calls_.faults.call(QStringLiteral("sizedEntries"));
+    return real_->sizedEntries();
+}
+
+inline std::unique_ptr<SourceFile> FakeOpenFolder::openFile(const QString& name)
+{
+    calls_.faults.call(QStringLiteral("openFile"));
+    return std::make_unique<FakeSourceFile>(real_->openFile(name));
+}
+
+inline CopiedFile FakeOpenFolder::copyFile(SourceFile& source, const QString& name, const CopyProgress& progress)
+{
+    calls_.copied.append(joinPath(path(), name));
+    calls_.faults.call(QStringLiteral("copyFile"));
+    FailureInjector& faults = calls_.faults;
+    return real_->copyFile(static_cast<FakeSourceFile&>(source).real(), name, [&faults, progress](qint64 written) {
+        faults.call(QStringLiteral("copyStep"));
+        if (progress)
+            progress(written);
+    });
+}
+
+inline bool FakeOpenFolder::removeFile(const QString& name)
+{
+    calls_.removed.append(joinPath(path(), name));
+    calls_.faults.call(QStringLiteral("removeFile"));
+    return real_->removeFile(name);
 }
 
 }  // namespace kestrune::test

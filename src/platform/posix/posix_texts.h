@@ -18,6 +18,7 @@ inline constexpr Text listTooLarge = KESTRUNE_TEXT("Host", "%1: 一覧として�
 inline constexpr Text isAFolder = KESTRUNE_TEXT("Host", "%1: フォルダーです");
 inline constexpr Text notAPlainFile = KESTRUNE_TEXT("Host", "%1: 通常のファイルではありません");
 inline constexpr Text notAFolderEntry = KESTRUNE_TEXT("Host", "%1: フォルダーではありません");
+inline constexpr Text aLinkFile = KESTRUNE_TEXT("Host", "%1: ファイルではなくシンボリックリンクです");
 inline constexpr Text aLinkEntry = KESTRUNE_TEXT("Host", "%1: フォルダーではなくシンボリックリンクです");
 inline constexpr Text notOneFolderName = KESTRUNE_TEXT("Host", "%1: 一つのフォルダー名ではありません");
 inline constexpr Text noShiftJisDecoder = KESTRUNE_TEXT("Host", "%1: UTF-8 ではなく、Shift_JIS の変換器もありません");
