@@ -48,7 +48,7 @@ void copyTemplateFiles(benchmark::State& state)
         makeFolder(base + "/" + templateName);
         makeFolder(base + "/" + templateName + "/見積");
         writeFile(base + "/" + templateName + "/見積/見積書.xlsx", std::string(fileBytes, 'x'));
-        const std::string programParent = base + "/" + texts::defaultParentName.toStdString();
+        const std::string programParent = base + "/" + texts::defaultParentName.toString().toStdString();
         const std::string source = base + "/cp-source";
         const std::string floorCopy = base + "/cp-copy";
 
