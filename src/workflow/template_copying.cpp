@@ -38,7 +38,7 @@ SourceFile& TemplateCopier::sourceOf(const QStringList& levels)
     for (qsizetype depth = source_.depth(); depth < folders.size(); ++depth)
         source_.descend(folders.at(depth), std::nullopt);
     std::shared_ptr<SourceFile> file = source_.folder(folders.size()).openFile(levels.constLast());
-    return **open_.insert(path, std::move(file));
+    return **open_.insert(path, file);
 }
 
 void TemplateCopier::startParent(FolderWalk& walk, const MadeEntry& parent, const QList<TemplateCopy>& copies,

@@ -451,8 +451,8 @@ QString TemplatePlan::refusal() const
     if (bytes > mostTemplateBytesPerPress)
         return texts::templateTooLarge.arg(megabytes(bytes), megabytes(mostTemplateBytesPerPress));
     QStringList refused;
-    for (qsizetype parent = 0; parent < copiesByParent.size(); ++parent) {
-        for (const TemplateCopy& copy : copiesByParent.at(parent)) {
+    for (const auto& copies : copiesByParent) {
+        for (const TemplateCopy& copy : copies) {
             if (copy.status == CopyStatus::Refused)
                 refused.append(texts::templateItemLine.arg(copy.path, copy.reason));
         }

@@ -65,12 +65,13 @@ TemplateTree readTemplate(Folders& folders, const QString& path)
         std::vector<Pending> pending;
         const auto pushEntriesOf = [&pending](const std::shared_ptr<OpenFolder>& folder, const QStringList& levels) {
             QList<SizedEntry> entries = folder->sizedEntries();
+            // Last name first: the stack then gives them back in order.
             std::sort(entries.begin(), entries.end(),
-                      [](const SizedEntry& a, const SizedEntry& b) { return a.name < b.name; });
-            for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
-                const bool isFolder = entry->kind == EntryKind::Folder;
-                pending.push_back({{levels + QStringList{entry->name}, isFolder, entry->size,
-                                    isFolder ? QString() : skipReasonOf(*entry)},
+                      [](const SizedEntry& a, const SizedEntry& b) { return a.name > b.name; });
+            for (const SizedEntry& entry : std::as_const(entries)) {
+                const bool isFolder = entry.kind == EntryKind::Folder;
+                pending.push_back({{levels + QStringList{entry.name}, isFolder, entry.size,
+                                    isFolder ? QString() : skipReasonOf(entry)},
                                    folder});
             }
         };
