@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
+#include <string_view>
 
 namespace kestrune {
 
@@ -166,6 +168,19 @@ QString shownName(const QString& line)
     return name + u'…';
 }
 
+// A folder as the key of the repeat table. Hashed with the standard
+// library's string hash: Qt's, without the AES instructions a generic x86-64
+// build of Qt cannot assume, is SipHash and took a fifth of a list's preview.
+struct FolderKey {
+    QStringView name;
+    friend bool operator==(FolderKey a, FolderKey b) { return a.name == b.name; }
+    friend size_t qHash(FolderKey key, size_t seed)
+    {
+        const std::u16string_view units(key.name.utf16(), static_cast<std::size_t>(key.name.size()));
+        return std::hash<std::u16string_view>{}(units) ^ seed;
+    }
+};
+
 using Reasons = std::array<QString, NoFault>;
 
 Reasons reasonsFor(const PreviewTarget& target)
@@ -230,6 +245,13 @@ LinePreview previewParentName(const PreviewTarget& target)
 
 QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target)
 {
+    return previewLines(
+        lines.size(), [&lines](qsizetype index) -> const QString& { return lines.at(index); }, target);
+}
+
+QList<LinePreview> previewLines(qsizetype count, const std::function<const QString&(qsizetype)>& lineAt,
+                                const PreviewTarget& target)
+{
     // Worded at the first fault only: most lists have none.
     std::optional<Reasons> reasons;
     const auto reasonOf = [&](Fault fault) -> const QString& {
@@ -244,14 +266,17 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
     const qsizetype prefixBytes = baseBytes(target) + utf8Length(parentName) + 1;
     const qsizetype prefixUnits = target.volume.windowsPathLength + parentName.size() + 1;
 
-    QList<LinePreview> preview(lines.size());
+    QList<LinePreview> preview(count);
     // Folder -> first line that makes it. Windows matches names in any letter
     // case, so there the key is case-folded: "Abc" then "abc" is one folder.
-    QHash<QString, int> firstLineOf;
-    firstLineOf.reserve(lines.size());
+    // Keyed by views of the folders held in `preview` (or in `foldedKeys`),
+    // which outlive the table: a copied key cost two atomic counts a line.
+    QHash<FolderKey, int> firstLineOf;
+    firstLineOf.reserve(count);
+    QStringList foldedKeys;
 
-    for (qsizetype index = 0; index < lines.size(); ++index) {
-        const QString& line = lines.at(index);
+    for (qsizetype index = 0; index < count; ++index) {
+        const QString& line = lineAt(index);
         LinePreview& row = preview[index];
 
         Fault fault = NoFault;
@@ -289,8 +314,15 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
             row.reason = reasonOf(fault);
             continue;
         }
-        row.folder = asWritten ? line : joinedLevels(line);
-        const QString key = target.volume.windowsFileSystem ? row.folder.toCaseFolded() : row.folder;
+        if (asWritten)
+            row.folder = line;
+        else
+            row.folder = joinedLevels(line);
+        FolderKey key{row.folder};
+        if (target.volume.windowsFileSystem) {
+            foldedKeys.append(row.folder.toCaseFolded());
+            key.name = foldedKeys.constLast();
+        }
         int& earlier = firstLineOf[key];  // one look-up; 0 for a folder not met before
         if (fault != NoFault) {
             row.status = LineStatus::Unsafe;

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
+
 // What the create button will do with each line of a names list, worked out
 // before anything is made, so that the window can mark every line and a
 // refused press can name every line at fault. Pure: the caller supplies the
@@ -50,6 +52,10 @@ struct PreviewTarget {
 
 // One preview a line, in order. Precedence: blank, refused, unsafe, repeat, ok.
 QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target);
+// The same for `count` lines that `lineAt` gives, where they are held
+// already: a list of copies would cost two atomic counts a line.
+QList<LinePreview> previewLines(qsizetype count, const std::function<const QString&(qsizetype)>& lineAt,
+                                const PreviewTarget& target);
 
 // The parent name checked as a line's level is: ok, unsafe on Windows, or
 // refused (also when it names no single folder: "..", "a/b").

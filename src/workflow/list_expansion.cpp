@@ -69,6 +69,11 @@ NotationSettings settingsOfTree(const NotationSettings& notation, qsizetype tree
 
 void appendTree(ExpandedList& list, ExpandedList tree, int treeIndex)
 {
+    if (treeIndex == 0 && list.lines.isEmpty() && list.entries.isEmpty() && list.missingValues.isEmpty()) {
+        // The first tree, most often the only one: taken whole, not line by line.
+        list = std::move(tree);
+        return;
+    }
     const qsizetype offset = list.entries.size();
     for (ExpandedLine& line : tree.lines) {
         line.firstEntry += offset;

@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <utility>
 
 namespace kestrune {
 
@@ -146,17 +147,27 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
                     const QList<QList<qsizetype>>& parentsOfTree, const ValuesTable& table)
 {
     const QList<ExpandedEntry>& expanded = preview.expanded.entries;
-    // Made and compared in NFC: a decomposed twin of a line is the same folder.
-    QStringList names;
-    names.reserve(expanded.size());
-    for (const ExpandedEntry& entry : expanded)
-        names.append(composedName(entry.text));
-    preview.entries.resize(expanded.size());
+    // Made and compared in NFC: a decomposed twin of a line is the same
+    // folder. Only the few names that NFC changes are held apart.
+    QHash<qsizetype, QString> composedNames;
+    for (qsizetype index = 0; index < expanded.size(); ++index) {
+        const QString& text = expanded.at(index).text;
+        if (needsNoComposing(text))
+            continue;
+        if (QString composed = text.normalized(QString::NormalizationForm_C); composed != text)
+            composedNames.insert(index, std::move(composed));
+    }
+    const auto nameOf = [&](qsizetype index) -> const QString& {
+        const auto composed = composedNames.constFind(index);
+        return composed == composedNames.cend() ? expanded.at(index).text : *composed;
+    };
 
     // The trees of each set of parents, in order.
     QHash<QList<qsizetype>, QList<qsizetype>> treesByParents;
     for (qsizetype tree = 0; tree < parentsOfTree.size(); ++tree)
         treesByParents[parentsOfTree.at(tree)].append(tree);
+    if (treesByParents.size() > 1)
+        preview.entries.resize(expanded.size());
 
     for (const QList<qsizetype>& trees : std::as_const(treesByParents)) {
         PreviewTarget lineTarget = target;
@@ -164,24 +175,28 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
             if (preview.parents.at(parent).folder.size() > lineTarget.parentName.size())
                 lineTarget.parentName = preview.parents.at(parent).folder;
         }
-        // The group's folders, by index into the entries.
+        // The group's folders, by index into the entries; without a table
+        // the one group is every entry, and its names need no copy.
+        const bool everyEntry = treesByParents.size() == 1;
         QList<qsizetype> indexes;
-        QStringList groupNames;
         for (const qsizetype tree : trees) {
-            for (qsizetype entry = tree == 0 ? 0 : treeEnds.at(tree - 1); entry < treeEnds.at(tree); ++entry) {
+            if (everyEntry)
+                break;
+            for (qsizetype entry = tree == 0 ? 0 : treeEnds.at(tree - 1); entry < treeEnds.at(tree); ++entry)
                 indexes.append(entry);
-                groupNames.append(names.at(entry));
-            }
         }
-        const QList<LinePreview> checked = previewLines(groupNames, lineTarget);
-        for (qsizetype at = 0; at < indexes.size(); ++at) {
-            const qsizetype index = indexes.at(at);
-            LinePreview line = checked.at(at);
+        const auto entryAt = [&](qsizetype at) { return everyEntry ? at : indexes.at(at); };
+        QList<LinePreview> checked = previewLines(
+            everyEntry ? expanded.size() : indexes.size(),
+            [&](qsizetype at) -> const QString& { return nameOf(entryAt(at)); }, lineTarget);
+        for (qsizetype at = 0; at < checked.size(); ++at) {
+            const qsizetype index = entryAt(at);
+            LinePreview& line = checked[at];
             const ExpandedEntry& entry = expanded.at(index);
-            line.composed = names.at(index) != entry.text;
+            line.composed = composedNames.contains(index);
             if (line.status == LineStatus::Repeat) {
                 // The same tree: the line it repeats; another row: that row, as the table numbers it.
-                const ExpandedEntry& earlier = expanded.at(indexes.at(line.sameAsLine - 1));
+                const ExpandedEntry& earlier = expanded.at(entryAt(line.sameAsLine - 1));
                 line.sameAsLine = earlier.tree == entry.tree ? earlier.line + 1 : table.rowLines.at(earlier.tree);
             }
             if (entry.valueAddsLevel && line.status != LineStatus::Blank) {
@@ -191,8 +206,13 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
                 line.status = LineStatus::Notation;
                 line.reason = texts::reasonUnknownNotation;
             }
-            preview.entries[index] = std::move(line);
         }
+        if (everyEntry) {
+            preview.entries = std::move(checked);
+            return;
+        }
+        for (qsizetype at = 0; at < indexes.size(); ++at)
+            preview.entries[indexes.at(at)] = std::move(checked[at]);
     }
 }
 
@@ -288,21 +308,21 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
     if (!line.missingValues.isEmpty()) {
         row.status = LineStatus::Waiting;
         row.toolTip = waitingTip(line.missingValues);
-        rows.append(row);
+        rows.append(std::move(row));
         return;
     }
     if (preview.tooMany()) {
         row.status = line.count > 0 ? LineStatus::Refused : LineStatus::Blank;
         row.toolTip = texts::lineMakesFolders.withCount(line.count) + u'\n' +
                       texts::tooManyFolders.arg(preview.folderCount()).arg(mostFoldersPerPress);
-        rows.append(row);
+        rows.append(std::move(row));
         return;
     }
     if (!line.showsResults && line.entryCount == 1) {
         const LinePreview& entry = preview.entries.at(line.firstEntry);
         row.status = entry.status;
         row.entry = line.firstEntry;
-        rows.append(row);
+        rows.append(std::move(row));
         return;
     }
     // A line that stands for several folders: its count, and the worst of them.
@@ -313,7 +333,7 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
     row.toolTip = texts::lineMakesFolders.withCount(line.count);
     if (worst != nullptr && traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
         row.toolTip += u'\n' + toolTipFor(*worst, words);
-    rows.append(row);
+    rows.append(std::move(row));
     for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
         const LinePreview& result = preview.entries.at(entry);
         rows.append(PreviewRow{expanded.entries.at(entry).text, indent + 1, result.status, {}, entry});
@@ -357,7 +377,14 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
     const ExpandedList& expanded = preview.expanded;
     const ToolTipWords words;
     QList<PreviewRow> rows;
-    rows.reserve(preview.tableRows.size() + expanded.lines.size() + expanded.entries.size());
+    // Reserved to the row: twice the lines would put most lists' rows past
+    // the size malloc maps afresh, and fault in every page at every load.
+    qsizetype rowCount = preview.tableRows.size() + expanded.lines.size();
+    for (const ExpandedLine& line : expanded.lines) {
+        if (line.showsResults || line.entryCount != 1)
+            rowCount += line.entryCount;
+    }
+    rows.reserve(rowCount);
     if (preview.tableRows.isEmpty()) {
         for (qsizetype index = 0; index < lines.size(); ++index)
             appendLineRows(rows, lines.at(index), expanded.lines.at(index), preview, 0, words);

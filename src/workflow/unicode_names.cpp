@@ -19,12 +19,15 @@ bool staysComposed(char16_t unit)
 
 }  // namespace
 
+bool needsNoComposing(QStringView name)
+{
+    const char16_t* const units = name.utf16();
+    return std::all_of(units, units + name.size(), staysComposed);
+}
+
 QString composedName(const QString& name)
 {
-    const auto* const units = reinterpret_cast<const char16_t*>(name.constData());
-    if (std::all_of(units, units + name.size(), staysComposed))
-        return name;
-    return name.normalized(QString::NormalizationForm_C);
+    return needsNoComposing(name) ? name : name.normalized(QString::NormalizationForm_C);
 }
 
 QString nameKey(const QString& name, bool windowsFileSystem)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // Names as file systems meet them. Text copied from a Mac often arrives
 // decomposed (カ followed by a combining ゛): made as written, it would sit
@@ -10,6 +11,9 @@ namespace kestrune {
 
 // `name` in NFC.
 QString composedName(const QString& name);
+// True when no character of `name` can change in NFC, as in most names;
+// false when one may.
+bool needsNoComposing(QStringView name);
 
 // The key under which two names are the same folder: NFC, and on a file
 // system with Windows' rules, letter case folded too.
