@@ -1,6 +1,7 @@
 #include "entry_name.h"
 
 #include "folder_paths.h"
+#include "text.h"
 
 namespace kestrune {
 
@@ -8,8 +9,7 @@ EntryNameFault entryNameFault(QStringView name)
 {
     if (name.isEmpty() || name.contains(pathSeparator) || name == u"." || name == u"..")
         return EntryNameFault::NotOne;
-    // A lone surrogate is written as U+FFFD, three bytes, as Qt writes it.
-    if (name.toUtf8().size() > longestEntryNameBytes)
+    if (utf8Length(name) > longestEntryNameBytes)
         return EntryNameFault::TooLong;
     return EntryNameFault::None;
 }

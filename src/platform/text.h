@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace kestrune {
 
@@ -12,6 +13,10 @@ constexpr bool isControlCharacter(char16_t unit)
 {
     return unit <= 0x1F || (unit >= 0x7F && unit <= 0x9F);
 }
+
+// The bytes `text` takes in UTF-8 as Qt writes it (a lone surrogate as
+// U+FFFD, three bytes), counted without converting it.
+qsizetype utf8Length(QStringView text);
 
 // Strips U+0020 spaces only, at both ends; tabs and ideographic spaces stay.
 QString trimSpaces(const QString& text);

@@ -10,7 +10,6 @@
 #include <array>
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <string_view>
 
 namespace kestrune {
@@ -42,7 +41,7 @@ enum Fault : std::size_t {
     NoFault,
 };
 
-// One pass over a level's code units.
+// What the rules ask of a level's code units.
 struct LevelFacts {
     qsizetype utf8Bytes = 0;
     bool control = false;
@@ -52,41 +51,25 @@ struct LevelFacts {
 LevelFacts factsOf(QStringView level)
 {
     LevelFacts facts;
-    const qsizetype size = level.size();
-    for (qsizetype at = 0; at < size; ++at) {
-        const char16_t unit = level[at].unicode();
+    facts.utf8Bytes = utf8Length(level);
+    for (const QChar character : level) {
+        const char16_t unit = character.unicode();
         facts.control = facts.control || isControlCharacter(unit);
-        if (unit < 0x80) {
-            facts.utf8Bytes += 1;
-            switch (unit) {
-            case u'<':
-            case u'>':
-            case u':':
-            case u'"':
-            case u'|':
-            case u'?':
-            case u'*':
-                facts.windowsCharacter = true;
-                break;
-            default:
-                break;
-            }
-        } else if (unit < 0x800) {
-            facts.utf8Bytes += 2;
-        } else if (QChar::isHighSurrogate(unit) && at + 1 < size && QChar::isLowSurrogate(level[at + 1].unicode())) {
-            facts.utf8Bytes += 4;
-            ++at;
-        } else {
-            facts.utf8Bytes += 3;  // a lone surrogate too: Qt writes U+FFFD for it
+        switch (unit) {
+        case u'<':
+        case u'>':
+        case u':':
+        case u'"':
+        case u'|':
+        case u'?':
+        case u'*':
+            facts.windowsCharacter = true;
+            break;
+        default:
+            break;
         }
     }
     return facts;
-}
-
-// UTF-8 bytes of `text`, without converting it.
-qsizetype utf8Length(QStringView text)
-{
-    return factsOf(text).utf8Bytes;
 }
 
 // Windows keeps these names for devices whatever follows the first "."
@@ -181,21 +164,33 @@ struct FolderKey {
     }
 };
 
-using Reasons = std::array<QString, NoFault>;
-
-Reasons reasonsFor(const PreviewTarget& target)
+// The words of one fault, worded only when a line has it: most lines have
+// none, and a list's lines share few.
+QString reasonFor(Fault fault, const PreviewTarget& target)
 {
-    return {
-        texts::reasonLeavesParent,
-        texts::reasonControlCharacter,
-        texts::reasonNameTooLong.arg(target.longestNameBytes),
-        texts::reasonPathTooLong.arg(target.longestPathBytes),
-        texts::reasonWindowsReservedName,
-        texts::reasonWindowsCharacter,
-        texts::reasonWindowsTrailing,
-        texts::reasonWindowsNameTooLong.arg(windowsLongestName),
-        texts::reasonWindowsPathTooLong.arg(windowsLongestPath),
-    };
+    switch (fault) {
+    case LeavesParent:
+        return texts::reasonLeavesParent;
+    case ControlCharacter:
+        return texts::reasonControlCharacter;
+    case NameTooLong:
+        return texts::reasonNameTooLong.arg(target.longestNameBytes);
+    case PathTooLong:
+        return texts::reasonPathTooLong.arg(target.longestPathBytes);
+    case WindowsReserved:
+        return texts::reasonWindowsReservedName;
+    case WindowsCharacter:
+        return texts::reasonWindowsCharacter;
+    case WindowsTrailing:
+        return texts::reasonWindowsTrailing;
+    case WindowsNameTooLong:
+        return texts::reasonWindowsNameTooLong.arg(windowsLongestName);
+    case WindowsPathTooLong:
+        return texts::reasonWindowsPathTooLong.arg(windowsLongestPath);
+    case NoFault:
+        break;
+    }
+    return {};
 }
 
 // Refused anywhere, or refused where Windows' rules hold.
@@ -236,7 +231,7 @@ LinePreview previewParentName(const PreviewTarget& target)
         fault = std::min(fault, WindowsPathTooLong);
     if (fault != NoFault) {
         parent.status = refuses(fault, target) ? LineStatus::Refused : LineStatus::Unsafe;
-        parent.reason = reasonsFor(target)[fault];
+        parent.reason = reasonFor(fault, target);
         return parent;
     }
     parent.status = LineStatus::Ok;
@@ -252,12 +247,13 @@ QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& t
 QList<LinePreview> previewLines(qsizetype count, const std::function<const QString&(qsizetype)>& lineAt,
                                 const PreviewTarget& target)
 {
-    // Worded at the first fault only: most lists have none.
-    std::optional<Reasons> reasons;
+    // Each fault worded once, when a line first has it: most lists have none.
+    std::array<QString, NoFault> reasons;
     const auto reasonOf = [&](Fault fault) -> const QString& {
-        if (!reasons)
-            reasons = reasonsFor(target);
-        return (*reasons)[fault];
+        QString& reason = reasons[fault];
+        if (reason.isNull())
+            reason = reasonFor(fault, target);
+        return reason;
     };
 
     // Every line's path starts with "base/parent/". The "#" that the make
@@ -272,7 +268,8 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
     // Keyed by views of the folders held in `preview` (or in `foldedKeys`),
     // which outlive the table: a copied key cost two atomic counts a line.
     QHash<FolderKey, int> firstLineOf;
-    firstLineOf.reserve(count);
+    if (count > 1)
+        firstLineOf.reserve(count);
     QStringList foldedKeys;
 
     for (qsizetype index = 0; index < count; ++index) {
@@ -323,7 +320,10 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
             foldedKeys.append(row.folder.toCaseFolded());
             key.name = foldedKeys.constLast();
         }
-        int& earlier = firstLineOf[key];  // one look-up; 0 for a folder not met before
+        // One look-up; 0 for a folder not met before. A lone line repeats
+        // nothing and needs no table.
+        int unseen = 0;
+        int& earlier = count > 1 ? firstLineOf[key] : unseen;
         if (fault != NoFault) {
             row.status = LineStatus::Unsafe;
             row.reason = reasonOf(fault);
@@ -368,7 +368,7 @@ LinePreview previewPlacedPath(const QStringList& levels, const PreviewTarget& ta
         return placed;
     }
     placed.status = refuses(fault, target) ? LineStatus::Refused : LineStatus::Unsafe;
-    placed.reason = reasonsFor(target)[fault];
+    placed.reason = reasonFor(fault, target);
     return placed;
 }
 

@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace kestrune {
@@ -162,14 +163,26 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
         return composed == composedNames.cend() ? expanded.at(index).text : *composed;
     };
 
-    // The trees of each set of parents, in order.
-    QHash<QList<qsizetype>, QList<qsizetype>> treesByParents;
-    for (qsizetype tree = 0; tree < parentsOfTree.size(); ++tree)
-        treesByParents[parentsOfTree.at(tree)].append(tree);
-    if (treesByParents.size() > 1)
+    // The trees of each set of parents, in order; without a table, the one tree.
+    QList<QList<qsizetype>> treeGroups;
+    if (parentsOfTree.size() == 1) {
+        treeGroups.append(QList<qsizetype>{0});
+    } else {
+        QHash<QList<qsizetype>, qsizetype> groupOf;
+        for (qsizetype tree = 0; tree < parentsOfTree.size(); ++tree) {
+            const auto known = groupOf.constFind(parentsOfTree.at(tree));
+            if (known != groupOf.cend()) {
+                treeGroups[*known].append(tree);
+                continue;
+            }
+            groupOf.insert(parentsOfTree.at(tree), treeGroups.size());
+            treeGroups.append(QList<qsizetype>{tree});
+        }
+    }
+    if (treeGroups.size() > 1)
         preview.entries.resize(expanded.size());
 
-    for (const QList<qsizetype>& trees : std::as_const(treesByParents)) {
+    for (const QList<qsizetype>& trees : std::as_const(treeGroups)) {
         PreviewTarget lineTarget = target;
         for (const qsizetype parent : parentsOfTree.at(trees.first())) {
             if (preview.parents.at(parent).folder.size() > lineTarget.parentName.size())
@@ -177,7 +190,7 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
         }
         // The group's folders, by index into the entries; without a table
         // the one group is every entry, and its names need no copy.
-        const bool everyEntry = treesByParents.size() == 1;
+        const bool everyEntry = treeGroups.size() == 1;
         QList<qsizetype> indexes;
         for (const qsizetype tree : trees) {
             if (everyEntry)
@@ -296,10 +309,25 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
 
 namespace {
 
+// The tips' words, read at the first row that needs them: most rows show
+// one entry, whose tip is built only when shown.
+class RowWords {
+public:
+    const ToolTipWords& get()
+    {
+        if (!words_)
+            words_.emplace();
+        return *words_;
+    }
+
+private:
+    std::optional<ToolTipWords> words_;
+};
+
 // The rows of one line: itself, and beneath it each folder it stands for
 // when its notation changed it.
 void appendLineRows(QList<PreviewRow>& rows, const QString& text, const ExpandedLine& line, const ListPreview& preview,
-                    int indent, const ToolTipWords& words)
+                    int indent, RowWords& words)
 {
     const ExpandedList& expanded = preview.expanded;
     PreviewRow row;
@@ -332,7 +360,7 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
         row.status = LineStatus::Ok;
     row.toolTip = texts::lineMakesFolders.withCount(line.count);
     if (worst != nullptr && traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
-        row.toolTip += u'\n' + toolTipFor(*worst, words);
+        row.toolTip += u'\n' + toolTipFor(*worst, words.get());
     rows.append(std::move(row));
     for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
         const LinePreview& result = preview.entries.at(entry);
@@ -343,7 +371,7 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
 // The heading of a table's row: the row and its first value; the worst of
 // its folders, their count and its parents in the tip.
 PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& tableRow, qsizetype firstLine,
-                           const ToolTipWords& words)
+                           RowWords& words)
 {
     PreviewRow row;
     row.text = texts::tableRowHeading.arg(tableRow.tableLine).arg(tableRow.heading);
@@ -365,7 +393,7 @@ PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& ta
     } else if (const LinePreview* worst = heaviest(preview.entries, tableRow.firstEntry, tableRow.entryCount)) {
         row.status = worst->status == LineStatus::Repeat ? LineStatus::Ok : worst->status;
         if (traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
-            row.toolTip += u'\n' + toolTipFor(*worst, words);
+            row.toolTip += u'\n' + toolTipFor(*worst, words.get());
     }
     return row;
 }
@@ -375,7 +403,7 @@ PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& ta
 QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview)
 {
     const ExpandedList& expanded = preview.expanded;
-    const ToolTipWords words;
+    RowWords words;
     QList<PreviewRow> rows;
     // Reserved to the row: twice the lines would put most lists' rows past
     // the size malloc maps afresh, and fault in every page at every load.
