@@ -94,6 +94,15 @@ QSettings& settings()
     return kept;
 }
 
+// One history folder for the whole run; each input's record is removed
+// after its checks.
+const QString& historyFolder()
+{
+    static QTemporaryDir folder;
+    static const QString history = folder.filePath(QStringLiteral("history"));
+    return history;
+}
+
 Neighbourhood& neighbourhood()
 {
     static Neighbourhood kept;
@@ -137,7 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      static_cast<std::size_t>(list.size()));
     const test::TreeSnapshot before = neighbourhood().before();
 
-    test::WorkflowFixture f(settings());
+    test::WorkflowFixture f(settings(), historyFolder());
     test::FakeItemList& namesList = f.namesList;
     test::FakeNameBox& parentNameEdit = f.parentNameEdit;
     test::FakeDesktop& desktop = f.desktop;
@@ -229,5 +238,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     removeAdded(root, before, after);
+    for (const QString& record : f.history.records.names())
+        f.history.records.remove(record);
     return 0;
 }

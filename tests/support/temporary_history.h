@@ -7,6 +7,8 @@
 
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace kestrune::test {
 
 // A history of the presses in a folder of its own, gone with the object, or
@@ -14,11 +16,12 @@ namespace kestrune::test {
 // test never touches the person's real one.
 struct TemporaryHistory {
     TemporaryHistory(Folders& folders, const Clock& clock, const QString& folder = QString())
-        : records(folder.isEmpty() ? dir.filePath(QStringLiteral("history")) : folder),
+        : dir(folder.isEmpty() ? std::make_optional<QTemporaryDir>() : std::nullopt),
+          records(dir ? dir->filePath(QStringLiteral("history")) : folder),
           history(records, folders, clock, QStringLiteral("tester"))
     {
     }
-    QTemporaryDir dir;
+    std::optional<QTemporaryDir> dir;  // none for a history in a given folder
     PosixHistoryFolder records;
     PressHistory history;
 };

@@ -39,10 +39,12 @@ struct WorkflowFixture {
     // `historyAt`: the history a window started before left, or none for
     // a history of its own.
     explicit WorkflowFixture(QString historyAt = QString()) : historyFolder(std::move(historyAt)) {}
-    // Over settings kept elsewhere: a fuzz run keeps one set for every
-    // input, since a set made and dropped is written to disk each time.
-    explicit WorkflowFixture(QSettings& shared)
-        : ownSettings(nullptr), settings(shared), ownSystemSettings(nullptr), systemSettings(shared)
+    // Over settings and a history kept elsewhere: a fuzz run keeps one of
+    // each for every input, since a set made and dropped is written to disk
+    // each time, and a folder made and removed costs more than most presses.
+    WorkflowFixture(QSettings& shared, QString historyAt)
+        : ownSettings(nullptr), settings(shared), ownSystemSettings(nullptr), systemSettings(shared),
+          historyFolder(std::move(historyAt))
     {
     }
 
