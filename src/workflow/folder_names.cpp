@@ -41,6 +41,9 @@ QString listFileNameFrom(const QString& typed)
 
 QString withVisibleControls(const QString& text)
 {
+    // Most names hold no control: shared, not copied.
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return isControlCharacter(c.unicode()); }))
+        return text;
     QString visible = text;
     for (QChar& c : visible) {
         if (c.unicode() == 0x7F)
