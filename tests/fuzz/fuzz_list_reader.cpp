@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QSet>
 #include <QSettings>
+#include <QStringBuilder>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
@@ -136,11 +137,11 @@ void checkNameRules(const QString& name)
             require(!level.isEmpty() && level != u"." && level != u"..", "no empty, \".\" or \"..\" level");
             require(!level.contains(u'\\'), "a level holds no separator");
         }
-        const QString path = parent + u'/' + line.folder;
+        const QString path = parent % u'/' % line.folder;
         const QString clean = QDir::cleanPath(path);
         require(clean == path, "a made folder is already in its clean form");
         require(clean.startsWith(parent) && clean.at(parent.size()) == u'/', "a made folder stays in the parent");
-        const QByteArray native = '/' + nativePath(path) + '/';
+        const QByteArray native = '/' % nativePath(path) % '/';
         require(!native.contains("/../"), "no \"..\" level reaches the OS");
     }
     const QString visible = withVisibleControls(name);
