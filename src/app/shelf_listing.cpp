@@ -55,12 +55,11 @@ int listShelves(const QList<Shelf>& shelves, ShelfReader& reader, OutputStream& 
         const auto outcome = answers.at(index)->waitUntil(deadline);
         if (!outcome) {
             const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limit).count();
-            tell(err, texts::shelfDidNotAnswer.arg(shelf.name).arg(seconds).arg(shelf.path));
+            tell(err, texts::shelfDidNotAnswer.arg(shelf.name, QString::number(seconds), shelf.path));
             allAnswered = false;
         } else if (outcome->failure) {
-            tell(err, texts::shelfUnreadable.arg(shelf.name)
-                          .arg(outcome->failure->number())
-                          .arg(outcome->failure->description()));
+            tell(err, texts::shelfUnreadable.arg(shelf.name, QString::number(outcome->failure->number()),
+                                                 outcome->failure->description()));
             allAnswered = false;
         } else {
             QString rows;

@@ -30,6 +30,8 @@ public:
     operator QString() const { return toString(); }
 
     // QString::arg on the words; a Text among the arguments is read too.
+    // Give a person's text and the values after it in one call: a chained
+    // .arg would take a "%1" in a folder name for the next value's place.
     template <typename... Arguments> QString arg(Arguments&&... arguments) const
     {
         return toString().arg(read(std::forward<Arguments>(arguments))...);

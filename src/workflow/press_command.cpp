@@ -134,15 +134,15 @@ QString completionDetails(const CreationRecord& record)
     if (record.parents.size() == 1) {
         const ParentOutcome& parent = record.parents.first();
         const Text& details = parent.made ? texts::completionDetails : texts::completionFilledIn;
-        return details.arg(record.parentPath()).arg(parent.foldersMade).arg(parent.alreadyThere) + u'\n' +
-               filesLine(record) + texts::completionHint;
+        return details.arg(record.parentPath(), QString::number(parent.foldersMade),
+                           QString::number(parent.alreadyThere)) +
+               u'\n' + filesLine(record) + texts::completionHint;
     }
     QStringList perParent;
     for (const ParentOutcome& parent : record.parents)
-        perParent.append((parent.made ? texts::completionParent : texts::completionParentFilledIn)
-                             .arg(parent.name)
-                             .arg(parent.foldersMade)
-                             .arg(parent.alreadyThere));
+        perParent.append(
+            (parent.made ? texts::completionParent : texts::completionParentFilledIn)
+                .arg(parent.name, QString::number(parent.foldersMade), QString::number(parent.alreadyThere)));
     return texts::completionParents.arg(record.basePath, perParent.join(u'\n')) + u'\n' + filesLine(record) +
            texts::completionHint;
 }

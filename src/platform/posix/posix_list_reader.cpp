@@ -17,7 +17,7 @@ QStringList readAll(TextFileReader& reader, const QString& name, const TextLimit
         // A file past its limit fails as a whole: what it would make is not
         // what its author wrote.
         if (lines.size() == limits.mostLines)
-            throw RuntimeError(TooManyLines, texts::tooManyLines.arg(name).arg(limits.mostLines));
+            throw RuntimeError(TooManyLines, texts::tooManyLines.arg(name, QString::number(limits.mostLines)));
         lines.append(reader.readLine(limits.longestLine));
     }
     return lines;

@@ -325,7 +325,7 @@ QString TextFileReader::nextTextLine(qsizetype maxLength)
     if (encoding_ == Encoding::Utf8)
         line = dropLeadingByteOrderMark(std::move(line));
     if (line.size() > maxLength)
-        throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_).arg(maxLength));
+        throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_, QString::number(maxLength)));
     return line;
 }
 
@@ -417,7 +417,7 @@ QString TextFileReader::readUtf16Line(qsizetype maxLength)
             break;
         }
         if (line.size() == maxLength)
-            throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_).arg(maxLength));
+            throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_, QString::number(maxLength)));
         line.append(QChar(*unit));
     }
     // Half a surrogate pair, a cut-off byte or U+FFFF (no character) cannot
@@ -449,7 +449,7 @@ QString TextFileReader::readLine(qsizetype maxLength)
         while (pos_ + n < len_ && start[n] != '\r' && start[n] != '\n')
             ++n;
         if (bytes.size() + n > maxBytes)
-            throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_).arg(maxLength));
+            throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_, QString::number(maxLength)));
         bytes.append(start, n);
         pos_ += n;
         if (pos_ < len_) {
@@ -476,7 +476,7 @@ QString TextFileReader::readLine(qsizetype maxLength)
             line.chop(1);
     }
     if (line.size() > maxLength)
-        throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_).arg(maxLength));
+        throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_, QString::number(maxLength)));
     return line;
 }
 
