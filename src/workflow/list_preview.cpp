@@ -156,7 +156,7 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
         if (needsNoComposing(text))
             continue;
         if (QString composed = text.normalized(QString::NormalizationForm_C); composed != text)
-            composedNames.insert(index, std::move(composed));
+            composedNames.emplace(index, std::move(composed));
     }
     const auto nameOf = [&](qsizetype index) -> const QString& {
         const auto composed = composedNames.constFind(index);
