@@ -153,7 +153,7 @@ QString shownName(const QString& line)
 
 // A folder as the key of the repeat table. Hashed with the standard
 // library's string hash: Qt's, without the AES instructions a generic x86-64
-// build of Qt cannot assume, is SipHash and took a fifth of a list's preview.
+// build of Qt cannot assume, is SipHash, slower on names this short.
 struct FolderKey {
     QStringView name;
     friend bool operator==(FolderKey a, FolderKey b) { return a.name == b.name; }

@@ -192,11 +192,11 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
         // the one group is every entry, and its names need no copy.
         const bool everyEntry = treeGroups.size() == 1;
         QList<qsizetype> indexes;
-        for (const qsizetype tree : trees) {
-            if (everyEntry)
-                break;
-            for (qsizetype entry = tree == 0 ? 0 : treeEnds.at(tree - 1); entry < treeEnds.at(tree); ++entry)
-                indexes.append(entry);
+        if (!everyEntry) {
+            for (const qsizetype tree : trees) {
+                for (qsizetype entry = tree == 0 ? 0 : treeEnds.at(tree - 1); entry < treeEnds.at(tree); ++entry)
+                    indexes.append(entry);
+            }
         }
         const auto entryAt = [&](qsizetype at) { return everyEntry ? at : indexes.at(at); };
         QList<LinePreview> checked = previewLines(
