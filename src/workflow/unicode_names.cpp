@@ -21,8 +21,10 @@ bool staysComposed(char16_t unit)
 
 bool needsNoComposing(QStringView name)
 {
+    // A lambda, not the function's address: a pointer is not inlined, and
+    // this runs on every character of every line.
     const char16_t* const units = name.utf16();
-    return std::all_of(units, units + name.size(), staysComposed);
+    return std::all_of(units, units + name.size(), [](char16_t unit) { return staysComposed(unit); });
 }
 
 QString composedName(const QString& name)
