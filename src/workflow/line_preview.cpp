@@ -10,7 +10,9 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace kestrune {
 
@@ -151,17 +153,44 @@ QString shownName(const QString& line)
     return name + u'…';
 }
 
-// A folder as the key of the repeat table. Hashed with the standard
-// library's string hash: Qt's, without the AES instructions a generic x86-64
-// build of Qt cannot assume, is SipHash, slower on names this short.
-struct FolderKey {
-    QStringView name;
-    friend bool operator==(FolderKey a, FolderKey b) { return a.name == b.name; }
-    friend size_t qHash(FolderKey key, size_t seed)
+// Folder -> the first line (counted from 1) that makes it. Open addressing
+// over slots of a line number and its folder's hash, the folders read where
+// they are held: QHash's spans and nodes cost more per line than all of a
+// line's other checks, and the preview runs at every key typed.
+class RepeatTable {
+public:
+    explicit RepeatTable(qsizetype folders)
     {
-        const std::u16string_view units(key.name.utf16(), static_cast<std::size_t>(key.name.size()));
-        return std::hash<std::u16string_view>{}(units) ^ seed;
+        std::size_t size = 16;
+        while (size < static_cast<std::size_t>(folders) * 2)
+            size *= 2;
+        slots_.resize(size);
     }
+
+    // The first line that made `folder`; 0 when none did, and `line` is then
+    // remembered as its maker. `folderOf` gives the folder of a line given.
+    template <typename FolderOf> int firstLineOf(QStringView folder, int line, const FolderOf& folderOf)
+    {
+        const std::u16string_view units(folder.utf16(), static_cast<std::size_t>(folder.size()));
+        const std::size_t hash = std::hash<std::u16string_view>{}(units);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            Slot& slot = slots_[at];
+            if (slot.line == 0) {
+                slot = {hash, line};
+                return 0;
+            }
+            if (slot.hash == hash && folderOf(slot.line) == folder)
+                return slot.line;
+        }
+    }
+
+private:
+    struct Slot {
+        std::size_t hash = 0;
+        int line = 0;  // 0: free
+    };
+    std::vector<Slot> slots_;
 };
 
 // The words of one fault, worded only when a line has it: most lines have
@@ -263,14 +292,20 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
     const qsizetype prefixUnits = target.volume.windowsPathLength + parentName.size() + 1;
 
     QList<LinePreview> preview(count);
-    // Folder -> first line that makes it. Windows matches names in any letter
-    // case, so there the key is case-folded: "Abc" then "abc" is one folder.
-    // Keyed by views of the folders held in `preview` (or in `foldedKeys`),
-    // which outlive the table: a copied key cost two atomic counts a line.
-    QHash<FolderKey, int> firstLineOf;
+    // Windows matches names in any letter case, so there the key is
+    // case-folded: "Abc" then "abc" is one folder. Keys are read where they
+    // are held, in `preview` or `foldedKeys`: a copied key cost two atomic
+    // counts a line. A lone line repeats nothing and needs no table.
+    const bool folded = target.volume.windowsFileSystem;
+    std::optional<RepeatTable> repeats;
     if (count > 1)
-        firstLineOf.reserve(count);
+        repeats.emplace(count);
     QStringList foldedKeys;
+    if (folded)
+        foldedKeys.resize(count);
+    const auto keyOf = [&](int line) -> QStringView {
+        return folded ? foldedKeys.at(line - 1) : preview.at(line - 1).folder;
+    };
 
     for (qsizetype index = 0; index < count; ++index) {
         const QString& line = lineAt(index);
@@ -315,15 +350,11 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
             row.folder = line;
         else
             row.folder = joinedLevels(line);
-        FolderKey key{row.folder};
-        if (target.volume.windowsFileSystem) {
-            foldedKeys.append(row.folder.toCaseFolded());
-            key.name = foldedKeys.constLast();
-        }
-        // One look-up; 0 for a folder not met before. A lone line repeats
-        // nothing and needs no table.
-        int unseen = 0;
-        int& earlier = count > 1 ? firstLineOf[key] : unseen;
+        const int lineNumber = static_cast<int>(index + 1);
+        if (folded)
+            foldedKeys[index] = row.folder.toCaseFolded();
+        // 0 for a folder not met before.
+        const int earlier = repeats ? repeats->firstLineOf(keyOf(lineNumber), lineNumber, keyOf) : 0;
         if (fault != NoFault) {
             row.status = LineStatus::Unsafe;
             row.reason = reasonOf(fault);
@@ -333,8 +364,6 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
         } else {
             row.status = LineStatus::Ok;
         }
-        if (earlier == 0)
-            earlier = static_cast<int>(index + 1);
     }
     return preview;
 }

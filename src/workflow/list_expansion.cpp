@@ -86,6 +86,7 @@ void appendTree(ExpandedList& list, ExpandedList tree, int treeIndex)
     list.count = saturatedSum(list.count, tree.count);
     appendNewNames(list.missingValues, tree.missingValues);
     list.linesPerTree = tree.linesPerTree;
+    list.writtenLines = tree.writtenLines;  // every tree is the same list filled differently
 }
 
 qint64 ExpandedList::countFor(qint64 parents) const
@@ -97,6 +98,7 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
 {
     ExpandedList list;
     list.linesPerTree = lines.size();
+    list.writtenLines = lines;
     list.lines.reserve(lines.size());
     list.entries.reserve(lines.size());
     bool listing = true;
@@ -125,7 +127,7 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
         // Most lines hold no brace at all: one entry, as written.
         if (notation.literal || !hasBrace(text)) {
             line.count = hasLevel(text) ? 1 : 0;
-            place(line, room, [&] { list.entries.append({lineIndex, text, false}); });
+            place(line, room, [&] { list.entries.append({lineIndex, 0, {}, true, false}); });
             continue;
         }
         // Listed even with no room left, so that a blank line still gets its row.
@@ -141,7 +143,7 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
                               : expansion.count;
         place(line, room, [&] {
             for (NotationResult& result : expansion.results)
-                list.entries.append({lineIndex, std::move(result.text), result.valueAddsLevel});
+                list.entries.append({lineIndex, 0, std::move(result.text), false, result.valueAddsLevel});
         });
     }
     if (!listing) {

@@ -31,10 +31,14 @@ NotationSettings settingsOfTree(const NotationSettings& notation, qsizetype tree
 
 // One folder a line stands for.
 struct ExpandedEntry {
-    int line = 0;                 // the line it comes from, counted from 0
-    QString text;                 // read as a list line is read: levels split at "/" and "\"
+    int line = 0;  // the line it comes from, counted from 0
+    int tree = 0;  // the row of the table it was filled from (0 without a table)
+    // Read as a list line is read: levels split at "/" and "\". Empty for a
+    // line taken as written, which the entry refers to (ExpandedList::textOf)
+    // rather than sharing: each share of a line costs two atomic counts.
+    QString text;
+    bool asWritten = false;
     bool valueAddsLevel = false;  // a value put in holds "/" or "\": refused
-    int tree = 0;                 // the row of the table it was filled from (0 without a table)
 };
 
 struct ExpandedLine {
@@ -52,6 +56,13 @@ struct ExpandedList {
     qint64 count = 0;              // every folder the lines make (saturated), over all rows
     QStringList missingValues;     // over all lines, in order of first appearance
     qsizetype linesPerTree = 0;    // the list's own lines
+    QStringList writtenLines;      // the list's own lines, as entries taken as written read
+
+    // The folder `entry` stands for, as read from the list.
+    const QString& textOf(const ExpandedEntry& entry) const
+    {
+        return entry.asWritten ? writtenLines.at(entry.line) : entry.text;
+    }
 
     // The line `entry` comes from, as expanded for its row.
     const ExpandedLine& lineOf(const ExpandedEntry& entry) const

@@ -69,7 +69,7 @@ QString ListPreview::refusal() const
     names.reserve(expanded.entries.size());
     lineNumbers.reserve(expanded.entries.size());
     for (const ExpandedEntry& entry : expanded.entries) {
-        names.append(entry.text);
+        names.append(expanded.textOf(entry));
         lineNumbers.append(entry.line + 1);
     }
     return refusalMessage(names, entries, lineNumbers);
@@ -152,7 +152,7 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
     // folder. Only the few names that NFC changes are held apart.
     QHash<qsizetype, QString> composedNames;
     for (qsizetype index = 0; index < expanded.size(); ++index) {
-        const QString& text = expanded.at(index).text;
+        const QString& text = preview.expanded.textOf(expanded.at(index));
         if (needsNoComposing(text))
             continue;
         if (QString composed = text.normalized(QString::NormalizationForm_C); composed != text)
@@ -160,7 +160,7 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
     }
     const auto nameOf = [&](qsizetype index) -> const QString& {
         const auto composed = composedNames.constFind(index);
-        return composed == composedNames.cend() ? expanded.at(index).text : *composed;
+        return composed == composedNames.cend() ? preview.expanded.textOf(expanded.at(index)) : *composed;
     };
 
     // The trees of each set of parents, in order; without a table, the one tree.
@@ -364,7 +364,7 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
     rows.append(std::move(row));
     for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
         const LinePreview& result = preview.entries.at(entry);
-        rows.append(PreviewRow{expanded.entries.at(entry).text, indent + 1, result.status, {}, entry});
+        rows.append(PreviewRow{expanded.textOf(expanded.entries.at(entry)), indent + 1, result.status, {}, entry});
     }
 }
 
