@@ -31,6 +31,12 @@ struct LinePreview {
     bool composed = false;
 };
 
+}  // namespace kestrune
+// Moved as bytes within a QList, as the QStrings it holds are: lists of
+// these are built for every line at every load.
+Q_DECLARE_TYPEINFO(kestrune::LinePreview, Q_RELOCATABLE_TYPE);
+namespace kestrune {
+
 // Where a folder lies, as it matters to the names made in it.
 struct VolumePlace {
     // Its file system keeps Windows' naming rules: the Windows warnings

@@ -50,6 +50,13 @@ struct ExpandedLine {
     QStringList missingValues;  // {?名前} with no value yet: it makes nothing until given
 };
 
+}  // namespace kestrune
+// Moved as bytes within a QList, as the QStrings they hold are: lists of
+// these are built for every line at every load.
+Q_DECLARE_TYPEINFO(kestrune::ExpandedEntry, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(kestrune::ExpandedLine, Q_RELOCATABLE_TYPE);
+namespace kestrune {
+
 struct ExpandedList {
     QList<ExpandedLine> lines;     // with a table, the list's lines once per row, row after row
     QList<ExpandedEntry> entries;  // none at all when `count` passes the limit

@@ -87,6 +87,12 @@ struct PreviewRow {
     qsizetype entry = -1;  // the entry it shows; -1 for a line whose results follow it
 };
 
+}  // namespace kestrune
+// Moved as bytes within a QList, as the QStrings it holds are: lists of
+// these are built for every line at every load.
+Q_DECLARE_TYPEINFO(kestrune::PreviewRow, Q_RELOCATABLE_TYPE);
+namespace kestrune {
+
 // The names list's rows: each line as read, and beneath a line whose
 // notation changed it, one row for each folder it stands for. Filled from a
 // table, the lines show once per row, beneath a heading row that names it.
