@@ -401,17 +401,10 @@ LinePreview previewPlacedPath(const QStringList& levels, const PreviewTarget& ta
     return placed;
 }
 
-ToolTipWords::ToolTipWords()
-    : made(texts::previewMade), warning(texts::previewWarning), blank(texts::previewBlank),
-      repeat(texts::previewRepeat), refused(texts::previewRefused), exists(texts::previewExists),
-      composed(texts::previewComposed), done(texts::rowMade), doneRepeat(texts::rowRepeatDone)
-{
-}
-
 QString toolTipFor(const LinePreview& preview, const ToolTipWords& words)
 {
     const QString tip = traitsOf(preview.status).toolTip(preview, words);
-    return preview.composed ? tip + u'\n' + words.composed : tip;
+    return preview.composed ? tip + u'\n' + words.composed() : tip;
 }
 
 QString toolTipFor(const LinePreview& preview)

@@ -7,6 +7,18 @@
 
 namespace kestrune {
 
+const QString& ToolTipWords::word(Word word) const
+{
+    static constexpr std::array<Text, WordCount> sources{
+        texts::previewMade,   texts::previewWarning,  texts::previewBlank, texts::previewRepeat, texts::previewRefused,
+        texts::previewExists, texts::previewComposed, texts::rowMade,      texts::rowRepeatDone,
+    };
+    QString& words = words_[word];
+    if (words.isNull())
+        words = sources[word];
+    return words;
+}
+
 namespace {
 
 QString none(const LinePreview&, const ToolTipWords&)
@@ -16,37 +28,37 @@ QString none(const LinePreview&, const ToolTipWords&)
 
 QString made(const LinePreview& line, const ToolTipWords& words)
 {
-    return words.made + line.folder;
+    return words.made() + line.folder;
 }
 
 QString madeWithWarning(const LinePreview& line, const ToolTipWords& words)
 {
-    return words.made + line.folder + words.warning + line.reason;
+    return words.made() + line.folder + words.warning() + line.reason;
 }
 
 QString doneMade(const LinePreview& line, const ToolTipWords& words)
 {
-    return words.done + line.folder;
+    return words.done() + line.folder;
 }
 
 QString blank(const LinePreview&, const ToolTipWords& words)
 {
-    return words.blank;
+    return words.blank();
 }
 
 QString sameAsLine(const LinePreview& line, const ToolTipWords& words)
 {
-    return words.repeat.arg(line.sameAsLine);
+    return words.repeat().arg(line.sameAsLine);
 }
 
 QString doneSameAsLine(const LinePreview& line, const ToolTipWords& words)
 {
-    return words.doneRepeat.arg(line.sameAsLine);
+    return words.doneRepeat().arg(line.sameAsLine);
 }
 
 QString refused(const LinePreview& line, const ToolTipWords& words)
 {
-    return words.refused.arg(line.reason);
+    return words.refused().arg(line.reason);
 }
 
 QString reason(const LinePreview& line, const ToolTipWords&)
@@ -56,7 +68,7 @@ QString reason(const LinePreview& line, const ToolTipWords&)
 
 QString there(const LinePreview& line, const ToolTipWords& words)
 {
-    return words.exists.arg(line.folder);
+    return words.exists().arg(line.folder);
 }
 
 using enum LineStatus;

@@ -26,19 +26,25 @@ enum class LineStatus {
 
 struct LinePreview;
 
-// The words of the rows' tool tips in the language spoken, read once for a
-// whole preview or press rather than once a row.
-struct ToolTipWords {
-    ToolTipWords();
-    QString made;
-    QString warning;
-    QString blank;
-    QString repeat;
-    QString refused;
-    QString exists;
-    QString composed;
-    QString done;        // after the press made it
-    QString doneRepeat;  // after the press reached a repeat
+// The words of the rows' tool tips in the language spoken. Each is read at
+// its first use and kept for a whole preview or press: a list may make
+// 10,000 rows, and most tips need one or two of the nine words.
+class ToolTipWords {
+public:
+    const QString& made() const { return word(Made); }
+    const QString& warning() const { return word(Warning); }
+    const QString& blank() const { return word(Blank); }
+    const QString& repeat() const { return word(Repeat); }
+    const QString& refused() const { return word(Refused); }
+    const QString& exists() const { return word(Exists); }
+    const QString& composed() const { return word(Composed); }
+    const QString& done() const { return word(Done); }              // after the press made it
+    const QString& doneRepeat() const { return word(DoneRepeat); }  // after the press reached a repeat
+
+private:
+    enum Word : std::size_t { Made, Warning, Blank, Repeat, Refused, Exists, Composed, Done, DoneRepeat, WordCount };
+    const QString& word(Word word) const;
+    mutable std::array<QString, WordCount> words_;
 };
 
 // What the dry run prints after the status word.

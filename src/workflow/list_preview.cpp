@@ -7,7 +7,6 @@
 #include <QHash>
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
 namespace kestrune {
@@ -309,25 +308,10 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
 
 namespace {
 
-// The tips' words, read at the first row that needs them: most rows show
-// one entry, whose tip is built only when shown.
-class RowWords {
-public:
-    const ToolTipWords& get()
-    {
-        if (!words_)
-            words_.emplace();
-        return *words_;
-    }
-
-private:
-    std::optional<ToolTipWords> words_;
-};
-
 // The rows of one line: itself, and beneath it each folder it stands for
 // when its notation changed it.
 void appendLineRows(QList<PreviewRow>& rows, const QString& text, const ExpandedLine& line, const ListPreview& preview,
-                    int indent, RowWords& words)
+                    int indent, const ToolTipWords& words)
 {
     const ExpandedList& expanded = preview.expanded;
     PreviewRow row;
@@ -360,7 +344,7 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
         row.status = LineStatus::Ok;
     row.toolTip = texts::lineMakesFolders.withCount(line.count);
     if (worst != nullptr && traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
-        row.toolTip += u'\n' + toolTipFor(*worst, words.get());
+        row.toolTip += u'\n' + toolTipFor(*worst, words);
     rows.append(std::move(row));
     for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
         const LinePreview& result = preview.entries.at(entry);
@@ -371,7 +355,7 @@ void appendLineRows(QList<PreviewRow>& rows, const QString& text, const Expanded
 // The heading of a table's row: the row and its first value; the worst of
 // its folders, their count and its parents in the tip.
 PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& tableRow, qsizetype firstLine,
-                           RowWords& words)
+                           const ToolTipWords& words)
 {
     PreviewRow row;
     row.text = texts::tableRowHeading.arg(tableRow.tableLine).arg(tableRow.heading);
@@ -393,7 +377,7 @@ PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& ta
     } else if (const LinePreview* worst = heaviest(preview.entries, tableRow.firstEntry, tableRow.entryCount)) {
         row.status = worst->status == LineStatus::Repeat ? LineStatus::Ok : worst->status;
         if (traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
-            row.toolTip += u'\n' + toolTipFor(*worst, words.get());
+            row.toolTip += u'\n' + toolTipFor(*worst, words);
     }
     return row;
 }
@@ -403,7 +387,7 @@ PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& ta
 QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview)
 {
     const ExpandedList& expanded = preview.expanded;
-    RowWords words;
+    const ToolTipWords words;
     QList<PreviewRow> rows;
     // Reserved to the row: twice the lines would put most lists' rows past
     // the size malloc maps afresh, and fault in every page at every load.
