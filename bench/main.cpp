@@ -19,8 +19,12 @@ int main(int argc, char** argv)
     // floor's free right after the program's could make the program fault
     // its memory in again at its next round, a cost it never pays when it
     // runs alone (a load after a load keeps its heap). A fixed threshold
-    // takes that order out of every figure, for both sides alike.
-    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    // takes that order out of every figure, for both sides alike. Fixing it
+    // stops glibc raising its mmap threshold as large blocks are freed, so
+    // that is set where glibc would raise it to (its own upper bound).
+    constexpr int heapKept = 32 * 1024 * 1024;
+    mallopt(M_TRIM_THRESHOLD, heapKept);
+    mallopt(M_MMAP_THRESHOLD, heapKept);
     QApplication app(argc, argv);
     // The texts in English with KESTRUNE_LANGUAGE=en (the previews' tool
     // tips), Japanese otherwise.

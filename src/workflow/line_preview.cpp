@@ -4,8 +4,6 @@
 #include "text.h"
 #include "workflow_texts.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
