@@ -59,6 +59,11 @@ private slots:
         row("letter case differs", {"Abc", "abc"}, false, Ok, "abc");
         row("letter case differs on Windows", {"Abc", "abc"}, true, Repeat, "abc", 1);
         row("refused never repeats", {"a\tb", "a\tb"}, false, Refused, texts::reasonControlCharacter);
+        QStringList many;
+        for (int line = 1; line <= 300; ++line)
+            many.append(QString::number(line));
+        row("repeat far back in a long list", many + QStringList{"7"}, false, Repeat, "7", 7);
+        row("no repeat in a long list", many + QStringList{"0"}, false, Ok, "0");
 
         row("up a level", {"x/../y"}, false, Refused, texts::reasonLeavesParent);
         row("up a level before a Windows fault", {"a:b/.."}, false, Refused, texts::reasonLeavesParent);
