@@ -33,9 +33,10 @@ NotationSettings settingsOfTree(const NotationSettings& notation, qsizetype tree
 struct ExpandedEntry {
     int line = 0;  // the line it comes from, counted from 0
     int tree = 0;  // the row of the table it was filled from (0 without a table)
-    // Read as a list line is read: levels split at "/" and "\". Empty for a
-    // line taken as written, which the entry refers to (ExpandedList::textOf)
-    // rather than sharing: each share of a line costs two atomic counts.
+    // Read as a list line is read: levels split at "/" and "\". Empty when
+    // `asWritten`: the entry is its line as written and refers to it
+    // (ExpandedList::textOf) rather than sharing it, since each share costs
+    // two atomic counts at every load.
     QString text;
     bool asWritten = false;
     bool valueAddsLevel = false;  // a value put in holds "/" or "\": refused
@@ -63,7 +64,7 @@ struct ExpandedList {
     qint64 count = 0;              // every folder the lines make (saturated), over all rows
     QStringList missingValues;     // over all lines, in order of first appearance
     qsizetype linesPerTree = 0;    // the list's own lines
-    QStringList writtenLines;      // the list's own lines, as entries taken as written read
+    QStringList writtenLines;      // the list's own lines, which entries taken as written refer to
 
     // The folder `entry` stands for, as read from the list.
     const QString& textOf(const ExpandedEntry& entry) const
