@@ -28,7 +28,8 @@ struct LinePreview;
 
 // The words of the rows' tool tips in the language spoken. Each is read at
 // its first use and kept for a whole preview or press: a list may make
-// 10,000 rows, and most tips need one or two of the nine words.
+// 10,000 rows, and most tips need one or two of the nine words. Reading
+// one fills it in: one thread's object, like the preview it serves.
 class ToolTipWords {
 public:
     const QString& made() const { return word(Made); }

@@ -33,7 +33,7 @@ inline constexpr Text replaceListFile = KESTRUNE_TEXT("Workflow", "「%1」は�
 inline const QString readmeMarker = QStringLiteral("Readme.txt");
 
 // ---- The preview of a names list: each line's status and why ----
-// Tool tips of the list rows (read once a preview: ToolTipWords).
+// Tool tips of the list rows (each read once a preview, at first use: ToolTipWords).
 // Followed by the folder: built for every row of a long list as it loads, so
 // joined rather than formatted.
 inline constexpr Text previewMade = KESTRUNE_TEXT("Preview", "作成されます: ");
