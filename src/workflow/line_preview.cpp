@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 namespace kestrune {
@@ -41,20 +41,26 @@ enum Fault : std::size_t {
     NoFault,
 };
 
-// What the rules ask of a level's code units.
+// What the rules ask of a level's code units, gathered a unit at a time.
 struct LevelFacts {
     qsizetype utf8Bytes = 0;
     bool control = false;
     bool windowsCharacter = false;
-};
 
-LevelFacts factsOf(QStringView level)
-{
-    LevelFacts facts;
-    facts.utf8Bytes = utf8Length(level);
-    for (const QChar character : level) {
-        const char16_t unit = character.unicode();
-        facts.control = facts.control || isControlCharacter(unit);
+    // `next` is the unit after `unit`, or 0 at the end: a surrogate pair is
+    // four bytes in UTF-8 (one here, three for its second half), a lone
+    // surrogate three, as Qt writes it.
+    void add(char16_t unit, char16_t next)
+    {
+        if (unit < 0x80)
+            utf8Bytes += 1;
+        else if (unit < 0x800)
+            utf8Bytes += 2;
+        else
+            utf8Bytes += QChar::isHighSurrogate(unit) && QChar::isLowSurrogate(next) ? 1 : 3;
+        if (unit >= 0xA0)
+            return;
+        control = control || isControlCharacter(unit);
         switch (unit) {
         case u'<':
         case u'>':
@@ -63,12 +69,20 @@ LevelFacts factsOf(QStringView level)
         case u'|':
         case u'?':
         case u'*':
-            facts.windowsCharacter = true;
+            windowsCharacter = true;
             break;
         default:
             break;
         }
     }
+};
+
+LevelFacts factsOf(QStringView level)
+{
+    LevelFacts facts;
+    const char16_t* const units = level.utf16();
+    for (qsizetype at = 0; at < level.size(); ++at)
+        facts.add(units[at], at + 1 < level.size() ? units[at + 1] : char16_t(0));
     return facts;
 }
 
@@ -151,6 +165,86 @@ QString shownName(const QString& line)
     return name + u'…';
 }
 
+// A folder's hash, built a code unit at a time as its line is read (FNV-1a,
+// then mixed, since the table keys on the low bits).
+class FolderHash {
+public:
+    void add(char16_t unit) { value_ = (value_ ^ unit) * 0x100000001b3ULL; }
+    std::size_t value() const
+    {
+        std::uint64_t mixed = value_ ^ (value_ >> 33);
+        mixed *= 0xff51afd7ed558ccdULL;
+        return static_cast<std::size_t>(mixed ^ (mixed >> 33));
+    }
+
+private:
+    std::uint64_t value_ = 0xcbf29ce484222325ULL;
+};
+
+std::size_t hashOf(QStringView folder)
+{
+    FolderHash hash;
+    for (const QChar unit : folder)
+        hash.add(unit.unicode());
+    return hash.value();
+}
+
+// One line read in a single walk over its code units: its levels, their
+// faults, its folder's length and hash, and whether it already reads as its
+// folder. Separate passes for the levels, their bytes and their characters
+// cost most of the line checks, which run at every load and key typed.
+struct LineWalk {
+    Fault fault = NoFault;
+    qsizetype levelCount = 0;
+    qsizetype folderBytes = 0;  // levels joined by single "/"
+    qsizetype folderUnits = 0;
+    // The line's levels are joined by single "/" already (no "\", no empty
+    // or "." level), so the folder can share the line's text.
+    bool asWritten = true;
+    std::size_t hash = 0;  // of the folder, levels joined by "/"
+};
+
+LineWalk walkLine(QStringView line, const PreviewTarget& target)
+{
+    LineWalk walk;
+    FolderHash hash;
+    FolderHash beforeLevel;
+    LevelFacts facts;
+    const char16_t* const units = line.utf16();
+    const qsizetype size = line.size();
+    qsizetype start = 0;
+    for (qsizetype at = 0; at <= size; ++at) {
+        const char16_t unit = at < size ? units[at] : char16_t(0);
+        if (at < size && !isLevelSeparator(unit)) {
+            facts.add(unit, at + 1 < size ? units[at + 1] : char16_t(0));
+            hash.add(unit);
+            continue;
+        }
+        const QStringView level(units + start, at - start);
+        if (level.isEmpty() || (level.size() == 1 && level.front() == u'.')) {
+            // Skipped as nextFolderLevel skips it, and so not in the hash.
+            walk.asWritten = false;
+            hash = beforeLevel;
+        } else {
+            walk.fault = std::min(walk.fault, levelFault(level, facts, target));
+            walk.folderBytes += facts.utf8Bytes + (walk.levelCount > 0 ? 1 : 0);
+            walk.folderUnits += level.size() + (walk.levelCount > 0 ? 1 : 0);
+            ++walk.levelCount;
+        }
+        if (at == size)
+            break;
+        if (unit != u'/')
+            walk.asWritten = false;
+        facts = LevelFacts();
+        beforeLevel = hash;
+        if (walk.levelCount > 0)
+            hash.add(u'/');
+        start = at + 1;
+    }
+    walk.hash = hash.value();
+    return walk;
+}
+
 // Folder -> the first line (counted from 1) that makes it. Open addressing
 // over slots of a line number and its folder's hash, the folders read where
 // they are held: QHash's spans and nodes cost more per line than all of a
@@ -165,12 +259,12 @@ public:
         slots_.resize(size);
     }
 
-    // The first line that made `folder`; 0 when none did, and `line` is then
-    // remembered as its maker. `folderOf` gives the folder of a line given.
-    template <typename FolderOf> int firstLineOf(QStringView folder, int line, const FolderOf& folderOf)
+    // The first line that made `folder`, whose hash is `hash`; 0 when none
+    // did, and `line` is then remembered as its maker. `folderOf` gives the
+    // folder of a line given.
+    template <typename FolderOf>
+    int firstLineOf(QStringView folder, std::size_t hash, int line, const FolderOf& folderOf)
     {
-        const std::u16string_view units(folder.utf16(), static_cast<std::size_t>(folder.size()));
-        const std::size_t hash = std::hash<std::u16string_view>{}(units);
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
             Slot& slot = slots_[at];
@@ -309,34 +403,13 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
         const QString& line = lineAt(index);
         LinePreview& row = preview[index];
 
-        Fault fault = NoFault;
-        qsizetype levelCount = 0;
-        qsizetype folderBytes = 0;
-        qsizetype folderUnits = 0;
-        // The line already reads as its folder (levels joined by single "/"),
-        // so the folder can share the line's text instead of a copy.
-        bool asWritten = true;
-        qsizetype expectedStart = 0;
-        qsizetype position = 0;
-        for (QStringView level = nextFolderLevel(line, position); !level.isEmpty();
-             level = nextFolderLevel(line, position)) {
-            const qsizetype start = level.data() - line.constData();
-            if (start != expectedStart || (start > 0 && line.at(start - 1) != u'/'))
-                asWritten = false;
-            expectedStart = start + level.size() + 1;
-            const LevelFacts facts = factsOf(level);
-            fault = std::min(fault, levelFault(level, facts, target));
-            folderBytes += facts.utf8Bytes + (levelCount > 0 ? 1 : 0);
-            folderUnits += level.size() + (levelCount > 0 ? 1 : 0);
-            ++levelCount;
-        }
-        if (levelCount == 0)
+        const LineWalk walk = walkLine(line, target);
+        if (walk.levelCount == 0)
             continue;  // blank
-        if (expectedStart - 1 != line.size())
-            asWritten = false;
-        if (prefixBytes + folderBytes > target.longestPathBytes)
+        Fault fault = walk.fault;
+        if (prefixBytes + walk.folderBytes > target.longestPathBytes)
             fault = std::min(fault, PathTooLong);
-        if (prefixUnits + folderUnits > windowsLongestPath)
+        if (prefixUnits + walk.folderUnits > windowsLongestPath)
             fault = std::min(fault, WindowsPathTooLong);
 
         if (refuses(fault, target)) {
@@ -344,15 +417,18 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
             row.reason = reasonOf(fault);
             continue;
         }
-        if (asWritten)
+        if (walk.asWritten)
             row.folder = line;
         else
             row.folder = joinedLevels(line);
         const int lineNumber = static_cast<int>(index + 1);
-        if (folded)
+        std::size_t hash = walk.hash;
+        if (folded) {
             foldedKeys[index] = row.folder.toCaseFolded();
+            hash = hashOf(foldedKeys.at(index));
+        }
         // 0 for a folder not met before.
-        const int earlier = repeats ? repeats->firstLineOf(keyOf(lineNumber), lineNumber, keyOf) : 0;
+        const int earlier = repeats ? repeats->firstLineOf(keyOf(lineNumber), hash, lineNumber, keyOf) : 0;
         if (fault != NoFault) {
             row.status = LineStatus::Unsafe;
             row.reason = reasonOf(fault);

@@ -56,6 +56,7 @@ private slots:
         row("not a device name", {"CONSOLE"}, true, Ok, "CONSOLE");
 
         row("same folder written otherwise", {"a/b", "x", "a\\\\b\\"}, false, Repeat, "a/b", 1);
+        row("same folder written first otherwise", {"./a//.\\b", "a/b"}, false, Repeat, "a/b", 1);
         row("letter case differs", {"Abc", "abc"}, false, Ok, "abc");
         row("letter case differs on Windows", {"Abc", "abc"}, true, Repeat, "abc", 1);
         row("refused never repeats", {"a\tb", "a\tb"}, false, Refused, texts::reasonControlCharacter);
