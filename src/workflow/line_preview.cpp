@@ -41,48 +41,53 @@ enum Fault : std::size_t {
     NoFault,
 };
 
-// What the rules ask of a level's code units, gathered a unit at a time.
+// The ASCII characters Windows refuses in a name, one bit each.
+constexpr std::array<std::uint64_t, 2> windowsCharacterBits = [] {
+    std::array<std::uint64_t, 2> bits{};
+    for (const char character : {'<', '>', ':', '"', '|', '?', '*'}) {
+        const auto unit = static_cast<unsigned>(character);
+        bits.at(unit / 64) |= std::uint64_t{1} << (unit % 64);
+    }
+    return bits;
+}();
+
+// What a code unit adds to a level's UTF-8 length and to its faults,
+// without a branch on the unit's kind: a Japanese name switches between
+// ASCII and kanji within a few units, and each wrong guess of a branch costs
+// more than the unit's checks. `next` is the unit after it, or 0 at the end.
+qsizetype utf8BytesOf(char16_t unit, char16_t next)
+{
+    qsizetype bytes = 1 + (unit >= 0x80 ? 1 : 0) + (unit >= 0x800 ? 1 : 0);
+    // A surrogate pair is four bytes in UTF-8 (one here, three for its
+    // second half), a lone surrogate three, as Qt writes it.
+    if (QChar::isSurrogate(unit)) [[unlikely]]
+        bytes -= QChar::isHighSurrogate(unit) && QChar::isLowSurrogate(next) ? 2 : 0;
+    return bytes;
+}
+
+bool isWindowsCharacter(char16_t unit)
+{
+    const std::uint64_t bits = unit < 0x80 ? windowsCharacterBits.at(unit / 64) : 0;
+    return ((bits >> (unit % 64)) & 1) != 0;
+}
+
+// What the rules ask of a level's code units.
 struct LevelFacts {
     qsizetype utf8Bytes = 0;
     bool control = false;
     bool windowsCharacter = false;
-
-    // `next` is the unit after `unit`, or 0 at the end: a surrogate pair is
-    // four bytes in UTF-8 (one here, three for its second half), a lone
-    // surrogate three, as Qt writes it.
-    void add(char16_t unit, char16_t next)
-    {
-        if (unit < 0x80)
-            utf8Bytes += 1;
-        else if (unit < 0x800)
-            utf8Bytes += 2;
-        else
-            utf8Bytes += QChar::isHighSurrogate(unit) && QChar::isLowSurrogate(next) ? 1 : 3;
-        if (unit >= 0xA0)
-            return;
-        control = control || isControlCharacter(unit);
-        switch (unit) {
-        case u'<':
-        case u'>':
-        case u':':
-        case u'"':
-        case u'|':
-        case u'?':
-        case u'*':
-            windowsCharacter = true;
-            break;
-        default:
-            break;
-        }
-    }
 };
 
 LevelFacts factsOf(QStringView level)
 {
     LevelFacts facts;
     const char16_t* const units = level.utf16();
-    for (qsizetype at = 0; at < level.size(); ++at)
-        facts.add(units[at], at + 1 < level.size() ? units[at + 1] : char16_t(0));
+    for (qsizetype at = 0; at < level.size(); ++at) {
+        const char16_t unit = units[at];
+        facts.utf8Bytes += utf8BytesOf(unit, at + 1 < level.size() ? units[at + 1] : char16_t(0));
+        facts.control = facts.control || isControlCharacter(unit);
+        facts.windowsCharacter = facts.windowsCharacter || isWindowsCharacter(unit);
+    }
     return facts;
 }
 
@@ -209,14 +214,20 @@ LineWalk walkLine(QStringView line, const PreviewTarget& target)
     LineWalk walk;
     FolderHash hash;
     FolderHash beforeLevel;
-    LevelFacts facts;
+    // The level's facts in locals, joined with `|`: a struct's fields, or
+    // `||`, would be a load, a branch and a store at every unit.
+    qsizetype bytes = 0;
+    bool control = false;
+    bool windowsCharacter = false;
     const char16_t* const units = line.utf16();
     const qsizetype size = line.size();
     qsizetype start = 0;
     for (qsizetype at = 0; at <= size; ++at) {
         const char16_t unit = at < size ? units[at] : char16_t(0);
         if (at < size && !isLevelSeparator(unit)) {
-            facts.add(unit, at + 1 < size ? units[at + 1] : char16_t(0));
+            bytes += utf8BytesOf(unit, at + 1 < size ? units[at + 1] : char16_t(0));
+            control = control | isControlCharacter(unit);
+            windowsCharacter = windowsCharacter | isWindowsCharacter(unit);
             hash.add(unit);
             continue;
         }
@@ -226,8 +237,8 @@ LineWalk walkLine(QStringView line, const PreviewTarget& target)
             walk.asWritten = false;
             hash = beforeLevel;
         } else {
-            walk.fault = std::min(walk.fault, levelFault(level, facts, target));
-            walk.folderBytes += facts.utf8Bytes + (walk.levelCount > 0 ? 1 : 0);
+            walk.fault = std::min(walk.fault, levelFault(level, {bytes, control, windowsCharacter}, target));
+            walk.folderBytes += bytes + (walk.levelCount > 0 ? 1 : 0);
             walk.folderUnits += level.size() + (walk.levelCount > 0 ? 1 : 0);
             ++walk.levelCount;
         }
@@ -235,7 +246,9 @@ LineWalk walkLine(QStringView line, const PreviewTarget& target)
             break;
         if (unit != u'/')
             walk.asWritten = false;
-        facts = LevelFacts();
+        bytes = 0;
+        control = false;
+        windowsCharacter = false;
         beforeLevel = hash;
         if (walk.levelCount > 0)
             hash.add(u'/');

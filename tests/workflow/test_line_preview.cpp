@@ -98,6 +98,12 @@ private slots:
             const QByteArray onWindows = QByteArray(fault.name) + " on Windows";
             row(onWindows.constData(), {fault.line}, true, Refused, fault.reason);
         }
+        for (const QChar character : QStringLiteral("<>:\"|?*")) {
+            const QByteArray name = "Windows refuses " + QString(character).toUtf8();
+            row(name.constData(), {QStringLiteral("a%1b").arg(character)}, true, Refused,
+                texts::reasonWindowsCharacter);
+        }
+        row("Windows takes the other ASCII", {"!#$%&'()+,;=@[]^_`{}~"}, true, Ok, "!#$%&'()+,;=@[]^_`{}~");
         row("256 characters on Windows", {levels(1, 256)}, true, Refused, texts::reasonWindowsNameTooLong.arg(255));
         row("path at 248", {levels(1, 221)}, false, Ok, levels(1, 221));
     }
