@@ -93,7 +93,10 @@ QString valueRefusalOf(const ValuesTable& table, const QStringList& lines, const
             if (!cell.contains(u'/') && !cell.contains(u'\\'))
                 continue;
             cells.append(cell);
-            reasons.append({LineStatus::Refused, {}, 0, texts::tableValueAddsLevel.arg(field)});
+            LinePreview refused;
+            refused.status = LineStatus::Refused;
+            refused.reason = texts::tableValueAddsLevel.arg(field);
+            reasons.append(refused);
             tableLines.append(table.rowLines.at(row));
         }
     }
@@ -310,12 +313,12 @@ namespace {
 
 // The rows of one line: itself, and beneath it each folder it stands for
 // when its notation changed it.
-void appendLineRows(QList<PreviewRow>& rows, const QString& text, const ExpandedLine& line, const ListPreview& preview,
+void appendLineRows(QList<PreviewRow>& rows, qsizetype lineIndex, const ExpandedLine& line, const ListPreview& preview,
                     int indent, const ToolTipWords& words)
 {
     const ExpandedList& expanded = preview.expanded;
     PreviewRow row;
-    row.text = text;
+    row.line = lineIndex;
     row.indent = indent;
     if (!line.missingValues.isEmpty()) {
         row.status = LineStatus::Waiting;
@@ -399,14 +402,14 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
     rows.reserve(rowCount);
     if (preview.tableRows.isEmpty()) {
         for (qsizetype index = 0; index < lines.size(); ++index)
-            appendLineRows(rows, lines.at(index), expanded.lines.at(index), preview, 0, words);
+            appendLineRows(rows, index, expanded.lines.at(index), preview, 0, words);
         return rows;
     }
     for (qsizetype tree = 0; tree < preview.tableRows.size(); ++tree) {
         const qsizetype firstLine = tree * expanded.linesPerTree;
         rows.append(tableRowHeading(preview, preview.tableRows.at(tree), firstLine, words));
         for (qsizetype index = 0; index < lines.size(); ++index)
-            appendLineRows(rows, lines.at(index), expanded.lines.at(firstLine + index), preview, 1, words);
+            appendLineRows(rows, index, expanded.lines.at(firstLine + index), preview, 1, words);
     }
     return rows;
 }

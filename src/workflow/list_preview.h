@@ -78,13 +78,16 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
 
 // One row of the names list.
 struct PreviewRow {
-    QString text;
+    QString text;    // empty for a row that shows a list line as written (`line`)
     int indent = 0;  // one step further for a result beneath its line, and for a line beneath a table row
     LineStatus status = LineStatus::Blank;
     // Empty for a row that shows one entry as it stands: its tip is that
     // entry's, built only when shown (rowToolTip).
     QString toolTip = {};
     qsizetype entry = -1;  // the entry it shows; -1 for a line whose results follow it
+    // The list line it shows as written, counted from 0, or -1. Referred to
+    // rather than shared: each share costs two atomic counts at every load.
+    qsizetype line = -1;
 };
 
 }  // namespace kestrune
@@ -97,6 +100,12 @@ namespace kestrune {
 // notation changed it, one row for each folder it stands for. Filled from a
 // table, the lines show once per row, beneath a heading row that names it.
 QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview);
+
+// What `row`, one of the rows previewRows made of `lines`, shows.
+inline const QString& rowText(const PreviewRow& row, const QStringList& lines)
+{
+    return row.line >= 0 ? lines.at(row.line) : row.text;
+}
 
 // The tool tip of `row`, one of the rows of a preview whose entries are `entries`.
 QString rowToolTip(const PreviewRow& row, const QList<LinePreview>& entries);

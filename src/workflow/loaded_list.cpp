@@ -11,10 +11,12 @@ namespace kestrune {
 
 namespace {
 
-bool sameShape(const QList<PreviewRow>& a, const QList<PreviewRow>& b)
+// Rows `a` made of `aLines` show what rows `b` made of `bLines` show.
+bool sameShape(const QList<PreviewRow>& a, const QStringList& aLines, const QList<PreviewRow>& b,
+               const QStringList& bLines)
 {
-    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), [](const PreviewRow& x, const PreviewRow& y) {
-        return x.indent == y.indent && x.text == y.text;
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), [&](const PreviewRow& x, const PreviewRow& y) {
+        return x.indent == y.indent && rowText(x, aLines) == rowText(y, bLines);
     });
 }
 
@@ -66,10 +68,10 @@ void LoadedList::showPreview()
     addTemplateRows(rows, state_.templates, state_.preview.entries);
     // Typing in the name box changes the statuses, not the rows: only a new
     // value or date adds or removes rows.
-    if (!sameShape(rows, state_.rows)) {
+    if (!sameShape(rows, state_.lines, state_.rows, shownLines_)) {
         namesList_.clear();
         for (const PreviewRow& row : std::as_const(rows))
-            namesList_.addItem(row.text, row.indent);
+            namesList_.addItem(rowText(row, state_.lines), row.indent);
     }
     QList<ItemMark> marks;
     marks.reserve(rows.size());
@@ -80,6 +82,7 @@ void LoadedList::showPreview()
         return row >= 0 && row < rows.size() ? rowToolTip(rows.at(row), entries) : QString();
     });
     state_.rows = std::move(rows);
+    shownLines_ = state_.lines;
     const PreviewRow parent = parentRow(state_.preview);
     QString toolTip = parent.toolTip;
     if (state_.shelfList) {

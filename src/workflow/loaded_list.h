@@ -39,6 +39,7 @@ private:
     ItemList& namesList_;
     NameBox& parentNameEdit_;
     Folders& folders_;
+    QStringList shownLines_;  // the lines the rows shown were made of
 };
 
 }  // namespace kestrune

@@ -9,12 +9,13 @@ namespace {
 
 const NotationSettings onDecember7{{QDate(2026, 12, 7), {{QStringLiteral("顧客"), QStringLiteral("A社")}}}, false};
 
-// Each row as "indent|status|text".
-QStringList shown(const QList<PreviewRow>& rows)
+// Each row, made of `lines`, as "indent|status|text".
+QStringList shown(const QList<PreviewRow>& rows, const QStringList& lines)
 {
     QStringList out;
     for (const PreviewRow& row : rows)
-        out.append(QStringLiteral("%1|%2|%3").arg(row.indent).arg(static_cast<int>(row.status)).arg(row.text));
+        out.append(
+            QStringLiteral("%1|%2|%3").arg(row.indent).arg(static_cast<int>(row.status)).arg(rowText(row, lines)));
     return out;
 }
 
@@ -33,9 +34,9 @@ ValuesTable table(const QStringList& columns, const QList<QStringList>& rows)
 }
 
 // As `shown`, a repeat followed by "=N", the line or table row it repeats.
-QStringList shownWithRepeats(const QList<PreviewRow>& rows, const ListPreview& preview)
+QStringList shownWithRepeats(const QList<PreviewRow>& rows, const QStringList& lines, const ListPreview& preview)
 {
-    QStringList out = shown(rows);
+    QStringList out = shown(rows, lines);
     for (qsizetype index = 0; index < rows.size(); ++index) {
         if (rows.at(index).status == LineStatus::Repeat)
             out[index] += u'=' + QString::number(preview.entries.at(rows.at(index).entry).sameAsLine);
@@ -86,7 +87,7 @@ private slots:
         NotationSettings notation = onDecember7;
         notation.literal = literal;
         const ListPreview preview = previewList(lines, {QStringLiteral("/base"), QStringLiteral("P")}, notation);
-        QCOMPARE(shown(previewRows(lines, preview)), rows);
+        QCOMPARE(shown(previewRows(lines, preview), lines), rows);
     }
 
     // Filled from a table: every line and the parent name once per row, each
@@ -159,7 +160,7 @@ private slots:
         notation.table = values;
         notation.literal = QByteArray(QTest::currentDataTag()).startsWith("taken as written");
         const ListPreview preview = previewList(lines, {QStringLiteral("/base"), parent}, notation);
-        QCOMPARE(shownWithRepeats(previewRows(lines, preview), preview), rows);
+        QCOMPARE(shownWithRepeats(previewRows(lines, preview), lines, preview), rows);
         QStringList names;
         for (const LinePreview& each : preview.parents)
             names.append(each.folder);
