@@ -321,9 +321,11 @@ QString TextFileReader::nextTextLine(qsizetype maxLength)
         // CR LF is one line end.
         textPos_ += units[stop] == u'\r' && stop + 1 < size && units[stop + 1] == u'\n' ? 2 : 1;
     }
-    QString line = text_.sliced(start, stop - start);
-    if (encoding_ == Encoding::Utf8)
-        line = dropLeadingByteOrderMark(std::move(line));
+    // A byte-order mark starting a UTF-8 line is left out of its slice
+    // rather than removed from a copy.
+    const qsizetype first =
+        encoding_ == Encoding::Utf8 && start < stop && units[start] == QChar::ByteOrderMark ? start + 1 : start;
+    QString line = text_.sliced(first, stop - first);
     if (line.size() > maxLength)
         throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_, QString::number(maxLength)));
     return line;
