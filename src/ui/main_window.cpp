@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "menu_entry_text.h"
 #include "qt_drive_list.h"
 #include "qt_file_list.h"
 #include "qt_folder_list.h"
@@ -271,7 +272,7 @@ void MainWindow::fillRecentListsMenu()
     recentListsMenu_->clear();
     const QStringList paths = recentLists ? recentLists() : QStringList();
     for (const QString& path : paths) {
-        QAction* entry = recentListsMenu_->addAction(recentListTitle ? recentListTitle(path) : path);
+        QAction* entry = recentListsMenu_->addAction(menuEntryText(recentListTitle ? recentListTitle(path) : path));
         connect(entry, &QAction::triggered, this, [this, path] { emit recentListChosen(path); });
     }
     if (paths.isEmpty())

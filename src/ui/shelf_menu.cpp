@@ -1,5 +1,6 @@
 #include "shelf_menu.h"
 
+#include "menu_entry_text.h"
 #include "ui_texts.h"
 
 #include <algorithm>
@@ -11,13 +12,6 @@ namespace {
 // Often enough that a shelf's lists appear as soon as a person could look,
 // rarely enough to cost nothing while a share keeps the menu waiting.
 constexpr std::chrono::milliseconds pollEvery{25};
-
-// A name as a menu entry shows it: "&" is no shortcut mark in a file name.
-QString entryText(const QString& name)
-{
-    QString text = name;
-    return text.replace(u'&', QStringLiteral("&&"));
-}
 
 }  // namespace
 
@@ -57,12 +51,12 @@ void ShelfMenu::fill()
     const QList<Shelf> all = shelves ? shelves() : QList<Shelf>();
     deadline_ = QDeadlineTimer(limit_);
     for (const Shelf& shelf : all) {
-        auto* menu = new QMenu(entryText(shelf.name), this);
+        auto* menu = new QMenu(menuEntryText(shelf.name), this);
         insertMenu(separator_, menu);
         showNote(menu, texts::shelfReading);
         readings_.append({shelf, menu, reader_.listLists(shelf.path)});
         if (shelf.own) {
-            connect(removeMenu_->addAction(entryText(shelf.name)), &QAction::triggered, this,
+            connect(removeMenu_->addAction(menuEntryText(shelf.name)), &QAction::triggered, this,
                     [this, name = shelf.name] { emit removeChosen(name); });
         }
     }
@@ -105,7 +99,7 @@ void ShelfMenu::showLists(const Reading& reading, const ReadOutcome<QStringList>
     }
     reading.menu->clear();
     for (const QString& name : outcome.value) {
-        connect(reading.menu->addAction(entryText(name)), &QAction::triggered, this,
+        connect(reading.menu->addAction(menuEntryText(name)), &QAction::triggered, this,
                 [this, shelf = reading.shelf, name] { emit listChosen(shelf, name); });
     }
 }
@@ -113,7 +107,7 @@ void ShelfMenu::showLists(const Reading& reading, const ReadOutcome<QStringList>
 void ShelfMenu::showNote(QMenu* menu, const QString& note)
 {
     menu->clear();
-    menu->addAction(entryText(note))->setEnabled(false);
+    menu->addAction(menuEntryText(note))->setEnabled(false);
 }
 
 }  // namespace kestrune

@@ -83,7 +83,7 @@ struct Running {
         emit menu->aboutToShow();
         QStringList shown;
         for (QAction* action : menu->actions())
-            shown.append(action->text());
+            shown.append(action->iconText());  // as shown: without the shortcut's "&"
         return shown;
     }
     QString readmeText() { return window().readmeViewer().findChild<QPlainTextEdit*>()->toPlainText(); }
@@ -461,7 +461,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString first = writeFile(dir.path(), QStringLiteral("first.txt"), "a\n");
-        const QString second = writeFile(dir.path(), QStringLiteral("second.txt"), "b\n");
+        const QString second = writeFile(dir.path(), QStringLiteral("営業&総務.txt"), "b\n");
         Running run;
         run.program.open(first);
         run.program.open(second);
