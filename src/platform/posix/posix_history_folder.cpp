@@ -5,6 +5,7 @@
 #include "folder_paths.h"
 #include "native_path.h"
 #include "os_error.h"
+#include "read_to_end.h"
 
 #include <QFile>
 
@@ -185,20 +186,7 @@ QByteArray PosixHistoryFolder::read(const QString& name) const
         throw RuntimeError(BadFileNameOrNumber, texts::notAPlainFile.arg(path));
     if (info.st_size > largestRecord)
         throw RuntimeError(BadRecordLength, texts::recordTooLarge.arg(path));
-    QByteArray contents;
-    std::array<char, 65536> block{};
-    for (;;) {
-        const ssize_t got = ::read(fd, block.data(), block.size());
-        if (got == 0)
-            return contents;
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            throw errorFromErrno(errno, path);
-        if (contents.size() + got > largestRecord)
-            throw RuntimeError(BadRecordLength, texts::recordTooLarge.arg(path));
-        contents.append(block.data(), got);
-    }
+    return readToEnd(fd, largestRecord, path, RuntimeError(BadRecordLength, texts::recordTooLarge.arg(path)));
 }
 
 void PosixHistoryFolder::remove(const QString& name)

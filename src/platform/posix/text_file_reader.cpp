@@ -4,10 +4,10 @@
 
 #include "native_path.h"
 #include "os_error.h"
+#include "read_to_end.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -134,27 +134,7 @@ bool isLineEnd(char byte)
 
 QByteArray readWholeInput(int fd, const QString& name, const TextLimits& limits)
 {
-    const qint64 probeLimit = probeLimitOf(limits);
-    QByteArray contents;
-    std::array<char, 65536> block{};
-    for (;;) {
-        const ssize_t got = ::read(fd, block.data(), block.size());
-        if (got == 0)
-            return contents;
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            // A descriptor left non-blocking by whoever started us: wait for more.
-            pollfd ready{fd, POLLIN, 0};
-            ::poll(&ready, 1, -1);
-            continue;
-        }
-        if (got < 0)
-            throw errorFromErrno(errno, name);
-        if (contents.size() + got > probeLimit)
-            throw RuntimeError(BadRecordLength, texts::listTooLarge.arg(name));
-        contents.append(block.data(), got);
-    }
+    return readToEnd(fd, probeLimitOf(limits), name, RuntimeError(BadRecordLength, texts::listTooLarge.arg(name)));
 }
 
 void Utf8Validator::feed(const char* data, qsizetype size)
