@@ -44,7 +44,7 @@ enum Fault : std::size_t {
 // The ASCII characters Windows refuses in a name, one bit each.
 constexpr std::array<std::uint64_t, 2> windowsCharacterBits = [] {
     std::array<std::uint64_t, 2> bits{};
-    for (const char character : {'<', '>', ':', '"', '|', '?', '*'}) {
+    for (const char16_t character : {u'<', u'>', u':', u'"', u'|', u'?', u'*'}) {
         const auto unit = static_cast<unsigned>(character);
         bits.at(unit / 64) |= std::uint64_t{1} << (unit % 64);
     }

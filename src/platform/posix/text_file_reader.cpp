@@ -2,6 +2,7 @@
 #include "list_limits.h"
 #include "posix_texts.h"
 
+#include "cp932_decoding.h"
 #include "native_path.h"
 #include "os_error.h"
 #include "read_to_end.h"
@@ -28,17 +29,6 @@ constexpr qsizetype bytesPerUnitAtMost = 3;
 constexpr qint64 probeLimitOf(const TextLimits& limits)
 {
     return (limits.mostLines + 1LL) * (limits.longestLine * bytesPerUnitAtMost + 2);
-}
-
-QStringDecoder makeCp932Decoder()
-{
-    // Both names give code page 932 with ICU; the first is the precise one.
-    // Stateless: each line is decoded on its own, so that a lead byte cut off
-    // by a line end cannot swallow the first byte of the next line.
-    QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        decoder = QStringDecoder("Shift_JIS", QStringDecoder::Flag::Stateless);
-    return decoder;
 }
 
 // A byte-order mark starting a line, as joining two files leaves one, would
@@ -285,7 +275,7 @@ void TextFileReader::decodeWhole()
     QByteArray all(bytes, size);
     if (size > 0 && !isLineEnd(bytes[size - 1]))
         all.append('\n');
-    text_ = cp932_.decode(all);
+    text_ = decodeCp932(all, cp932_);
 }
 
 QString TextFileReader::nextTextLine(qsizetype maxLength)
@@ -453,7 +443,7 @@ QString TextFileReader::readLine(qsizetype maxLength)
         // the substitute character, as every other byte that is no character
         // does, and the name is refused where it would be made.
         bytes.append('\n');
-        line = cp932_.decode(bytes);
+        line = decodeCp932(bytes, cp932_);
         if (line.endsWith(u'\n'))
             line.chop(1);
     }

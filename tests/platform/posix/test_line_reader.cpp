@@ -1,3 +1,4 @@
+#include "cp932_decoding.h"
 #include "list_limits.h"
 #include "posix_list_reader.h"
 #include "raised_error.h"
@@ -9,6 +10,7 @@
 #include <QTest>
 
 #include <optional>
+#include <random>
 #include <string_view>
 
 using namespace kestrune;
@@ -120,6 +122,36 @@ private slots:
         QCOMPARE(read, lines);
         for (const QString& line : read)
             QVERIFY2(!line.contains(QChar::ReplacementCharacter), qPrintable(line));
+    }
+
+    // Code page 932 is decoded by a table filled from Qt's decoder; it gives
+    // what that decoder gives, also for bytes that are no character.
+    void codePage932IsDecodedAsQtDecodesIt_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray everyPair;
+        for (int first = 0; first < 256; ++first) {
+            for (int second = 0; second < 256; ++second)
+                everyPair.append(char(first)).append(char(second));
+        }
+        QTest::newRow("every pair of bytes, one after another") << everyPair;
+        QTest::newRow("lead byte cut off by the end") << QByteArray("\x8E\x91\x8E");
+        QTest::newRow("lead byte before a line end") << QByteArray("\x8E\r\n\x8E\n");
+        QTest::newRow("lead byte before a byte no character ends with") << QByteArray("\x81\x20\x81\x7F");
+        QTest::newRow("bytes that are no character") << QByteArray("\x80\xA0\xFD\xFE\xFF");
+        std::mt19937 random(932);  // fixed, so that a failure comes back
+        QByteArray noise(1 << 16, '\0');
+        for (char& byte : noise)
+            byte = static_cast<char>(random());
+        QTest::newRow("random bytes") << noise;
+    }
+    void codePage932IsDecodedAsQtDecodesIt()
+    {
+        QFETCH(QByteArray, bytes);
+        QStringDecoder decoder = makeCp932Decoder();
+        QVERIFY(decoder.isValid());
+        QStringDecoder reference = makeCp932Decoder();
+        QCOMPARE(decodeCp932(bytes, decoder), reference.decode(bytes));
     }
 
     // Text that cannot become folder names fails the whole list, with the
