@@ -128,34 +128,41 @@ QStringDecoder makeCp932Decoder()
     return decoder;
 }
 
-QString decodeCp932(QByteArrayView bytes, QStringDecoder& decoder)
+char16_t* decodeCp932Into(QByteArrayView bytes, char16_t* out)
 {
     static const Cp932Table table = filledTable();
     if (!table.usable)
-        return decoder.decode(bytes);
-    QString text(bytes.size(), Qt::Uninitialized);  // never more characters than bytes
-    auto* const begin = reinterpret_cast<char16_t*>(text.data());
-    char16_t* out = begin;
+        return nullptr;
     const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = at + bytes.size();
     while (at < end) {
         const unsigned char first = *at;
-        if (at + 1 < end) {
+        // Only a lead byte looks at the pairs: the other rows of that 128 KiB
+        // table would crowd out the cache for nothing.
+        if (table.lead[first]) {
+            if (at + 1 == end)
+                return nullptr;  // what the decoder makes of a lead byte cut off by the end is not in the table
             const char16_t both = table.pairs[std::size_t{first} << 8 | at[1]];
             if (both != takenAlone) {
                 *out++ = both;
                 at += 2;
                 continue;
             }
-        } else if (table.lead.at(first)) {
-            // A lead byte cut off by the end: what the decoder makes of it
-            // there is not in the table.
-            return decoder.decode(bytes);
         }
         *out++ = table.single[first];
         ++at;
     }
-    text.truncate(out - begin);
+    return out;
+}
+
+QString decodeCp932(QByteArrayView bytes, QStringDecoder& decoder)
+{
+    QString text(bytes.size(), Qt::Uninitialized);  // never more characters than bytes
+    auto* const begin = reinterpret_cast<char16_t*>(text.data());
+    const char16_t* const end = decodeCp932Into(bytes, begin);
+    if (end == nullptr)
+        return decoder.decode(bytes);
+    text.truncate(end - begin);
     return text;
 }
 

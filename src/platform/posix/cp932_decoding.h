@@ -19,4 +19,9 @@ QStringDecoder makeCp932Decoder();
 // tell what it would give.
 QString decodeCp932(QByteArrayView bytes, QStringDecoder& decoder);
 
+// The same through the table alone, into `out` (room for a unit a byte):
+// the end of the units written, or null where the table cannot tell (no
+// table on this system, or a lead byte cut off by the end).
+char16_t* decodeCp932Into(QByteArrayView bytes, char16_t* out);
+
 }  // namespace kestrune

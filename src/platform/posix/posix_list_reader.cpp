@@ -10,14 +10,24 @@ namespace kestrune {
 
 namespace {
 
+RuntimeError tooManyLines(const QString& name, const TextLimits& limits)
+{
+    return RuntimeError(TooManyLines, texts::tooManyLines.arg(name, QString::number(limits.mostLines)));
+}
+
 QStringList readAll(TextFileReader& reader, const QString& name, const TextLimits& limits)
 {
+    // A file past its limit fails as a whole: what it would make is not
+    // what its author wrote.
+    if (std::optional<QStringList> lines = reader.takeWholeLines(limits)) {
+        if (lines->size() > limits.mostLines)
+            throw tooManyLines(name, limits);
+        return std::move(*lines);
+    }
     QStringList lines;
     while (!reader.atEnd()) {
-        // A file past its limit fails as a whole: what it would make is not
-        // what its author wrote.
         if (lines.size() == limits.mostLines)
-            throw RuntimeError(TooManyLines, texts::tooManyLines.arg(name, QString::number(limits.mostLines)));
+            throw tooManyLines(name, limits);
         lines.append(reader.readLine(limits.longestLine));
     }
     return lines;

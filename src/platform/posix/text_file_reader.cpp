@@ -12,8 +12,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace kestrune {
 
@@ -65,17 +69,13 @@ constexpr Utf8Start utf8Start(unsigned char byte)
     return {};
 }
 
-// `size` bytes as text when they are well-formed UTF-8, as Utf8Validator
-// judges them; none otherwise. Checks and decodes in one pass: Qt's decoder
-// would need the validator's pass before it and takes three times as long
-// on Japanese text, and a list is decoded at every load.
-std::optional<QString> wellFormedUtf8(const char* data, qsizetype size)
+// Decodes the bytes from `at` to `end` into `out` (room for a unit a byte)
+// when they are well-formed UTF-8, as Utf8Validator judges them, and gives
+// the end of the units written; null otherwise. Checks and decodes in one
+// pass: Qt's decoder would need the validator's pass before it and takes
+// three times as long on Japanese text, and a list is decoded at every load.
+char16_t* decodeUtf8(const unsigned char* at, const unsigned char* const end, char16_t* out)
 {
-    QString text(size, Qt::Uninitialized);  // never more UTF-16 units than bytes
-    auto* const begin = reinterpret_cast<char16_t*>(text.data());
-    char16_t* out = begin;
-    const auto* at = reinterpret_cast<const unsigned char*>(data);
-    const auto* const end = at + size;
     while (at < end) {
         const unsigned char byte = *at;
         if (byte < 0x80) {
@@ -89,18 +89,18 @@ std::optional<QString> wellFormedUtf8(const char* data, qsizetype size)
         if ((byte & 0xF0) == 0xE0 && end - at >= 3 && (at[1] & 0xC0) == 0x80 && (at[2] & 0xC0) == 0x80) {
             const auto code = static_cast<char16_t>(((byte & 0x0F) << 12) | ((at[1] & 0x3F) << 6) | (at[2] & 0x3F));
             if (code < 0x800 || QChar::isSurrogate(code))
-                return std::nullopt;
+                return nullptr;
             *out++ = code;
             at += 3;
             continue;
         }
         const Utf8Start start = utf8Start(byte);
         if (start.following < 0 || end - at <= start.following || at[1] < start.lower || at[1] > start.upper)
-            return std::nullopt;
+            return nullptr;
         char32_t code = byte & (0x3F >> start.following);
         for (int k = 1; k <= start.following; ++k) {
             if (k > 1 && (at[k] & 0xC0) != 0x80)
-                return std::nullopt;
+                return nullptr;
             code = (code << 6) | (at[k] & 0x3F);
         }
         at += start.following + 1;
@@ -111,13 +111,118 @@ std::optional<QString> wellFormedUtf8(const char* data, qsizetype size)
             *out++ = static_cast<char16_t>(code);
         }
     }
-    text.truncate(out - begin);
-    return text;
+    return out;
 }
 
 bool isLineEnd(char byte)
 {
     return byte == '\r' || byte == '\n';
+}
+
+// Where the line starting at `at` ends: its first CR or LF, or `end`. A
+// name's bytes or units are far above both: a word of them at a time is
+// passed over while none is below 0x0E (a lane less 0x0E borrows into its
+// top bit only when below it). Qt's search looks for one character, not
+// two, and a call a line would cost more than a name's few units.
+template <class Unit> const Unit* lineEndOf(const Unit* at, const Unit* const end)
+{
+    constexpr std::ptrdiff_t perWord = sizeof(std::uint64_t) / sizeof(Unit);
+    constexpr std::uint64_t lanes = ~std::uint64_t{0} / ((std::uint64_t{1} << (8 * sizeof(Unit))) - 1);
+    constexpr std::uint64_t tops = lanes << (8 * sizeof(Unit) - 1);
+    while (at < end) {
+        if (end - at >= perWord) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, at, sizeof word);
+            if (((word - lanes * 0x0E) & ~word & tops) == 0) {
+                at += perWord;
+                continue;
+            }
+        }
+        if (*at == '\r' || *at == '\n')
+            return at;
+        ++at;
+    }
+    return end;
+}
+
+// Past the line end at `stop` (CR LF is one), or `end`.
+template <class Unit> const Unit* nextLineAfter(const Unit* stop, const Unit* const end)
+{
+    if (stop == end)
+        return end;
+    return stop + (*stop == '\r' && stop + 1 < end && stop[1] == '\n' ? 2 : 1);
+}
+
+// The lines of `size` bytes when all are well-formed UTF-8 (no sequence
+// holds a line-end byte, so each line is judged alone); none otherwise.
+// Each line is decoded straight into its own string: a text of the whole
+// file between would be written and read once more at every load.
+std::optional<QStringList> wellFormedUtf8Lines(const char* data, qsizetype size)
+{
+    QStringList lines;
+    std::vector<char16_t> units;  // grown to the longest line
+    const auto* at = reinterpret_cast<const unsigned char*>(data);
+    const auto* const end = at + size;
+    while (at < end) {
+        const unsigned char* const stop = lineEndOf(at, end);
+        // A byte-order mark starting a line, as joining two files leaves
+        // one, would put an invisible character at the front of a name.
+        const unsigned char* first = at;
+        if (stop - first >= 3 && first[0] == 0xEF && first[1] == 0xBB && first[2] == 0xBF)
+            first += 3;
+        // Never more UTF-16 units than bytes.
+        units.resize(std::max(units.size(), static_cast<std::size_t>(stop - first)));
+        const char16_t* const decoded = decodeUtf8(first, stop, units.data());
+        if (decoded == nullptr)
+            return std::nullopt;
+        lines.append(QString(reinterpret_cast<const QChar*>(units.data()), decoded - units.data()));
+        at = nextLineAfter(stop, end);
+    }
+    return lines;
+}
+
+// The lines of `size` bytes of code page 932, each decoded straight into
+// its own string through the table, as wellFormedUtf8Lines does for UTF-8;
+// none where the table cannot tell. Each line is decoded with its line end:
+// no character holds a line-end byte, so a lead byte cut off by one becomes
+// the substitute character, as in the whole text.
+std::optional<QStringList> cp932LinesByTable(const char* data, qsizetype size)
+{
+    QStringList lines;
+    std::vector<char16_t> units;  // grown to the longest line
+    const char* at = data;
+    const char* const end = data + size;
+    while (at < end) {
+        const char* const stop = lineEndOf(at, end);
+        const qsizetype withEnd = stop - at + (stop < end ? 1 : 0);
+        units.resize(std::max(units.size(), static_cast<std::size_t>(withEnd)));
+        const char16_t* decoded = decodeCp932Into(QByteArrayView(at, withEnd), units.data());
+        if (decoded == nullptr)
+            return std::nullopt;
+        if (stop < end) {
+            if (decoded == units.data() || decoded[-1] != static_cast<char16_t>(*stop))
+                return std::nullopt;  // the line end went into a character: not as the whole text reads
+            --decoded;
+        }
+        lines.append(QString(reinterpret_cast<const QChar*>(units.data()), decoded - units.data()));
+        at = nextLineAfter(stop, end);
+    }
+    return lines;
+}
+
+// The lines of a text decoded whole.
+QStringList linesOf(const QString& text)
+{
+    QStringList lines;
+    const auto* const begin = reinterpret_cast<const char16_t*>(text.constData());
+    const char16_t* at = begin;
+    const char16_t* const end = begin + text.size();
+    while (at < end) {
+        const char16_t* const stop = lineEndOf(at, end);
+        lines.append(text.sliced(at - begin, stop - at));
+        at = nextLineAfter(stop, end);
+    }
+    return lines;
 }
 
 }  // namespace
@@ -260,45 +365,26 @@ void TextFileReader::decodeWhole()
         bytes += 3;
         size -= 3;
     }
-    if (std::optional<QString> text = wellFormedUtf8(bytes, size)) {
+    if (std::optional<QStringList> lines = wellFormedUtf8Lines(bytes, size)) {
         encoding_ = Encoding::Utf8;
-        text_ = std::move(*text);
+        wholeLines_ = std::move(*lines);
         return;
     }
     encoding_ = Encoding::Cp932;
     cp932_ = makeCp932Decoder();
     if (!cp932_.isValid())
         throw RuntimeError(InvalidProcedureCall, texts::noShiftJisDecoder.arg(path_));
+    if (std::optional<QStringList> lines = cp932LinesByTable(bytes, size)) {
+        wholeLines_ = std::move(*lines);
+        return;
+    }
     // Decoded in one piece, as each line on its own: no line end can be the
     // second byte of a character, so a lead byte cut off by one becomes the
     // substitute character and the line end stays. The last line gets one too.
     QByteArray all(bytes, size);
     if (size > 0 && !isLineEnd(bytes[size - 1]))
         all.append('\n');
-    text_ = decodeCp932(all, cp932_);
-}
-
-QString TextFileReader::nextTextLine(qsizetype maxLength)
-{
-    const qsizetype start = textPos_;
-    const char16_t* const units = reinterpret_cast<const char16_t*>(text_.constData());
-    const qsizetype size = text_.size();
-    qsizetype stop = start;
-    while (stop < size && units[stop] != u'\r' && units[stop] != u'\n')
-        ++stop;
-    textPos_ = stop;
-    if (stop < size) {
-        // CR LF is one line end.
-        textPos_ += units[stop] == u'\r' && stop + 1 < size && units[stop + 1] == u'\n' ? 2 : 1;
-    }
-    // A byte-order mark starting a UTF-8 line is left out of its slice
-    // rather than removed from a copy.
-    const qsizetype first =
-        encoding_ == Encoding::Utf8 && start < stop && units[start] == QChar::ByteOrderMark ? start + 1 : start;
-    QString line = text_.sliced(first, stop - first);
-    if (line.size() > maxLength)
-        throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_, QString::number(maxLength)));
-    return line;
+    wholeLines_ = linesOf(decodeCp932(all, cp932_));
 }
 
 bool TextFileReader::probeUtf8()
@@ -356,7 +442,7 @@ bool TextFileReader::fill()
 bool TextFileReader::atEnd()
 {
     if (wholeText_)
-        return textPos_ >= text_.size();
+        return nextWholeLine_ >= wholeLines_.size();
     return !pendingUnit_ && !fill();
 }
 
@@ -405,10 +491,29 @@ QString TextFileReader::readUtf16Line(qsizetype maxLength)
     return dropLeadingByteOrderMark(line);
 }
 
+std::optional<QStringList> TextFileReader::takeWholeLines(const TextLimits& limits)
+{
+    if (!wholeText_)
+        return std::nullopt;
+    const qsizetype count = std::min<qsizetype>(wholeLines_.size(), limits.mostLines);
+    for (qsizetype line = nextWholeLine_; line < count; ++line) {
+        if (wholeLines_.at(line).size() > limits.longestLine)
+            throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_, QString::number(limits.longestLine)));
+    }
+    QStringList lines = std::exchange(wholeLines_, {});
+    lines.remove(0, std::exchange(nextWholeLine_, 0));
+    return lines;
+}
+
 QString TextFileReader::readLine(qsizetype maxLength)
 {
-    if (wholeText_)
-        return nextTextLine(maxLength);
+    if (wholeText_) {
+        // Handed over: the reader is done with it.
+        QString line = std::move(wholeLines_[nextWholeLine_++]);
+        if (line.size() > maxLength)
+            throw RuntimeError(BadRecordLength, texts::lineTooLong.arg(path_, QString::number(maxLength)));
+        return line;
+    }
     if (encoding_ == Encoding::Utf16LE || encoding_ == Encoding::Utf16BE)
         return readUtf16Line(maxLength);
     const qsizetype maxBytes = maxLength * bytesPerUnitAtMost;

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -32,6 +33,11 @@ public:
     // The next line without its terminator (empty at the end); lines whose
     // text would exceed maxLength code units fail with error 59.
     QString readLine(qsizetype maxLength);
+    // All the lines, handed over at once, when the text was decoded whole;
+    // none when it is read a line at a time. The first of them past
+    // `limits` fails as readLine would; the lines past the last one
+    // `limits` takes are not looked at.
+    std::optional<QStringList> takeWholeLines(const TextLimits& limits);
 
 private:
     void chooseEncoding();
@@ -41,7 +47,6 @@ private:
     bool probeUtf8();
     bool isWhollyRead();
     void decodeWhole();
-    QString nextTextLine(qsizetype maxLength);
     QString readUtf16Line(qsizetype maxLength);
     std::optional<char16_t> nextUtf16Unit();
 
@@ -60,10 +65,10 @@ private:
     Encoding encoding_ = Encoding::Utf8;
     std::optional<char16_t> pendingUnit_;  // a UTF-16 unit read ahead after a CR
     // A text that fits the buffer, or is in memory, is decoded whole and
-    // handed out a line at a time; a longer file is read a line at a time.
+    // its lines handed out one at a time; a longer file is read a line at a time.
     bool wholeText_ = false;
-    QString text_;
-    qsizetype textPos_ = 0;
+    QStringList wholeLines_;
+    qsizetype nextWholeLine_ = 0;
     // Keeps every U+FEFF, so that exactly one is dropped at a line's start.
     QStringDecoder utf8Decoder_{QStringDecoder::Utf8,
                                 QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};

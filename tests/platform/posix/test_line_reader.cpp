@@ -105,6 +105,9 @@ private slots:
         // Code page 932: 資料 (8E 91 97 BF), ① (87 40), Ⅱ (87 55), ㈱ (87 8A), 髙 (FB FC), 﨑 (FA B1).
         QTest::newRow("code page 932") << QByteArray("\x8E\x91\x97\xBF\r\n\x87\x40\x87\x55\x87\x8A\r\n\xFB\xFC\xFA\xB1")
                                        << QStringList{"資料", "①Ⅱ㈱", "髙﨑"};
+        // é (C3 A9) is UTF-8, but the next line is not: the file is code page 932, half-width ﾃｩ first.
+        QTest::newRow("UTF-8 lines before one that is not")
+            << QByteArray("\xC3\xA9\r\n\x8E\x91\x97\xBF") << QStringList{"\uFF83\uFF69", "資料"};
         QTest::newRow("code page 932 with a trail byte like a backslash")
             << QByteArray("\x83\x5C\x83\x74\x83\x67") << QStringList{"ソフト"};
         // Notepad's "Unicode": UTF-16 after its byte-order mark, in either byte order.
@@ -174,6 +177,8 @@ private slots:
         for (int i = 0; i <= mostListLines; ++i)
             lines += "x\n";
         QTest::newRow("one line too many") << lines << list << int(TooManyLines);
+        QTest::newRow("a line too long before one line too many")
+            << QByteArray(longestListLine + 1, 'b') + "\n" + lines << list << int(BadRecordLength);
         QTest::newRow("missing") << QByteArray() << QStringLiteral("missing.txt") << int(FileNotFound);
         QTest::newRow("folder") << QByteArray() << QStringLiteral("folder.txt") << int(PathFileAccessError);
         QTest::newRow("missing folder on the way")
