@@ -119,7 +119,29 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
         line.entryCount = list.entries.size() - line.firstEntry;
         list.lines.append(std::move(line));
     };
-    for (qsizetype index = 0; index < lines.size(); ++index) {
+    // Most lists hold no brace at all. Their lines, up to the first that
+    // does, are one entry each, as written: placed in one go, without an
+    // append a line (a call and its checks, a fifth of expanding a list).
+    // A line makes at most one folder, so the limit is no nearer than the
+    // line count.
+    qsizetype plain = 0;
+    const qsizetype plainAtMost = std::min(lines.size(), mostEntries);
+    while (plain < plainAtMost && (notation.literal || !hasBrace(lines.at(plain))))
+        ++plain;
+    list.lines.resize(plain);
+    list.entries.resize(plain);
+    for (qsizetype index = 0; index < plain; ++index) {
+        ExpandedLine& line = list.lines[index];
+        line.firstEntry = index;
+        line.entryCount = 1;
+        line.count = hasLevel(lines.at(index)) ? 1 : 0;
+        list.count += line.count;
+        listedFolders += line.count;
+        ExpandedEntry& entry = list.entries[index];
+        entry.line = static_cast<int>(index);
+        entry.asWritten = true;
+    }
+    for (qsizetype index = plain; index < lines.size(); ++index) {
         const QString& text = lines.at(index);
         const int lineIndex = static_cast<int>(index);
         const qint64 room = listing ? mostEntries - listedFolders : 0;
