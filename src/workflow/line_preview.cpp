@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace kestrune {
@@ -374,8 +375,14 @@ LinePreview previewParentName(const PreviewTarget& target)
 
 QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target)
 {
-    return previewLines(
+    QList<LinePreview> preview = previewLines(
         lines.size(), [&lines](qsizetype index) -> const QString& { return lines.at(index); }, target);
+    for (qsizetype index = 0; index < preview.size(); ++index) {
+        LinePreview& line = preview[index];
+        if (std::exchange(line.folderAsGiven, false))
+            line.folder = lines.at(index);
+    }
+    return preview;
 }
 
 QList<LinePreview> previewLines(qsizetype count, const std::function<const QString&(qsizetype)>& lineAt,
@@ -408,9 +415,11 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
     QStringList foldedKeys;
     if (folded)
         foldedKeys.resize(count);
-    const auto keyOf = [&](int line) -> QStringView {
-        return folded ? foldedKeys.at(line - 1) : preview.at(line - 1).folder;
+    const auto folderOf = [&](qsizetype index) -> const QString& {
+        const LinePreview& row = preview.at(index);
+        return row.folderAsGiven ? lineAt(index) : row.folder;
     };
+    const auto keyOf = [&](int line) -> QStringView { return folded ? foldedKeys.at(line - 1) : folderOf(line - 1); };
 
     for (qsizetype index = 0; index < count; ++index) {
         const QString& line = lineAt(index);
@@ -431,17 +440,18 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
             continue;
         }
         if (walk.asWritten)
-            row.folder = line;
+            row.folderAsGiven = true;
         else
             row.folder = joinedLevels(line);
         const int lineNumber = static_cast<int>(index + 1);
         std::size_t hash = walk.hash;
         if (folded) {
-            foldedKeys[index] = row.folder.toCaseFolded();
+            foldedKeys[index] = (row.folderAsGiven ? line : row.folder).toCaseFolded();
             hash = hashOf(foldedKeys.at(index));
         }
         // 0 for a folder not met before.
-        const int earlier = repeats ? repeats->firstLineOf(keyOf(lineNumber), hash, lineNumber, keyOf) : 0;
+        const QStringView key = folded ? QStringView(foldedKeys.at(index)) : row.folderAsGiven ? line : row.folder;
+        const int earlier = repeats ? repeats->firstLineOf(key, hash, lineNumber, keyOf) : 0;
         if (fault != NoFault) {
             row.status = LineStatus::Unsafe;
             row.reason = reasonOf(fault);

@@ -31,6 +31,10 @@ struct LinePreview {
     QString reason;
     // The folder differs from the line as written: its names were put in NFC.
     bool composed = false;
+    // Ok, Unsafe and Repeat: `folder` is the very text the preview was made
+    // from, and left empty: sharing it cost two atomic counts a line at every
+    // load. Its holder gives it (ListPreview::folderOf).
+    bool folderAsGiven = false;
 };
 
 }  // namespace kestrune
@@ -61,7 +65,8 @@ struct PreviewTarget {
 // One preview a line, in order. Precedence: blank, refused, unsafe, repeat, ok.
 QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target);
 // The same for `count` lines that `lineAt` gives, where they are held
-// already: a list of copies would cost two atomic counts a line.
+// already: a list of copies would cost two atomic counts a line. A folder
+// that is its line as given is not copied (LinePreview::folderAsGiven).
 QList<LinePreview> previewLines(qsizetype count, const std::function<const QString&(qsizetype)>& lineAt,
                                 const PreviewTarget& target);
 

@@ -34,6 +34,28 @@ QString waitingTip(const QStringList& names)
 
 }  // namespace
 
+const QString& ListPreview::folderOf(qsizetype entry) const
+{
+    const LinePreview& line = entries.at(entry);
+    return line.folderAsGiven ? expanded.textOf(expanded.entries.at(entry)) : line.folder;
+}
+
+LinePreview ListPreview::entryAsShown(qsizetype entry) const
+{
+    LinePreview line = entries.at(entry);
+    if (std::exchange(line.folderAsGiven, false))
+        line.folder = folderOf(entry);
+    return line;
+}
+
+void ListPreview::fillFolders()
+{
+    for (qsizetype entry = 0; entry < entries.size(); ++entry) {
+        if (entries.at(entry).folderAsGiven)
+            entries[entry] = entryAsShown(entry);
+    }
+}
+
 ParentShare ListPreview::shareOf(qsizetype parent) const
 {
     const QList<qsizetype> indexes = tableRows.isEmpty() ? QList<qsizetype>() : entryIndexesByParent.at(parent);
@@ -208,7 +230,10 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
             const qsizetype index = entryAt(at);
             LinePreview& line = checked[at];
             const ExpandedEntry& entry = expanded.at(index);
-            line.composed = composedNames.contains(index);
+            const auto composed = composedNames.constFind(index);
+            line.composed = composed != composedNames.cend();
+            if (line.composed && std::exchange(line.folderAsGiven, false))
+                line.folder = *composed;  // held only here
             if (line.status == LineStatus::Repeat) {
                 // The same tree: the line it repeats; another row: that row, as the table numbers it.
                 const ExpandedEntry& earlier = expanded.at(entryAt(line.sameAsLine - 1));
@@ -311,33 +336,38 @@ ListPreview previewList(const QStringList& lines, const PreviewTarget& target, c
 
 namespace {
 
-// The rows of one line: itself, and beneath it each folder it stands for
-// when its notation changed it.
-void appendLineRows(QList<PreviewRow>& rows, qsizetype lineIndex, const ExpandedLine& line, const ListPreview& preview,
+// How many rows appendLineRows gives `line`.
+qsizetype rowsOfLine(const ExpandedLine& line, const ListPreview& preview)
+{
+    const bool alone =
+        !line.missingValues.isEmpty() || preview.tooMany() || (!line.showsResults && line.entryCount == 1);
+    return alone ? 1 : 1 + line.entryCount;
+}
+
+// The rows of one line, written from `rows` on: itself, and beneath it each
+// folder it stands for when its notation changed it.
+void appendLineRows(PreviewRow*& rows, qsizetype lineIndex, const ExpandedLine& line, const ListPreview& preview,
                     int indent, const ToolTipWords& words)
 {
     const ExpandedList& expanded = preview.expanded;
-    PreviewRow row;
+    PreviewRow& row = *rows++;
     row.line = lineIndex;
     row.indent = indent;
     if (!line.missingValues.isEmpty()) {
         row.status = LineStatus::Waiting;
         row.toolTip = waitingTip(line.missingValues);
-        rows.append(std::move(row));
         return;
     }
     if (preview.tooMany()) {
         row.status = line.count > 0 ? LineStatus::Refused : LineStatus::Blank;
         row.toolTip = texts::lineMakesFolders.withCount(line.count) + u'\n' +
                       texts::tooManyFolders.arg(preview.folderCount()).arg(mostFoldersPerPress);
-        rows.append(std::move(row));
         return;
     }
     if (!line.showsResults && line.entryCount == 1) {
         const LinePreview& entry = preview.entries.at(line.firstEntry);
         row.status = entry.status;
         row.entry = line.firstEntry;
-        rows.append(std::move(row));
         return;
     }
     // A line that stands for several folders: its count, and the worst of them.
@@ -347,11 +377,13 @@ void appendLineRows(QList<PreviewRow>& rows, qsizetype lineIndex, const Expanded
         row.status = LineStatus::Ok;
     row.toolTip = texts::lineMakesFolders.withCount(line.count);
     if (worst != nullptr && traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
-        row.toolTip += u'\n' + toolTipFor(*worst, words);
-    rows.append(std::move(row));
+        row.toolTip += u'\n' + toolTipFor(preview.entryAsShown(worst - preview.entries.constData()), words);
     for (qsizetype entry = line.firstEntry; entry < line.firstEntry + line.entryCount; ++entry) {
-        const LinePreview& result = preview.entries.at(entry);
-        rows.append(PreviewRow{expanded.textOf(expanded.entries.at(entry)), indent + 1, result.status, {}, entry});
+        PreviewRow& result = *rows++;
+        result.text = expanded.textOf(expanded.entries.at(entry));
+        result.indent = indent + 1;
+        result.status = preview.entries.at(entry).status;
+        result.entry = entry;
     }
 }
 
@@ -380,7 +412,7 @@ PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& ta
     } else if (const LinePreview* worst = heaviest(preview.entries, tableRow.firstEntry, tableRow.entryCount)) {
         row.status = worst->status == LineStatus::Repeat ? LineStatus::Ok : worst->status;
         if (traitsOf(worst->status).weight > traitsOf(LineStatus::Ok).weight)
-            row.toolTip += u'\n' + toolTipFor(*worst, words);
+            row.toolTip += u'\n' + toolTipFor(preview.entryAsShown(worst - preview.entries.constData()), words);
     }
     return row;
 }
@@ -392,32 +424,34 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
     const ExpandedList& expanded = preview.expanded;
     const ToolTipWords words;
     QList<PreviewRow> rows;
-    // Reserved to the row: twice the lines would put most lists' rows past
+    // Sized to the row: twice the lines would put most lists' rows past
     // the size malloc maps afresh, and fault in every page at every load.
-    qsizetype rowCount = preview.tableRows.size() + expanded.lines.size();
-    for (const ExpandedLine& line : expanded.lines) {
-        if (line.showsResults || line.entryCount != 1)
-            rowCount += line.entryCount;
-    }
-    rows.reserve(rowCount);
+    qsizetype rowCount = preview.tableRows.size();
+    for (const ExpandedLine& line : expanded.lines)
+        rowCount += rowsOfLine(line, preview);
+    // Written in place: an append a row (a call and its checks) cost a
+    // tenth of a load.
+    rows.resize(rowCount);
+    PreviewRow* next = rows.data();
     if (preview.tableRows.isEmpty()) {
         for (qsizetype index = 0; index < lines.size(); ++index)
-            appendLineRows(rows, index, expanded.lines.at(index), preview, 0, words);
-        return rows;
+            appendLineRows(next, index, expanded.lines.at(index), preview, 0, words);
+    } else {
+        for (qsizetype tree = 0; tree < preview.tableRows.size(); ++tree) {
+            const qsizetype firstLine = tree * expanded.linesPerTree;
+            *next++ = tableRowHeading(preview, preview.tableRows.at(tree), firstLine, words);
+            for (qsizetype index = 0; index < lines.size(); ++index)
+                appendLineRows(next, index, expanded.lines.at(firstLine + index), preview, 1, words);
+        }
     }
-    for (qsizetype tree = 0; tree < preview.tableRows.size(); ++tree) {
-        const qsizetype firstLine = tree * expanded.linesPerTree;
-        rows.append(tableRowHeading(preview, preview.tableRows.at(tree), firstLine, words));
-        for (qsizetype index = 0; index < lines.size(); ++index)
-            appendLineRows(rows, index, expanded.lines.at(firstLine + index), preview, 1, words);
-    }
+    Q_ASSERT(next == rows.constData() + rows.size());
     return rows;
 }
 
-QString rowToolTip(const PreviewRow& row, const QList<LinePreview>& entries)
+QString rowToolTip(const PreviewRow& row, const ListPreview& preview)
 {
-    if (row.toolTip.isEmpty() && row.entry >= 0 && row.entry < entries.size())
-        return toolTipFor(entries.at(row.entry));
+    if (row.toolTip.isEmpty() && row.entry >= 0 && row.entry < preview.entries.size())
+        return toolTipFor(preview.entryAsShown(row.entry));
     return row.toolTip;
 }
 

@@ -59,6 +59,13 @@ struct ListPreview {
     QList<QList<LinePreview>> entriesByParent;
     QStringList parentsInTheWay;  // parents that stand on the disk as a file or a link
 
+    // The folder of entry `entry` (see LinePreview::folderAsGiven).
+    const QString& folderOf(qsizetype entry) const;
+    // Entry `entry` with its folder, as a tool tip or a report shows it.
+    LinePreview entryAsShown(qsizetype entry) const;
+    // Fills in every folder left as given, for what reads the entries
+    // without their list: the press, the disk comparison, the templates.
+    void fillFolders();
     // The entries parent `parent` gets, as it gets them.
     ParentShare shareOf(qsizetype parent) const;
     // Folders made in all, every parent counted (saturated).
@@ -107,8 +114,8 @@ inline const QString& rowText(const PreviewRow& row, const QStringList& lines)
     return row.line >= 0 ? lines.at(row.line) : row.text;
 }
 
-// The tool tip of `row`, one of the rows of a preview whose entries are `entries`.
-QString rowToolTip(const PreviewRow& row, const QList<LinePreview>& entries);
+// The tool tip of `row`, one of the rows of `preview`.
+QString rowToolTip(const PreviewRow& row, const ListPreview& preview);
 
 // The parent-name box's status and tool tip: the parent, or the parents a
 // name with notation stands for.

@@ -65,7 +65,7 @@ void LoadedList::showPreview()
     state_.preview = std::move(plan.preview);
     state_.templates = std::move(plan.templates);
     QList<PreviewRow> rows = previewRows(state_.lines, state_.preview);
-    addTemplateRows(rows, state_.templates, state_.preview.entries);
+    addTemplateRows(rows, state_.templates, state_.preview);
     // Typing in the name box changes the statuses, not the rows: only a new
     // value or date adds or removes rows.
     if (!sameShape(rows, state_.lines, state_.rows, shownLines_)) {
@@ -77,9 +77,9 @@ void LoadedList::showPreview()
     marks.reserve(rows.size());
     for (const PreviewRow& row : std::as_const(rows))
         marks.append(traitsOf(row.status).mark);
-    // The tips come from these rows and entries, whatever is shown later.
-    namesList_.setItemMarks(marks, [rows, entries = state_.preview.entries](int row) {
-        return row >= 0 && row < rows.size() ? rowToolTip(rows.at(row), entries) : QString();
+    // The tips come from these rows and this preview, whatever is shown later.
+    namesList_.setItemMarks(marks, [rows, preview = state_.preview](int row) {
+        return row >= 0 && row < rows.size() ? rowToolTip(rows.at(row), preview) : QString();
     });
     state_.rows = std::move(rows);
     shownLines_ = state_.lines;

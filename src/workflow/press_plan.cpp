@@ -66,6 +66,9 @@ PressPlan planPress(const PressRequest& request, Folders& folders, PlanUse use)
                                       [](const LinePreview& parent) { return parent.status == LineStatus::Refused; });
     if (refused != plan.preview.parents.cend())
         plan.badParentName = *refused;
+    // The press and the disk read the entries' folders on their own.
+    if (use != PlanUse::Preview || request.fillIn)
+        plan.preview.fillFolders();
     if (use == PlanUse::Preview && !request.fillIn) {
         planTemplates(plan, folders, nullptr, use);
         return plan;

@@ -219,7 +219,9 @@ private:
             if (!makesFolder(share.entries.at(at).status))
                 continue;
             const qsizetype entry = share.indexOf(at);
-            const QStringList levels = share.entries.at(at).folder.split(pathSeparator);
+            const LinePreview& shared = share.entries.at(at);
+            const QStringList levels =
+                (shared.folderAsGiven ? preview_.folderOf(entry) : shared.folder).split(pathSeparator);
             QString key;
             for (qsizetype depth = 0; depth < levels.size(); ++depth) {
                 key += pathSeparator + nameKey(levels.at(depth), windows_);

@@ -93,7 +93,7 @@ QString copiesTip(const TemplatePlan& plan, qsizetype entry)
     return lines.isEmpty() ? QString() : cappedList(texts::copiesHeading, lines);
 }
 
-void addTemplateRows(QList<PreviewRow>& rows, const TemplatePlan& plan, const QList<LinePreview>& entries)
+void addTemplateRows(QList<PreviewRow>& rows, const TemplatePlan& plan, const ListPreview& preview)
 {
     if (plan.isEmpty())
         return;
@@ -105,7 +105,7 @@ void addTemplateRows(QList<PreviewRow>& rows, const TemplatePlan& plan, const QL
         if (tip.isEmpty())
             continue;
         // The row's own tip is no longer built only when shown: it goes first.
-        row.toolTip = rowToolTip(row, entries) + u'\n' + tip;
+        row.toolTip = rowToolTip(row, preview) + u'\n' + tip;
         const auto [first, last] = copiesOfEntry(plan, row.entry);
         const auto worst = std::max_element(first, last, [](const TemplateCopy& a, const TemplateCopy& b) {
             return traitsOf(statusOf(a.status)).weight < traitsOf(statusOf(b.status)).weight;

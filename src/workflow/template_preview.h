@@ -21,8 +21,8 @@ QString copiesTip(const TemplatePlan& plan, qsizetype entry);
 
 // Adds the template to `rows` (previewRows of the same press): the summary
 // row first, and to each folder's row its files, a copy refused or unsafe
-// marking the row so. Nothing without a template. `entries` are the
-// preview's, whose tips the rows that receive files take in full.
-void addTemplateRows(QList<PreviewRow>& rows, const TemplatePlan& plan, const QList<LinePreview>& entries);
+// marking the row so. Nothing without a template. The rows that receive
+// files take the tips of `preview`'s entries in full.
+void addTemplateRows(QList<PreviewRow>& rows, const TemplatePlan& plan, const ListPreview& preview);
 
 }  // namespace kestrune
