@@ -160,7 +160,9 @@ template <class Unit> const Unit* nextLineAfter(const Unit* stop, const Unit* co
 std::optional<QStringList> wellFormedUtf8Lines(const char* data, qsizetype size)
 {
     QStringList lines;
-    std::vector<char16_t> units;  // grown to the longest line
+    // Grown to the longest line; never empty, so that an empty line is not
+    // decoded into a null pointer, which says "not UTF-8".
+    std::vector<char16_t> units(256);
     const auto* at = reinterpret_cast<const unsigned char*>(data);
     const auto* const end = at + size;
     while (at < end) {
@@ -189,7 +191,7 @@ std::optional<QStringList> wellFormedUtf8Lines(const char* data, qsizetype size)
 std::optional<QStringList> cp932LinesByTable(const char* data, qsizetype size)
 {
     QStringList lines;
-    std::vector<char16_t> units;  // grown to the longest line
+    std::vector<char16_t> units(256);  // grown to the longest line; never empty, as above
     const char* at = data;
     const char* const end = data + size;
     while (at < end) {

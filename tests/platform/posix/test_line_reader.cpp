@@ -101,6 +101,8 @@ private slots:
         const QByteArray bom("\xEF\xBB\xBF");
         QTest::newRow("BOM starting a later line, as joined files leave it")
             << "a\r\n" + bom + "b" + bom << QStringList{"a", "b\uFEFF"};
+        QTest::newRow("empty first line") << QByteArray("\r\n新規") << QStringList{"", "新規"};
+        QTest::newRow("two BOMs and nothing else") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") << QStringList{""};
         QTest::newRow("BOM on an empty first line") << QByteArray("\xEF\xBB\xBF\r\nx") << QStringList{"", "x"};
         // Code page 932: 資料 (8E 91 97 BF), ① (87 40), Ⅱ (87 55), ㈱ (87 8A), 髙 (FB FC), 﨑 (FA B1).
         QTest::newRow("code page 932") << QByteArray("\x8E\x91\x97\xBF\r\n\x87\x40\x87\x55\x87\x8A\r\n\xFB\xFC\xFA\xB1")
