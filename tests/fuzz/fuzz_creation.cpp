@@ -203,9 +203,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     QSet<QByteArray> allowed(parents.cbegin(), parents.cend());
     for (const QByteArray& parent : std::as_const(parents)) {
-        for (const LinePreview& entry : preview.entries) {
+        for (qsizetype entry = 0; entry < preview.entries.size(); ++entry) {
             QByteArray path = parent;
-            for (const QString& level : entry.folder.split(u'/', Qt::SkipEmptyParts)) {
+            for (const QString& level : preview.folderOf(entry).split(u'/', Qt::SkipEmptyParts)) {
                 path += '/' + QFile::encodeName(level);
                 allowed.insert(path);
             }
@@ -230,9 +230,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(namesList.items == QStringList{texts::creationFinished} && parentNameEdit.contents.isEmpty(),
                 "the completion line");
         for (const QByteArray& parent : std::as_const(parents)) {
-            for (const LinePreview& entry : preview.entries) {
-                if (makesFolder(entry.status) || entry.status == LineStatus::Repeat)
-                    require(isFolder(after, parent + '/' + QFile::encodeName(entry.folder)),
+            for (qsizetype entry = 0; entry < preview.entries.size(); ++entry) {
+                const LineStatus status = preview.entries.at(entry).status;
+                if (makesFolder(status) || status == LineStatus::Repeat)
+                    require(isFolder(after, parent + '/' + QFile::encodeName(preview.folderOf(entry))),
                             "every folder the preview makes is made, as a real folder, in every parent");
             }
         }
