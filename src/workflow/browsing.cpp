@@ -52,7 +52,6 @@ void Browsing::onFolderClicked(const QString& path)
 
 void Browsing::onListFileClicked(const QString& name)
 {
-    loadedList_.reset();
     const QString folder = c_.folderList.path();
     state_.baseFolder = withTrailingSeparator(folder);
     state_.listFilePath = joinPath(folder, name);

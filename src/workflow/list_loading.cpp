@@ -24,10 +24,7 @@ ListLoading::ListLoading(WorkflowState& state, const LoadingControls& controls, 
 
 void ListLoading::readListFile()
 {
-    state_.preview = ListPreview();
-    state_.templates = TemplatePlan();
-    state_.rows.clear();
-    state_.completionShown = false;
+    loadedList_.reset();
     QStringList lines;
     try {
         lines = lists_.readList(state_.listFilePath);

@@ -29,6 +29,10 @@ LoadedList::LoadedList(WorkflowState& state, ItemList& namesList, NameBox& paren
 
 void LoadedList::reset()
 {
+    // Its lines go too, before another list is read: a list is never held
+    // twice, and the next one is read into the memory this one leaves.
+    state_.lines.clear();
+    shownLines_.clear();
     namesList_.clear();
     state_.listState = ListState::NotReady;
     state_.shelfList.reset();

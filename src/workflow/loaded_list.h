@@ -15,7 +15,8 @@ class LoadedList {
 public:
     LoadedList(WorkflowState& state, ItemList& namesList, NameBox& parentNameEdit, Folders& folders);
 
-    // No list is loaded any more: the names list is empty and the press beeps.
+    // No list is loaded any more: its lines are dropped, the names list is
+    // empty and the press beeps.
     void reset();
     // Shows `lines` (read from a file or pasted) as the list loaded, ready
     // for the press, with the preset parent name selected.
