@@ -75,14 +75,22 @@ void appendTree(ExpandedList& list, ExpandedList tree, int treeIndex)
         return;
     }
     const qsizetype offset = list.entries.size();
+    const auto missingOffset = static_cast<int>(list.missing.size());
     for (ExpandedLine& line : tree.lines) {
         line.firstEntry += offset;
-        list.lines.append(std::move(line));
+        if (line.missing >= 0)
+            line.missing += missingOffset;
+        list.lines.append(line);
     }
+    const auto resultOffset = static_cast<int>(list.results.size());
     for (ExpandedEntry& entry : tree.entries) {
         entry.tree = treeIndex;
-        list.entries.append(std::move(entry));
+        if (entry.result >= 0)
+            entry.result += resultOffset;
+        list.entries.append(entry);
     }
+    list.results.append(std::move(tree.results));
+    list.missing.append(std::move(tree.missing));
     list.count = saturatedSum(list.count, tree.count);
     appendNewNames(list.missingValues, tree.missingValues);
     list.linesPerTree = tree.linesPerTree;
@@ -110,6 +118,7 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
             // Past the limit the list is refused whole: nothing of it is listed.
             listing = false;
             list.entries.clear();
+            list.results.clear();
         }
         line.firstEntry = list.entries.size();
         if (listing) {
@@ -137,9 +146,7 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
         line.count = hasLevel(lines.at(index)) ? 1 : 0;
         list.count += line.count;
         listedFolders += line.count;
-        ExpandedEntry& entry = list.entries[index];
-        entry.line = static_cast<int>(index);
-        entry.asWritten = true;
+        list.entries[index].line = static_cast<int>(index);
     }
     for (qsizetype index = plain; index < lines.size(); ++index) {
         const QString& text = lines.at(index);
@@ -149,14 +156,17 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
         // Most lines hold no brace at all: one entry, as written.
         if (notation.literal || !hasBrace(text)) {
             line.count = hasLevel(text) ? 1 : 0;
-            place(line, room, [&] { list.entries.append({lineIndex, 0, {}, true, false}); });
+            place(line, room, [&] { list.entries.append({lineIndex, 0, -1, false}); });
             continue;
         }
         // Listed even with no room left, so that a blank line still gets its row.
         Expansion expansion = expandNotation(text, notation.values, std::max<qint64>(room, 1));
         line.showsResults = expansion.usesNotation;
         line.unknownGroup = expansion.unknownGroup;
-        line.missingValues = expansion.missingValues;
+        if (!expansion.missingValues.isEmpty()) {
+            line.missing = static_cast<int>(list.missing.size());
+            list.missing.append(expansion.missingValues);
+        }
         appendNewNames(list.missingValues, expansion.missingValues);
         const bool listed = !expansion.results.isEmpty();
         line.count = !expansion.missingValues.isEmpty() ? 0
@@ -164,8 +174,10 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
                                               [](const NotationResult& result) { return hasLevel(result.text); })
                               : expansion.count;
         place(line, room, [&] {
-            for (NotationResult& result : expansion.results)
-                list.entries.append({lineIndex, 0, std::move(result.text), false, result.valueAddsLevel});
+            for (NotationResult& result : expansion.results) {
+                list.entries.append({lineIndex, 0, static_cast<int>(list.results.size()), result.valueAddsLevel});
+                list.results.append(std::move(result.text));
+            }
         });
     }
     if (!listing) {

@@ -29,33 +29,33 @@ qsizetype treeCountOf(const NotationSettings& notation);
 // The values tree `tree` is filled with: the row's cells over the values given.
 NotationSettings settingsOfTree(const NotationSettings& notation, qsizetype tree);
 
-// One folder a line stands for.
+// One folder a line stands for. Its text is held by the list
+// (ExpandedList::textOf): a list of these is built, and dropped, for every
+// line at every load, and without strings of their own they are small and
+// need no destructor.
 struct ExpandedEntry {
     int line = 0;  // the line it comes from, counted from 0
     int tree = 0;  // the row of the table it was filled from (0 without a table)
-    // Read as a list line is read: levels split at "/" and "\". Empty when
-    // `asWritten`: the entry is its line as written and refers to it
-    // (ExpandedList::textOf) rather than sharing it, since each share costs
-    // two atomic counts at every load.
-    QString text;
-    bool asWritten = false;
+    // Its text among the list's results (read as a list line is read: levels
+    // split at "/" and "\"), or -1: the entry is its line as written.
+    int result = -1;
     bool valueAddsLevel = false;  // a value put in holds "/" or "\": refused
 };
 
 struct ExpandedLine {
     qsizetype firstEntry = 0;  // its entries, in order, from here
     qsizetype entryCount = 0;
-    qint64 count = 0;           // how many it makes, also when they are not listed
+    qint64 count = 0;  // how many it makes, also when they are not listed
+    // Its {?名前} with no value yet, among the list's (ExpandedList::missingOf),
+    // or -1 for none: a line that waits makes nothing until given them.
+    int missing = -1;
     bool showsResults = false;  // its notation changed it: the results show beneath it
     bool unknownGroup = false;  // a {…} that fits no notation stays as written (「記法?」)
-    QStringList missingValues;  // {?名前} with no value yet: it makes nothing until given
 };
 
 }  // namespace kestrune
-// Moved as bytes within a QList, as the QStrings they hold are: lists of
-// these are built for every line at every load.
-Q_DECLARE_TYPEINFO(kestrune::ExpandedEntry, Q_RELOCATABLE_TYPE);
-Q_DECLARE_TYPEINFO(kestrune::ExpandedLine, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(kestrune::ExpandedEntry, Q_PRIMITIVE_TYPE);
+Q_DECLARE_TYPEINFO(kestrune::ExpandedLine, Q_PRIMITIVE_TYPE);
 namespace kestrune {
 
 struct ExpandedList {
@@ -65,11 +65,20 @@ struct ExpandedList {
     QStringList missingValues;     // over all lines, in order of first appearance
     qsizetype linesPerTree = 0;    // the list's own lines
     QStringList writtenLines;      // the list's own lines, which entries taken as written refer to
+    QStringList results;           // the texts of the entries the notation made
+    QList<QStringList> missing;    // the values each waiting line lacks (ExpandedLine::missing)
 
     // The folder `entry` stands for, as read from the list.
     const QString& textOf(const ExpandedEntry& entry) const
     {
-        return entry.asWritten ? writtenLines.at(entry.line) : entry.text;
+        return entry.result < 0 ? writtenLines.at(entry.line) : results.at(entry.result);
+    }
+
+    // The values `line` still lacks; none for most.
+    const QStringList& missingOf(const ExpandedLine& line) const
+    {
+        static const QStringList none;
+        return line.missing < 0 ? none : missing.at(line.missing);
     }
 
     // The line `entry` comes from, as expanded for its row.

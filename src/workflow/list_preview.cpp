@@ -339,8 +339,7 @@ namespace {
 // How many rows appendLineRows gives `line`.
 qsizetype rowsOfLine(const ExpandedLine& line, const ListPreview& preview)
 {
-    const bool alone =
-        !line.missingValues.isEmpty() || preview.tooMany() || (!line.showsResults && line.entryCount == 1);
+    const bool alone = line.missing >= 0 || preview.tooMany() || (!line.showsResults && line.entryCount == 1);
     return alone ? 1 : 1 + line.entryCount;
 }
 
@@ -353,9 +352,9 @@ void appendLineRows(PreviewRow*& rows, qsizetype lineIndex, const ExpandedLine& 
     PreviewRow& row = *rows++;
     row.line = lineIndex;
     row.indent = indent;
-    if (!line.missingValues.isEmpty()) {
+    if (line.missing >= 0) {
         row.status = LineStatus::Waiting;
-        row.toolTip = waitingTip(line.missingValues);
+        row.toolTip = waitingTip(expanded.missingOf(line));
         return;
     }
     if (preview.tooMany()) {
@@ -403,7 +402,7 @@ PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& ta
     const ExpandedList& expanded = preview.expanded;
     QStringList waiting;
     for (qsizetype line = firstLine; line < firstLine + expanded.linesPerTree; ++line)
-        appendNewNames(waiting, expanded.lines.at(line).missingValues);
+        appendNewNames(waiting, expanded.missingOf(expanded.lines.at(line)));
     if (!waiting.isEmpty()) {
         row.status = LineStatus::Waiting;
         row.toolTip += u'\n' + waitingTip(waiting);
