@@ -126,7 +126,7 @@ ExpandedList expandList(const QStringList& lines, const NotationSettings& notati
             appendEntries();
         }
         line.entryCount = list.entries.size() - line.firstEntry;
-        list.lines.append(std::move(line));
+        list.lines.append(line);
     };
     // Most lists hold no brace at all. Their lines, up to the first that
     // does, are one entry each, as written: placed in one go, without an
