@@ -54,8 +54,8 @@ struct ExpandedLine {
 };
 
 }  // namespace kestrune
-Q_DECLARE_TYPEINFO(kestrune::ExpandedEntry, Q_PRIMITIVE_TYPE);
-Q_DECLARE_TYPEINFO(kestrune::ExpandedLine, Q_PRIMITIVE_TYPE);
+Q_DECLARE_TYPEINFO(kestrune::ExpandedEntry, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(kestrune::ExpandedLine, Q_RELOCATABLE_TYPE);
 namespace kestrune {
 
 struct ExpandedList {

@@ -279,7 +279,7 @@ private slots:
         // Row 0 is the template's summary; row 1 the line 見積.
         QCOMPARE(f.namesList.items.size(), 3);
         const QString tip = f.namesList.toolTips.at(1);
-        QVERIFY2(tip.contains(toolTipFor(f.state().preview.entries.at(0))), qPrintable(tip));
+        QVERIFY2(tip.contains(toolTipFor(f.state().preview.entryAsShown(0))), qPrintable(tip));
         QVERIFY2(tip.contains(u"見積書.xlsx"_s), qPrintable(tip));
         QVERIFY(!f.namesList.toolTips.at(2).contains(u"見積書.xlsx"_s));
     }
