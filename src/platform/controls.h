@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -59,6 +60,10 @@ public:
     virtual void clear() = 0;
     // `indent` 1 shows the row slightly to the right, beneath the line it belongs to.
     virtual void addItem(const QString& item, int indent) = 0;
+    // Shows `items` in place of every row, row `i` indented by `indents[i]`
+    // (0 past its end). One call for a whole list: a list of thousands of
+    // rows is shown at every load, and is often the lines as read.
+    virtual void setItems(const QStringList& items, const QList<int>& indents) = 0;
     // Marks row `row` (counted from 0); nothing happens outside the list.
     virtual void setItemMark(int row, ItemMark mark, const QString& toolTip) = 0;
     // Marks the rows from the first, one mark a row. A row's tool tip is

@@ -75,6 +75,16 @@ void QtNamesList::addItem(const QString& item, int indent)
         row->setData(indentRole, indent);
 }
 
+void QtNamesList::setItems(const QStringList& items, const QList<int>& indents)
+{
+    // Laid out once, not once a row.
+    setUpdatesEnabled(false);
+    clear();
+    for (qsizetype row = 0; row < items.size(); ++row)
+        addItem(items.at(row), indents.value(row, 0));
+    setUpdatesEnabled(true);
+}
+
 void QtNamesList::setItemMark(int row, ItemMark mark, const QString& toolTip)
 {
     QListWidgetItem* entry = item(row);

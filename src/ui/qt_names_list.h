@@ -18,6 +18,7 @@ public:
 
     void clear() override;
     void addItem(const QString& item, int indent) override;
+    void setItems(const QStringList& items, const QList<int>& indents) override;
     void setItemMark(int row, ItemMark mark, const QString& toolTip) override;
     void setItemMarks(const QList<ItemMark>& marks, std::function<QString(int row)> toolTipOf) override;
 

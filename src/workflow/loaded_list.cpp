@@ -20,6 +20,29 @@ bool sameShape(const QList<PreviewRow>& a, const QStringList& aLines, const QLis
     });
 }
 
+// Shows `rows`, made of `lines`, in `namesList`. Rows that are the lines as
+// read, in order, are handed over as the lines themselves: a copy of each
+// would cost two atomic counts a row at every load.
+void showRows(ItemList& namesList, const QList<PreviewRow>& rows, const QStringList& lines)
+{
+    qsizetype row = 0;
+    while (row < rows.size() && rows.at(row).line == row && rows.at(row).indent == 0)
+        ++row;
+    if (row == rows.size() && row == lines.size()) {
+        namesList.setItems(lines, {});
+        return;
+    }
+    QStringList texts;
+    QList<int> indents;
+    texts.reserve(rows.size());
+    indents.reserve(rows.size());
+    for (const PreviewRow& each : rows) {
+        texts.append(rowText(each, lines));
+        indents.append(each.indent);
+    }
+    namesList.setItems(texts, indents);
+}
+
 }  // namespace
 
 LoadedList::LoadedList(WorkflowState& state, ItemList& namesList, NameBox& parentNameEdit, Folders& folders)
@@ -72,11 +95,8 @@ void LoadedList::showPreview()
     addTemplateRows(rows, state_.templates, state_.preview);
     // Typing in the name box changes the statuses, not the rows: only a new
     // value or date adds or removes rows.
-    if (!sameShape(rows, state_.lines, state_.rows, shownLines_)) {
-        namesList_.clear();
-        for (const PreviewRow& row : std::as_const(rows))
-            namesList_.addItem(rowText(row, state_.lines), row.indent);
-    }
+    if (!sameShape(rows, state_.lines, state_.rows, shownLines_))
+        showRows(namesList_, rows, state_.lines);
     QList<ItemMark> marks;
     marks.reserve(rows.size());
     for (const PreviewRow& row : std::as_const(rows))

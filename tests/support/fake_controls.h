@@ -82,6 +82,14 @@ public:
         indents.append(indent);
         marks.append(ItemMark::None);
     }
+    void setItems(const QStringList& all, const QList<int>& allIndents) override
+    {
+        clear();
+        items = all;
+        indents = allIndents;
+        indents.resize(items.size(), 0);
+        marks.resize(items.size(), ItemMark::None);
+    }
     void setItemMark(int row, ItemMark mark, const QString& toolTip) override
     {
         if (row < 0 || row >= items.size())

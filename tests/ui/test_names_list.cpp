@@ -37,6 +37,22 @@ private slots:
         list.addItem(QStringLiteral("x"), 0);
         QCOMPARE(list.item(0)->toolTip(), QString());
     }
+
+    // A whole list given at once takes the place of the rows shown, tips
+    // and all, and shows a tab as its picture as a row added alone does.
+    void givenRowsReplaceTheShownOnes()
+    {
+        QtNamesList list;
+        list.addItem(QStringLiteral("old"), 0);
+        list.setItemMarks({ItemMark::Ok}, [](int) { return QStringLiteral("old tip"); });
+
+        list.setItems({QStringLiteral("a\tb"), QStringLiteral("c")}, {0, 1});
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(list.item(0)->text(), QStringLiteral("a\u2409b"));
+        QCOMPARE(list.item(1)->text(), QStringLiteral("c"));
+        QCOMPARE(list.item(0)->toolTip(), QString());
+        QVERIFY(list.updatesEnabled());
+    }
 };
 
 QTEST_MAIN(NamesListTest)
