@@ -14,7 +14,7 @@ namespace kestrune {
 
 // "/" and "\" both separate folder levels, so that a list written on Windows
 // nests the same way.
-inline bool isLevelSeparator(QChar c)
+constexpr bool isLevelSeparator(QChar c)
 {
     return c == u'/' || c == u'\\';
 }

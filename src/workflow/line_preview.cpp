@@ -42,34 +42,47 @@ enum Fault : std::size_t {
     NoFault,
 };
 
-// The ASCII characters Windows refuses in a name, one bit each.
-constexpr std::array<std::uint64_t, 2> windowsCharacterBits = [] {
-    std::array<std::uint64_t, 2> bits{};
-    for (const char16_t character : {u'<', u'>', u':', u'"', u'|', u'?', u'*'}) {
-        const auto unit = static_cast<unsigned>(character);
-        bits.at(unit / 64) |= std::uint64_t{1} << (unit % 64);
+// What the line checks ask of a code unit, in one byte: its UTF-8 length
+// (the low two bits) and what it is. Every unit from U+0100 up in a block of
+// 256 is of one kind, so a table of the units below U+0100 and of the blocks
+// above answers for all. Looked up rather than tested: a Japanese name
+// switches between ASCII and kanji within a few units, and each wrong guess
+// of a branch costs more than all of a unit's checks.
+enum UnitKind : std::uint8_t {
+    utf8LengthBits = 3,
+    controlUnit = 4,
+    windowsCharacterUnit = 8,
+    separatorUnit = 16,
+    surrogateUnit = 32,  // its length alone is not its share of the name's (see utf8Length)
+};
+
+constexpr std::array<std::uint8_t, 512> unitKinds = [] {
+    std::array<std::uint8_t, 512> kinds{};
+    for (char16_t unit = 0; unit < 0x100; ++unit) {
+        auto kind = static_cast<std::uint8_t>(unit < 0x80 ? 1 : 2);
+        if (isControlCharacter(unit))
+            kind |= controlUnit;
+        if (isLevelSeparator(QChar(unit)))
+            kind |= separatorUnit;
+        for (const char16_t refused : {u'<', u'>', u':', u'"', u'|', u'?', u'*'}) {
+            if (unit == refused)
+                kind |= windowsCharacterUnit;
+        }
+        kinds.at(unit) = kind;
     }
-    return bits;
+    for (unsigned block = 1; block < 0x100; ++block) {
+        const bool surrogates = block >= 0xD8 && block <= 0xDF;
+        kinds.at(0x100 + block) = static_cast<std::uint8_t>(block < 0x08 ? 2 : 3 | (surrogates ? surrogateUnit : 0));
+    }
+    return kinds;
 }();
 
-// What a code unit adds to a level's UTF-8 length and to its faults,
-// without a branch on the unit's kind: a Japanese name switches between
-// ASCII and kanji within a few units, and each wrong guess of a branch costs
-// more than the unit's checks. `next` is the unit after it, or 0 at the end.
-qsizetype utf8BytesOf(char16_t unit, char16_t next)
+std::uint8_t kindOf(char16_t unit)
 {
-    qsizetype bytes = 1 + (unit >= 0x80 ? 1 : 0) + (unit >= 0x800 ? 1 : 0);
-    // A surrogate pair is four bytes in UTF-8 (one here, three for its
-    // second half), a lone surrogate three, as Qt writes it.
-    if (QChar::isSurrogate(unit)) [[unlikely]]
-        bytes -= QChar::isHighSurrogate(unit) && QChar::isLowSurrogate(next) ? 2 : 0;
-    return bytes;
-}
-
-bool isWindowsCharacter(char16_t unit)
-{
-    const std::uint64_t bits = unit < 0x80 ? windowsCharacterBits.at(unit / 64) : 0;
-    return ((bits >> (unit % 64)) & 1) != 0;
+    // The index picked with masks, not a branch (see above).
+    const std::uint32_t block = unit >> 8U;
+    const std::uint32_t below100 = 0U - static_cast<std::uint32_t>(block == 0);
+    return unitKinds[(unit & below100) | ((0x100U + block) & ~below100)];
 }
 
 // What the rules ask of a level's code units.
@@ -79,17 +92,25 @@ struct LevelFacts {
     bool windowsCharacter = false;
 };
 
+// The facts of `level` from the kinds of its units OR-ed together and their
+// lengths summed.
+LevelFacts factsFrom(QStringView level, std::uint8_t kinds, qsizetype lengths)
+{
+    // A surrogate pair is four bytes, not twice three.
+    return {(kinds & surrogateUnit) != 0 ? utf8Length(level) : lengths, (kinds & controlUnit) != 0,
+            (kinds & windowsCharacterUnit) != 0};
+}
+
 LevelFacts factsOf(QStringView level)
 {
-    LevelFacts facts;
-    const char16_t* const units = level.utf16();
-    for (qsizetype at = 0; at < level.size(); ++at) {
-        const char16_t unit = units[at];
-        facts.utf8Bytes += utf8BytesOf(unit, at + 1 < level.size() ? units[at + 1] : char16_t(0));
-        facts.control = facts.control || isControlCharacter(unit);
-        facts.windowsCharacter = facts.windowsCharacter || isWindowsCharacter(unit);
+    std::uint8_t kinds = 0;
+    qsizetype lengths = 0;
+    for (const QChar unit : level) {
+        const std::uint8_t kind = kindOf(unit.unicode());
+        kinds |= kind;
+        lengths += kind & utf8LengthBits;
     }
-    return facts;
+    return factsFrom(level, kinds, lengths);
 }
 
 // Windows keeps these names for devices whatever follows the first "."
@@ -196,16 +217,16 @@ std::size_t hashOf(QStringView folder)
 }
 
 // One line read in a single walk over its code units: its levels, their
-// faults, its folder's length and hash, and whether it already reads as its
-// folder. Separate passes for the levels, their bytes and their characters
-// cost most of the line checks, which run at every load and key typed.
+// faults, and its folder's length. Separate passes for the levels, their
+// bytes and their characters cost most of the line checks, which run at
+// every load and key typed.
 struct LineWalk {
     Fault fault = NoFault;
     qsizetype levelCount = 0;
     qsizetype folderBytes = 0;  // levels joined by single "/"
     qsizetype folderUnits = 0;
     // The line's levels are joined by single "/" already (no "\", no empty
-    // or "." level), so the folder can share the line's text.
+    // or "." level), so the folder is the line's text.
     bool asWritten = true;
     std::size_t hash = 0;  // of the folder, levels joined by "/"
 };
@@ -215,46 +236,43 @@ LineWalk walkLine(QStringView line, const PreviewTarget& target)
     LineWalk walk;
     FolderHash hash;
     FolderHash beforeLevel;
-    // The level's facts in locals, joined with `|`: a struct's fields, or
-    // `||`, would be a load, a branch and a store at every unit.
-    qsizetype bytes = 0;
-    bool control = false;
-    bool windowsCharacter = false;
+    const auto endLevel = [&](QStringView level, std::uint8_t kinds, qsizetype lengths) {
+        if (level.isEmpty() || (level.size() == 1 && level.front() == u'.')) {
+            walk.asWritten = false;  // skipped, as nextFolderLevel skips it, and so not in the hash
+            hash = beforeLevel;
+            return;
+        }
+        walk.fault = std::min(walk.fault, levelFault(level, factsFrom(level, kinds, lengths), target));
+        const qsizetype joiner = walk.levelCount > 0 ? 1 : 0;
+        walk.folderBytes += joiner + ((kinds & surrogateUnit) != 0 ? utf8Length(level) : lengths);
+        walk.folderUnits += joiner + level.size();
+        ++walk.levelCount;
+    };
+    // The level's kinds and lengths in locals: a struct's fields would be a
+    // load and a store at every unit.
+    std::uint8_t kinds = 0;
+    qsizetype lengths = 0;
     const char16_t* const units = line.utf16();
     const qsizetype size = line.size();
     qsizetype start = 0;
-    for (qsizetype at = 0; at <= size; ++at) {
-        const char16_t unit = at < size ? units[at] : char16_t(0);
-        if (at < size && !isLevelSeparator(unit)) {
-            bytes += utf8BytesOf(unit, at + 1 < size ? units[at + 1] : char16_t(0));
-            control = control | isControlCharacter(unit);
-            windowsCharacter = windowsCharacter | isWindowsCharacter(unit);
-            hash.add(unit);
+    for (qsizetype at = 0; at < size; ++at) {
+        const std::uint8_t kind = kindOf(units[at]);
+        if ((kind & separatorUnit) != 0) [[unlikely]] {
+            endLevel(QStringView(units + start, at - start), kinds, lengths);
+            walk.asWritten = walk.asWritten && units[at] == u'/';
+            beforeLevel = hash;
+            if (walk.levelCount > 0)
+                hash.add(u'/');
+            kinds = 0;
+            lengths = 0;
+            start = at + 1;
             continue;
         }
-        const QStringView level(units + start, at - start);
-        if (level.isEmpty() || (level.size() == 1 && level.front() == u'.')) {
-            // Skipped as nextFolderLevel skips it, and so not in the hash.
-            walk.asWritten = false;
-            hash = beforeLevel;
-        } else {
-            walk.fault = std::min(walk.fault, levelFault(level, {bytes, control, windowsCharacter}, target));
-            walk.folderBytes += bytes + (walk.levelCount > 0 ? 1 : 0);
-            walk.folderUnits += level.size() + (walk.levelCount > 0 ? 1 : 0);
-            ++walk.levelCount;
-        }
-        if (at == size)
-            break;
-        if (unit != u'/')
-            walk.asWritten = false;
-        bytes = 0;
-        control = false;
-        windowsCharacter = false;
-        beforeLevel = hash;
-        if (walk.levelCount > 0)
-            hash.add(u'/');
-        start = at + 1;
+        kinds |= kind;
+        lengths += kind & utf8LengthBits;
+        hash.add(units[at]);
     }
+    endLevel(QStringView(units + start, size - start), kinds, lengths);
     walk.hash = hash.value();
     return walk;
 }
@@ -444,13 +462,11 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
         else
             row.folder = joinedLevels(line);
         const int lineNumber = static_cast<int>(index + 1);
-        std::size_t hash = walk.hash;
-        if (folded) {
+        if (folded)
             foldedKeys[index] = (row.folderAsGiven ? line : row.folder).toCaseFolded();
-            hash = hashOf(foldedKeys.at(index));
-        }
-        // 0 for a folder not met before.
         const QStringView key = folded ? QStringView(foldedKeys.at(index)) : row.folderAsGiven ? line : row.folder;
+        const std::size_t hash = folded ? hashOf(key) : walk.hash;
+        // 0 for a folder not met before.
         const int earlier = repeats ? repeats->firstLineOf(key, hash, lineNumber, keyOf) : 0;
         if (fault != NoFault) {
             row.status = LineStatus::Unsafe;
