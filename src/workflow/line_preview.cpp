@@ -2,6 +2,7 @@
 
 #include "folder_names.h"
 #include "text.h"
+#include "unicode_names.h"
 #include "workflow_texts.h"
 
 #include <algorithm>
@@ -54,6 +55,10 @@ enum UnitKind : std::uint8_t {
     windowsCharacterUnit = 8,
     separatorUnit = 16,
     surrogateUnit = 32,  // its length alone is not its share of the name's (see utf8Length)
+    // NFC may change it or what precedes it; true of no unit below U+0100.
+    // Blocks of kana are held to stay: their two combining marks are looked
+    // for apart (isCombiningKanaMark).
+    composingUnit = 64,
 };
 
 constexpr std::array<std::uint8_t, 512> unitKinds = [] {
@@ -72,7 +77,13 @@ constexpr std::array<std::uint8_t, 512> unitKinds = [] {
     }
     for (unsigned block = 1; block < 0x100; ++block) {
         const bool surrogates = block >= 0xD8 && block <= 0xDF;
-        kinds.at(0x100 + block) = static_cast<std::uint8_t>(block < 0x08 ? 2 : 3 | (surrogates ? surrogateUnit : 0));
+        bool stays = true;
+        for (unsigned low = 0; low < 0x100; ++low) {
+            const auto unit = static_cast<char16_t>(block << 8U | low);
+            stays = stays && (staysComposed(unit) || isCombiningKanaMark(unit));
+        }
+        kinds.at(0x100 + block) = static_cast<std::uint8_t>((block < 0x08 ? 2 : 3) | (surrogates ? surrogateUnit : 0) |
+                                                            (stays ? 0 : composingUnit));
     }
     return kinds;
 }();
@@ -228,6 +239,8 @@ struct LineWalk {
     // The line's levels are joined by single "/" already (no "\", no empty
     // or "." level), so the folder is the line's text.
     bool asWritten = true;
+    // A unit may change in NFC: the line is to be composed and walked again.
+    bool mayCompose = false;
     std::size_t hash = 0;  // of the folder, levels joined by "/"
 };
 
@@ -246,12 +259,14 @@ LineWalk walkLine(QStringView line, const PreviewTarget& target)
         const qsizetype joiner = walk.levelCount > 0 ? 1 : 0;
         walk.folderBytes += joiner + ((kinds & surrogateUnit) != 0 ? utf8Length(level) : lengths);
         walk.folderUnits += joiner + level.size();
+        walk.mayCompose = walk.mayCompose || (kinds & composingUnit) != 0;
         ++walk.levelCount;
     };
     // The level's kinds and lengths in locals: a struct's fields would be a
     // load and a store at every unit.
     std::uint8_t kinds = 0;
     qsizetype lengths = 0;
+    bool kanaMark = false;
     const char16_t* const units = line.utf16();
     const qsizetype size = line.size();
     qsizetype start = 0;
@@ -270,9 +285,11 @@ LineWalk walkLine(QStringView line, const PreviewTarget& target)
         }
         kinds |= kind;
         lengths += kind & utf8LengthBits;
+        kanaMark = kanaMark | isCombiningKanaMark(units[at]);
         hash.add(units[at]);
     }
     endLevel(QStringView(units + start, size - start), kinds, lengths);
+    walk.mayCompose = walk.mayCompose || kanaMark;
     walk.hash = hash.value();
     return walk;
 }
@@ -440,12 +457,21 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
     const auto keyOf = [&](int line) -> QStringView { return folded ? foldedKeys.at(line - 1) : folderOf(line - 1); };
 
     for (qsizetype index = 0; index < count; ++index) {
-        const QString& line = lineAt(index);
+        const QString& given = lineAt(index);
         LinePreview& row = preview[index];
 
-        const LineWalk walk = walkLine(line, target);
+        LineWalk walk = walkLine(given, target);
         if (walk.levelCount == 0)
             continue;  // blank
+        // Checked and made in NFC: a decomposed twin of a line is the same folder.
+        QString composed;
+        if (walk.mayCompose) [[unlikely]] {
+            composed = given.normalized(QString::NormalizationForm_C);
+            row.composed = composed != given;
+            if (row.composed)
+                walk = walkLine(composed, target);
+        }
+        const QString& line = row.composed ? composed : given;
         Fault fault = walk.fault;
         if (prefixBytes + walk.folderBytes > target.longestPathBytes)
             fault = std::min(fault, PathTooLong);
@@ -457,10 +483,10 @@ QList<LinePreview> previewLines(qsizetype count, const std::function<const QStri
             row.reason = reasonOf(fault);
             continue;
         }
-        if (walk.asWritten)
+        if (walk.asWritten && !row.composed)
             row.folderAsGiven = true;
         else
-            row.folder = joinedLevels(line);
+            row.folder = walk.asWritten ? line : joinedLevels(line);
         const int lineNumber = static_cast<int>(index + 1);
         if (folded)
             foldedKeys[index] = (row.folderAsGiven ? line : row.folder).toCaseFolded();

@@ -62,7 +62,8 @@ struct PreviewTarget {
     int longestPathBytes = 4095;                   // the OS's full path limit in bytes, less the NUL
 };
 
-// One preview a line, in order. Precedence: blank, refused, unsafe, repeat, ok.
+// One preview a line, in order, each line checked and its folder given in
+// NFC (LinePreview::composed). Precedence: blank, refused, unsafe, repeat, ok.
 QList<LinePreview> previewLines(const QStringList& lines, const PreviewTarget& target);
 // The same for `count` lines that `lineAt` gives, where they are held
 // already: a list of copies would cost two atomic counts a line. A folder

@@ -172,20 +172,6 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
                     const QList<QList<qsizetype>>& parentsOfTree, const ValuesTable& table)
 {
     const QList<ExpandedEntry>& expanded = preview.expanded.entries;
-    // Made and compared in NFC: a decomposed twin of a line is the same
-    // folder. Only the few names that NFC changes are held apart.
-    QHash<qsizetype, QString> composedNames;
-    for (qsizetype index = 0; index < expanded.size(); ++index) {
-        const QString& text = preview.expanded.textOf(expanded.at(index));
-        if (needsNoComposing(text))
-            continue;
-        if (QString composed = text.normalized(QString::NormalizationForm_C); composed != text)
-            composedNames.emplace(index, std::move(composed));
-    }
-    const auto nameOf = [&](qsizetype index) -> const QString& {
-        const auto composed = composedNames.constFind(index);
-        return composed == composedNames.cend() ? preview.expanded.textOf(expanded.at(index)) : *composed;
-    };
 
     // The trees of each set of parents, in order; without a table, the one tree.
     QList<QList<qsizetype>> treeGroups;
@@ -225,15 +211,12 @@ void previewEntries(ListPreview& preview, const PreviewTarget& target, const QLi
         const auto entryAt = [&](qsizetype at) { return everyEntry ? at : indexes.at(at); };
         QList<LinePreview> checked = previewLines(
             everyEntry ? expanded.size() : indexes.size(),
-            [&](qsizetype at) -> const QString& { return nameOf(entryAt(at)); }, lineTarget);
+            [&](qsizetype at) -> const QString& { return preview.expanded.textOf(expanded.at(entryAt(at))); },
+            lineTarget);
         for (qsizetype at = 0; at < checked.size(); ++at) {
             const qsizetype index = entryAt(at);
             LinePreview& line = checked[at];
             const ExpandedEntry& entry = expanded.at(index);
-            const auto composed = composedNames.constFind(index);
-            line.composed = composed != composedNames.cend();
-            if (line.composed && std::exchange(line.folderAsGiven, false))
-                line.folder = *composed;  // held only here
             if (line.status == LineStatus::Repeat) {
                 // The same tree: the line it repeats; another row: that row, as the table numbers it.
                 const ExpandedEntry& earlier = expanded.at(entryAt(line.sameAsLine - 1));

@@ -4,21 +4,6 @@
 
 namespace kestrune {
 
-namespace {
-
-// Code points NFC leaves as they are, whatever follows them: Latin-1, the
-// ideographic space and punctuation, precomposed kana, unified kanji and the
-// full- and half-width forms. QString::normalized decomposes and composes
-// every string it is given; a list of Japanese names almost never needs it,
-// and the preview runs on every key typed in the name box.
-bool staysComposed(char16_t unit)
-{
-    return unit < 0x0300 || (unit >= 0x4E00 && unit <= 0x9FFF) ||
-           (unit >= 0x3000 && unit <= 0x30FF && unit != 0x3099 && unit != 0x309A) || (unit >= 0xFF00 && unit <= 0xFFEF);
-}
-
-}  // namespace
-
 bool needsNoComposing(QStringView name)
 {
     // A lambda, not the function's address: a pointer is not inlined, and

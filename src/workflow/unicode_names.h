@@ -9,6 +9,24 @@
 // and compared in Unicode NFC.
 namespace kestrune {
 
+// The combining voiced sound marks (゛ and ゜ written apart), which join the
+// kana before them in NFC.
+constexpr bool isCombiningKanaMark(char16_t unit)
+{
+    return unit == 0x3099 || unit == 0x309A;
+}
+
+// Code points NFC leaves as they are, whatever follows them: Latin-1, the
+// ideographic space and punctuation, precomposed kana, unified kanji and the
+// full- and half-width forms with the specials after them. QString::normalized
+// decomposes and composes every string it is given; a list of Japanese names
+// almost never needs it, and the preview runs on every key typed.
+constexpr bool staysComposed(char16_t unit)
+{
+    return unit < 0x0300 || (unit >= 0x4E00 && unit <= 0x9FFF) ||
+           (unit >= 0x3000 && unit <= 0x30FF && !isCombiningKanaMark(unit)) || unit >= 0xFF00;
+}
+
 // `name` in NFC.
 QString composedName(const QString& name);
 // True when no character of `name` can change in NFC, as in most names;

@@ -57,6 +57,10 @@ private slots:
 
         row("same folder written otherwise", {"a/b", "x", "a\\\\b\\"}, false, Repeat, "a/b", 1);
         row("same folder written first otherwise", {"./a//.\\b", "a/b"}, false, Repeat, "a/b", 1);
+        row("kana and its sound mark composed", {QStringLiteral("カ\u3099")}, false, Ok, QStringLiteral("ガ"));
+        row("accent composed", {QStringLiteral("e\u0301")}, false, Ok, QStringLiteral("\u00E9"));
+        row("decomposed twin repeats", {QStringLiteral("x/ガ"), QStringLiteral("x\\カ\u3099")}, false, Repeat,
+            QStringLiteral("x/ガ"), 1);
         row("letter case differs", {"Abc", "abc"}, false, Ok, "abc");
         row("letter case differs on Windows", {"Abc", "abc"}, true, Repeat, "abc", 1);
         row("refused never repeats", {"a\tb", "a\tb"}, false, Refused, texts::reasonControlCharacter);
