@@ -401,7 +401,7 @@ PreviewRow tableRowHeading(const ListPreview& preview, const TableRowPreview& ta
 
 }  // namespace
 
-QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview)
+QList<PreviewRow> previewRows(const ListPreview& preview)
 {
     const ExpandedList& expanded = preview.expanded;
     const ToolTipWords words;
@@ -416,13 +416,13 @@ QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& previ
     rows.resize(rowCount);
     PreviewRow* next = rows.data();
     if (preview.tableRows.isEmpty()) {
-        for (qsizetype index = 0; index < lines.size(); ++index)
+        for (qsizetype index = 0; index < expanded.linesPerTree; ++index)
             appendLineRows(next, index, expanded.lines.at(index), preview, 0, words);
     } else {
         for (qsizetype tree = 0; tree < preview.tableRows.size(); ++tree) {
             const qsizetype firstLine = tree * expanded.linesPerTree;
             *next++ = tableRowHeading(preview, preview.tableRows.at(tree), firstLine, words);
-            for (qsizetype index = 0; index < lines.size(); ++index)
+            for (qsizetype index = 0; index < expanded.linesPerTree; ++index)
                 appendLineRows(next, index, expanded.lines.at(firstLine + index), preview, 1, words);
         }
     }

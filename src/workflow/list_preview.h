@@ -106,9 +106,9 @@ namespace kestrune {
 // The names list's rows: each line as read, and beneath a line whose
 // notation changed it, one row for each folder it stands for. Filled from a
 // table, the lines show once per row, beneath a heading row that names it.
-QList<PreviewRow> previewRows(const QStringList& lines, const ListPreview& preview);
+QList<PreviewRow> previewRows(const ListPreview& preview);
 
-// What `row`, one of the rows previewRows made of `lines`, shows.
+// What `row`, one of the rows previewRows made of a preview of `lines`, shows.
 inline const QString& rowText(const PreviewRow& row, const QStringList& lines)
 {
     return row.line >= 0 ? lines.at(row.line) : row.text;

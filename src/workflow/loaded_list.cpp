@@ -91,7 +91,7 @@ void LoadedList::showPreview()
     PressPlan plan = planPress(request(), folders_, PlanUse::Preview);
     state_.preview = std::move(plan.preview);
     state_.templates = std::move(plan.templates);
-    QList<PreviewRow> rows = previewRows(state_.lines, state_.preview);
+    QList<PreviewRow> rows = previewRows(state_.preview);
     addTemplateRows(rows, state_.templates, state_.preview);
     // Typing in the name box changes the statuses, not the rows: only a new
     // value or date adds or removes rows.

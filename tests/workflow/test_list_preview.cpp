@@ -87,7 +87,7 @@ private slots:
         NotationSettings notation = onDecember7;
         notation.literal = literal;
         const ListPreview preview = previewList(lines, {QStringLiteral("/base"), QStringLiteral("P")}, notation);
-        QCOMPARE(shown(previewRows(lines, preview), lines), rows);
+        QCOMPARE(shown(previewRows(preview), lines), rows);
     }
 
     // Filled from a table: every line and the parent name once per row, each
@@ -160,7 +160,7 @@ private slots:
         notation.table = values;
         notation.literal = QByteArray(QTest::currentDataTag()).startsWith("taken as written");
         const ListPreview preview = previewList(lines, {QStringLiteral("/base"), parent}, notation);
-        QCOMPARE(shownWithRepeats(previewRows(lines, preview), lines, preview), rows);
+        QCOMPARE(shownWithRepeats(previewRows(preview), lines, preview), rows);
         QStringList names;
         for (const LinePreview& each : preview.parents)
             names.append(each.folder);
