@@ -56,7 +56,7 @@ enum UnitKind : std::uint8_t {
     separatorUnit = 16,
     surrogateUnit = 32,  // its length alone is not its share of the name's (see utf8Length)
     // NFC may change it or what precedes it; true of no unit below U+0100.
-    // Blocks of kana are held to stay: their two combining marks are looked
+    // Blocks of kana are held to stay: their few combining marks are looked
     // for apart (isCombiningKanaMark).
     composingUnit = 64,
 };
@@ -228,9 +228,9 @@ std::size_t hashOf(QStringView folder)
 }
 
 // One line read in a single walk over its code units: its levels, their
-// faults, and its folder's length. Separate passes for the levels, their
-// bytes and their characters cost most of the line checks, which run at
-// every load and key typed.
+// faults, its folder's length and hash, and whether NFC may change it.
+// Separate passes for the levels, their bytes and their characters cost most
+// of the line checks, which run at every load and key typed.
 struct LineWalk {
     Fault fault = NoFault;
     qsizetype levelCount = 0;

@@ -9,11 +9,12 @@
 // and compared in Unicode NFC.
 namespace kestrune {
 
-// The combining voiced sound marks (゛ and ゜ written apart), which join the
-// kana before them in NFC.
+// The combining marks among the kana and CJK punctuation: the voiced sound
+// marks (゛ and ゜ written apart), which join the kana before them in NFC,
+// and the ideographic tone marks, which NFC puts in order.
 constexpr bool isCombiningKanaMark(char16_t unit)
 {
-    return unit == 0x3099 || unit == 0x309A;
+    return (unit >= 0x302A && unit <= 0x302F) || unit == 0x3099 || unit == 0x309A;
 }
 
 // Code points NFC leaves as they are, whatever follows them: Latin-1, the

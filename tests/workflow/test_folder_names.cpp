@@ -133,16 +133,17 @@ private slots:
             char16_t unit;
             bool skipped;
         } edges[] = {
-            {0x02FF, true},  {0x0300, false}, {0x2FFF, false}, {0x3000, true},  {0x3098, true},
-            {0x3099, false}, {0x309A, false}, {0x309B, true},  {0x30FF, true},  {0x3100, false},
-            {0x4DFF, false}, {0x4E00, true},  {0x9FFF, true},  {0xA000, false}, {0xFEFF, false},
-            {0xFF00, true},  {0xFFEF, true},  {0xFFF0, true},  {0xFFFD, true},
+            {0x02FF, true},  {0x0300, false}, {0x2FFF, false}, {0x3000, true},  {0x3029, true},  {0x302A, false},
+            {0x302F, false}, {0x3030, true},  {0x3098, true},  {0x3099, false}, {0x309A, false}, {0x309B, true},
+            {0x30FF, true},  {0x3100, false}, {0x4DFF, false}, {0x4E00, true},  {0x9FFF, true},  {0xA000, false},
+            {0xFEFF, false}, {0xFF00, true},  {0xFFEF, true},  {0xFFF0, true},  {0xFFFD, true},
         };
         for (const auto& edge : edges) {
             const QByteArray tag = "U+" + QByteArray::number(edge.unit, 16);
             QTest::newRow(tag.constData()) << QStringLiteral("名前") + QChar(edge.unit) << edge.skipped;
         }
         QTest::newRow("kana with a sound mark") << QStringLiteral("カ\u3099") << false;
+        QTest::newRow("tone marks out of order") << QStringLiteral("名前\u302B\u302A") << false;
     }
     void composingIsSkippedOnlyWhereNfcChangesNothing()
     {

@@ -61,6 +61,8 @@ private slots:
         row("accent composed", {QStringLiteral("e\u0301")}, false, Ok, QStringLiteral("\u00E9"));
         row("decomposed twin repeats", {QStringLiteral("x/ガ"), QStringLiteral("x\\カ\u3099")}, false, Repeat,
             QStringLiteral("x/ガ"), 1);
+        row("decomposed twin repeats on Windows", {QStringLiteral("Ｘ/ガ"), QStringLiteral("ｘ\\カ\u3099")}, true,
+            Repeat, QStringLiteral("ｘ/ガ"), 1);
         row("letter case differs", {"Abc", "abc"}, false, Ok, "abc");
         row("letter case differs on Windows", {"Abc", "abc"}, true, Repeat, "abc", 1);
         row("refused never repeats", {"a\tb", "a\tb"}, false, Refused, texts::reasonControlCharacter);
@@ -126,6 +128,34 @@ private slots:
         const bool hasReason = status == LineStatus::Refused || status == LineStatus::Unsafe;
         QCOMPARE(hasReason ? last.reason : last.folder, detail);
         QCOMPARE(last.sameAsLine, sameAs);
+    }
+
+    // A line NFC changes is checked, made and marked in its composed form;
+    // any other is left as written.
+    void aLineIsComposedOnlyWhenNfcChangesIt_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("composed");
+        QTest::newRow("kana") << QStringLiteral("カ/ガ") << QStringLiteral("カ/ガ") << false;
+        QTest::newRow("Greek") << QStringLiteral("α") << QStringLiteral("α") << false;
+        QTest::newRow("kana and its sound mark") << QStringLiteral("カ\u3099") << QStringLiteral("ガ") << true;
+        QTest::newRow("tone marks put in order")
+            << QStringLiteral("名\u302B\u302A") << QStringLiteral("名\u302A\u302B") << true;
+        QTest::newRow("compatibility ideograph") << QStringLiteral("\uFA30") << QStringLiteral("\u4FAE") << true;
+        // 300 units as written, 200 bytes composed: checked again once composed.
+        QTest::newRow("a hundred accents")
+            << QStringLiteral("e\u0301").repeated(100) << QStringLiteral("\u00E9").repeated(100) << true;
+    }
+    void aLineIsComposedOnlyWhenNfcChangesIt()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, folder);
+        QFETCH(bool, composed);
+        const LinePreview preview = previewLines({line}, {baseFolder, QString(), onRoot}).constFirst();
+        QCOMPARE(preview.status, LineStatus::Ok);
+        QCOMPARE(preview.folder, folder);
+        QCOMPARE(preview.composed, composed);
     }
 
     void refusalNamesEveryRefusedLine_data()
