@@ -77,12 +77,13 @@ void QtNamesList::addItem(const QString& item, int indent)
 
 void QtNamesList::setItems(const QStringList& items, const QList<int>& indents)
 {
-    // Laid out once, not once a row.
+    // No repaint is asked for at each row added, only once at the end.
+    const bool updating = updatesEnabled();
     setUpdatesEnabled(false);
     clear();
     for (qsizetype row = 0; row < items.size(); ++row)
         addItem(items.at(row), indents.value(row, 0));
-    setUpdatesEnabled(true);
+    setUpdatesEnabled(updating);
 }
 
 void QtNamesList::setItemMark(int row, ItemMark mark, const QString& toolTip)

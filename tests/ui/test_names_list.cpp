@@ -51,6 +51,7 @@ private slots:
         QCOMPARE(list.item(0)->text(), QStringLiteral("a\u2409b"));
         QCOMPARE(list.item(1)->text(), QStringLiteral("c"));
         QCOMPARE(list.item(0)->toolTip(), QString());
+        QCOMPARE(list.item(1)->data(Qt::UserRole + 1).toInt(), 1);
         QVERIFY(list.updatesEnabled());
     }
 };
