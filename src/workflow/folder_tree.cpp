@@ -145,7 +145,7 @@ void makeFolderTree(const std::shared_ptr<OpenFolder>& base, const QString& pare
                 }
                 walk.descend(name, id);
             }
-            if (!done.value(levels.join(pathSeparator)).made) {
+            if (!done.value(path).made) {  // `path` is now the line's whole folder
                 ++record.alreadyThere;
                 ++record.parents[outcome].alreadyThere;
             }

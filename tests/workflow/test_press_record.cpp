@@ -19,7 +19,8 @@ FolderId someId(quint64 inode, bool withBirth, bool withHandle)
     id.inode = inode;
     id.hasBirth = withBirth;
     id.bornSeconds = withBirth ? 1796634000 : 0;
-    id.bornNanoseconds = withBirth ? 123456789 : 0;
+    // Nanoseconds of one digit and of nine: the field keeps its nine places.
+    id.bornNanoseconds = withBirth ? (inode == 12 ? 123456789U : 5U) : 0;
     id.mount = 29;
     if (withHandle)
         id.handle = QByteArray("\x01\x00\x00\x00\x9a\x02\x00\x00\x17\xfe\x00", 11);
