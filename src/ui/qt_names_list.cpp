@@ -77,13 +77,14 @@ void QtNamesList::addItem(const QString& item, int indent)
 
 void QtNamesList::setItems(const QStringList& items, const QList<int>& indents)
 {
-    // No repaint is asked for at each row added, only once at the end.
-    const bool updating = updatesEnabled();
+    // No repaint is asked for at each row added. Updates a caller turned off
+    // stay off; those off only with a parent's come back with the parent's.
+    const bool turnedOff = testAttribute(Qt::WA_ForceUpdatesDisabled);
     setUpdatesEnabled(false);
     clear();
     for (qsizetype row = 0; row < items.size(); ++row)
         addItem(items.at(row), indents.value(row, 0));
-    setUpdatesEnabled(updating);
+    setUpdatesEnabled(!turnedOff);
 }
 
 void QtNamesList::setItemMark(int row, ItemMark mark, const QString& toolTip)

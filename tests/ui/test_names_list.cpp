@@ -54,6 +54,30 @@ private slots:
         QCOMPARE(list.item(1)->data(Qt::UserRole + 1).toInt(), 1);
         QVERIFY(list.updatesEnabled());
     }
+
+    // Giving rows leaves repainting as it found it: off where the caller
+    // turned it off, and back on with the window once the window's is.
+    void givenRowsLeaveRepaintingAsItWas_data()
+    {
+        QTest::addColumn<bool>("listOff");
+        QTest::addColumn<bool>("windowOff");
+        QTest::newRow("on") << false << false;
+        QTest::newRow("the list's off") << true << false;
+        QTest::newRow("the window's off") << false << true;
+    }
+    void givenRowsLeaveRepaintingAsItWas()
+    {
+        QFETCH(bool, listOff);
+        QFETCH(bool, windowOff);
+        QWidget window;
+        auto* list = new QtNamesList(&window);
+        list->setUpdatesEnabled(!listOff);
+        window.setUpdatesEnabled(!windowOff);
+
+        list->setItems({QStringLiteral("a")}, {0});
+        window.setUpdatesEnabled(true);
+        QCOMPARE(list->updatesEnabled(), !listOff);
+    }
 };
 
 QTEST_MAIN(NamesListTest)
