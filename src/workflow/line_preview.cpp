@@ -57,7 +57,7 @@ enum UnitKind : std::uint8_t {
     surrogateUnit = 32,  // its length alone is not its share of the name's (see utf8Length)
     // NFC may change it or what precedes it; true of no unit below U+0100.
     // Blocks of kana are held to stay: their few combining marks are looked
-    // for apart (isCombiningKanaMark).
+    // for apart (isCombiningCjkMark).
     composingUnit = 64,
 };
 
@@ -80,7 +80,7 @@ constexpr std::array<std::uint8_t, 512> unitKinds = [] {
         bool stays = true;
         for (unsigned low = 0; low < 0x100; ++low) {
             const auto unit = static_cast<char16_t>(block << 8U | low);
-            stays = stays && (staysComposed(unit) || isCombiningKanaMark(unit));
+            stays = stays && (staysComposed(unit) || isCombiningCjkMark(unit));
         }
         kinds.at(0x100 + block) = static_cast<std::uint8_t>((block < 0x08 ? 2 : 3) | (surrogates ? surrogateUnit : 0) |
                                                             (stays ? 0 : composingUnit));
@@ -285,7 +285,7 @@ LineWalk walkLine(QStringView line, const PreviewTarget& target)
         }
         kinds |= kind;
         lengths += kind & utf8LengthBits;
-        kanaMark = kanaMark | isCombiningKanaMark(units[at]);
+        kanaMark = kanaMark | isCombiningCjkMark(units[at]);
         hash.add(units[at]);
     }
     endLevel(QStringView(units + start, size - start), kinds, lengths);

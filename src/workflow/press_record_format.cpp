@@ -140,21 +140,21 @@ std::optional<QDateTime> timeFrom(const QByteArray& field)
     return at;
 }
 
-// A moment of the file system as "seconds.nanoseconds", the nanoseconds in
-// nine digits so that it reads as the decimal it is.
 // Numbers written straight into the line: a record has a line for every
 // folder a press makes, and a string for each of its numbers cost more than
 // the rest of the line.
 template <typename Number> void appendNumber(QByteArray& line, Number number, int width = 0)
 {
     std::array<char, 24> digits{};
-    const auto end = std::to_chars(digits.begin(), digits.end(), number).ptr;
-    const auto length = static_cast<int>(end - digits.begin());
+    const char* const end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+    const auto length = static_cast<int>(end - digits.data());
     if (length < width)
         line.append(width - length, '0');
     line.append(digits.data(), length);
 }
 
+// A moment of the file system as "seconds.nanoseconds", the nanoseconds in
+// nine digits so that it reads as the decimal it is.
 void appendStamp(QByteArray& line, qint64 seconds, quint32 nanoseconds)
 {
     appendNumber(line, seconds);

@@ -143,7 +143,7 @@ private slots:
         QTest::newRow("tone marks put in order")
             << QStringLiteral("名\u302B\u302A") << QStringLiteral("名\u302A\u302B") << true;
         QTest::newRow("compatibility ideograph") << QStringLiteral("\uFA30") << QStringLiteral("\u4FAE") << true;
-        // 300 units as written, 200 bytes composed: checked again once composed.
+        // 300 bytes as written, 200 composed: checked again once composed.
         QTest::newRow("a hundred accents")
             << QStringLiteral("e\u0301").repeated(100) << QStringLiteral("\u00E9").repeated(100) << true;
     }

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace kestrune;
 using namespace Qt::StringLiterals;
 
@@ -68,6 +70,38 @@ class PressRecordTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Records written by earlier versions are read as they stand: each
+    // number keeps its exact spelling, the extremes included.
+    void anItemLineSpellsItsNumbersExactly_data()
+    {
+        QTest::addColumn<MadeEntry>("entry");
+        QTest::addColumn<QByteArray>("line");
+        FolderId extremes;
+        extremes.device = std::numeric_limits<quint64>::max();
+        extremes.hasBirth = true;
+        extremes.bornSeconds = -1;
+        extremes.bornNanoseconds = 5;
+        extremes.mount = -1;
+        extremes.handle = QByteArray("\x00\xff", 2);
+        QTest::newRow("a folder at the extremes")
+            << MadeEntry{u"a/b"_s, extremes, EntryKind::Folder, {}}
+            << QByteArray("folder\ta/b\t18446744073709551615\t0\t-1.000000005\t-1\t00ff\n");
+        QTest::newRow("a folder without birth or handle")
+            << MadeEntry{u"x"_s, someId(7, false, false), EntryKind::Folder, {}}
+            << QByteArray("folder\tx\t2049\t7\t-\t29\t-\n");
+        QTest::newRow("a file") << MadeEntry{u"f"_s,
+                                             someId(7, false, false),
+                                             EntryKind::Other,
+                                             {-1, std::numeric_limits<qint64>::min()}}
+                                << QByteArray("file\tf\t2049\t7\t-\t29\t-\t-1\t-9223372036854775808\n");
+    }
+    void anItemLineSpellsItsNumbersExactly()
+    {
+        QFETCH(MadeEntry, entry);
+        QFETCH(QByteArray, line);
+        QCOMPARE(pressrecord::itemLine(entry), line);
+    }
+
     void readsBackWhatWasWritten_data()
     {
         QTest::addColumn<QString>("name");
