@@ -189,16 +189,7 @@ void appendId(QByteArray& line, const FolderId& id)
     line += '\t';
     appendNumber(line, id.mount);
     line += '\t';
-    if (id.handle.isEmpty()) {
-        line += noneField;
-    } else {
-        constexpr char hexDigits[] = "0123456789abcdef";
-        for (const char byte : id.handle) {
-            const auto value = static_cast<unsigned char>(byte);
-            line += hexDigits[value >> 4U];
-            line += hexDigits[value & 0xFU];
-        }
-    }
+    line += id.handle.isEmpty() ? QByteArray(noneField) : id.handle.toHex();
 }
 constexpr qsizetype idFields = 5;
 
